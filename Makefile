@@ -1,0 +1,54 @@
+# Pelmora: the two set-up commands are `make run` and `make test`; each installs what is missing first.
+SHELL := /bin/bash
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= $(shell nproc)
+BUILD_TYPE ?= RelWithDebInfo
+FUZZ_SECONDS ?= 30
+PREFIX ?= /usr/local
+CTEST_FLAGS = --output-on-failure --no-tests=error -j $(JOBS)
+
+.PHONY: all bootstrap build run test test-asan bench fuzz clean
+
+all: build
+
+bootstrap:
+	@bash scripts/bootstrap.sh
+
+$(BUILD)/CMakeCache.txt: | bootstrap
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: bootstrap $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/pelmora codes 65535 '#336699' 'RGB(255, 128, 0)' vbButtonFace
+
+test: build
+	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: bootstrap
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2 || exit 1; done
+
+# libFuzzer targets, each run for FUZZ_SECONDS from its seed corpus.
+fuzz: bootstrap
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_FUZZ=ON \
+	  -DBUILD_TESTING=OFF -DPELMORA_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "== $$name for $(FUZZ_SECONDS) s"; \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name 2>&1 | tail -n 12 \
+	    || exit 1; \
+	done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
