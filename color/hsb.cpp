@@ -1,0 +1,72 @@
+#include "color/hsb.h"
+
+#include "color/rounding.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace pelmora {
+namespace {
+
+// floor(numerator / 255) for the integer products of the field formulas. Computed in 64 bits so
+// that even unclamped positions cannot overflow.
+int FloorOver255(std::int64_t numerator)
+{
+    std::int64_t q = numerator / 255;
+    if (numerator % 255 != 0 && numerator < 0)
+        --q;
+    return static_cast<int>(std::clamp<std::int64_t>(q, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+int SliderNumber(double y, double top)
+{
+    return FloorToInt((255.0 - y + kFieldTop) * top / 255.0);
+}
+
+} // namespace
+
+int HueFromFieldX(int markerX) { return FloorOver255((std::int64_t{markerX} - kFieldLeft) * 360); }
+
+int SatFromFieldX(int markerX) { return FloorOver255((std::int64_t{markerX} - kFieldLeft) * 100); }
+
+int BriFromFieldY(int markerY) { return FloorOver255((kFieldTop - std::int64_t{markerY} + 255) * 100); }
+
+int SatFromFieldY(int markerY) { return FloorOver255((kFieldBottom - std::int64_t{markerY}) * 100); }
+
+int HueFromSliderY(double y) { return SliderNumber(y, 360.0); }
+int SatFromSliderY(double y) { return SliderNumber(y, 100.0); }
+int BriFromSliderY(double y) { return SliderNumber(y, 100.0); }
+
+int FieldXFromHue(double hue) { return EvenNearest(hue * 255.0 / 360.0 + kFieldLeft); }
+int FieldXFromSat(double sat) { return EvenNearest(sat * 255.0 / 100.0 + kFieldLeft); }
+int FieldYFromBri(double bri) { return EvenNearest(kFieldBottom - bri * 255.0 / 100.0); }
+int FieldYFromSat(double sat) { return EvenNearest(kFieldBottom - sat * 255.0 / 100.0); }
+
+int SliderYFromHueWhole(double hue) { return FloorToInt(kSliderBottom - hue * 255.0 / 360.0); }
+
+float SliderYFromHueTyped(double hue)
+{
+    const double y = kSliderBottom - hue * 255.0 / 360.0;
+    if (std::isnan(y))
+        return std::numeric_limits<float>::quiet_NaN();
+    if (std::fabs(y) > static_cast<double>(std::numeric_limits<float>::max()))
+        return y > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+    return static_cast<float>(y);
+}
+
+Color ColorOfHsb(Channels hue, int s, int b)
+{
+    auto channel = [s, b](int h) {
+        // The blend product is an integer; it is taken exactly (64 bits) so that extreme typed
+        // saturations extrapolate instead of wrapping.
+        const std::int64_t blend = (255 - std::int64_t{h}) * (100 - std::int64_t{s});
+        const double value = (static_cast<double>(blend) / 100.0 + h) * b / 100.0;
+        return std::clamp(EvenNearest(value), 0, 255);
+    };
+    return RGB(channel(hue.r), channel(hue.g), channel(hue.b));
+}
+
+} // namespace pelmora

@@ -1,0 +1,36 @@
+#include "color/rounding.h"
+
+#include <cmath>
+#include <limits>
+
+namespace pelmora {
+namespace {
+
+// `whole` already has no fraction; clamp before converting, which is what makes the cast defined.
+template <typename Int>
+Int SaturateWhole(double whole)
+{
+    if (std::isnan(whole))
+        return 0;
+    constexpr double lo = static_cast<double>(std::numeric_limits<Int>::min());
+    constexpr double hi = static_cast<double>(std::numeric_limits<Int>::max());
+    if (whole <= lo)
+        return std::numeric_limits<Int>::min();
+    if (whole >= hi)
+        return std::numeric_limits<Int>::max();
+    return static_cast<Int>(whole);
+}
+
+// std::nearbyint honours the current rounding mode; the program never changes it from
+// round-to-nearest-even, so this is the tie-to-even rounding the picker arithmetic needs.
+double TiesToEven(double value) { return std::nearbyint(value); }
+
+} // namespace
+
+int EvenNearest(double value) { return SaturateWhole<int>(TiesToEven(value)); }
+
+std::int16_t EvenNearest16(double value) { return SaturateWhole<std::int16_t>(TiesToEven(value)); }
+
+int FloorToInt(double value) { return SaturateWhole<int>(std::floor(value)); }
+
+} // namespace pelmora
