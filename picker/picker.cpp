@@ -1,0 +1,124 @@
+#include "picker/picker.h"
+
+#include "picker/even_nearest.h"
+#include "picker/field_pictures.h"
+#include "picker/picker_bitmap.h"
+#include "picker/safe_palette.h"
+
+namespace pelmora {
+
+namespace {
+
+constexpr int kMarkerRadius = 5;
+
+// The field frame's rectangle reaches one column and one row past the field's last painted ones
+// (+3, not +2): column and row 266 stay as they were.
+constexpr Rect kFieldFrame = {FieldLeft - 1, FieldTop - 1, FieldRight + 3, FieldBottom + 3};
+constexpr Rect kSliderFrame = {SliderLeft - 1, SliderTop - 1, SliderRight + 1, SliderBottom + 3};
+
+} // namespace
+
+std::int16_t SliderMarkerRow(float sliderMarkerY)
+{
+    return static_cast<std::int16_t>(picker_detail::EvenNearest(static_cast<double>(sliderMarkerY)));
+}
+
+void Picker::DrawHueStrip()
+{
+    const PickerBitmap strip = MakeHueStripPicture();
+    // Stored row k is strip row k, so the bottom-up picture goes on mirrored top to bottom.
+    surface_.PutPicture(strip, SliderLeft, SliderTop, Mirror::TopBottom);
+    DrawMainFrame();
+}
+
+void Picker::DrawFieldHue(int r, int g, int b)
+{
+    DrawPicker();
+    surface_.PutPicture(MakeFieldHuePicture(r, g, b), FieldLeft, FieldTop, Mirror::None);
+    DrawSelFrame();
+    DrawPicker();
+}
+
+void Picker::DrawFieldSat()
+{
+    DrawPicker();
+    surface_.PutPicture(FieldSatPicture(), FieldLeft, FieldTop, Mirror::LeftRight);
+    DrawSelFrame();
+    DrawPicker();
+}
+
+void Picker::DrawFieldBri()
+{
+    DrawPicker();
+    surface_.PutPicture(FieldBriPicture(), FieldLeft, FieldTop, Mirror::LeftRight);
+    DrawSelFrame();
+    DrawPicker();
+}
+
+template <typename ColorOfRow>
+void Picker::DrawSlider(ColorOfRow colorOfRow)
+{
+    for (int k = 0; k < SliderHeight; ++k)
+        surface_.HorizontalLine(SliderLeft, SliderRight, SliderTop + k, colorOfRow(k));
+    DrawMainFrame();
+}
+
+void Picker::DrawSliderSat(int r, int g, int b)
+{
+    DrawSlider([&](int k) { return SliderSatColor(k, r, g, b); });
+}
+
+void Picker::DrawSliderBri(int r, int g, int b)
+{
+    DrawSlider([&](int k) { return SliderBriColor(k, r, g, b); });
+}
+
+void Picker::DrawPicker()
+{
+    surface_.InvertCircle(MarkerX, MarkerY, kMarkerRadius);
+}
+
+void Picker::DrawSliderMarker(std::int16_t y)
+{
+    // Two bars clear of the slider's columns 277 .. 291 and its frame lines 276 and 292.
+    surface_.InvertBar(SliderRight + 2, SliderRight + 5, y);
+    surface_.InvertBar(SliderLeft - 2, SliderLeft - 5, y);
+}
+
+void Picker::DrawSelFrame()
+{
+    surface_.Bevel(kFieldFrame, BevelStyle::SunkenInner, colors_);
+    surface_.Refresh();
+}
+
+void Picker::DrawMainFrame()
+{
+    surface_.Bevel(kSliderFrame, BevelStyle::SunkenInner, colors_);
+    surface_.Refresh();
+}
+
+void Picker::PaintCell(int n, Color color)
+{
+    const Rect cell = CellRect(n);
+    surface_.FilledRectangle(cell.left, cell.top, cell.right, cell.bottom, Color::black(), color);
+}
+
+void Picker::DrawSafePalette()
+{
+    for (int n = 1; n <= CellCount; ++n)
+        PaintCell(n, SafePaletteColor(n));
+    DrawSafePicker(SelectedCell, false);
+}
+
+void Picker::DrawSafePicker(int index, bool erase)
+{
+    if (index < 1 || index > CellCount)
+        return;
+    const Rect cell = CellRect(index);
+    if (erase)
+        surface_.HollowWideRectangle(cell.left - 2, cell.top - 2, cell.right + 2, cell.bottom + 2, surface_.background());
+    else
+        surface_.Bevel({cell.left - 3, cell.top - 3, cell.right + 3, cell.bottom + 3}, BevelStyle::SunkenSoft, colors_);
+}
+
+} // namespace pelmora
