@@ -53,10 +53,10 @@ std::optional<Int> WholeNumber(std::string_view s, int base = 10)
 
 std::optional<Color> ParseDecimal(std::string_view s)
 {
-    if (!s.empty() && s.front() == '+')
-        s.remove_prefix(1);
     const bool negative = !s.empty() && s.front() == '-';
-    const auto magnitude = WholeNumber<std::uint32_t>(negative ? s.substr(1) : s);
+    if (!s.empty() && (s.front() == '+' || negative))
+        s.remove_prefix(1);
+    const auto magnitude = WholeNumber<std::uint32_t>(s);
     if (!magnitude)
         return std::nullopt;
     if (negative) {

@@ -58,7 +58,9 @@ double RadixValue(Cursor& in, int base)
             exact = exact * base + static_cast<std::uint64_t>(d);
         in.next();
     }
-    if (fitsExactly && exact <= 0xFFFFu)
+    // A trailing '&' marks a 32-bit literal: "&HFFFF&" is 65535 where "&HFFFF" is -1.
+    const bool longLiteral = in.peek() == '&';
+    if (fitsExactly && exact <= 0xFFFFu && !longLiteral)
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(exact));
     if (fitsExactly && exact <= 0xFFFFFFFFu)
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(exact));
