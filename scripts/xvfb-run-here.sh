@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs CMD under a private Xvfb display: picks a free display number, waits until the server answers,
+# runs CMD with the scale pinned to 1 and a private settings folder, then stops the server whatever
+# happened. Exits with CMD's status.
+#
+# usage: scripts/xvfb-run-here.sh [--screen WxHxD] CMD [ARGS...]
+set -uo pipefail
+
+screen_geometry=1280x1024x24
+if [ "${1:-}" = "--screen" ]; then
+  screen_geometry=$2
+  shift 2
+fi
+if [ $# -eq 0 ]; then
+  echo "usage: $0 [--screen WxHxD] CMD [ARGS...]" >&2
+  exit 2
+fi
+for tool in Xvfb xdpyinfo; do
+  command -v "$tool" >/dev/null || { echo "$0: $tool is not installed (run scripts/bootstrap.sh)" >&2; exit 2; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-xvfb.XXXXXX")
+xvfb_pid=
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Xvfb itself refuses a display whose lock file exists, so a race with another run only costs a retry.
+started=0
+for display in $(seq 90 199); do
+  [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
+  Xvfb ":$display" -screen 0 "$screen_geometry" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 100); do
+    # The lock file names the server that won the display: ours, or another run's that raced us.
+    if [ "$( { tr -d ' \n' <"/tmp/.X${display}-lock"; } 2>/dev/null)" = "$xvfb_pid" ] \
+       && DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; then
+      started=1
+      break
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  [ "$started" -eq 1 ] && break
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=
+done
+if [ "$started" -ne 1 ]; then
+  echo "$0: could not start Xvfb on any display from :90 to :199" >&2
+  cat "$work/xvfb.log" >&2
+  exit 2
+fi
+
+mkdir -p "$work/config"
+DISPLAY=":$display" \
+QT_QPA_PLATFORM=xcb \
+QT_ENABLE_HIGHDPI_SCALING=0 \
+QT_FONT_DPI=96 \
+QT_SCALE_FACTOR=1 \
+XDG_CONFIG_HOME="$work/config" \
+  "$@"
+status=$?
+exit "$status"
