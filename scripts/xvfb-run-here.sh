@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs CMD under a private Xvfb display: picks a free display number, waits until the server answers,
 # runs CMD with the scale pinned to 1 and a private settings folder, then stops the server whatever
-# happened. Exits with CMD's status.
+# happened. Exits with CMD's status. Settings and runtime folders are private to the run.
 #
 # usage: scripts/xvfb-run-here.sh [--screen WxHxD] CMD [ARGS...]
 set -uo pipefail
@@ -58,13 +58,15 @@ if [ "$started" -ne 1 ]; then
   exit 2
 fi
 
-mkdir -p "$work/config"
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
 DISPLAY=":$display" \
 QT_QPA_PLATFORM=xcb \
 QT_ENABLE_HIGHDPI_SCALING=0 \
 QT_FONT_DPI=96 \
 QT_SCALE_FACTOR=1 \
 XDG_CONFIG_HOME="$work/config" \
+XDG_RUNTIME_DIR="$work/runtime" \
   "$@"
 status=$?
 exit "$status"
