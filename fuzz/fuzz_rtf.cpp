@@ -1,0 +1,36 @@
+// The RTF reader takes whatever file lies beside the program: no input may crash it, hang it or
+// make it produce more text than the input had bytes, and the same bytes must read the same way.
+
+#include "windows/rtf/rtf_reader.h"
+
+#include <QGuiApplication>
+#include <QTextDocument>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
+{
+    // Character formats carry fonts; fonts want a GUI application. Offscreen needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz_rtf";
+    static char* argv[] = {name, nullptr};
+    static auto app = std::make_unique<QGuiApplication>(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QTextDocument first;
+    const bool firstIsRtf = pelmora::ReadRtf(bytes, first);
+    if (first.characterCount() > static_cast<int>(size) + 1) std::abort();
+
+    QTextDocument second;
+    const bool secondIsRtf = pelmora::ReadRtf(bytes, second);
+    if (firstIsRtf != secondIsRtf || first.toRawText() != second.toRawText()) std::abort();
+    return 0;
+}
