@@ -1,0 +1,36 @@
+#pragma once
+// Where the custom colours live between runs, and reading and writing them.
+// The file "usercolors.cps" lies in the program's folder. A program installed for every user sits in
+// a folder nobody may write to; then the same file name in the user's own application data folder
+// is used instead, so that "Add" works for every user.
+
+#include "mainwindow/user_colors_format.h"
+
+#include <QString>
+
+namespace pelmora {
+
+class UserColorsFile {
+public:
+    static constexpr char kFileName[] = "usercolors.cps";
+
+    // `programFolder` is the folder of the program; `userDataFolder` the per-user fallback.
+    UserColorsFile(QString programFolder, QString userDataFolder);
+    // The running program's folders.
+    static UserColorsFile ForThisProgram();
+
+    // The file that is read and written.
+    QString path() const;
+
+    // The colours in the file; a missing or unreadable file gives all black. Never fails.
+    UserColorArray Load() const;
+    // Writes all colours at once: the previous file stays intact unless the new one is complete.
+    // On failure returns false and sets `error` to a sentence naming the file and the reason.
+    bool Save(const UserColorArray& colors, QString* error) const;
+
+private:
+    QString programFolder_;
+    QString userDataFolder_;
+};
+
+} // namespace pelmora
