@@ -8,6 +8,8 @@
 namespace pelmora {
 namespace {
 
+static_assert(SafePaletteColor(216) == Color::white() && SafePaletteColor(217) == Color::black());
+
 TEST(SafePalette, CellOrderIsRedSlowestBlueFastest)
 {
     struct Row { int cell; Color expected; };
