@@ -55,6 +55,7 @@ public:
 class DefaultSystemColors final : public SystemColors {
 public:
     Color GetSysColor(int index) const override;
+    using SystemColors::GetSysColor;
     static const std::array<Color, kSysColorCount>& table();
 };
 
@@ -63,6 +64,7 @@ class TableSystemColors final : public SystemColors {
 public:
     explicit TableSystemColors(const std::array<Color, kSysColorCount>& table) : table_(table) {}
     Color GetSysColor(int index) const override;
+    using SystemColors::GetSysColor;
 
 private:
     std::array<Color, kSysColorCount> table_;

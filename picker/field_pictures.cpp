@@ -1,18 +1,18 @@
 #include "picker/field_pictures.h"
 
-#include "picker/even_nearest.h"
+#include "color/rounding.h"
 #include "picker/geometry.h"
 #include "picker/hue_ramp.h"
 
+#include "picker/surface.h"
+
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace pelmora {
 
 namespace {
-
-using picker_detail::EvenNearest;
-using picker_detail::kRoundingMagic;
 
 constexpr int kMaxChannel = 255;
 
@@ -30,16 +30,61 @@ int StorableChannel(std::int64_t value)
     return value >= 0 && value <= kMaxChannel ? static_cast<int>(value) : 0;
 }
 
-// One channel of a Hue-mode field row: round(x * d + base) for x = 255 - i at column i.
-// Kept branch-free with the rounding-by-magic-constant so the compiler can vectorise it.
-void FieldHueChannelRow(double base, double d, std::uint8_t* out)
+// A Hue-mode field channel is round(x * d + base) with base = h - y * h / 255 and
+// d = ((255 - y) - base) / 255, which is the rational (255 - y)(255h + x(255 - h)) / 65025. Its
+// denominator is odd, so no value is a half, and each lies at least 1/130050 from one: far beyond
+// the error of the double evaluation, so the integer rounding floor((numerator + 32512) / 65025)
+// gives the same pixel. The numerator stays below 2^24, so the quotient is taken in single
+// precision: a float holds every such numerator exactly, and multiplying by the rounded reciprocal
+// of 65025 and truncating is exact over that whole range (the tests check every numerator), with
+// the same result on any x86-64 because each step is a correctly rounded IEEE operation and
+// contraction into fused multiply-adds is off. That keeps 16 lanes per instruction where the CPU
+// has them.
+constexpr float kInverse65025 = 1.0f / 65025.0f;
+constexpr int kHalf65025 = 32512;
+
+struct HueChannelLine {
+    std::int32_t atLastColumn;  // numerator for x = 0 (field column 255)
+    std::int32_t step;          // added per x, subtracted per field column
+};
+
+HueChannelLine MakeHueChannelLine(int h, int y)
 {
-    for (int i = 0; i < 256; ++i) {
-        const double x = static_cast<double>(255 - i);
-        const double rounded = (x * d + base + kRoundingMagic) - kRoundingMagic;
-        const auto value = static_cast<std::int32_t>(rounded);
-        out[i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) <= 255u ? value : 0);
+    const int brightness = kMaxChannel - y;
+    return {brightness * kMaxChannel * h + kHalf65025, brightness * (kMaxChannel - h)};
+}
+
+// The plain double evaluation, for inputs outside 0 .. 255 that the integer form does not cover.
+int FieldHueChannelPlain(int h, int y, int i)
+{
+    const double q = static_cast<double>(h) / 255.0;
+    const double base = static_cast<double>(h) - static_cast<double>(y) * q;
+    const double d = (static_cast<double>(255 - y) - base) / 255.0;
+    return StorableChannel(EvenNearest(static_cast<double>(255 - i) * d + base));
+}
+
+bool IsChannel(int value)
+{
+    return value >= 0 && value <= kMaxChannel;
+}
+
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]]
+void FieldHuePixelRowFast(HueChannelLine red, HueChannelLine green, HueChannelLine blue, std::uint32_t* out)
+{
+    for (int i = 0; i < FieldSize; ++i) {
+        const int x = 255 - i;
+        const auto r = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<float>(red.atLastColumn + red.step * x) * kInverse65025));
+        const auto g = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<float>(green.atLastColumn + green.step * x) * kInverse65025));
+        const auto b = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<float>(blue.atLastColumn + blue.step * x) * kInverse65025));
+        out[i] = 0xFF000000u | (r << 16) | (g << 8) | b;
     }
+}
+
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]]
+void FieldHueChannelRowFast(HueChannelLine line, std::uint8_t* out)
+{
+    for (int i = 0; i < FieldSize; ++i)
+        out[i] = static_cast<std::uint8_t>(static_cast<std::int32_t>(static_cast<float>(line.atLastColumn + line.step * (255 - i)) * kInverse65025));
 }
 
 // The shared frame of the Saturation- and Brightness-mode fields: per picture row y the channel
@@ -49,7 +94,7 @@ template <typename MaxOf, typename MinOf, typename MidOffsetOf>
 PickerBitmap MakeRampField(MaxOf maxOf, MinOf minOf, MidOffsetOf midOffsetOf)
 {
     PickerBitmap picture(FieldSize, FieldSize);
-    constexpr auto segments = HueRampSegments();
+    const auto segments = HueRampSegments();
     for (int y = 0; y < FieldSize; ++y) {
         const double k = 1.0 - static_cast<double>(y) / 255.0;
         const int max = maxOf(y);
@@ -99,26 +144,37 @@ PickerBitmap MakeHueStripPicture()
     return picture;
 }
 
+void FieldHueChannelRow(int h, int y, std::uint8_t* out)
+{
+    if (IsChannel(h) && y >= 0 && y < FieldSize) {
+        FieldHueChannelRowFast(MakeHueChannelLine(h, y), out);
+        return;
+    }
+    for (int i = 0; i < FieldSize; ++i)
+        out[i] = static_cast<std::uint8_t>(FieldHueChannelPlain(h, y, i));
+}
+
+void FieldHuePixelRow(int r, int g, int b, int y, std::uint32_t* out)
+{
+    if (IsChannel(r) && IsChannel(g) && IsChannel(b) && y >= 0 && y < FieldSize) {
+        FieldHuePixelRowFast(MakeHueChannelLine(r, y), MakeHueChannelLine(g, y), MakeHueChannelLine(b, y), out);
+        return;
+    }
+    for (int i = 0; i < FieldSize; ++i)
+        out[i] = Surface::ToPixel(RGB(FieldHueChannelPlain(r, y, i), FieldHueChannelPlain(g, y, i), FieldHueChannelPlain(b, y, i)));
+}
+
 PickerBitmap MakeFieldHuePicture(int r, int g, int b)
 {
     PickerBitmap picture(FieldSize, FieldSize);
-    const std::array<int, 3> hue = {r, g, b};
-    std::array<double, 3> q{};
-    for (std::size_t channel = 0; channel < 3; ++channel)
-        q[channel] = static_cast<double>(hue[channel]) / 255.0;
-
-    std::array<std::array<std::uint8_t, 256>, 3> channelRows{};
+    std::array<std::array<std::uint8_t, FieldSize>, 3> channelRows{};
     for (int y = 0; y < FieldSize; ++y) {
-        for (std::size_t channel = 0; channel < 3; ++channel) {
-            const double h = static_cast<double>(hue[channel]);
-            const double base = h - static_cast<double>(y) * q[channel];
-            const double d = (static_cast<double>(255 - y) - base) / 255.0;
-            FieldHueChannelRow(base, d, channelRows[channel].data());
-        }
+        FieldHueChannelRow(r, y, channelRows[0].data());
+        FieldHueChannelRow(g, y, channelRows[1].data());
+        FieldHueChannelRow(b, y, channelRows[2].data());
         std::uint8_t* row = picture.pictureRow(y);
-        for (int i = 0; i < FieldSize; ++i)
-            StorePixel(row + 3 * i, channelRows[0][static_cast<std::size_t>(i)], channelRows[1][static_cast<std::size_t>(i)],
-                       channelRows[2][static_cast<std::size_t>(i)]);
+        for (std::size_t i = 0; i < FieldSize; ++i)
+            StorePixel(row + 3 * i, channelRows[0][i], channelRows[1][i], channelRows[2][i]);
     }
     return picture;
 }
@@ -143,6 +199,30 @@ const PickerBitmap& FieldBriPicture()
 {
     static const PickerBitmap picture = MakeFieldBriPicture();
     return picture;
+}
+
+namespace {
+
+// The picture as the surface shows it, put through the same left-right mirrored copy.
+std::vector<std::uint32_t> MirroredFieldPixels(const PickerBitmap& picture)
+{
+    Surface field(FieldSize, FieldSize);
+    field.PutPicture(picture, 0, 0, Mirror::LeftRight);
+    return {field.pixels(), field.pixels() + FieldSize * FieldSize};
+}
+
+} // namespace
+
+std::span<const std::uint32_t> FieldSatPixels()
+{
+    static const std::vector<std::uint32_t> pixels = MirroredFieldPixels(FieldSatPicture());
+    return pixels;
+}
+
+std::span<const std::uint32_t> FieldBriPixels()
+{
+    static const std::vector<std::uint32_t> pixels = MirroredFieldPixels(FieldBriPicture());
+    return pixels;
 }
 
 // round(C - (k * C) / 255) and round(k + C * (1 - k / 255)) are the rationals C(255 - k) / 255

@@ -7,6 +7,9 @@
 #include "color/color.h"
 #include "picker/picker_bitmap.h"
 
+#include <cstdint>
+#include <span>
+
 namespace pelmora {
 
 // The colour of hue strip row k (0 at the top .. 255): red at both ends, hue falling downward.
@@ -19,12 +22,21 @@ PickerBitmap MakeHueStripPicture();
 // 256 x 256 pictures, picture row y (from the top) being field row y. The Hue-mode field is put
 // unmirrored; the Saturation- and Brightness-mode fields are put left-right mirrored.
 PickerBitmap MakeFieldHuePicture(int r, int g, int b);
+
+// One channel of Hue-mode field row y for the hue channel h: the values of field columns 0 .. 255.
+void FieldHueChannelRow(int h, int y, std::uint8_t* out);
+// Hue-mode field row y as the surface's 0xFFRRGGBB pixels, field column 0 first: the same values
+// as the picture, without the detour through 24-bit rows.
+void FieldHuePixelRow(int r, int g, int b, int y, std::uint32_t* out);
 PickerBitmap MakeFieldSatPicture();
 PickerBitmap MakeFieldBriPicture();
 
 // Those two pictures depend on nothing, so they are computed once and shared.
 const PickerBitmap& FieldSatPicture();
 const PickerBitmap& FieldBriPicture();
+// And the 256 x 256 surface pixels they become once put mirrored, rows top-down.
+std::span<const std::uint32_t> FieldSatPixels();
+std::span<const std::uint32_t> FieldBriPixels();
 
 // Slider row k (0 .. 255) for the colour (r, g, b) under the field marker.
 Color SliderSatColor(int k, int r, int g, int b);  // blended toward white

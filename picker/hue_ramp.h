@@ -4,7 +4,7 @@
 // takes the segment's max, min and mid value. Not the hue strip's formula (different bounds, and
 // 507 - 6c where the strip has 510 - 6k).
 
-#include "picker/even_nearest.h"
+#include "color/rounding.h"
 #include "picker/geometry.h"
 
 #include <array>
@@ -21,18 +21,18 @@ struct RampSegment {
 };
 
 // round(i * s) for s = 42.5 in single precision: 42, 85, 128, 170, 212, 255.
-constexpr std::array<int, 7> HueRampBounds()
+inline std::array<int, 7> HueRampBounds()
 {
     constexpr float s = static_cast<float>(FieldBottom - FieldTop) / 6.0f;
     std::array<int, 7> bounds{};
     for (int i = 1; i <= 6; ++i)
-        bounds[static_cast<std::size_t>(i)] = static_cast<int>(picker_detail::EvenNearest(static_cast<double>(static_cast<float>(i) * s)));
+        bounds[static_cast<std::size_t>(i)] = EvenNearest(static_cast<double>(static_cast<float>(i) * s));
     return bounds;
 }
 
-constexpr std::array<RampSegment, 6> HueRampSegments()
+inline std::array<RampSegment, 6> HueRampSegments()
 {
-    constexpr auto b = HueRampBounds();
+    const auto b = HueRampBounds();
     using R = RampRole;
     return {{
         {0, b[1], R::Max, R::Min, R::Mid},
@@ -46,9 +46,9 @@ constexpr std::array<RampSegment, 6> HueRampSegments()
 
 // v(c): rising segments 6(c - previous bound - 1) (from 6c in the first), falling ones
 // (6 * previous bound + 255) - 6c; negative (-3) at c = 85 and c = 255.
-constexpr std::int16_t HueRampValue(int c)
+inline std::int16_t HueRampValue(int c)
 {
-    constexpr auto b = HueRampBounds();
+    const auto b = HueRampBounds();
     int segment = 0;
     while (segment < 5 && c > b[static_cast<std::size_t>(segment + 1)])
         ++segment;

@@ -1,9 +1,12 @@
 #include "picker/picker.h"
 
-#include "picker/even_nearest.h"
+#include "color/rounding.h"
+#include "color/safe_palette.h"
 #include "picker/field_pictures.h"
 #include "picker/picker_bitmap.h"
-#include "picker/safe_palette.h"
+
+#include <array>
+#include <cstdint>
 
 namespace pelmora {
 
@@ -20,7 +23,7 @@ constexpr Rect kSliderFrame = {SliderLeft - 1, SliderTop - 1, SliderRight + 1, S
 
 std::int16_t SliderMarkerRow(float sliderMarkerY)
 {
-    return static_cast<std::int16_t>(picker_detail::EvenNearest(static_cast<double>(sliderMarkerY)));
+    return EvenNearest16(static_cast<double>(sliderMarkerY));
 }
 
 void Picker::DrawHueStrip()
@@ -34,7 +37,9 @@ void Picker::DrawHueStrip()
 void Picker::DrawFieldHue(int r, int g, int b)
 {
     DrawPicker();
-    surface_.PutPicture(MakeFieldHuePicture(r, g, b), FieldLeft, FieldTop, Mirror::None);
+    // The same pixels MakeFieldHuePicture stores, written straight into the surface rows.
+    surface_.PaintRows(FieldLeft, FieldTop, FieldSize, FieldSize,
+                       [&](int y, std::uint32_t* row) { FieldHuePixelRow(r, g, b, y, row); });
     DrawSelFrame();
     DrawPicker();
 }
@@ -42,7 +47,7 @@ void Picker::DrawFieldHue(int r, int g, int b)
 void Picker::DrawFieldSat()
 {
     DrawPicker();
-    surface_.PutPicture(FieldSatPicture(), FieldLeft, FieldTop, Mirror::LeftRight);
+    surface_.PutPixels(FieldSatPixels(), FieldSize, FieldSize, FieldLeft, FieldTop);
     DrawSelFrame();
     DrawPicker();
 }
@@ -50,7 +55,7 @@ void Picker::DrawFieldSat()
 void Picker::DrawFieldBri()
 {
     DrawPicker();
-    surface_.PutPicture(FieldBriPicture(), FieldLeft, FieldTop, Mirror::LeftRight);
+    surface_.PutPixels(FieldBriPixels(), FieldSize, FieldSize, FieldLeft, FieldTop);
     DrawSelFrame();
     DrawPicker();
 }
@@ -58,8 +63,10 @@ void Picker::DrawFieldBri()
 template <typename ColorOfRow>
 void Picker::DrawSlider(ColorOfRow colorOfRow)
 {
+    std::array<std::uint32_t, SliderHeight> rows;
     for (int k = 0; k < SliderHeight; ++k)
-        surface_.HorizontalLine(SliderLeft, SliderRight, SliderTop + k, colorOfRow(k));
+        rows[static_cast<std::size_t>(k)] = Surface::ToPixel(colorOfRow(k));
+    surface_.FillRows(SliderLeft, SliderRight, SliderTop, rows);
     DrawMainFrame();
 }
 

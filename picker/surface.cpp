@@ -121,6 +121,26 @@ void Surface::PutPicture(std::span<const std::uint8_t> bytes, int width, int hei
     }
 }
 
+void Surface::PutPixels(std::span<const std::uint32_t> pixels, int width, int height, int left, int top)
+{
+    if (width <= 0 || height <= 0 || pixels.size() / static_cast<std::size_t>(width) < static_cast<std::size_t>(height))
+        return;
+    PaintRows(left, top, width, height, [&](int n, std::uint32_t* destination) {
+        std::memcpy(destination, pixels.data() + static_cast<std::size_t>(n) * static_cast<std::size_t>(width),
+                    static_cast<std::size_t>(width) * sizeof(std::uint32_t));
+    });
+}
+
+void Surface::FillRows(int x1, int x2, int top, std::span<const std::uint32_t> rowPixels)
+{
+    const int width = x2 - x1;
+    if (width <= 0)
+        return;
+    PaintRows(x1, top, width, static_cast<int>(rowPixels.size()), [&](int n, std::uint32_t* destination) {
+        std::fill_n(destination, width, rowPixels[static_cast<std::size_t>(n)]);
+    });
+}
+
 void Surface::fillSpan(int x1, int x2, int y, std::uint32_t pixel)
 {
     if (y < 0 || y >= height_)

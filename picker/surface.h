@@ -9,6 +9,7 @@
 #include "color/system_colors.h"
 #include "picker/geometry.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -50,6 +51,16 @@ public:
     // A byte span shorter than the picture needs is refused and nothing is drawn.
     void PutPicture(const PickerBitmap& picture, int left, int top, Mirror mirror);
     void PutPicture(std::span<const std::uint8_t> bytes, int width, int height, int left, int top, Mirror mirror);
+
+    // Hands the painter the rows of the rectangle width x height at (left, top), one at a time, as
+    // `paint(int rowIndex, std::uint32_t* row)` with `width` pixels to fill; a row that is clipped
+    // is painted into scratch and only its visible part copied, so the painter never needs to know.
+    template <typename RowPainter>
+    void PaintRows(int left, int top, int width, int height, RowPainter paint);
+    // Copies rows of 32-bit surface pixels (width per row, rows top-down) onto (left, top), clipped.
+    void PutPixels(std::span<const std::uint32_t> pixels, int width, int height, int left, int top);
+    // Rows top, top + 1, ... of columns x1 .. x2 - 1, each in one colour given as a surface pixel.
+    void FillRows(int x1, int x2, int top, std::span<const std::uint32_t> rowPixels);
 
     // Pixels x1 .. x2 - 1 of row y (the end pixel is not drawn; drawn leftward if x2 < x1).
     void HorizontalLine(int x1, int x2, int y, Color color);
@@ -101,5 +112,29 @@ private:
     std::function<void()> refreshListener_;
     TextPainter textPainter_;
 };
+
+template <typename RowPainter>
+void Surface::PaintRows(int left, int top, int width, int height, RowPainter paint)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    const int firstX = left < 0 ? 0 : left;
+    const int endX = left + width < width_ ? left + width : width_;
+    if (firstX >= endX)
+        return;
+    const bool wholeRows = firstX == left && endX == left + width;
+    std::vector<std::uint32_t> scratch(wholeRows ? 0 : static_cast<std::size_t>(width));
+    for (int n = 0; n < height; ++n) {
+        const int y = top + n;
+        if (y < 0 || y >= height_)
+            continue;
+        if (wholeRows) {
+            paint(n, row(y) + left);
+        } else {
+            paint(n, scratch.data());
+            std::copy(scratch.begin() + (firstX - left), scratch.begin() + (endX - left), row(y) + firstX);
+        }
+    }
+}
 
 } // namespace pelmora

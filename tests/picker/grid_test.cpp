@@ -1,7 +1,7 @@
 #include "test_support.h"
 
 #include "picker/geometry.h"
-#include "picker/safe_palette.h"
+#include "color/safe_palette.h"
 
 #include <gtest/gtest.h>
 
