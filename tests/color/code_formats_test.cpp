@@ -111,7 +111,7 @@ TEST(MakeColorCodes, NegativeValuesNamingNoElementAreDescribedAsBlackWithoutName
 {
     const DefaultSystemColors system;
     for (const std::int32_t value : {-2, static_cast<std::int32_t>(0x800000FFu), static_cast<std::int32_t>(0x80000019u),
-                                     static_cast<std::int32_t>(0x80000000u) - 0 + 0x7F, INT32_MIN + 25}) {
+                                     static_cast<std::int32_t>(0x8000007Fu), INT32_MIN + 200}) {
         const ColorCodes codes = MakeColorCodes(Color(value), system);
         EXPECT_EQ(codes.text[kFieldSystemName], "N/A") << value;
         EXPECT_EQ(codes.sysColorSelection, -1) << value;
