@@ -225,20 +225,43 @@ std::span<const std::uint32_t> FieldBriPixels()
     return pixels;
 }
 
-// round(C - (k * C) / 255) and round(k + C * (1 - k / 255)) are the rationals C(255 - k) / 255
-// and (255k + C(255 - k)) / 255. With the odd denominator no value is a half (each is at least
-// 1/510 away from one), far beyond the double error of about 1e-13, so integer rounding of the
-// rationals gives exactly the floating-point results; the tests check all 65,536 (k, C) pairs.
-Color SliderBriColor(int k, int r, int g, int b)
+namespace {
+
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]]
+void SliderPixelsFast(std::uint32_t towardWhite, std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t* out)
 {
-    auto channel = [k](int c) { return (c * (255 - k) + 127) / 255; };
-    return RGB(channel(r), channel(g), channel(b));
+    // The same rationals as SliderSatColor (towardWhite 1) and SliderBriColor (towardWhite 0); the
+    // numerators stay below 2^16, which lets the division by 255 run in narrow vector lanes.
+    for (std::uint32_t k = 0; k < SliderHeight; ++k) {
+        const std::uint32_t white = towardWhite * 255u * k + 127u;
+        const std::uint32_t keep = 255u - k;
+        out[k] = 0xFF000000u | ((white + r * keep) / 255u) << 16 | ((white + g * keep) / 255u) << 8 | (white + b * keep) / 255u;
+    }
 }
 
-Color SliderSatColor(int k, int r, int g, int b)
+template <typename ColorOfRow>
+void SliderPixelsPlain(ColorOfRow colorOfRow, std::uint32_t* out)
 {
-    auto channel = [k](int c) { return (255 * k + c * (255 - k) + 127) / 255; };
-    return RGB(channel(r), channel(g), channel(b));
+    for (int k = 0; k < SliderHeight; ++k)
+        out[k] = Surface::ToPixel(colorOfRow(k));
+}
+
+} // namespace
+
+void SliderSatPixels(int r, int g, int b, std::uint32_t* out)
+{
+    if (IsChannel(r) && IsChannel(g) && IsChannel(b))
+        SliderPixelsFast(1, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(g), static_cast<std::uint32_t>(b), out);
+    else
+        SliderPixelsPlain([&](int k) { return SliderSatColor(k, r, g, b); }, out);
+}
+
+void SliderBriPixels(int r, int g, int b, std::uint32_t* out)
+{
+    if (IsChannel(r) && IsChannel(g) && IsChannel(b))
+        SliderPixelsFast(0, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(g), static_cast<std::uint32_t>(b), out);
+    else
+        SliderPixelsPlain([&](int k) { return SliderBriColor(k, r, g, b); }, out);
 }
 
 } // namespace pelmora

@@ -38,8 +38,26 @@ const PickerBitmap& FieldBriPicture();
 std::span<const std::uint32_t> FieldSatPixels();
 std::span<const std::uint32_t> FieldBriPixels();
 
-// Slider row k (0 .. 255) for the colour (r, g, b) under the field marker.
-Color SliderSatColor(int k, int r, int g, int b);  // blended toward white
-Color SliderBriColor(int k, int r, int g, int b);  // darkened toward black
+// Slider row k (0 .. 255) for the colour (r, g, b) under the field marker: SliderSatColor blends
+// toward white, SliderBriColor darkens toward black. Inline because a slider evaluates 256 rows.
+// round(C - (k * C) / 255) and round(k + C * (1 - k / 255)) are the rationals C(255 - k) / 255
+// and (255k + C(255 - k)) / 255. With the odd denominator no value is a half (each is at least
+// 1/510 away from one), far beyond the double error of about 1e-13, so integer rounding of the
+// rationals gives exactly the floating-point results; the tests check all 65,536 (k, C) pairs.
+constexpr Color SliderBriColor(int k, int r, int g, int b)
+{
+    auto channel = [k](int c) { return (c * (255 - k) + 127) / 255; };
+    return RGB(channel(r), channel(g), channel(b));
+}
+
+constexpr Color SliderSatColor(int k, int r, int g, int b)
+{
+    auto channel = [k](int c) { return (255 * k + c * (255 - k) + 127) / 255; };
+    return RGB(channel(r), channel(g), channel(b));
+}
+
+// All 256 slider rows at once as surface pixels (0xFFRRGGBB), row 0 first.
+void SliderSatPixels(int r, int g, int b, std::uint32_t* out);
+void SliderBriPixels(int r, int g, int b, std::uint32_t* out);
 
 } // namespace pelmora

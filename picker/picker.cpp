@@ -60,24 +60,28 @@ void Picker::DrawFieldBri()
     DrawPicker();
 }
 
-template <typename ColorOfRow>
-void Picker::DrawSlider(ColorOfRow colorOfRow)
+template <typename PixelsOfRows>
+void Picker::DrawSlider(PixelsOfRows pixelsOfRows)
 {
-    std::array<std::uint32_t, SliderHeight> rows;
-    for (int k = 0; k < SliderHeight; ++k)
-        rows[static_cast<std::size_t>(k)] = Surface::ToPixel(colorOfRow(k));
-    surface_.FillRows(SliderLeft, SliderRight, SliderTop, rows);
+    std::array<std::uint32_t, SliderHeight> pixels;
+    pixelsOfRows(pixels.data());
+    // 256 one-colour lines of the fixed slider width, written as rows of the surface.
+    surface_.PaintRows(SliderLeft, SliderTop, SliderWidth, SliderHeight, [&](int k, std::uint32_t* row) {
+        const std::uint32_t pixel = pixels[static_cast<std::size_t>(k)];
+        for (int x = 0; x < SliderWidth; ++x)
+            row[x] = pixel;
+    });
     DrawMainFrame();
 }
 
 void Picker::DrawSliderSat(int r, int g, int b)
 {
-    DrawSlider([&](int k) { return SliderSatColor(k, r, g, b); });
+    DrawSlider([&](std::uint32_t* pixels) { SliderSatPixels(r, g, b, pixels); });
 }
 
 void Picker::DrawSliderBri(int r, int g, int b)
 {
-    DrawSlider([&](int k) { return SliderBriColor(k, r, g, b); });
+    DrawSlider([&](std::uint32_t* pixels) { SliderBriPixels(r, g, b, pixels); });
 }
 
 void Picker::DrawPicker()

@@ -48,8 +48,8 @@ public:
     void PaintCell(int n, Color color);
 
 private:
-    template <typename ColorOfRow>
-    void DrawSlider(ColorOfRow colorOfRow);
+    template <typename PixelsOfRows>
+    void DrawSlider(PixelsOfRows pixelsOfRows);
 
     Surface& surface_;
     const SystemColors& colors_;

@@ -131,16 +131,6 @@ void Surface::PutPixels(std::span<const std::uint32_t> pixels, int width, int he
     });
 }
 
-void Surface::FillRows(int x1, int x2, int top, std::span<const std::uint32_t> rowPixels)
-{
-    const int width = x2 - x1;
-    if (width <= 0)
-        return;
-    PaintRows(x1, top, width, static_cast<int>(rowPixels.size()), [&](int n, std::uint32_t* destination) {
-        std::fill_n(destination, width, rowPixels[static_cast<std::size_t>(n)]);
-    });
-}
-
 void Surface::fillSpan(int x1, int x2, int y, std::uint32_t pixel)
 {
     if (y < 0 || y >= height_)
@@ -153,8 +143,22 @@ void Surface::fillSpan(int x1, int x2, int y, std::uint32_t pixel)
 
 void Surface::fillRect(int left, int top, int right, int bottom, std::uint32_t pixel)
 {
-    for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y)
-        fillSpan(left, right, y, pixel);
+    left = std::max(left, 0);
+    right = std::min(right, width_);
+    top = std::max(top, 0);
+    bottom = std::min(bottom, height_);
+    if (left >= right || top >= bottom)
+        return;
+    const auto width = static_cast<std::size_t>(right - left);
+    std::uint32_t* destination = row(top) + left;
+    // The frames' edges are one pixel wide and 258 rows tall: a plain store per row beats a fill call.
+    if (width == 1) {
+        for (int y = top; y < bottom; ++y, destination += width_)
+            *destination = pixel;
+        return;
+    }
+    for (int y = top; y < bottom; ++y, destination += width_)
+        std::fill_n(destination, width, pixel);
 }
 
 void Surface::invertRect(int left, int top, int right, int bottom)

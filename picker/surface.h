@@ -59,8 +59,6 @@ public:
     void PaintRows(int left, int top, int width, int height, RowPainter paint);
     // Copies rows of 32-bit surface pixels (width per row, rows top-down) onto (left, top), clipped.
     void PutPixels(std::span<const std::uint32_t> pixels, int width, int height, int left, int top);
-    // Rows top, top + 1, ... of columns x1 .. x2 - 1, each in one colour given as a surface pixel.
-    void FillRows(int x1, int x2, int top, std::span<const std::uint32_t> rowPixels);
 
     // Pixels x1 .. x2 - 1 of row y (the end pixel is not drawn; drawn leftward if x2 < x1).
     void HorizontalLine(int x1, int x2, int y, Color color);
