@@ -50,6 +50,16 @@ Color FieldHuePixel(int h_r, int h_g, int h_b, int i, int j)
     return RGB(channel(h_r), channel(h_g), channel(h_b));
 }
 
+int FieldHueChannel(int h, int i, int j)
+{
+    const int y = j;
+    const int x = 255 - i;
+    const double q = h / 255.0;
+    const double base = h - y * q;
+    const double d = ((255 - y) - base) / 255.0;
+    return Stored(Round(x * d + base));
+}
+
 int RampValue(int c)
 {
     const float s = 42.5f;
