@@ -99,6 +99,7 @@ void Form8::loadHelpFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return;  // an unreadable file shows an empty window
   ReadRtf(file.readAll(), *rtf1->document());
+  rtf1->moveCursor(QTextCursor::Start);  // the reader leaves the cursor at the end; readers start at the top
 }
 
 void Form8::applyStoredShowHelp() {

@@ -222,6 +222,26 @@ class RtfReaderTest : public QObject {
     QCOMPARE(format.textIndent(), textIndent);
   }
 
+  // Tab stops in pixels from where the first line starts, as Qt measures them.
+  void tabStops_data() {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QList<double>>("stops");
+    QTest::newRow("none") << Rtf("a\\tab b") << QList<double>{};
+    QTest::newRow("hanging indent stops at the left indent") << Rtf("\\li360\\fi-240 \\bullet\\tab b") << QList<double>{16.0};
+    QTest::newRow("explicit stops from the margin") << Rtf("\\li300\\tx600\\tx1200 a\\tab b") << QList<double>{20.0, 60.0};
+    QTest::newRow("stops behind the line start dropped") << Rtf("\\li900\\tx600\\tx1200 a") << QList<double>{20.0};
+  }
+
+  void tabStops() {
+    QFETCH(QByteArray, rtf);
+    QFETCH(QList<double>, stops);
+    QTextDocument document;
+    ReadRtf(rtf, document);
+    QList<double> actual;
+    for (const QTextOption::Tab& tab : document.firstBlock().blockFormat().tabPositions()) actual << tab.position;
+    QCOMPARE(actual, stops);
+  }
+
   // Whatever the bytes, the document never holds more characters than the input had bytes.
   void outputBoundedByInput_data() {
     QTest::addColumn<QByteArray>("rtf");

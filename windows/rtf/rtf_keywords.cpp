@@ -96,6 +96,7 @@ constexpr std::array kKeywords = {
     Entry{"super", RtfKeyword::Superscript},
     Entry{"tab", RtfKeyword::Tab},
     Entry{"title", RtfKeyword::SkipDestination},
+    Entry{"tx", RtfKeyword::TabStop},
     Entry{"txe", RtfKeyword::SkipDestination},
     Entry{"u", RtfKeyword::Unicode},
     Entry{"uc", RtfKeyword::UnicodeSkipCount},

@@ -22,7 +22,7 @@ enum class RtfKeyword {
   // Paragraph formatting and breaks
   ParagraphDefaults, Paragraph, LineBreak, Tab, Cell, Row,
   AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent, FirstLineIndent,
-  SpaceBefore, SpaceAfter,
+  SpaceBefore, SpaceAfter, TabStop,
   // Characters
   Unicode, UnicodeSkipCount, Binary,
   Bullet, EmDash, EnDash, LeftQuote, RightQuote, LeftDoubleQuote, RightDoubleQuote,

@@ -32,6 +32,7 @@ constexpr int kMaxHalfPoints = 3276;      // 1638 pt, the largest size word proc
 constexpr int kMaxIndentTwips = 31680;    // 22 inches
 constexpr int kMaxUnicodeSkip = 255;
 constexpr std::size_t kMaxTableEntries = 4096;
+constexpr std::size_t kMaxTabStops = 64;
 constexpr qsizetype kMaxFontNameLength = 256;
 constexpr double kTwipsPerPixel = 15.0;   // 1440 twips per inch at 96 dots per inch
 
@@ -57,6 +58,7 @@ struct ParagraphState {
   int firstLineTwips = 0;
   int beforeTwips = 0;
   int afterTwips = 0;
+  std::vector<int> tabStopsTwips;
 };
 
 struct GroupState {
@@ -113,7 +115,7 @@ class RtfParser {
     }
     flushBytes();
     resolveLoneSurrogate();
-    applyParagraphFormat();
+    applyParagraphFormat(outermostParagraph_ ? *outermostParagraph_ : top().paragraph);
     cursor_.endEditBlock();
   }
 
@@ -151,6 +153,8 @@ class RtfParser {
     }
     if (stack_.size() == 1) return;  // a stray brace: keep reading with the outer state
     if (top().destination == Destination::FontTable) commitFontEntry();
+    // The document's last paragraph usually has no \par: it keeps the properties it had inside.
+    if (stack_.size() == 2) outermostParagraph_ = top().paragraph;
     stack_.pop_back();
   }
 
@@ -336,6 +340,11 @@ class RtfParser {
         paragraph.firstLineTwips = Clamp(parameter, 0, -kMaxIndentTwips, kMaxIndentTwips);
         break;
       case RtfKeyword::SpaceBefore: paragraph.beforeTwips = Clamp(parameter, 0, 0, kMaxIndentTwips); break;
+      case RtfKeyword::TabStop:
+        if (paragraph.tabStopsTwips.size() < kMaxTabStops) {
+          paragraph.tabStopsTwips.push_back(Clamp(parameter, 0, 0, kMaxIndentTwips));
+        }
+        break;
       case RtfKeyword::SpaceAfter: paragraph.afterTwips = Clamp(parameter, 0, 0, kMaxIndentTwips); break;
       case RtfKeyword::Unicode: unicodeCharacter(parameter); break;
       case RtfKeyword::UnicodeSkipCount: group.unicodeSkip = Clamp(parameter, 1, 0, kMaxUnicodeSkip); break;
@@ -416,6 +425,7 @@ class RtfParser {
     switch (top().destination) {
       case Destination::Text:
         if (!top().character.hidden) cursor_.insertText(WithoutControlCharacters(text), characterFormat());
+        if (stack_.size() == 1) outermostParagraph_.reset();  // text after the document's end
         break;
       case Destination::FontTable:
         if (fontEntryName_.size() < kMaxFontNameLength) fontEntryName_ += text;
@@ -429,12 +439,12 @@ class RtfParser {
     flushBytes();
     resolveLoneSurrogate();
     if (skipping() || top().destination != Destination::Text) return;
-    applyParagraphFormat();
+    applyParagraphFormat(top().paragraph);
     cursor_.insertBlock();
+    outermostParagraph_.reset();
   }
 
-  void applyParagraphFormat() {
-    const ParagraphState& paragraph = top().paragraph;
+  void applyParagraphFormat(const ParagraphState& paragraph) {
     QTextBlockFormat format;
     format.setAlignment(paragraph.alignment);
     format.setLeftMargin(paragraph.leftTwips / kTwipsPerPixel);
@@ -442,6 +452,17 @@ class RtfParser {
     format.setTextIndent(paragraph.firstLineTwips / kTwipsPerPixel);
     format.setTopMargin(paragraph.beforeTwips / kTwipsPerPixel);
     format.setBottomMargin(paragraph.afterTwips / kTwipsPerPixel);
+    // Qt measures tab stops from where the first line starts, RTF from the paragraph's margin.
+    // A hanging indent has an implicit stop at the left indent, so "bullet, tab, text" lines up.
+    const int firstLineStart = paragraph.leftTwips + paragraph.firstLineTwips;
+    QList<QTextOption::Tab> tabs;
+    if (paragraph.tabStopsTwips.empty() && paragraph.firstLineTwips < 0) {
+      tabs.append(QTextOption::Tab(-paragraph.firstLineTwips / kTwipsPerPixel, QTextOption::LeftTab));
+    }
+    for (int stop : paragraph.tabStopsTwips) {
+      if (stop > firstLineStart) tabs.append(QTextOption::Tab((stop - firstLineStart) / kTwipsPerPixel, QTextOption::LeftTab));
+    }
+    format.setTabPositions(tabs);
     cursor_.setBlockFormat(format);
   }
 
@@ -475,6 +496,7 @@ class RtfParser {
   bool starred_ = false;
   int fallbackToSkip_ = 0;
   char16_t highSurrogate_ = 0;
+  std::optional<ParagraphState> outermostParagraph_;  // as the outermost group left it
   QByteArray bytes_;  // text bytes not yet decoded, so multi-byte code pages see whole characters
   RtfTextDecoder decoder_;
   int defaultFont_ = 0;
