@@ -6,7 +6,8 @@
 # usage: bench/startup/measure.sh [options] PROGRAM [ARGS...]
 #   -n RUNS            runs of each program (default 15), taken alternately after one warm-up each
 #   --name REGEX       the program's main window name (default: its first mapped window)
-#   --idle-ms MS       idle period watched after mapping (default 2000)
+#   --idle-ms MS       idle period watched after mapping and a 250 ms settle for the first paint
+#                      (default 2000)
 #   --build DIR        build tree holding bench/startup/{startup_probe,bare_qt_window} (default build)
 #   --probe PATH       startup_probe program;  --floor PATH  the floor program
 #   --check            exit 1 unless within 1.3 x the floor's time, +8 MB of its memory, and idle
@@ -31,7 +32,7 @@ while [ $# -gt 0 ]; do
     *) break ;;
   esac
 done
-[ $# -ge 1 ] || { sed -n '2,13p' "$0" >&2; exit 2; }
+[ $# -ge 1 ] || { sed -n '2,14p' "$0" >&2; exit 2; }
 probe=${probe:-$build/bench/startup/startup_probe}
 floor=${floor:-$build/bench/startup/bare_qt_window}
 for tool in "$probe" "$floor" "$1"; do
