@@ -42,9 +42,46 @@ window_pixel() {
   screen_pixel $(($1 + $3)) $(($2 + $4))
 }
 
-# click_window ID X Y [BUTTON]: moves the pointer to (X, Y) of window ID's client area and clicks.
+# move_pointer ID X Y: puts the pointer on (X, Y) of window ID's client area and waits until the
+# server reports it there (xdotool's own --sync waits forever when the pointer is already there).
+move_pointer() {
+  local origin ax ay i
+  origin=$(window_origin "$1") || return 1
+  set -- $origin "$2" "$3"
+  ax=$(($1 + $3)) ay=$(($2 + $4))
+  xdotool mousemove "$ax" "$ay" || return 1
+  for i in $(seq 1 100); do
+    [ "$(xdotool getmouselocation 2>/dev/null | awk '{print $1, $2}')" = "x:$ax y:$ay" ] && return 0
+    sleep 0.02
+  done
+  echo "move_pointer: the pointer did not reach ($ax, $ay)" >&2
+  return 1
+}
+
+# click_window ID X Y [BUTTON]: clicks BUTTON (default 1, the left one) at (X, Y) of window ID.
 click_window() {
-  xdotool mousemove --window "$1" --sync "$2" "$3" click "${4:-1}"
+  move_pointer "$1" "$2" "$3" && xdotool click "${4:-1}"
+}
+
+# drag_window ID X1 Y1 X2 Y2: presses the left button at (X1, Y1), moves to (X2, Y2), releases there.
+drag_window() {
+  move_pointer "$1" "$2" "$3" && xdotool mousedown 1 \
+    && move_pointer "$1" "$4" "$5" && xdotool mouseup 1
+}
+
+# wait_for_pixel ID X Y RRGGBB [SECONDS]: waits until window ID shows RRGGBB at (X, Y) (a repaint may
+# lag an event by a frame); on timeout prints what it saw and returns 1.
+wait_for_pixel() {
+  local deadline got
+  deadline=$((SECONDS + ${5:-5}))
+  while :; do
+    got=$(window_pixel "$1" "$2" "$3")
+    [ "$got" = "$4" ] && return 0
+    [ $SECONDS -ge $deadline ] && break
+    sleep 0.1
+  done
+  echo "pixel ($2,$3) is $got, expected $4" >&2
+  return 1
 }
 
 # clipboard_text: the text on the clipboard (the selection Ctrl+C fills), exactly as it is.

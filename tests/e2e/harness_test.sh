@@ -16,25 +16,16 @@ pid=$!
 id=$(wait_for_window '^Pelmora harness target$' 10) || fail "the window never appeared"
 echo "window $id at $(window_origin "$id")"
 
-# Paint may lag the map by a frame: poll briefly for the first colour.
-wait_for_pixel() {  # ID X Y RRGGBB
-  local i got
-  for i in $(seq 1 50); do
-    got=$(window_pixel "$1" "$2" "$3")
-    [ "$got" = "$4" ] && return 0
-    sleep 0.1
-  done
-  echo "pixel ($2,$3) is $got, expected $4" >&2
-  return 1
-}
-
 wait_for_pixel "$id" 50 40 2040C0 || fail "the window does not show its first colour"
 click_window "$id" 3 3 3   # a right click changes nothing
 sleep 0.3
 wait_for_pixel "$id" 50 40 2040C0 || fail "a right click changed the window"
 click_window "$id" 50 40
+click_window "$id" 50 40   # again on the same spot: the pointer is already there
 wait_for_pixel "$id" 199 149 E06010 || fail "the click did not reach the window"
 [ "$(clipboard_text)" = "clicked at 50,40" ] || fail "clipboard holds '$(clipboard_text)'"
+drag_window "$id" 10 10 120 90
+[ "$(clipboard_text)" = "clicked at 10,10" ] || fail "a drag did not press where it started"
 
 close_window "$id" || fail "could not ask the window to close"
 for _ in $(seq 1 50); do
