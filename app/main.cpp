@@ -1,8 +1,11 @@
-// Pelmora's entry point: sub-commands that need no display.
+// Pelmora's entry point: the desktop program, or a sub-command that needs no display.
 
 #include "app/codes_command.h"
+#include "app/desktop_program.h"
+#include "app/display_check.h"
 
 #include <iostream>
+#include <string>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -13,7 +16,8 @@ void PrintHelp(std::ostream& out)
 {
     out << "Pelmora " PELMORA_VERSION " - colour codes for web pages and desktop programs\n"
            "\n"
-           "Usage: pelmora codes [--json] VALUE...   print the colour codes of each VALUE\n"
+           "Usage: pelmora                           start the colour picker\n"
+           "       pelmora codes [--json] VALUE...   print the colour codes of each VALUE\n"
            "       pelmora --help                    show this help\n"
            "       pelmora --version                 show the version\n"
            "\n"
@@ -25,7 +29,16 @@ void PrintHelp(std::ostream& out)
 int main(int argc, char** argv)
 {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    // No sub-command (Qt's own options, such as -platform, may follow): the desktop program.
+    if (args.empty() || (args[0].starts_with('-') && args[0] != "--help" && args[0] != "-h" && args[0] != "--version")) {
+        const std::string missing = pelmora::MissingDisplayReason();
+        if (!missing.empty()) {
+            std::cerr << "pelmora: " << missing << "; `pelmora codes VALUE...` works without one.\n";
+            return 2;
+        }
+        return pelmora::RunDesktopProgram(argc, argv);
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
         PrintHelp(std::cout);
         return 0;
     }

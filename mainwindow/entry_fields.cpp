@@ -8,9 +8,11 @@
 #include "windows/branding.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +29,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         else if (watched == txtB)
             txtB_KeyUp();
     } else if (event->type() == QEvent::FocusOut && watched == txtH) {
-        txtH_LostFocus();
+        // Focus leaving for another control of this window counts; the window losing activation
+        // (to a message box, another program, a popup) does not, as the box keeps its focus there.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            txtH_LostFocus();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -49,8 +55,10 @@ void Form1::ShowMessage(const QString& text, QWidget* focusAfterwards)
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, focusAfterwards] {
         messageOpen_ = false;
+        // After the box has gone and this window is active again, or the window would put the
+        // focus back where it last was.
         if (focusAfterwards)
-            focusAfterwards->setFocus();
+            QTimer::singleShot(0, focusAfterwards, [focusAfterwards] { focusAfterwards->setFocus(); });
     });
     box->open();
 }
