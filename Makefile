@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 CTEST_FLAGS = --output-on-failure --no-tests=error -j $(JOBS)
 
-.PHONY: all bootstrap build run test test-asan bench fuzz clean
+.PHONY: all bootstrap build run test test-asan bench bench-startup fuzz install package clean
 
 all: build
 
@@ -23,7 +23,7 @@ build: bootstrap $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/app/pelmora codes 65535 '#336699' 'RGB(255, 128, 0)' vbButtonFace
+	$(BUILD)/app/pelmora
 
 test: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
@@ -36,6 +36,18 @@ test-asan: bootstrap
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2 || exit 1; done
+
+# Start-up time, memory and idle CPU of the real program under a private Xvfb, beside a bare Qt window.
+bench-startup: build
+	bash bench/startup/measure.sh --build $(BUILD) --name '^Pelmora by ' $(BUILD)/app/pelmora
+
+# The program, Help.rtf, the desktop entry, icons and metadata under PREFIX.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the program.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # libFuzzer targets, each run for FUZZ_SECONDS from its seed corpus.
 fuzz: bootstrap

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace pelmora {
 namespace {
 
@@ -47,9 +49,11 @@ void Form1::DrawColorReadout(Channels rgb, const std::string& hex)
     // Both corners of the box are inside it.
     surface_.FilledRectangle(kReadoutLeft, kReadoutTop, kReadoutLeft + kReadoutWidth + 1,
                              kReadoutTop + kReadoutHeight + 1, background, background);
+    // Four lines share the box's 50 rows, so a line advances at most a quarter of it: the next
+    // erase then covers every row the text touched.
     int y = kReadoutTop;
     for (const std::string& line : ReadoutLines(rgb, hex))
-        y += surface_.DrawTextLine(kReadoutLeft, y, line, Color::black());
+        y += std::min(surface_.DrawTextLine(kReadoutLeft, y, line, Color::black()), kReadoutHeight / 4);
     surface_.Refresh();
 }
 
