@@ -80,6 +80,7 @@ void Form1::txtH_KeyUp()
     const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 5));
     picker_.DrawFieldHue(hue.r, hue.g, hue.b);
     ShowMarkerColor();
+    ShowDrawing();
 }
 
 void Form1::txtH_LostFocus()
@@ -95,6 +96,7 @@ void Form1::txtS_KeyUp()
         return;
     MoveFieldMarker(std::clamp(FieldXFromSat(BoxValue(txtS)), FieldLeft, FieldRight), picker_.MarkerY);
     ShowMarkerColor();
+    ShowDrawing();
 }
 
 void Form1::txtB_KeyUp()
@@ -103,6 +105,7 @@ void Form1::txtB_KeyUp()
         return;
     MoveFieldMarker(picker_.MarkerX, std::clamp(FieldYFromBri(BoxValue(txtB)), FieldTop, FieldBottom));
     ShowMarkerColor();
+    ShowDrawing();
 }
 
 void Form1::ShowMarkerColor()

@@ -19,6 +19,7 @@
 #include <string>
 
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -92,6 +93,8 @@ private:
     void WriteChannelBoxes(Channels rgb);
     void SetNewColor(Color color);
     double BoxValue(const QLineEdit* box) const;
+    // Shows what the handler drew: the view repaints from the surface when it is refreshed.
+    void ShowDrawing() { surface_.Refresh(); }
 
     // Typed hue, saturation and brightness.
     bool HueIsWrong() const;
@@ -133,9 +136,11 @@ private:
     bool messageOpen_ = false;  // one message box at a time
 
     SurfaceView* view_ = nullptr;
-    QGroupBox* Frame1 = nullptr;  // Old / New swatches
-    QGroupBox* Frame2 = nullptr;  // entry boxes and mode buttons; picker only
-    QGroupBox* Frame3 = nullptr;  // the add swatch; grids only
+    // Frames 1 to 3 have no caption and overlap the readout beside the picker; they are drawn as
+    // plain containers without a border, so the readout's text stays clear of frame lines.
+    QFrame* Frame1 = nullptr;  // Old / New swatches
+    QFrame* Frame2 = nullptr;  // entry boxes and mode buttons; picker only
+    QFrame* Frame3 = nullptr;  // the add swatch; grids only
     QGroupBox* Frame4 = nullptr;  // "Color Outputs"
     QGroupBox* Frame5 = nullptr;  // "Color History"
     QRadioButton* optH = nullptr;

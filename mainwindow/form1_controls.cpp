@@ -7,6 +7,7 @@
 #include "platform/surface_view.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,7 +62,7 @@ void Form1::CreateControls()
     CreateSwatchFrames();
     CreateEntryFrame();
 
-    Frame3 = Make<QGroupBox>(this, "Frame3", TwipsRect(4440, 1680, 2715, 1515));
+    Frame3 = Make<QFrame>(this, "Frame3", TwipsRect(4440, 1680, 2715, 1515));
     lblADDColor = new Swatch(QStringLiteral("lblADDColor"), systemColors_, Frame3);
     lblADDColor->setGeometry(120, 58, 52, 36);
     lblADDColor->setToolTip(tr("The colour \"Add\" stores in the selected cell"));
@@ -95,7 +96,7 @@ void Form1::CreateControls()
 
 void Form1::CreateSwatchFrames()
 {
-    Frame1 = Make<QGroupBox>(this, "Frame1", TwipsRect(4500, 960, 2655, 885));
+    Frame1 = Make<QFrame>(this, "Frame1", TwipsRect(4500, 960, 2655, 885));
     Label3 = Make<QLabel>(Frame1, "Label3", QRect(96, 6, 36, 14), tr("Old"));
     Label2 = new Swatch(QStringLiteral("Label2"), systemColors_, Frame1);
     Label2->setGeometry(96, 21, 36, 32);
@@ -106,13 +107,13 @@ void Form1::CreateSwatchFrames()
     Frame5 = Make<QGroupBox>(this, "Frame5", TwipsRect(60, 3960, 7095, 675), tr("Color History"));
     for (int i = 0; i < static_cast<int>(hist.size()); ++i) {
         hist[static_cast<std::size_t>(i)] = new Swatch(Indexed("hist", i), systemColors_, Frame5);
-        hist[static_cast<std::size_t>(i)]->setGeometry(8 + 26 * i, 18, 22, 21);
+        hist[static_cast<std::size_t>(i)]->setGeometry(13 + 25 * i, 18, 21, 21);
     }
 }
 
 void Form1::CreateEntryFrame()
 {
-    Frame2 = Make<QGroupBox>(this, "Frame2", TwipsRect(4500, 1680, 2595, 2235));
+    Frame2 = Make<QFrame>(this, "Frame2", TwipsRect(4500, 1680, 2595, 2235));
     struct Row {
         QRadioButton*& option;
         const char* optionName;

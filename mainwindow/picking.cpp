@@ -100,6 +100,7 @@ void Form1::Form_MouseDown(Qt::MouseButton button, double x, double y)
         SliderDragging = true;
         PickSliderPoint(x, std::clamp<double>(y, SliderTop, SliderBottom));
     }
+    ShowDrawing();
 }
 
 void Form1::Form_MouseMove(Qt::MouseButtons buttons, double x, double y)
@@ -114,6 +115,7 @@ void Form1::Form_MouseMove(Qt::MouseButtons buttons, double x, double y)
         PickFieldPoint(std::clamp<double>(x, FieldLeft, FieldRight), std::clamp<double>(y, FieldTop, FieldBottom));
     if (SliderDragging)
         PickSliderPoint(SliderLeft + 2, std::clamp<double>(y, SliderTop, SliderBottom));
+    ShowDrawing();
 }
 
 void Form1::Form_MouseUp(Qt::MouseButton, double, double)
@@ -128,6 +130,7 @@ void Form1::Form_MouseUp(Qt::MouseButton, double, double)
         SetNewColor(picked);
     }
     SliderDragging = false;
+    ShowDrawing();
 }
 
 void Form1::PickFieldPoint(double x, double y)
@@ -191,6 +194,7 @@ void Form1::optH_Click()
     picker_.DrawFieldHue(hue.r, hue.g, hue.b);
     MoveFieldMarker(ClampX(FieldXFromSat(BoxValue(txtS))), ClampY(FieldYFromBri(BoxValue(txtB))));
     SetNewColor(Point(picker_.MarkerX, picker_.MarkerY));
+    ShowDrawing();
 }
 
 void Form1::optS_Click()
@@ -199,7 +203,7 @@ void Form1::optS_Click()
     MoveFieldMarker(ClampX(FieldXFromHue(BoxValue(txtH))), ClampY(FieldYFromBri(BoxValue(txtB))));
     const Channels rgb = model_.SplitColor(Point(picker_.MarkerX, picker_.MarkerY));
     picker_.DrawSliderSat(rgb.r, rgb.g, rgb.b);
-    surface_.Refresh();
+    ShowDrawing();
 }
 
 void Form1::optB_Click()
@@ -208,6 +212,7 @@ void Form1::optB_Click()
     MoveFieldMarker(ClampX(FieldXFromHue(BoxValue(txtH))), ClampY(FieldYFromSat(BoxValue(txtS))));
     const Channels rgb = model_.SplitColor(Point(picker_.MarkerX, picker_.MarkerY));
     picker_.DrawSliderBri(rgb.r, rgb.g, rgb.b);
+    ShowDrawing();
 }
 
 } // namespace pelmora

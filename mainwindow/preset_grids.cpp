@@ -7,7 +7,7 @@
 #include "mainwindow/swatch.h"
 
 #include <QComboBox>
-#include <QGroupBox>
+#include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -52,7 +52,7 @@ void Form1::Command3_Click()
         cmdADD->hide();
         lblADDColor->hide();
         Frame3->hide();
-        surface_.Refresh();
+        ShowDrawing();
         return;
     }
     Frame2->hide();
@@ -66,6 +66,7 @@ void Form1::Command3_Click()
     cmdADD->show();
     lblADDColor->show();
     Frame3->show();
+    ShowDrawing();
 }
 
 void Form1::cmbPreset_Click()
