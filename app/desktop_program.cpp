@@ -1,8 +1,8 @@
 #include "app/desktop_program.h"
 
 #include "mainwindow/form1.h"
-#include "windows/branding.h"
 #include "windows/launcher.h"
+#include "windows/splash.h"
 
 #include <QApplication>
 
@@ -15,18 +15,19 @@ int RunDesktopProgram(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Pelmora"));
     QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Pelmora"));
-    LoadBranding();
 
-    auto* form = new Form1;
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(form, &Form1::unloaded, &app, [] {
-        // A launcher still on the screen ends the program itself when it has closed.
-        if (IsWebsiteLauncherShown())
-            return;
-        QApplication::closeAllWindows();
-        QApplication::quit();
+    // The splash stays loaded, hidden, for the whole run once it has brought up the main window.
+    frmSplash splash;
+    QObject::connect(&splash, &frmSplash::mainWindowLoaded, &app, [](Form1* form) {
+        QObject::connect(form, &Form1::unloaded, &app, [] {
+            // A launcher still on the screen ends the program itself when it has closed.
+            if (IsWebsiteLauncherShown())
+                return;
+            QApplication::closeAllWindows();
+            QApplication::quit();
+        });
     });
-    form->show();
+    splash.show();
     return QApplication::exec();
 }
 

@@ -4,7 +4,9 @@
 #include "mainwindow/swatch.h"
 #include "platform/surface_view.h"
 #include "platform/text_painter.h"
+#include "windows/about_window.h"
 #include "windows/branding.h"
+#include "windows/help_window.h"
 #include "windows/launcher.h"
 
 #include <QCloseEvent>
@@ -57,6 +59,7 @@ void Form1::Form_Load()
     picker_.DrawPicker();                                                   // 13
     picker_.DrawFieldHue(255, 0, 0);                                        // 14
     picker_.SelectedCell = 1;                                               // 15
+    OpenHelpAtStartup(this);                                                // 16
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -79,7 +82,10 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
-    // The About window arrives with the companion windows.
+    frmAbout* about = LoadAboutWindow();
+    about->show();
+    about->raise();
+    about->activateWindow();
 }
 
 } // namespace pelmora

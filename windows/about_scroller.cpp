@@ -1,0 +1,27 @@
+#include "windows/about_scroller.h"
+
+namespace pelmora {
+
+QString RotateFirstLine(const QString& text)
+{
+    static const QString kLineBreak = QStringLiteral("\r\n");
+    const qsizetype lineBreak = text.indexOf(kLineBreak);
+    if (lineBreak < 0)
+        return text;
+    const qsizetype restStart = lineBreak + kLineBreak.size();
+    return text.mid(restStart) + text.left(restStart);
+}
+
+void AboutScroller::Tick()
+{
+    if (intScrollStep < kStepsPerLine) {
+        topTwips -= kStepTwips;
+        ++intScrollStep;
+        return;
+    }
+    text = RotateFirstLine(text);
+    topTwips += intScrollStep * kStepTwips;
+    intScrollStep = 0;
+}
+
+} // namespace pelmora
