@@ -18,7 +18,7 @@ int RunDesktopProgram(int argc, char** argv)
 
     // The splash stays loaded, hidden, for the whole run once it has brought up the main window.
     frmSplash splash;
-    QObject::connect(&splash, &frmSplash::mainWindowLoaded, &app, [](Form1* form) {
+    QObject::connect(&splash, &frmSplash::mainWindowLoaded, &app, [&app](Form1* form) {
         QObject::connect(form, &Form1::unloaded, &app, [] {
             // A launcher still on the screen ends the program itself when it has closed.
             if (IsWebsiteLauncherShown())
