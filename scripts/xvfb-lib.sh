@@ -94,3 +94,58 @@ clipboard_text() {
 close_window() {
   "${PELMORA_CLOSE_WINDOW:-x11_close_window}" "$1"
 }
+
+# wait_until SECONDS CMD [ARGS...]: runs CMD every 50 ms until it succeeds; status 1 when SECONDS
+# pass first. For conditions no other helper polls.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  while ! "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
+}
+
+# wait_for_clipboard TEXT [SECONDS]: waits until the clipboard holds exactly TEXT (no added line end); on timeout prints
+# what it held and returns 1.
+wait_for_clipboard() {
+  local deadline got
+  deadline=$((SECONDS + ${2:-5}))
+  while :; do
+    # The x keeps a trailing line end that $(...) would drop: the text must match to the byte.
+    got=$(clipboard_text; echo x)
+    got=${got%x}
+    [ "$got" = "$1" ] && return 0
+    [ $SECONDS -ge $deadline ] && break
+    sleep 0.05
+  done
+  echo "the clipboard holds '$got', expected '$1'" >&2
+  return 1
+}
+
+# wait_for_exit PID [SECONDS]: waits until process PID (a child of this shell, so not from inside
+# $(...)) has ended and sets EXIT_STATUS to its exit status; status 1 when it still runs after SECONDS.
+wait_for_exit() {
+  local deadline=$((SECONDS + ${2:-10}))
+  while kill -0 "$1" 2>/dev/null; do
+    # An ended child that has not been waited for still answers kill -0; its state letter is Z.
+    [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" = Z ] && break
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
+  wait "$1"
+  EXIT_STATUS=$?
+}
+
+# wait_for_popup PID MAIN_ID [SECONDS]: prints the id of a visible window of process PID other than
+# MAIN_ID (a drop-down list's popup, a menu), waiting up to SECONDS (default 5).
+wait_for_popup() {
+  local pid=$1 main=$2 deadline=$((SECONDS + ${3:-5})) id
+  while :; do
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+      [ "$id" != "$main" ] && { echo "$id"; return 0; }
+    done
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
+}
