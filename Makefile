@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 CTEST_FLAGS = --output-on-failure --no-tests=error -j $(JOBS)
 
-.PHONY: all bootstrap build run test test-asan bench bench-startup fuzz install package clean
+.PHONY: all bootstrap build run test test-asan bench bench-startup screenshots fuzz install package clean
 
 all: build
 
@@ -40,6 +40,10 @@ bench: build
 # Start-up time, memory and idle CPU of the real program under a private Xvfb, beside a bare Qt window.
 bench-startup: build
 	bash bench/startup/measure.sh --build $(BUILD) --name '^Pelmora by ' $(BUILD)/app/pelmora
+
+# A PNG of every window, under a private Xvfb, into $(BUILD)/screenshots/.
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD) $(BUILD)/screenshots
 
 # The program, Help.rtf, the desktop entry, icons and metadata under PREFIX.
 install: build
