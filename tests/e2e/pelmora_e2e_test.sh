@@ -53,13 +53,21 @@ click() { local window=$1; shift; click_window "$window" $*; }
 
 pixel() { window_pixel "$id" "$1" "$2"; }
 
-# start_program: starts pelmora from the program folder and waits for its main window showing the
-# Hue-mode field of start-up (top-left white, bottom-left black); sets pid and id.
+# start_program [with-help]: starts pelmora from the program folder and waits for its main window
+# showing the Hue-mode field of start-up (top-left white, bottom-left black); sets pid and id. With
+# "with-help" the help window must open at start too; it is closed, and the main window lives on.
 start_program() {
+  local help
   "$program_folder/pelmora" &
   pid=$!
   id=$(wait_for_window "$main_title" 15) || fail "the main window never appeared"
-  # A splash or help window may still cover it: wait until the field itself is visible.
+  if [ "${1:-}" = with-help ]; then
+    help=$(wait_for_window "$help_title" 10) || fail "the help window did not open at start"
+    close_window "$help" && wait_for_window_gone "$help" 5 || fail "the help window does not close"
+    kill -0 "$pid" 2>/dev/null && xdotool getwindowname "$id" >/dev/null 2>&1 \
+      || fail "closing the help window closed the program"
+  fi
+  # The splash may still cover the main window: wait until the field itself is visible.
   wait_for_pixel "$id" 10 10 FFFFFF 10 && wait_for_pixel "$id" 10 265 000000 \
     || fail "the start-up field is not shown"
 }
@@ -122,14 +130,6 @@ choose_preset() {
   click "$id" "${preset_list[*]}"
   wait_for_popup "$pid" "$id" 5 >/dev/null || fail "the preset list did not open"
   if [ "$1" = down ]; then xdotool key Down Return; else xdotool key Up Return; fi
-}
-
-# A help window that opens at start is closed; the main window must live on.
-close_help_window() {
-  local help
-  help=$(wait_for_window "$help_title" "$1") || return 0
-  close_window "$help" && wait_for_window_gone "$help" 5 || fail "the help window does not close"
-  xdotool getwindowname "$id" >/dev/null 2>&1 || fail "closing the help window closed the main window"
 }
 
 printf '[Settings]\nshowHelp=0\n' >"$settings_file"
@@ -202,8 +202,7 @@ check_colors_file
 step "close and start again (showHelp unset, Help.rtf beside the program)"
 stop_program
 rm -f "$settings_file"
-start_program
-close_help_window 2
+start_program with-help
 click "$id" "${presets[*]}"
 wait_for_pixel "$id" $(cell_center 37) "$added" 5 || fail "cell 37 lost its colour after a restart"
 wait_for_pixel "$id" $(cell_center 36) 000000 1 || fail "cell 36 changed although nothing was added there"
