@@ -2,7 +2,8 @@
 # The real program, driven as a user drives it, under scripts/xvfb-run-here.sh: picks in all three
 # modes and checks that every Copy button puts the codes of the very pixel under the pointer on the
 # clipboard; picks from the safe palette; stores a custom colour with "Add", closes the program, starts
-# it again and finds the colour in the same cell and in the custom colours file.
+# it again and finds the colour in the same cell and in the custom colours file; with the program's
+# folder read-only, "Add" writes the per-user copy of the file instead.
 #
 # usage: pelmora_e2e_test.sh PELMORA CLOSE_WINDOW_PROGRAM HELP_RTF
 set -uo pipefail
@@ -34,9 +35,12 @@ export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 settings_file=$work/config/Pelmora/Pelmora.conf
 colors_file=$program_folder/usercolors.cps
 
+# The command prefix that starts the program; the read-only folder case runs it as another user.
+as_user=()
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  chmod -R u+w "$work" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -58,7 +62,7 @@ pixel() { window_pixel "$id" "$1" "$2"; }
 # "with-help" the help window must open at start too; it is closed, and the main window lives on.
 start_program() {
   local help
-  "$program_folder/pelmora" &
+  "${as_user[@]}" "$program_folder/pelmora" &
   pid=$!
   id=$(wait_for_window "$main_title" 15) || fail "the main window never appeared"
   if [ "${1:-}" = with-help ]; then
@@ -209,5 +213,35 @@ wait_for_pixel "$id" $(cell_center 36) 000000 1 || fail "cell 36 changed althoug
 check_colors_file
 [ -z "$(find "$work/data" -name usercolors.cps)" ] \
   || fail "the colours file was written to the data folder although the program folder is writable"
+stop_program
+
+step "read-only program folder: Add writes the per-user file"
+# Installed system-wide, the program's folder is not the user's to write. The superuser may write
+# anywhere, so as the superuser the program runs as nobody.
+rm -f "$colors_file"
+chmod a-w "$program_folder"
+printf '[Settings]\nshowHelp=0\n' >"$settings_file"
+export XDG_DATA_HOME=$work/user-data XDG_RUNTIME_DIR=$work/user-runtime
+mkdir -p "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+if [ "$(id -u)" -eq 0 ]; then
+  chmod -R a+rX "$work"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  chown 65534:65534 "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+fi
+start_program
+pick_field 150 90
+added=$picked
+click "$id" "${presets[*]}"
+wait_for_pixel "$id" "${add_swatch[@]}" "$added" 5 || fail "the add swatch did not take the New colour"
+wait_for_pixel "$id" $(cell_center 37) 000000 5 || fail "the per-user custom grid does not start black"
+click "$id" "$(cell_center 37)"
+click "$id" "${add_button[*]}"
+wait_for_pixel "$id" $(cell_center 37) "$added" 5 || fail "Add did not paint cell 37"
+colors_file=$XDG_DATA_HOME/Pelmora/Pelmora/usercolors.cps
+wait_until 5 test -s "$colors_file" || fail "Add did not write $colors_file: $(find "$work" -name usercolors.cps)"
+check_colors_file
+[ ! -e "$program_folder/usercolors.cps" ] || fail "a file appeared in the read-only program folder"
 stop_program
 echo "pelmora end-to-end ok"
