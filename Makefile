@@ -7,6 +7,7 @@ JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
+STARTUP_RUNS ?= 15
 CTEST_FLAGS = --output-on-failure --no-tests=error -j $(JOBS)
 
 .PHONY: all bootstrap build run test test-asan bench bench-startup screenshots fuzz install package clean
@@ -38,8 +39,9 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2 || exit 1; done
 
 # Start-up time, memory and idle CPU of the real program under a private Xvfb, beside a bare Qt window.
-bench-startup: build
-	bash bench/startup/measure.sh --build $(BUILD) --name '^Pelmora by ' $(BUILD)/app/pelmora
+bench-startup: bootstrap $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target pelmora bare_qt_window startup_probe
+	bash bench/startup/measure.sh -n $(STARTUP_RUNS) --build $(BUILD) --name '^Pelmora by ' $(BUILD)/app/pelmora
 
 # A PNG of every window, under a private Xvfb, into $(BUILD)/screenshots/.
 screenshots: build

@@ -64,7 +64,7 @@ void Form1::CreateControls()
 
     Frame3 = Make<QFrame>(this, "Frame3", TwipsRect(4440, 1680, 2715, 1515));
     lblADDColor = new Swatch(QStringLiteral("lblADDColor"), systemColors_, Frame3);
-    lblADDColor->setGeometry(120, 58, 52, 36);
+    lblADDColor->setGeometry(120, 42, 52, 36);
     lblADDColor->setToolTip(tr("The colour \"Add\" stores in the selected cell"));
     Frame3->hide();
     cmbPreset = Make<QComboBox>(this, "cmbPreset", TwipsRect(4560, 1920, 2565, 315));
