@@ -10,6 +10,10 @@ namespace pelmora {
 
 int RunDesktopProgram(int argc, char** argv)
 {
+    // The window is laid out in whole pixels and shows the picker's pixels one to one: on a high-DPI
+    // screen it scales by a whole factor, so every shown colour is a painted one and a click lands
+    // on the pixel under the pointer.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     QApplication::setOrganizationName(QStringLiteral("Pelmora"));
