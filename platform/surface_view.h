@@ -1,8 +1,10 @@
 #pragma once
-// Shows the picker's in-memory surface as a widget, pixel for pixel, and reports the mouse in surface
-// pixels. On a high-DPI screen every surface pixel becomes a whole square of screen pixels (the
-// largest whole factor the screen allows), never a smoothed blend, so every colour shown is one the
-// picker painted and a click reads the pixel under the pointer.
+// Shows the picker's in-memory surface as a widget, one surface pixel per logical pixel, and reports
+// the mouse in surface pixels. The program rounds the screen's scale to a whole factor, so on a
+// high-DPI screen every surface pixel becomes a whole square of screen pixels; the picture is never
+// smoothed, so even at a forced fractional scale every colour shown is one the picker painted and a
+// click reads the pixel under the pointer. The view keeps the surface's size in logical pixels, the
+// unit the window's controls are laid out in.
 
 #include "picker/surface.h"
 
@@ -21,17 +23,10 @@ public:
 
     Surface& surface() const { return surface_; }
 
-    // Screen pixels per surface pixel for a device pixel ratio: its whole part, at least 1.
-    static int WholeScale(qreal devicePixelRatio);
-    // The surface position under a point given in this widget's (logical) coordinates.
-    static QPointF ToSurface(QPointF logical, qreal devicePixelRatio);
-    // The widget size (logical) that shows a surface of `pixels` at the whole scale.
-    static QSizeF LogicalSize(QSize pixels, qreal devicePixelRatio);
-
     QSize sizeHint() const override;
 
 signals:
-    // Positions are surface pixels (fractions where the pointer sits inside a scaled pixel);
+    // Positions are surface pixels (fractions where the screen reports the pointer inside a pixel);
     // `button` is the button that changed (none for a move), `buttons` those held afterwards.
     void surfaceMousePressed(double x, double y, Qt::MouseButton button, Qt::MouseButtons buttons,
                              Qt::KeyboardModifiers modifiers);
@@ -44,11 +39,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    void fitToScale();
-
     Surface& surface_;
 };
 

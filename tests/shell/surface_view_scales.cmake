@@ -1,4 +1,4 @@
-# The surface view again on screens of pixel ratio 1.5 and 2, where it must scale by a whole factor.
+# The surface view again on screens of pixel ratio 1.5 and 2: whole squares at 2, nearest pixels at 1.5.
 foreach(scale 1.5 2)
   add_test(NAME surface_view_test_scale_${scale} COMMAND surface_view_test)
   set_tests_properties(surface_view_test_scale_${scale} PROPERTIES LABELS shell ENVIRONMENT

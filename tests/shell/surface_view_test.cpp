@@ -3,6 +3,8 @@
 #include "platform/surface_view.h"
 
 #include <QScreen>
+
+#include <cmath>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -21,19 +23,24 @@ void paintPattern(Surface& surface)
     }
 }
 
-// Compares what the view shows against the surface: surface pixel (x, y) must cover exactly the
-// device pixels [kx, kx + k) x [ky, ky + k).
-void compareShown(const QImage& shown, const Surface& surface, int k)
+// The surface pixel a device pixel shows at pixel ratio `ratio`: the one under its top-left corner.
+int SourceOf(int device, qreal ratio) { return static_cast<int>(std::floor(device / ratio)); }
+
+// Compares what the view shows against the surface: every device pixel shows exactly the surface
+// pixel under its top-left corner (at a whole ratio k: surface pixel (x, y) covers [kx, kx + k) x [ky, ky + k)).
+void compareShown(const QImage& shown, const Surface& surface, qreal ratio)
 {
-    QCOMPARE(shown.size(), QSize(surface.width() * k, surface.height() * k));
+    QCOMPARE(shown.size(), QSize(qRound(surface.width() * ratio), qRound(surface.height() * ratio)));
     const QImage rgb = shown.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(y));
+        const int sy = SourceOf(y, ratio);
         for (int x = 0; x < rgb.width(); ++x) {
-            const std::uint32_t expected = surface.pixels()[(y / k) * surface.width() + x / k];
+            const int sx = SourceOf(x, ratio);
+            const std::uint32_t expected = surface.pixels()[sy * surface.width() + sx];
             if (row[x] != expected)
                 QFAIL(qPrintable(QStringLiteral("device pixel (%1,%2) is %3, surface pixel (%4,%5) is %6")
-                                     .arg(x).arg(y).arg(row[x], 8, 16).arg(x / k).arg(y / k).arg(expected, 8, 16)));
+                                     .arg(x).arg(y).arg(row[x], 8, 16).arg(sx).arg(sy).arg(expected, 8, 16)));
         }
     }
 }
@@ -43,31 +50,13 @@ void compareShown(const QImage& shown, const Surface& surface, int k)
 class SurfaceViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void wholeScale_data()
+    void keepsTheSurfaceSizeInLogicalPixels()
     {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("scale");
-        QTest::addColumn<QPointF>("logical");
-        QTest::addColumn<QPointF>("surface");
-        QTest::newRow("1") << 1.0 << 1 << QPointF(137.5, 10) << QPointF(137.5, 10);
-        QTest::newRow("1.25") << 1.25 << 1 << QPointF(8, 80) << QPointF(10, 100);
-        QTest::newRow("1.5") << 1.5 << 1 << QPointF(20, 30) << QPointF(30, 45);
-        QTest::newRow("1.99") << 1.99 << 1 << QPointF(100, 0) << QPointF(199, 0);
-        QTest::newRow("2") << 2.0 << 2 << QPointF(265, 10) << QPointF(265, 10);
-        QTest::newRow("2.5") << 2.5 << 2 << QPointF(20, 30) << QPointF(25, 37.5);
-        QTest::newRow("3") << 3.0 << 3 << QPointF(7, 7) << QPointF(7, 7);
-        QTest::newRow("below 1") << 0.5 << 1 << QPointF(20, 30) << QPointF(10, 15);
-    }
-    void wholeScale()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, scale);
-        QFETCH(QPointF, logical);
-        QFETCH(QPointF, surface);
-        QCOMPARE(SurfaceView::WholeScale(ratio), scale);
-        QCOMPARE(SurfaceView::ToSurface(logical, ratio), surface);
-        // The widget covers exactly scale x the surface's pixels on the device.
-        QCOMPARE(SurfaceView::LogicalSize(QSize(480, 519), ratio) * ratio, QSizeF(480.0 * scale, 519.0 * scale));
+        Surface surface;
+        SurfaceView view(surface);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.size(), QSize(480, 519));  // the unit the window's controls are laid out in
     }
 
     void showsEverySurfacePixelExactly()
@@ -79,7 +68,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const qreal ratio = view.devicePixelRatioF();
         qInfo("device pixel ratio %g", ratio);
-        compareShown(view.grab().toImage(), surface, SurfaceView::WholeScale(ratio));
+        compareShown(view.grab().toImage(), surface, ratio);
     }
 
     void refreshRepaintsWhatIsOnScreen()
@@ -90,10 +79,10 @@ private slots:
         SurfaceView view(surface);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const int k = SurfaceView::WholeScale(view.devicePixelRatioF());
-        auto onScreen = [&view, k](int x, int y) {
+        const qreal ratio = view.devicePixelRatioF();
+        auto onScreen = [&view, ratio](int x, int y) {
             const QImage shot = view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-            return shot.pixel(x * k, y * k) & 0xFFFFFFu;
+            return shot.pixel(qRound(x * ratio), qRound(y * ratio)) & 0xFFFFFFu;
         };
         QTRY_COMPARE(onScreen(100, 50), 0xC8C8C8u);
 
@@ -110,13 +99,12 @@ private slots:
         SurfaceView view(surface);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const qreal ratio = view.devicePixelRatioF();
         QSignalSpy pressed(&view, &SurfaceView::surfaceMousePressed);
         QSignalSpy moved(&view, &SurfaceView::surfaceMouseMoved);
         QSignalSpy released(&view, &SurfaceView::surfaceMouseReleased);
 
         const QPoint at(40, 60);
-        const QPointF expected = SurfaceView::ToSurface(at, ratio);
+        const QPointF expected = at;  // logical pixels are surface pixels at every ratio
         QTest::mousePress(&view, Qt::LeftButton, Qt::ShiftModifier, at);
         QCOMPARE(pressed.count(), 1);
         QCOMPARE(pressed[0][0].toDouble(), expected.x());
@@ -127,7 +115,7 @@ private slots:
 
         QTest::mouseMove(&view, QPoint(70, 20));
         QVERIFY(moved.count() >= 1);
-        const QPointF movedTo = SurfaceView::ToSurface(QPoint(70, 20), ratio);
+        const QPointF movedTo(70, 20);
         QCOMPARE(moved.last()[0].toDouble(), movedTo.x());
         QCOMPARE(moved.last()[1].toDouble(), movedTo.y());
         QCOMPARE(moved.last()[2].value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
