@@ -40,6 +40,7 @@ void Form1::Form_Load()
     surface_.Clear();
     surface_.setTextPainter(MakeReadoutTextPainter());
     model_.setCodesListener([this](const ColorCodes& codes) { ShowCodes(codes); });
+    connect(&systemColors_, &DesktopSystemColors::changed, this, [this] { SystemColorsChanged(); });
     CreateControls();
 
     LoadBranding();                                                         // 1
@@ -60,6 +61,24 @@ void Form1::Form_Load()
     picker_.DrawFieldHue(255, 0, 0);                                        // 14
     picker_.SelectedCell = 1;                                               // 15
     OpenHelpAtStartup(this);                                                // 16
+}
+
+// A new desktop theme: the frames and the grid highlight take its colours now; the code fields follow
+// at their next refresh.
+void Form1::SystemColorsChanged()
+{
+    if (picker_.PresetKind == 0) {
+        // The field marker may cross the field frame: off before the frames, on again after.
+        picker_.DrawPicker();
+        picker_.DrawSelFrame();
+        picker_.DrawMainFrame();
+        picker_.DrawPicker();
+    } else {
+        picker_.DrawSafePicker(picker_.SelectedCell, false);
+    }
+    for (QWidget* swatch : findChildren<Swatch*>())
+        swatch->update();
+    ShowDrawing();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

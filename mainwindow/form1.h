@@ -77,6 +77,7 @@ private:
     void CreateEntryFrame();
     void CreateSwatchFrames();
     void CreateOutputPanel();
+    void SystemColorsChanged();
 
     // Picking.
     Mode mode() const;

@@ -4,6 +4,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/swatch.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -243,6 +244,19 @@ private slots:
         QCOMPARE(text(QStringLiteral("txtColor_0")), QStringLiteral("vbRed"));
         QVERIFY(form->findChild<QLineEdit*>(QStringLiteral("txtColor_0"))->isEnabled());
         QVERIFY(!form->findChild<QLineEdit*>(QStringLiteral("txtColor_6"))->isEnabled());
+    }
+
+    void framesFollowTheDesktopTheme()
+    {
+        const QPalette original = QApplication::palette();
+        QPalette themed = original;
+        themed.setColor(QPalette::Shadow, QColor(10, 20, 30));  // the 3D dark shadow
+        QApplication::setPalette(themed);
+        QTRY_COMPARE(pixel(9, 100), RGB(10, 20, 30));     // field frame, left line
+        QTRY_COMPARE(pixel(276, 100), RGB(10, 20, 30));   // slider frame, left line
+        QCOMPARE(pixel(265, 10), RGB(255, 0, 0));          // the marker's centre is untouched
+        QApplication::setPalette(original);
+        QTRY_VERIFY(pixel(9, 100) != RGB(10, 20, 30));
     }
 
     void readoutIsRedrawnOverAFreshlyErasedBox()
