@@ -5,11 +5,15 @@
 # it again and finds the colour in the same cell and in the custom colours file; with the program's
 # folder read-only, "Add" writes the per-user copy of the file instead.
 #
-# usage: pelmora_e2e_test.sh PELMORA CLOSE_WINDOW_PROGRAM HELP_RTF
+# At the restart it also checks the order of the windows in the server's log: the splash first, then
+# the main window and the help window, the splash hidden only once the main window is there.
+#
+# usage: pelmora_e2e_test.sh PELMORA CLOSE_WINDOW_PROGRAM HELP_RTF WINDOW_LOG_PROGRAM
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/xvfb-lib.sh"
-[ $# -eq 3 ] || { echo "usage: $0 PELMORA CLOSE_WINDOW_PROGRAM HELP_RTF" >&2; exit 2; }
+[ $# -eq 4 ] || { echo "usage: $0 PELMORA CLOSE_WINDOW_PROGRAM HELP_RTF WINDOW_LOG_PROGRAM" >&2; exit 2; }
+window_log_program=$4
 export PELMORA_CLOSE_WINDOW=$2
 
 readonly main_title='^Pelmora by Brightwell Studio$'
@@ -38,8 +42,10 @@ colors_file=$program_folder/usercolors.cps
 # The command prefix that starts the program; the read-only folder case runs it as another user.
 as_user=()
 pid=
+log_pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "$log_pid" ] && kill "$log_pid" 2>/dev/null
   chmod -R u+w "$work" 2>/dev/null
   rm -rf "$work"
 }
@@ -206,7 +212,21 @@ check_colors_file
 step "close and start again (showHelp unset, Help.rtf beside the program)"
 stop_program
 rm -f "$settings_file"
+window_log=$work/windows.log
+"$window_log_program" >"$window_log" &
+log_pid=$!
+wait_until 5 grep -qx ready "$window_log" || fail "the window log did not start"
 start_program with-help
+kill "$log_pid"; wait "$log_pid" 2>/dev/null; log_pid=
+# line_of EVENT NAME: the line number of the first such event in the log, empty when there is none.
+line_of() { grep -n -x -m 1 "$1 $2" "$window_log" | cut -d: -f1; }
+splash_shown=$(line_of map Pelmora) main_shown=$(line_of map "Pelmora by Brightwell Studio")
+help_shown=$(line_of map Readme/Help) splash_hidden=$(line_of unmap Pelmora)
+[ -n "$splash_shown" ] && [ -n "$main_shown" ] && [ -n "$help_shown" ] && [ -n "$splash_hidden" ] \
+  || fail "windows missing from the log: $(tr '\n' ';' <"$window_log")"
+[ "$splash_shown" -lt "$main_shown" ] && [ "$splash_shown" -lt "$help_shown" ] \
+  && [ "$main_shown" -lt "$splash_hidden" ] \
+  || fail "windows out of order: $(tr '\n' ';' <"$window_log")"
 click "$id" "${presets[*]}"
 wait_for_pixel "$id" $(cell_center 37) "$added" 5 || fail "cell 37 lost its colour after a restart"
 wait_for_pixel "$id" $(cell_center 36) 000000 1 || fail "cell 36 changed although nothing was added there"
