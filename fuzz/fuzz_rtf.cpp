@@ -27,10 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QTextDocument first;
     const bool firstIsRtf = pelmora::ReadRtf(bytes, first);
-    if (first.characterCount() > static_cast<int>(size) + 1) std::abort();
+    if (first.characterCount() > static_cast<int>(size) + 1)
+        std::abort();
 
     QTextDocument second;
     const bool secondIsRtf = pelmora::ReadRtf(bytes, second);
-    if (firstIsRtf != secondIsRtf || first.toRawText() != second.toRawText()) std::abort();
+    if (firstIsRtf != secondIsRtf || first.toRawText() != second.toRawText())
+        std::abort();
     return 0;
 }

@@ -29,111 +29,134 @@ QPointer<Form8> loadedHelpWindow;
 
 // The stored text as a whole number, as the check box reads it: blanks and leading zeros are
 // harmless (" 1", "01" and "1.0" are 1); anything else is not a number at all.
-std::optional<int> WholeNumber(const QString& text) {
-  bool ok = false;
-  const QString trimmed = text.trimmed();
-  if (const int value = trimmed.toInt(&ok); ok) return value;
-  const double number = trimmed.toDouble(&ok);
-  if (!ok || !std::isfinite(number) || number != std::floor(number) || std::fabs(number) > 1e9) return std::nullopt;
-  return static_cast<int>(number);
+std::optional<int> WholeNumber(const QString& text)
+{
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    if (const int value = trimmed.toInt(&ok); ok)
+        return value;
+    const double number = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number != std::floor(number) || std::fabs(number) > 1e9)
+        return std::nullopt;
+    return static_cast<int>(number);
 }
 
 // The stored values are 0 unchecked, 1 checked, 2 grey; Qt numbers the last two the other way.
-std::optional<Qt::CheckState> CheckStateOfValue(int value) {
-  switch (value) {
-    case 0: return Qt::Unchecked;
-    case 1: return Qt::Checked;
-    case 2: return Qt::PartiallyChecked;
-    default: return std::nullopt;
-  }
+std::optional<Qt::CheckState> CheckStateOfValue(int value)
+{
+    switch (value) {
+    case 0:
+        return Qt::Unchecked;
+    case 1:
+        return Qt::Checked;
+    case 2:
+        return Qt::PartiallyChecked;
+    default:
+        return std::nullopt;
+    }
 }
 
-int ValueOfCheckState(Qt::CheckState state) {
-  switch (state) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
-  }
-  return 0;
+int ValueOfCheckState(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    }
+    return 0;
 }
 
-}  // namespace
+} // namespace
 
 QString HelpFilePath(const QString& programFolder) { return programFolder + u'/' + QStringLiteral("Help.rtf"); }
 
 Form8::Form8(const QString& programFolder, QWidget* mainWindow)
     // A dialog owned by the main window stays off the task bar; without an owner a tool window does.
-    : QDialog(mainWindow, (mainWindow ? Qt::Dialog : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint),
-      rtf1(new QTextBrowser(this)),
-      Check1(new QCheckBox(QStringLiteral("Show at Startup"), this)) {
-  setObjectName(QStringLiteral("Form8"));
-  setWindowTitle(QStringLiteral("Readme/Help"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(kWidth, kHeight);
+    : QDialog(mainWindow,
+        (mainWindow ? Qt::Dialog : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint)
+    , rtf1(new QTextBrowser(this))
+    , Check1(new QCheckBox(QStringLiteral("Show at Startup"), this))
+{
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("Readme/Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kWidth, kHeight);
 
-  rtf1->setObjectName(QStringLiteral("rtf1"));
-  rtf1->setGeometry(0, 0, 685, 501);
-  rtf1->setReadOnly(true);
-  rtf1->setOpenLinks(false);
-  Check1->setObjectName(QStringLiteral("Check1"));
-  Check1->setGeometry(4, 508, 133, 17);
+    rtf1->setObjectName(QStringLiteral("rtf1"));
+    rtf1->setGeometry(0, 0, 685, 501);
+    rtf1->setReadOnly(true);
+    rtf1->setOpenLinks(false);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(4, 508, 133, 17);
 
-  const QScreen* screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
-  if (screen) setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    const QScreen* screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 
-  const QString path = HelpFilePath(programFolder);
-  if (!FileExists(path)) {
-    helpFileMissing_ = true;
-    return;
-  }
-  loadHelpFile(path);
-  SetWindowOnTop(this, true);
-  applyStoredShowHelp();
-  // Connected only now: the user's clicks store the state, the load's own setting does not
-  // write anything beyond what applyStoredShowHelp() decided.
-  connect(Check1, &QCheckBox::stateChanged, this, &Form8::Check1_Click);
-}
-
-void Form8::loadHelpFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return;  // an unreadable file shows an empty window
-  ReadRtf(file.readAll(), *rtf1->document());
-  rtf1->moveCursor(QTextCursor::Start);  // the reader leaves the cursor at the end; readers start at the top
-}
-
-void Form8::applyStoredShowHelp() {
-  const std::optional<int> stored = WholeNumber(GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault));
-  const std::optional<Qt::CheckState> newState = stored ? CheckStateOfValue(*stored) : std::nullopt;
-  if (!newState || *newState == Check1->checkState()) return;  // not a check box state: keep ours
-  Check1->setCheckState(*newState);
-  // A change of state is a click, and a click stores the state: " 1" is written back as "1".
-  Check1_Click();
-}
-
-void Form8::Check1_Click() {
-  SaveSetting(kSettingsSection, kShowHelpKey, QString::number(ValueOfCheckState(Check1->checkState())));
-}
-
-Form8* OpenHelpAtStartup(QWidget* mainWindow) {
-  return OpenHelpAtStartup(mainWindow, QCoreApplication::applicationDirPath());
-}
-
-Form8* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder) {
-  if (GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault) != kShowHelpDefault) return nullptr;
-  if (!loadedHelpWindow) {
-    auto* form = new Form8(programFolder, mainWindow);
-    if (form->isHelpFileMissing()) {
-      // Never shown during this run, and nothing else can open it: unload it at once.
-      delete form;
-      return nullptr;
+    const QString path = HelpFilePath(programFolder);
+    if (!FileExists(path)) {
+        helpFileMissing_ = true;
+        return;
     }
-    loadedHelpWindow = form;
-  }
-  loadedHelpWindow->show();
-  return loadedHelpWindow;
+    loadHelpFile(path);
+    SetWindowOnTop(this, true);
+    applyStoredShowHelp();
+    // Connected only now: the user's clicks store the state, the load's own setting does not
+    // write anything beyond what applyStoredShowHelp() decided.
+    connect(Check1, &QCheckBox::stateChanged, this, &Form8::Check1_Click);
+}
+
+void Form8::loadHelpFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return; // an unreadable file shows an empty window
+    ReadRtf(file.readAll(), *rtf1->document());
+    rtf1->moveCursor(QTextCursor::Start); // the reader leaves the cursor at the end; readers start at the top
+}
+
+void Form8::applyStoredShowHelp()
+{
+    const std::optional<int> stored = WholeNumber(GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault));
+    const std::optional<Qt::CheckState> newState = stored ? CheckStateOfValue(*stored) : std::nullopt;
+    if (!newState || *newState == Check1->checkState())
+        return; // not a check box state: keep ours
+    Check1->setCheckState(*newState);
+    // A change of state is a click, and a click stores the state: " 1" is written back as "1".
+    Check1_Click();
+}
+
+void Form8::Check1_Click()
+{
+    SaveSetting(kSettingsSection, kShowHelpKey, QString::number(ValueOfCheckState(Check1->checkState())));
+}
+
+Form8* OpenHelpAtStartup(QWidget* mainWindow)
+{
+    return OpenHelpAtStartup(mainWindow, QCoreApplication::applicationDirPath());
+}
+
+Form8* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder)
+{
+    if (GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault) != kShowHelpDefault)
+        return nullptr;
+    if (!loadedHelpWindow) {
+        auto* form = new Form8(programFolder, mainWindow);
+        if (form->isHelpFileMissing()) {
+            // Never shown during this run, and nothing else can open it: unload it at once.
+            delete form;
+            return nullptr;
+        }
+        loadedHelpWindow = form;
+    }
+    loadedHelpWindow->show();
+    return loadedHelpWindow;
 }
 
 Form8* LoadedHelpWindow() { return loadedHelpWindow; }
 
-}  // namespace pelmora
+} // namespace pelmora

@@ -10,26 +10,26 @@ class QTextBrowser;
 namespace pelmora {
 
 class Form8 final : public QDialog {
-  Q_OBJECT
- public:
-  // Client area 10290 x 7920 twips.
-  static constexpr int kWidth = 686;
-  static constexpr int kHeight = 528;
+    Q_OBJECT
+public:
+    // Client area 10290 x 7920 twips.
+    static constexpr int kWidth = 686;
+    static constexpr int kHeight = 528;
 
-  // The load steps, for the help file in `programFolder`. When the file is missing the window
-  // stays hidden (isHelpFileMissing()), the settings store is left alone and nothing else runs.
-  Form8(const QString& programFolder, QWidget* mainWindow);
+    // The load steps, for the help file in `programFolder`. When the file is missing the window
+    // stays hidden (isHelpFileMissing()), the settings store is left alone and nothing else runs.
+    Form8(const QString& programFolder, QWidget* mainWindow);
 
-  bool isHelpFileMissing() const { return helpFileMissing_; }
+    bool isHelpFileMissing() const { return helpFileMissing_; }
 
- private:
-  void loadHelpFile(const QString& path);
-  void applyStoredShowHelp();
-  void Check1_Click();
+private:
+    void loadHelpFile(const QString& path);
+    void applyStoredShowHelp();
+    void Check1_Click();
 
-  QTextBrowser* rtf1;
-  QCheckBox* Check1;
-  bool helpFileMissing_ = false;
+    QTextBrowser* rtf1;
+    QCheckBox* Check1;
+    bool helpFileMissing_ = false;
 };
 
 // The help file of a program folder. The name is appended after a "/" as it is: a "\" is an
@@ -46,4 +46,4 @@ Form8* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder);
 // The loaded help window, or nullptr once the user has closed it (or it was never loaded).
 Form8* LoadedHelpWindow();
 
-}  // namespace pelmora
+} // namespace pelmora

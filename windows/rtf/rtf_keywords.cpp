@@ -112,21 +112,25 @@ constexpr std::array kKeywords = {
     Entry{"xe", RtfKeyword::SkipDestination},
 };
 
-constexpr bool IsSorted() {
-  for (std::size_t i = 1; i < kKeywords.size(); ++i) {
-    if (!(kKeywords[i - 1].first < kKeywords[i].first)) return false;
-  }
-  return true;
+constexpr bool IsSorted()
+{
+    for (std::size_t i = 1; i < kKeywords.size(); ++i) {
+        if (!(kKeywords[i - 1].first < kKeywords[i].first))
+            return false;
+    }
+    return true;
 }
 static_assert(IsSorted(), "keep kKeywords sorted by name");
 
-}  // namespace
+} // namespace
 
-RtfKeyword LookupRtfKeyword(std::string_view word) {
-  const auto it = std::lower_bound(kKeywords.begin(), kKeywords.end(), word,
-                                   [](const Entry& entry, std::string_view w) { return entry.first < w; });
-  if (it != kKeywords.end() && it->first == word) return it->second;
-  return RtfKeyword::Unknown;
+RtfKeyword LookupRtfKeyword(std::string_view word)
+{
+    const auto it = std::lower_bound(kKeywords.begin(), kKeywords.end(), word,
+        [](const Entry& entry, std::string_view w) { return entry.first < w; });
+    if (it != kKeywords.end() && it->first == word)
+        return it->second;
+    return RtfKeyword::Unknown;
 }
 
-}  // namespace pelmora
+} // namespace pelmora

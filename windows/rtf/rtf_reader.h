@@ -14,4 +14,4 @@ namespace pelmora {
 // Returns false when the bytes are not RTF at all; the document then holds them as plain text.
 bool ReadRtf(QByteArrayView rtf, QTextDocument& into);
 
-}  // namespace pelmora
+} // namespace pelmora

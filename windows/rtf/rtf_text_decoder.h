@@ -3,8 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <optional>
 #include <QStringDecoder>
+#include <optional>
 
 namespace pelmora {
 
@@ -13,18 +13,18 @@ namespace pelmora {
 // because Qt's codec set does not promise it; UTF-8 is handled by Qt; any other code page goes
 // through QStringDecoder when Qt knows it, and falls back to Windows-1252 when it does not.
 class RtfTextDecoder {
- public:
-  RtfTextDecoder();
-  void setCodePage(int codePage);
-  int codePage() const { return codePage_; }
-  QString decode(QByteArrayView bytes);
+public:
+    RtfTextDecoder();
+    void setCodePage(int codePage);
+    int codePage() const { return codePage_; }
+    QString decode(QByteArrayView bytes);
 
- private:
-  int codePage_ = 1252;
-  std::optional<QStringDecoder> qtDecoder_;
+private:
+    int codePage_ = 1252;
+    std::optional<QStringDecoder> qtDecoder_;
 };
 
 // Windows-1252 of one byte: Latin-1 except for the printable characters at 0x80..0x9F.
 char16_t DecodeWindows1252(unsigned char byte);
 
-}  // namespace pelmora
+} // namespace pelmora
