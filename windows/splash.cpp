@@ -7,10 +7,14 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace pelmora {
 
@@ -22,12 +26,35 @@ QString VersionText()
     return QString::number(version.major) + u'.' + QString::number(version.minor);
 }
 
+// A picture label that draws its picture only when it is first painted. Drawing the artwork takes
+// longer than putting the window on the screen (the font database alone is several milliseconds),
+// so the splash is mapped first and the picture is ready for the window's first paint.
+class DeferredPictureLabel final : public QLabel {
+public:
+    DeferredPictureLabel(QWidget* parent, std::function<QImage()> draw) : QLabel(parent), draw_(std::move(draw)) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (draw_) {
+            // The paint under way shows the new picture; no further repaint is needed for it.
+            const auto draw = std::exchange(draw_, nullptr);
+            setAttribute(Qt::WA_UpdatesDisabled, true);
+            setPixmap(QPixmap::fromImage(draw()));
+            setAttribute(Qt::WA_UpdatesDisabled, false);
+        }
+        QLabel::paintEvent(event);
+    }
+
+private:
+    std::function<QImage()> draw_;
+};
+
 } // namespace
 
 frmSplash::frmSplash()
     // A splash-type window: no frame, and the task bars of X11 desktops leave it out.
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , Image1(new QLabel(this))
     , Timer2(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
@@ -39,11 +66,11 @@ frmSplash::frmSplash()
     const Branding& branding = ProgramBranding();
     setWindowTitle(branding.strProgramName);
 
+    const SplashTexts texts{branding.strProgramName, VersionText(), branding.strOwnerName,
+                            QStringLiteral("Colour codes for web pages and desktop programs")};
+    Image1 = new DeferredPictureLabel(this, [size = size(), texts] { return MakeSplashArtwork(size, texts); });
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, kWidth, kHeight);
-    Image1->setPixmap(QPixmap::fromImage(MakeSplashArtwork(
-        size(), {branding.strProgramName, VersionText(), branding.strOwnerName,
-                 QStringLiteral("Colour codes for web pages and desktop programs")})));
 
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setTimerType(Qt::PreciseTimer);
