@@ -1,6 +1,8 @@
 #include "helpers/window_icon.h"
 
 #include <QFile>
+#include <QImageReader>
+#include <QPixmap>
 #include <QWidget>
 
 // The resources live in a static library: nothing would pull them into the program unless code that
@@ -46,8 +48,15 @@ QIcon LoadIconGroup(const QString& name)
         return icon;
     for (int size : kIconSizes) {
         const QString file = stem + QString::number(size) + QLatin1String(".png");
-        if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
+        if (!QFile::exists(file))
+            continue;
+        // Named as PNG and nothing else: a reader left to guess loads every image format plug-in to
+        // ask whether it reads the file.
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

@@ -2,6 +2,7 @@
 
 #include "picker/field_pictures.h"
 #include "picker/geometry.h"
+#include "picker/surface.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -16,14 +17,18 @@ namespace {
 
 constexpr int kFieldSide = FieldRight - FieldLeft + 1;
 
+// The field as the picker puts it (mirrored), made afresh rather than from the picker's shared copy:
+// the splash is drawn once, and the main window starts in Hue mode, so keeping that copy alive from
+// start-up would hold a quarter of a megabyte no one may need.
 QImage BrightnessFieldImage()
 {
-    QImage field(kFieldSide, kFieldSide, QImage::Format_RGB32);
-    const auto pixels = FieldBriPixels();
+    Surface field(kFieldSide, kFieldSide);
+    field.PutPicture(MakeFieldBriPicture(), 0, 0, Mirror::LeftRight);
+    QImage image(kFieldSide, kFieldSide, QImage::Format_RGB32);
     for (int y = 0; y < kFieldSide; ++y)
-        std::memcpy(field.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * kFieldSide,
+        std::memcpy(image.scanLine(y), field.pixels() + static_cast<std::size_t>(y) * kFieldSide,
                     kFieldSide * sizeof(std::uint32_t));
-    return field;
+    return image;
 }
 
 QFont ArtworkFont(int pixelSize, QFont::Weight weight)

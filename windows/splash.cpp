@@ -33,14 +33,23 @@ class DeferredPictureLabel final : public QLabel {
 public:
     DeferredPictureLabel(QWidget* parent, std::function<QImage()> draw) : QLabel(parent), draw_(std::move(draw)) {}
 
+    // Lets go of the picture while the window is off the screen; it is drawn again if it comes back.
+    void releasePicture()
+    {
+        if (!drawn_)
+            return;
+        drawn_ = false;
+        clear();
+    }
+
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        if (draw_) {
+        if (!drawn_) {
+            drawn_ = true;
             // The paint under way shows the new picture; no further repaint is needed for it.
-            const auto draw = std::exchange(draw_, nullptr);
             setAttribute(Qt::WA_UpdatesDisabled, true);
-            setPixmap(QPixmap::fromImage(draw()));
+            setPixmap(QPixmap::fromImage(draw_()));
             setAttribute(Qt::WA_UpdatesDisabled, false);
         }
         QLabel::paintEvent(event);
@@ -48,6 +57,7 @@ protected:
 
 private:
     std::function<QImage()> draw_;
+    bool drawn_ = false;
 };
 
 } // namespace
@@ -97,6 +107,10 @@ void frmSplash::Timer2_Timer()
     form->show();
     // Only now: the main window is on the screen, so the program is never without a window.
     hide();
+    // The splash stays loaded but is not seen again this run: its picture and its window-system
+    // window (with the window's own copy of its pixels) are given back until it is shown again.
+    static_cast<DeferredPictureLabel*>(Image1)->releasePicture();
+    destroy();
 }
 
 } // namespace pelmora

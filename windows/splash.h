@@ -39,7 +39,7 @@ signals:
     void mainWindowLoaded(pelmora::Form1* form);
 
 private:
-    QLabel* Image1 = nullptr;
+    QLabel* Image1 = nullptr;  // draws the artwork when first painted
     QTimer* Timer2;
     std::int16_t intTemp = 0;
     QPointer<Form1> mainWindow_;
