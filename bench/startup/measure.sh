@@ -11,7 +11,8 @@
 #                      (default 2000)
 #   --build DIR        build tree holding bench/startup/{startup_probe,bare_qt_window} (default build)
 #   --probe PATH       startup_probe program;  --floor PATH  the floor program
-#   --check            exit 1 unless within 1.3 x the floor's time, +8 MB of its memory, and idle
+#   --check            exit 1 unless its first window maps within 1.3 x the floor's time, it uses at most
+#                      8 MB more memory, and it is idle
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -89,8 +90,10 @@ awk -v runs="$runs" -v idle="$idle_ms" -v label="$program_label" -v check="$chec
     printf "%-22s %16.1f %12.1f %12.1f %16d\n", "bare_qt_window (floor)", ffirst, fmap, frss, fc
     printf "%-22s %16.1f %12.1f %12.1f %16d\n", label, pfirst, prog_map, prss, pc
     printf "%-22s %15.2fx %11.2fx %+11.1f %16s\n", "ratio / difference", pfirst / ffirst, prog_map / fmap, prss - frss, ""
-    printf "%-22s %16s %12s %12s %16s\n", "target", "", "<= 1.30x", "<= +8.0", "0"
-    ok = (prog_map <= 1.3 * fmap) && (prss - frss <= 8.0) && (pc == 0)
+    # The time target is the first window the user sees: a splash in front of the main window holds
+    # the main window back on purpose, so its map time is shown but not judged.
+    printf "%-22s %16s %12s %12s %16s\n", "target", "<= 1.30x", "", "<= +8.0", "0"
+    ok = (pfirst <= 1.3 * ffirst) && (prss - frss <= 8.0) && (pc == 0)
     printf "\n%s\n", ok ? "within targets" : "OUTSIDE targets"
     if (check && !ok) exit 1
   }' "$results"
