@@ -1,5 +1,6 @@
 // The About window: captions, placement, the web address label, the start delay and the credits
 // scroller, and its load and unload through the main window's About button.
+#include "tests/shell/url_catcher.h"
 #include "mainwindow/form1.h"
 #include "windows/about_scroller.h"
 #include "windows/about_window.h"
@@ -36,14 +37,6 @@ void Unload(frmAbout* about)
 }
 
 } // namespace
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 class AboutTest : public QObject {
     Q_OBJECT

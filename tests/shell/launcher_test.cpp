@@ -1,4 +1,5 @@
 // The website launcher against a captured URL handler: what it opens, when, and how long it lives.
+#include "tests/shell/url_catcher.h"
 #include "windows/branding.h"
 #include "windows/launcher.h"
 
@@ -7,14 +8,6 @@
 #include <QtTest>
 
 using namespace pelmora;
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 class LauncherTest : public QObject {
     Q_OBJECT
