@@ -1,7 +1,7 @@
 // The About window: captions, placement, the web address label, the start delay and the credits
 // scroller, and its load and unload through the main window's About button.
-#include "tests/shell/url_catcher.h"
 #include "mainwindow/form1.h"
+#include "tests/shell/url_catcher.h"
 #include "windows/about_scroller.h"
 #include "windows/about_window.h"
 #include "windows/branding.h"
