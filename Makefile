@@ -59,9 +59,9 @@ package: build
 fuzz: bootstrap
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_FUZZ=ON \
 	  -DBUILD_TESTING=OFF -DPELMORA_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
-	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
 	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name 2>&1 | tail -n 12 \
