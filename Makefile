@@ -60,11 +60,12 @@ fuzz: bootstrap
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_FUZZ=ON \
 	  -DBUILD_TESTING=OFF -DPELMORA_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
-	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	@set -o pipefail; for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name 2>&1 | tail -n 12 \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
+	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name 2>&1 | tail -n 12 \
 	    || exit 1; \
 	done
 
