@@ -152,6 +152,9 @@ private slots:
 
     void hueBeyond360ReadsTheTopOfTheStrip()
     {
+        type(QStringLiteral("txtH"), QStringLiteral("1e300"));
+        closeMessage();
+        QCOMPARE(pixel(265, 10), RGB(255, 0, 0));
         type(QStringLiteral("txtH"), QStringLiteral("9999"));
         closeMessage();
         QVERIFY(form->picker().SliderMarkerY < SliderTop);
@@ -168,6 +171,8 @@ private slots:
         QTest::newRow("B 50: y 137.5 rounds to even 138") << "txtB" << "50" << 265 << 138;
         QTest::newRow("S 500 stays on the field") << "txtS" << "500" << 265 << 10;
         QTest::newRow("B -20 stays on the field") << "txtB" << "-20" << 265 << 265;
+        QTest::newRow("S beyond any integer") << "txtS" << "1e308" << 265 << 10;
+        QTest::newRow("B far below zero") << "txtB" << "-1e999" << 265 << 265;
     }
     void typedSaturationAndBrightnessMoveTheFieldMarker()
     {
