@@ -23,33 +23,33 @@ int FloorOver255(std::int64_t numerator)
 
 int SliderNumber(double y, double top)
 {
-    return FloorToInt((255.0 - y + kFieldTop) * top / 255.0);
+    return FloorToInt((255.0 - y + FieldTop) * top / 255.0);
 }
 
 } // namespace
 
-int HueFromFieldX(int markerX) { return FloorOver255((std::int64_t{markerX} - kFieldLeft) * 360); }
+int HueFromFieldX(int markerX) { return FloorOver255((std::int64_t{markerX} - FieldLeft) * 360); }
 
-int SatFromFieldX(int markerX) { return FloorOver255((std::int64_t{markerX} - kFieldLeft) * 100); }
+int SatFromFieldX(int markerX) { return FloorOver255((std::int64_t{markerX} - FieldLeft) * 100); }
 
-int BriFromFieldY(int markerY) { return FloorOver255((kFieldTop - std::int64_t{markerY} + 255) * 100); }
+int BriFromFieldY(int markerY) { return FloorOver255((FieldTop - std::int64_t{markerY} + 255) * 100); }
 
-int SatFromFieldY(int markerY) { return FloorOver255((kFieldBottom - std::int64_t{markerY}) * 100); }
+int SatFromFieldY(int markerY) { return FloorOver255((FieldBottom - std::int64_t{markerY}) * 100); }
 
 int HueFromSliderY(double y) { return SliderNumber(y, 360.0); }
 int SatFromSliderY(double y) { return SliderNumber(y, 100.0); }
 int BriFromSliderY(double y) { return SliderNumber(y, 100.0); }
 
-int FieldXFromHue(double hue) { return EvenNearest(hue * 255.0 / 360.0 + kFieldLeft); }
-int FieldXFromSat(double sat) { return EvenNearest(sat * 255.0 / 100.0 + kFieldLeft); }
-int FieldYFromBri(double bri) { return EvenNearest(kFieldBottom - bri * 255.0 / 100.0); }
-int FieldYFromSat(double sat) { return EvenNearest(kFieldBottom - sat * 255.0 / 100.0); }
+int FieldXFromHue(double hue) { return EvenNearest(hue * 255.0 / 360.0 + FieldLeft); }
+int FieldXFromSat(double sat) { return EvenNearest(sat * 255.0 / 100.0 + FieldLeft); }
+int FieldYFromBri(double bri) { return EvenNearest(FieldBottom - bri * 255.0 / 100.0); }
+int FieldYFromSat(double sat) { return EvenNearest(FieldBottom - sat * 255.0 / 100.0); }
 
-int SliderYFromHueWhole(double hue) { return FloorToInt(kSliderBottom - hue * 255.0 / 360.0); }
+int SliderYFromHueWhole(double hue) { return FloorToInt(SliderBottom - hue * 255.0 / 360.0); }
 
 float SliderYFromHueTyped(double hue)
 {
-    const double y = kSliderBottom - hue * 255.0 / 360.0;
+    const double y = SliderBottom - hue * 255.0 / 360.0;
     if (std::isnan(y))
         return std::numeric_limits<float>::quiet_NaN();
     if (std::fabs(y) > static_cast<double>(std::numeric_limits<float>::max()))

@@ -5,14 +5,9 @@
 
 #include "color/channels.h"
 #include "color/color.h"
+#include "picker/geometry.h"
 
 namespace pelmora {
-
-inline constexpr int kFieldLeft = 10;
-inline constexpr int kFieldTop = 10;
-inline constexpr int kFieldRight = 265;
-inline constexpr int kFieldBottom = 265;
-inline constexpr int kSliderBottom = 265;
 
 // Field x -> H (Saturation and Brightness modes): left column 0, right column 360.
 int HueFromFieldX(int markerX);
