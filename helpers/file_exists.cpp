@@ -15,8 +15,9 @@ bool FileExists(const QString& path)
     const QString name = GetFileName(path);
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
-    // A directory search would treat these as patterns; a plain existence check must not match them.
-    for (QChar wildcard : {QLatin1Char('*'), QLatin1Char('?'), QLatin1Char('[')}) {
+    // A directory search takes * and ? as wildcards, and a path holding them is no file's path. Other
+    // characters, brackets and braces included, are plain letters of a name ("Pelmora [copy]").
+    for (QChar wildcard : {QLatin1Char('*'), QLatin1Char('?')}) {
         if (path.contains(wildcard))
             return false;
     }

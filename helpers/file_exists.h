@@ -10,7 +10,8 @@ namespace pelmora {
 QString GetFileName(const QString& path);
 
 // True only for an ordinary, visible file: directories, hidden files (name starting with "."),
-// names with wildcard characters (* ? [) and anything that cannot be looked up are false.
+// paths with wildcard characters (* or ?, anywhere) and anything that cannot be looked up are false.
+// Brackets are ordinary characters: "/opt/Pelmora [copy]/Help.rtf" is found.
 // Letter case counts as the file system counts it (exactly, here).
 bool FileExists(const QString& path);
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -153,6 +154,33 @@ private slots:
         QTest::mouseClick(directCheck, Qt::LeftButton);
         QCOMPARE(StoredShowHelp(), "1");
         QVERIFY(OpenHelpAtStartup(&mainWindow, programFolder->path()) != nullptr);
+    }
+
+    // Copies of the program land in folders named by people and file managers; none of these
+    // characters may keep the help from showing or its first setting from being written.
+    void programFolderNameIsNoPattern_data()
+    {
+        QTest::addColumn<QString>("folderName");
+        QTest::newRow("brackets") << "Pelmora [copy]";
+        QTest::newRow("open bracket only") << "Pelmora [2";
+        QTest::newRow("bracket range") << "[a-z]";
+        QTest::newRow("braces, tilde, dollar") << "{x,y} ~$HOME";
+    }
+    void programFolderNameIsNoPattern()
+    {
+        QFETCH(QString, folderName);
+        const QDir parent(programFolder->path());
+        QVERIFY(parent.mkdir(folderName));
+        const QString folder = parent.filePath(folderName);
+        WriteFile(HelpFilePath(folder), kHelpRtf);
+        QWidget mainWindow;
+        mainWindow.show();
+
+        Form8* form = OpenHelpAtStartup(&mainWindow, folder);
+        QVERIFY2(form, qPrintable(folder));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCOMPARE(form->findChild<QTextBrowser*>("rtf1")->toPlainText(), "Welcome\nPick a colour.");
+        QCOMPARE(StoredShowHelp(), "1");
     }
 
     // The load reads the stored text as a whole number; a state it changes is written back.

@@ -117,8 +117,15 @@ private slots:
         QTest::newRow("missing") << "absent.rtf" << false;
         QTest::newRow("star wildcard") << "*.rtf" << false;
         QTest::newRow("question wildcard") << "Help.rt?" << false;
-        QTest::newRow("bracket wildcard") << "[H]elp.rtf" << false;
-        QTest::newRow("literal bracket name") << "[x].txt" << false;
+        QTest::newRow("star in a folder name") << "star*/inner.txt" << false;
+        QTest::newRow("question mark in a folder name") << "what?/inner.txt" << false;
+        // Brackets are no wildcards: they name exactly the file whose name holds them.
+        QTest::newRow("brackets are not a character class") << "[H]elp.rtf" << false;
+        QTest::newRow("file name with brackets") << "[x].txt" << true;
+        QTest::newRow("folder name with brackets") << "Pelmora [copy]/Help.rtf" << true;
+        QTest::newRow("folder name with an open bracket") << "Pelmora [copy/Help.rtf" << true;
+        QTest::newRow("folder name with braces and a tilde") << "{a,b} ~x/Help.rtf" << true;
+        QTest::newRow("brackets, other letter case") << "Pelmora [copy]/help.rtf" << false;
         QTest::newRow("missing folder") << "nowhere/Help.rtf" << false;
         QTest::newRow("ends in separator") << "docs/" << false;
         QTest::newRow("empty name") << "" << false;
@@ -130,8 +137,10 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QDir root(dir.path());
-        QVERIFY(root.mkpath(QStringLiteral("docs")));
-        for (const char* name : {"Help.rtf", "readonly.txt", "docs/inner.txt", ".hidden", "[x].txt"}) {
+        for (const char* folder : {"docs", "star*", "what?", "Pelmora [copy]", "Pelmora [copy", "{a,b} ~x"})
+            QVERIFY(root.mkpath(QString::fromLatin1(folder)));
+        for (const char* name : {"Help.rtf", "readonly.txt", "docs/inner.txt", ".hidden", "[x].txt", "star*/inner.txt",
+                 "what?/inner.txt", "Pelmora [copy]/Help.rtf", "Pelmora [copy/Help.rtf", "{a,b} ~x/Help.rtf"}) {
             QFile file(root.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("x");
