@@ -11,24 +11,97 @@
 
 using namespace pelmora;
 
+namespace {
+
+// Qt keeps a pixmap premultiplied, and the way back to straight alpha rounds differently on different
+// CPUs (one step in a channel). So icons are compared premultiplied, each colour channel within one
+// step; alpha, which no conversion changes, exactly. Returns where the two first differ beyond that,
+// or an empty text.
+QString IconDifference(const QImage& actual, const QImage& expected)
+{
+    if (actual.size() != expected.size())
+        return QStringLiteral("size %1x%2, expected %3x%4")
+            .arg(actual.width())
+            .arg(actual.height())
+            .arg(expected.width())
+            .arg(expected.height());
+    const QImage a = actual.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage e = expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = e.pixel(x, y);
+            const bool colourClose
+                = qAbs(qRed(p) - qRed(q)) <= 1 && qAbs(qGreen(p) - qGreen(q)) <= 1 && qAbs(qBlue(p) - qBlue(q)) <= 1;
+            if (qAlpha(p) != qAlpha(q) || !colourClose)
+                return QStringLiteral("pixel (%1,%2) is %3, expected %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(p, 8, 16, QLatin1Char('0'))
+                    .arg(q, 8, 16, QLatin1Char('0'));
+        }
+    }
+    return {};
+}
+
+// The icon as the window gets it, at its own size.
+QImage IconImage(int size)
+{
+    return LoadIconGroup(QString::fromLatin1(kProgramIconGroup)).pixmap(size, size).toImage();
+}
+
+} // namespace
+
 class WindowHelpersTest : public QObject {
     Q_OBJECT
 private slots:
     void iconGroupHoldsEverySizeFromOurArtwork()
     {
         const QIcon icon = LoadIconGroup(QString::fromLatin1(kProgramIconGroup));
-        QCOMPARE(icon.availableSizes(),
-                 (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
         for (int size : {16, 32, 48, 64, 128}) {
-            const QImage drawn = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage drawn = IconImage(size);
             const QImage file(QStringLiteral(":/icons/pelmora-%1.png").arg(size));
             QCOMPARE(drawn.size(), QSize(size, size));
-            QCOMPARE(drawn, file.convertToFormat(QImage::Format_ARGB32));
+            const QString difference = IconDifference(drawn, file);
+            QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("%1 px: ").arg(size) + difference));
             // The artwork is round: corners transparent, the centre an opaque swatch.
             QCOMPARE(qAlpha(drawn.pixel(0, 0)), 0);
             QCOMPARE(qAlpha(drawn.pixel(size / 2, size / 2)), 255);
         }
         QVERIFY(LoadIconGroup(QStringLiteral("nosuchgroup")).isNull());
+    }
+
+    // The comparison lets through the one step a CPU's rounding gives, and nothing more.
+    void iconComparisonToleratesOneStep_data()
+    {
+        QTest::addColumn<int>("redStep");
+        QTest::addColumn<int>("alphaStep");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("unchanged") << 0 << 0 << true;
+        QTest::newRow("colour one step up") << 1 << 0 << true;
+        QTest::newRow("colour one step down") << -1 << 0 << true;
+        QTest::newRow("colour two steps") << 2 << 0 << false;
+        QTest::newRow("alpha one step") << 0 << -1 << false;
+    }
+    void iconComparisonToleratesOneStep()
+    {
+        QFETCH(int, redStep);
+        QFETCH(int, alphaStep);
+        QFETCH(bool, same);
+        const QImage file(QStringLiteral(":/icons/pelmora-32.png"));
+        QImage changed = IconImage(32).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // A half-transparent edge pixel, where the rounding differs, with room to move either way.
+        QPoint at(-1, -1);
+        for (int y = 0; y < 32 && at.x() < 0; ++y)
+            for (int x = 0; x < 32 && at.x() < 0; ++x) {
+                const QRgb p = changed.pixel(x, y);
+                if (qAlpha(p) > 2 && qAlpha(p) < 255 && qRed(p) >= 2 && qRed(p) + 2 <= qAlpha(p))
+                    at = QPoint(x, y);
+            }
+        QVERIFY(at.x() >= 0);
+        const QRgb p = changed.pixel(at);
+        changed.setPixel(at, qRgba(qRed(p) + redStep, qGreen(p), qBlue(p), qAlpha(p) + alphaStep));
+        QCOMPARE(IconDifference(changed, file).isEmpty(), same);
     }
 
     void iconGoesOnTheWindowAndOnItsTopOwnerWhenAsked()
