@@ -9,7 +9,7 @@ packages=(
   xvfb xdotool xclip imagemagick x11-utils
   fonts-dejavu-core
   clang libclang-rt-14-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian
 )
 
 missing=()
