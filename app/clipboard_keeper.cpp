@@ -64,11 +64,13 @@ bool KeepOnClipboard(const QString& text, const QString& program, QString* error
         return false;
     }
     // Ready when the clipboard reads back as the text (asked of the server, across the display).
+    // Qt learns of the new owner from an event, so events are processed while waiting.
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QDeadlineTimer deadline(kServerStartMs);
     while (!deadline.hasExpired()) {
         if (clipboard->text(QClipboard::Clipboard) == text)
             return true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(20);
     }
     *error = QStringLiteral("the background process did not take the clipboard in time");

@@ -151,6 +151,13 @@ void LoupeOverlay::refresh()
     update(loupeRect_.toAlignedRect());
 }
 
+QPoint LoupeOverlay::pointerPixel(QPointF eventPosition) const
+{
+    // Qt 6.4 rounds the pointer's position to whole logical pixels before it reaches an event (at
+    // scale 2, device pixels 101 and 102 both arrive as 51): the server knows the true position.
+    return X11PointerPosition().value_or(DevicePixelAt(eventPosition, scale_));
+}
+
 int LoupeOverlay::averageSize(Qt::KeyboardModifiers modifiers) const
 {
     if (modifiers & Qt::ControlModifier)
@@ -169,7 +176,7 @@ void LoupeOverlay::paintEvent(QPaintEvent*)
 void LoupeOverlay::mouseMoveEvent(QMouseEvent* event)
 {
     modifiers_ = event->modifiers();
-    followPointer(DevicePixelAt(event->globalPosition(), scale_));
+    followPointer(pointerPixel(event->globalPosition()));
 }
 
 void LoupeOverlay::mousePressEvent(QMouseEvent* event)
@@ -184,7 +191,7 @@ void LoupeOverlay::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     modifiers_ = event->modifiers();
-    pointer_ = DevicePixelAt(event->globalPosition(), scale_);
+    pointer_ = pointerPixel(event->globalPosition());
     refresh();
     const Color color = patch_.pickedColor(averageSize(modifiers_));
     finish();

@@ -41,6 +41,7 @@ private:
     void followPointer(QPoint devicePixel);
     void refresh();
     void placeOnScreenOf(QPoint devicePixel);
+    QPoint pointerPixel(QPointF eventPosition) const;
     int averageSize(Qt::KeyboardModifiers modifiers) const;
     void finish();
 
