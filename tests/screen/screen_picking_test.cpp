@@ -1,6 +1,7 @@
 // The loupe's pieces without a screen: device-pixel arithmetic, the choice of way, the averaged
 // pick over a patch, and the loupe's drawing.
 
+#include "platform/settings_store.h"
 #include "screen/device_pixels.h"
 #include "screen/loupe_painter.h"
 #include "screen/screen_patch.h"
@@ -8,6 +9,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QSettings>
 #include <QTest>
 
 using namespace pelmora;
@@ -32,6 +34,12 @@ ScreenPatch Checkerboard(int size)
 class ScreenPickingTest : public QObject {
     Q_OBJECT
 private slots:
+    // Other tests share the settings folder: leave no screen-picking settings behind.
+    void cleanupTestCase()
+    {
+        QSettings(SettingsFilePath(), QSettings::IniFormat).remove(QStringLiteral("ScreenPicking"));
+    }
+
     void devicePixelUnderThePointer_data()
     {
         QTest::addColumn<QPointF>("logical");
@@ -130,6 +138,37 @@ private slots:
             QCOMPARE(ParsePickWay(PickWayName(way)), std::optional(way));
         QCOMPARE(ParsePickWay(QStringLiteral("X11")), std::nullopt);
         QCOMPARE(ParsePickWay(QString()), std::nullopt);
+    }
+
+    void settingsChooseTheWayAndTheLoupe_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("loupe");
+        QTest::addColumn<QString>("average");
+        QTest::addColumn<PickWay>("storedWay");
+        QTest::addColumn<bool>("square");
+        QTest::addColumn<int>("storedAverage");
+        QTest::newRow("portal, square, 5 x 5") << "portal"
+                                               << "square"
+                                               << "5" << PickWay::Portal << true << 5;
+        QTest::newRow("x11, round, 3 x 3") << "x11"
+                                           << "round"
+                                           << "3" << PickWay::X11Loupe << false << 3;
+        QTest::newRow("unreadable values fall back") << "wayland"
+                                                     << "oval"
+                                                     << "7" << PickWay::Auto << false << 1;
+    }
+    void settingsChooseTheWayAndTheLoupe()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, loupe);
+        QFETCH(QString, average);
+        QVERIFY(SaveSetting(QStringLiteral("ScreenPicking"), QStringLiteral("way"), way));
+        QVERIFY(SaveSetting(QStringLiteral("ScreenPicking"), QStringLiteral("loupe"), loupe));
+        QVERIFY(SaveSetting(QStringLiteral("ScreenPicking"), QStringLiteral("average"), average));
+        QTEST(StoredPickWay(), "storedWay");
+        QTEST(StoredLoupeShape() == LoupeShape::Square, "square");
+        QTEST(StoredAverageSize(), "storedAverage");
     }
 
     void patchSizeFollowsTheZoom()
