@@ -3,6 +3,7 @@
 #include "app/codes_command.h"
 #include "app/desktop_program.h"
 #include "app/display_check.h"
+#include "app/pick_command.h"
 
 #include <iostream>
 #include <string>
@@ -18,6 +19,7 @@ void PrintHelp(std::ostream& out)
            "\n"
            "Usage: pelmora                           start the colour picker\n"
            "       pelmora codes [--json] VALUE...   print the colour codes of each VALUE\n"
+           "       pelmora pick [--copy] ...         pick a colour from the screen, print its codes\n"
            "       pelmora --help                    show this help\n"
            "       pelmora --version                 show the version\n"
            "\n"
@@ -48,6 +50,8 @@ int main(int argc, char** argv)
     }
     if (args[0] == "codes")
         return pelmora::RunCodesCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    if (args[0] == "pick")
+        return pelmora::RunPickCommand(argc, argv);
     std::cerr << "pelmora: unknown command '" << args[0] << "' (see pelmora --help)\n";
     return 2;
 }

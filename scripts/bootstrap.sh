@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils appstream lintian
+  dbus-daemon python3-gi xdg-desktop-portal
 )
 
 missing=()

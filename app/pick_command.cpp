@@ -1,0 +1,199 @@
+#include "app/pick_command.h"
+
+#include "app/clipboard_keeper.h"
+#include "app/codes_command.h"
+#include "app/display_check.h"
+#include "color/code_formats.h"
+#include "color/system_colors.h"
+#include "screen/screen_picker.h"
+
+#include <QApplication>
+
+#include <array>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+const std::string_view kPickUsage
+    = "Usage: pelmora pick [--json | --format NOTATION] [--copy] [--via auto|x11|portal]\n"
+      "\n"
+      "Picks one colour from anywhere on the screen and prints its codes as\n"
+      "`pelmora codes` does. On X11 a loupe follows the pointer: click, Enter or Space\n"
+      "picks, Esc or a right click cancels, the arrow keys move by one pixel (Shift: ten),\n"
+      "the wheel zooms, Ctrl averages 3 x 3 pixels (Ctrl+Shift 5 x 5). On Wayland the\n"
+      "desktop portal lets you pick.\n"
+      "\n"
+      "  --json             print the codes as JSON, as `pelmora codes --json` does\n"
+      "  --format NOTATION  print only one code: html (#RRGGBB), rgb (RGB(r, g, b)),\n"
+      "                     decimal or hex (&HBBGGRR&)\n"
+      "  --copy             also put the code on the clipboard (the --format code, else\n"
+      "                     the HTML code); it stays there after pelmora has ended\n"
+      "  --via WAY          auto (the portal on Wayland, the loupe on X11), x11 or portal\n"
+      "\n"
+      "Exit status: 0 picked, 1 cancelled, 2 when picking is impossible here (no\n"
+      "display, no desktop portal) or the command line is wrong.\n";
+
+namespace {
+
+struct Notation {
+    std::string_view name;
+    CodeField field;
+};
+constexpr std::array<Notation, 4> kNotations = {{
+    {"html", kFieldHtml},
+    {"rgb", kFieldRgb},
+    {"decimal", kFieldDecimal},
+    {"hex", kFieldHex},
+}};
+
+struct PickOptions {
+    bool json = false;
+    bool copy = false;
+    std::optional<CodeField> format;
+    PickWay via = PickWay::Auto;
+    bool viaGiven = false;
+};
+
+// Reads the words after "pick"; nothing (after a message on `err`) when they are wrong.
+std::optional<PickOptions> ParseOptions(const std::vector<std::string_view>& args, std::ostream& err)
+{
+    PickOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        std::string_view value;
+        const bool takesValue
+            = arg == "--format" || arg == "--via" || arg.starts_with("--format=") || arg.starts_with("--via=");
+        if (takesValue) {
+            if (const auto equals = arg.find('='); equals != std::string_view::npos) {
+                value = arg.substr(equals + 1);
+                arg = arg.substr(0, equals);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                err << "pelmora pick: " << arg << " needs a value (see pelmora pick --help)\n";
+                return std::nullopt;
+            }
+        }
+        if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--copy") {
+            options.copy = true;
+        } else if (arg == "--format") {
+            options.format.reset();
+            for (const Notation& notation : kNotations)
+                if (notation.name == value)
+                    options.format = notation.field;
+            if (!options.format) {
+                err << "pelmora pick: unknown format '" << value << "'; write html, rgb, decimal or hex\n";
+                return std::nullopt;
+            }
+        } else if (arg == "--via") {
+            const auto way = ParsePickWay(QString::fromUtf8(value.data(), qsizetype(value.size())));
+            if (!way) {
+                err << "pelmora pick: unknown way '" << value << "'; write auto, x11 or portal\n";
+                return std::nullopt;
+            }
+            options.via = *way;
+            options.viaGiven = true;
+        } else {
+            err << "pelmora pick: unknown option '" << arg << "' (see pelmora pick --help)\n";
+            return std::nullopt;
+        }
+    }
+    if (options.json && options.format) {
+        err << "pelmora pick: --json and --format exclude each other\n";
+        return std::nullopt;
+    }
+    return options;
+}
+
+struct Outcome {
+    enum { Picked, Cancelled, Failed } kind = Cancelled;
+    Color color;
+    QString message;
+};
+
+Outcome PickOnce(const PickOptions& options)
+{
+    ScreenPicker picker;
+    if (options.viaGiven)
+        picker.setWay(options.via);
+    Outcome outcome;
+    QObject::connect(&picker, &ScreenPicker::picked, [&outcome](Color color) {
+        outcome = {Outcome::Picked, color, {}};
+        QCoreApplication::quit();
+    });
+    QObject::connect(&picker, &ScreenPicker::cancelled, [&outcome] {
+        outcome = {Outcome::Cancelled, {}, {}};
+        QCoreApplication::quit();
+    });
+    QObject::connect(&picker, &ScreenPicker::failed, [&outcome](const QString& message) {
+        outcome = {Outcome::Failed, {}, message};
+        QCoreApplication::quit();
+    });
+    picker.start();
+    QCoreApplication::exec();
+    return outcome;
+}
+
+} // namespace
+
+int RunPickCommand(int argc, char** argv)
+{
+    const std::vector<std::string_view> args(argv + 2, argv + argc);
+    if (args.size() == 2 && args[0] == kServeClipboardOption)
+        return ServeClipboard(argc, argv, QString::fromUtf8(args[1].data(), qsizetype(args[1].size())));
+    for (const std::string_view arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kPickUsage;
+            return 0;
+        }
+    }
+    const auto options = ParseOptions(args, std::cerr);
+    if (!options)
+        return 2;
+    if (const std::string missing = MissingDisplayReason(); !missing.empty()) {
+        std::cerr << "pelmora pick: " << missing << "; picking from the screen needs one.\n";
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pelmora"));
+    QApplication::setOrganizationName(QStringLiteral("Pelmora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Pelmora"));
+    const Outcome outcome = PickOnce(*options);
+    if (outcome.kind == Outcome::Cancelled)
+        return 1;
+    if (outcome.kind == Outcome::Failed) {
+        std::cerr << "pelmora pick: " << outcome.message.toStdString() << '\n';
+        return 2;
+    }
+
+    ColorCodes codes;
+    WriteColorCodes(outcome.color, DefaultSystemColors(), codes);
+    if (options->format) {
+        std::cout << codes.text[*options->format] << '\n';
+    } else {
+        // The same lines (or JSON) as `pelmora codes` prints for the colour's HTML code.
+        std::vector<std::string_view> codesArgs;
+        if (options->json)
+            codesArgs.push_back("--json");
+        codesArgs.push_back(codes.text[kFieldHtml]);
+        RunCodesCommand(codesArgs, std::cout, std::cerr);
+    }
+    std::cout.flush();
+    if (options->copy) {
+        const std::string& copied = codes.text[options->format.value_or(kFieldHtml)];
+        QString error;
+        if (!KeepOnClipboard(QString::fromStdString(copied), QCoreApplication::applicationFilePath(), &error)) {
+            std::cerr << "pelmora pick: could not copy " << copied << ": " << error.toStdString() << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
+
+} // namespace pelmora

@@ -1,0 +1,262 @@
+#include "screen/loupe_overlay.h"
+
+#include "screen/screen_pick_settings.h"
+#include "screen/x11_pointer.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pelmora {
+namespace {
+
+constexpr qreal kLoupeOffset = 24; // logical distance between the pointer and the loupe
+constexpr int kInputGrabTries = 100; // every 10 ms: a second for the window to be mapped
+constexpr int kSettleMs = 40; // windows uncovered by the loupe's move need a moment to repaint
+
+QPoint ArrowStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return {-1, 0};
+    case Qt::Key_Right:
+        return {1, 0};
+    case Qt::Key_Up:
+        return {0, -1};
+    case Qt::Key_Down:
+        return {0, 1};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+LoupeOverlay::LoupeOverlay(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint)
+{
+    setWindowTitle(QStringLiteral("Pelmora screen picker"));
+    setAccessibleName(QStringLiteral("Screen colour loupe"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    look_.shape = StoredLoupeShape();
+    storedAverage_ = StoredAverageSize();
+
+    inputGrabRetry_.setInterval(10);
+    connect(&inputGrabRetry_, &QTimer::timeout, this, &LoupeOverlay::takeInput);
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&settle_, &QTimer::timeout, this, &LoupeOverlay::refresh);
+}
+
+void LoupeOverlay::start()
+{
+    const auto pointer = X11PointerPosition();
+    if (!pointer) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] { emit failed(QStringLiteral("The loupe cannot find the pointer: this is not an X11 display.")); },
+            Qt::QueuedConnection);
+        done_ = true;
+        return;
+    }
+    placeOnScreenOf(*pointer);
+    show();
+    grabAttempts_ = 0;
+    inputGrabRetry_.start();
+    followPointer(*pointer);
+}
+
+void LoupeOverlay::placeOnScreenOf(QPoint devicePixel)
+{
+    QScreen* screen = nullptr;
+    for (QScreen* candidate : QGuiApplication::screens()) {
+        const QRect geometry = candidate->geometry();
+        const QRect device(geometry.topLeft(), geometry.size() * candidate->devicePixelRatio());
+        if (device.contains(devicePixel)) {
+            screen = candidate;
+            break;
+        }
+    }
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == screen_)
+        return;
+    screen_ = screen;
+    scale_ = {screen->geometry().topLeft(), screen->devicePixelRatio()};
+    look_.devicePixelRatio = scale_.factor;
+    setGeometry(screen->geometry());
+}
+
+void LoupeOverlay::takeInput()
+{
+    QWindow* window = windowHandle();
+    // A grab fails until the server has mapped the window.
+    const bool grabbed
+        = window && isVisible() && window->setMouseGrabEnabled(true) && window->setKeyboardGrabEnabled(true);
+    if (grabbed) {
+        inputGrabRetry_.stop();
+        activateWindow();
+        setFocus();
+        return;
+    }
+    if (++grabAttempts_ >= kInputGrabTries) {
+        inputGrabRetry_.stop();
+        if (window)
+            window->setMouseGrabEnabled(false);
+        hide();
+        done_ = true;
+        emit failed(QStringLiteral("The loupe could not take the pointer and keyboard: another program holds them."));
+    }
+}
+
+void LoupeOverlay::followPointer(QPoint devicePixel)
+{
+    placeOnScreenOf(devicePixel);
+    pointer_ = devicePixel;
+    refresh();
+    settle_.start();
+}
+
+void LoupeOverlay::refresh()
+{
+    if (!screen_ || done_)
+        return;
+    look_.averageSize = averageSize(modifiers_);
+    const int size = LoupePatchSize(look_.zoom);
+    const QPoint onScreen = pointer_ - scale_.origin;
+    patch_ = GrabScreenPatch(screen_, onScreen, size);
+
+    // Beside the pointer, on whichever side has room, and never over the pixels it reads.
+    const QRectF bounds = LoupeBounds(size, look_);
+    const QPointF at = LogicalCentreOf(pointer_, scale_) - QPointF(geometry().topLeft());
+    qreal left = at.x() + kLoupeOffset;
+    qreal top = at.y() + kLoupeOffset;
+    if (left + bounds.width() > width())
+        left = at.x() - kLoupeOffset - bounds.width();
+    if (top + bounds.height() > height())
+        top = at.y() - kLoupeOffset - bounds.height();
+    const QRectF previous = loupeRect_;
+    loupeRect_ = QRectF(QPointF(left, top), bounds.size());
+    if (loupeRect_ != previous)
+        setMask(QRegion(loupeRect_.toAlignedRect()));
+    update(loupeRect_.toAlignedRect());
+}
+
+QPoint LoupeOverlay::pointerPixel(QPointF eventPosition) const
+{
+    // Qt 6.4 rounds the pointer's position to whole logical pixels before it reaches an event (at
+    // scale 2, device pixels 101 and 102 both arrive as 51): the server knows the true position.
+    return X11PointerPosition().value_or(DevicePixelAt(eventPosition, scale_));
+}
+
+int LoupeOverlay::averageSize(Qt::KeyboardModifiers modifiers) const
+{
+    if (modifiers & Qt::ControlModifier)
+        return (modifiers & Qt::ShiftModifier) ? 5 : 3;
+    return storedAverage_;
+}
+
+void LoupeOverlay::paintEvent(QPaintEvent*)
+{
+    if (patch_.pixels.isNull())
+        return;
+    QPainter painter(this);
+    PaintLoupe(painter, loupeRect_.topLeft(), patch_.pixels, patch_.pickedColor(look_.averageSize), look_);
+}
+
+void LoupeOverlay::mouseMoveEvent(QMouseEvent* event)
+{
+    modifiers_ = event->modifiers();
+    followPointer(pointerPixel(event->globalPosition()));
+}
+
+void LoupeOverlay::mousePressEvent(QMouseEvent* event)
+{
+    if (done_)
+        return;
+    if (event->button() == Qt::RightButton) {
+        finish();
+        emit cancelled();
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    modifiers_ = event->modifiers();
+    pointer_ = pointerPixel(event->globalPosition());
+    refresh();
+    const Color color = patch_.pickedColor(averageSize(modifiers_));
+    finish();
+    emit picked(color);
+}
+
+void LoupeOverlay::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0)
+        return;
+    look_.zoom = std::clamp(look_.zoom + steps, kMinZoom, kMaxZoom);
+    update(loupeRect_.toAlignedRect());
+    refresh();
+}
+
+void LoupeOverlay::keyPressEvent(QKeyEvent* event)
+{
+    if (done_)
+        return;
+    modifiers_ = event->modifiers();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        finish();
+        emit cancelled();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+        refresh();
+        const Color color = patch_.pickedColor(averageSize(modifiers_));
+        finish();
+        emit picked(color);
+        return;
+    }
+    default:
+        break;
+    }
+    const QPoint step = ArrowStep(event->key());
+    if (step.isNull()) {
+        refresh(); // Ctrl or Shift went down: the outlined square changes
+        return;
+    }
+    const QPoint target = pointer_ + step * ((event->modifiers() & Qt::ShiftModifier) ? 10 : 1);
+    // The warp's own motion event follows; until it arrives the loupe already shows the target.
+    WarpX11Pointer(target);
+    followPointer(target);
+}
+
+void LoupeOverlay::keyReleaseEvent(QKeyEvent* event)
+{
+    modifiers_ = event->modifiers();
+    refresh();
+}
+
+void LoupeOverlay::finish()
+{
+    done_ = true;
+    inputGrabRetry_.stop();
+    settle_.stop();
+    if (QWindow* window = windowHandle()) {
+        window->setKeyboardGrabEnabled(false);
+        window->setMouseGrabEnabled(false);
+    }
+    hide();
+}
+
+} // namespace pelmora

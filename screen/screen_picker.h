@@ -1,0 +1,53 @@
+#pragma once
+// Picking one colour from anywhere on the screen: the one entry point for the main window and the
+// command line. start(), then exactly one of picked, cancelled or failed.
+//
+// The way is chosen on its own (the desktop portal on Wayland, the live loupe on X11) unless the
+// settings or the caller force one.
+
+#include "color/color.h"
+#include "screen/screen_pick_settings.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QPointer>
+
+#include <chrono>
+
+namespace pelmora {
+
+class ScreenPicker : public QObject {
+    Q_OBJECT
+public:
+    explicit ScreenPicker(QObject* parent = nullptr);
+    ~ScreenPicker() override;
+
+    // Auto (the default, or what the settings say) or a forced way.
+    void setWay(PickWay way) { requested_ = way; }
+    // The way start() takes in this session.
+    PickWay way() const;
+
+    // For tests: the portal's bus and how long it may take to answer.
+    void setPortalBus(const QDBusConnection& bus) { portalBus_ = bus; }
+    void setPortalTimeout(std::chrono::milliseconds timeout) { portalTimeout_ = timeout; }
+
+    // Starts a pick; does nothing while one is under way.
+    void start();
+    bool isActive() const { return active_; }
+
+signals:
+    void picked(pelmora::Color color);
+    void cancelled(); // the user changed their mind: nothing to report
+    void failed(const QString& message); // one or two sentences naming what failed
+
+private:
+    template <typename Way> void relay(Way* way);
+
+    PickWay requested_;
+    QDBusConnection portalBus_;
+    std::chrono::milliseconds portalTimeout_{std::chrono::minutes(1)};
+    QPointer<QObject> current_;
+    bool active_ = false;
+};
+
+} // namespace pelmora

@@ -1,0 +1,281 @@
+// The desktop portal client against stand-in portals on a private session bus (run under
+// dbus-run-session): every outcome of a pick, and once through the real xdg-desktop-portal.
+
+#include "screen/portal_color_picker.h"
+#include "screen/screen_pick_messages.h"
+#include "screen/screen_picker.h"
+
+#include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace pelmora;
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(pelmora::Color)
+
+namespace {
+
+const QString kPython = QStringLiteral("/usr/bin/python3"); // Debian's, the one with gi
+const QString kPortalName = QStringLiteral("org.freedesktop.portal.Desktop");
+
+bool WaitForName(const QString& name, bool present)
+{
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    const QDeadlineTimer deadline(10s);
+    while (!deadline.hasExpired()) {
+        if (bus->isServiceRegistered(name).value() == present)
+            return true;
+        QTest::qWait(20);
+    }
+    return false;
+}
+
+// A child process that is ended when the test case ends.
+struct Service {
+    std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
+    ~Service()
+    {
+        process->terminate();
+        if (!process->waitForFinished(3000))
+            process->kill();
+        process->waitForFinished(3000);
+    }
+};
+
+std::unique_ptr<Service> StartStandIn(const QString& mode)
+{
+    auto service = std::make_unique<Service>();
+    service->process->setProcessChannelMode(QProcess::ForwardedChannels);
+    service->process->start(kPython, {QStringLiteral(STAND_IN_PORTAL), mode});
+    if (!service->process->waitForStarted() || !WaitForName(kPortalName, true))
+        return nullptr;
+    return service;
+}
+
+struct Spies {
+    explicit Spies(QObject* picker)
+        : picked(picker, SIGNAL(picked(pelmora::Color)))
+        , cancelled(picker, SIGNAL(cancelled()))
+        , failed(picker, SIGNAL(failed(QString)))
+    {
+    }
+    int total() const { return int(picked.size() + cancelled.size() + failed.size()); }
+    // Waits for the first outcome, then a little longer to see that no second one follows.
+    bool waitForOne(std::chrono::milliseconds limit)
+    {
+        const QDeadlineTimer deadline(limit);
+        while (total() == 0 && !deadline.hasExpired())
+            QTest::qWait(10);
+        QTest::qWait(100);
+        return total() == 1;
+    }
+    QSignalSpy picked;
+    QSignalSpy cancelled;
+    QSignalSpy failed;
+};
+
+} // namespace
+
+class PortalPickerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<pelmora::Color>();
+        QVERIFY2(QDBusConnection::sessionBus().isConnected(), "run under dbus-run-session");
+        QVERIFY(WaitForName(kPortalName, false));
+    }
+
+    void requestPathFollowsThePortalsRule()
+    {
+        QCOMPARE(PortalColorPicker::requestPath(QStringLiteral(":1.42"), QStringLiteral("pelmora7_1")),
+            QStringLiteral("/org/freedesktop/portal/desktop/request/1_42/pelmora7_1"));
+    }
+
+    void channelsRoundNeverTruncate_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("byte");
+        QTest::newRow("zero") << 0.0 << 0;
+        QTest::newRow("half rounds up") << 0.5 << 128;
+        QTest::newRow("just below one") << 0.999 << 255;
+        QTest::newRow("one third") << 1.0 / 3 << 85;
+        QTest::newRow("one") << 1.0 << 255;
+        QTest::newRow("above one") << 1.5 << 255;
+        QTest::newRow("below zero") << -0.1 << 0;
+    }
+    void channelsRoundNeverTruncate()
+    {
+        QFETCH(double, value);
+        QFETCH(int, byte);
+        QCOMPARE(PortalColorPicker::channelByte(value), byte);
+    }
+
+    void pickGivesTheRoundedColour()
+    {
+        const auto portal = StartStandIn(QStringLiteral("pick"));
+        QVERIFY(portal);
+        PortalColorPicker picker;
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.picked.size(), 1);
+        QCOMPARE(spies.picked.first().first().value<Color>(), RGB(128, 51, 255));
+        QVERIFY(!picker.isActive());
+    }
+
+    void cancelSaysNothing()
+    {
+        const auto portal = StartStandIn(QStringLiteral("cancel"));
+        QVERIFY(portal);
+        PortalColorPicker picker;
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.cancelled.size(), 1);
+    }
+
+    void otherEndIsAFailureWithItsNumber()
+    {
+        const auto portal = StartStandIn(QStringLiteral("ended"));
+        QVERIFY(portal);
+        PortalColorPicker picker;
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.failed.size(), 1);
+        QCOMPARE(spies.failed.first().first().toString(), PortalEndedMessage(2));
+        QVERIFY(PortalEndedMessage(2).contains(QLatin1String("response 2")));
+    }
+
+    void refusedCallNamesTheError()
+    {
+        const auto portal = StartStandIn(QStringLiteral("error"));
+        QVERIFY(portal);
+        PortalColorPicker picker;
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.failed.size(), 1);
+        const QString message = spies.failed.first().first().toString();
+        QVERIFY2(message.contains(QLatin1String("the stand-in refuses"))
+                && message.contains(QLatin1String("org.freedesktop.portal.Error.Failed")),
+            qPrintable(message));
+    }
+
+    void silentPortalTimesOut()
+    {
+        const auto portal = StartStandIn(QStringLiteral("silent"));
+        QVERIFY(portal);
+        PortalColorPicker picker;
+        picker.setAnswerTimeout(300ms);
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.failed.size(), 1);
+        QCOMPARE(spies.failed.first().first().toString(),
+            QStringLiteral("The desktop portal did not answer the colour pick within 300 ms."));
+        QCOMPARE(PortalNoAnswerMessage(1min),
+            QStringLiteral("The desktop portal did not answer the colour pick within a minute."));
+    }
+
+    void missingPortalNamesThePackages()
+    {
+        PortalColorPicker picker;
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.failed.size(), 1);
+        const QString message = spies.failed.first().first().toString();
+        QCOMPARE(message, PortalMissingMessage());
+        for (const char* package :
+            {"xdg-desktop-portal", "xdg-desktop-portal-gnome", "xdg-desktop-portal-kde", "xdg-desktop-portal-wlr"})
+            QVERIFY2(message.contains(QLatin1String(package)), package);
+    }
+
+    void disconnectedBusFailsWithoutCalling()
+    {
+        PortalColorPicker picker(QDBusConnection(QStringLiteral("never connected")));
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.failed.first().first().toString(), PortalNoSessionBusMessage());
+    }
+
+    // Off X11 (the tests run offscreen) the facade takes the portal on its own.
+    void facadeChoosesThePortalOffX11()
+    {
+        const auto portal = StartStandIn(QStringLiteral("pick"));
+        QVERIFY(portal);
+        ScreenPicker picker;
+        picker.setWay(PickWay::Auto);
+        QCOMPARE(picker.way(), PickWay::Portal);
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.picked.size(), 1);
+        QCOMPARE(spies.picked.first().first().value<Color>(), RGB(128, 51, 255));
+    }
+
+    void facadeRefusesTheLoupeOffX11()
+    {
+        ScreenPicker picker;
+        picker.setWay(PickWay::X11Loupe);
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(5s));
+        QCOMPARE(spies.failed.first().first().toString(), ScreenGrabUnavailableMessage(QStringLiteral("offscreen")));
+    }
+
+    void realPortalFrontEndWithStandInBackEnd()
+    {
+        const QString frontEnd = QStringLiteral("/usr/libexec/xdg-desktop-portal");
+        if (!QFile::exists(frontEnd))
+            QSKIP("xdg-desktop-portal is not installed (scripts/bootstrap.sh installs it)");
+        QTemporaryDir portals;
+        QVERIFY(portals.isValid());
+        const QString backEndName = QStringLiteral("org.freedesktop.impl.portal.desktop.pelmoratest");
+        QFile description(portals.filePath(QStringLiteral("pelmoratest.portal")));
+        QVERIFY(description.open(QIODevice::WriteOnly));
+        // Without Access in the list the front end silently leaves the Screenshot interface out.
+        description.write(QStringLiteral("[portal]\nDBusName=%1\nInterfaces=org.freedesktop.impl.portal.Screenshot;"
+                                         "org.freedesktop.impl.portal.Access;\nUseIn=pelmoratest\n")
+                              .arg(backEndName)
+                              .toUtf8());
+        description.close();
+
+        Service backEnd;
+        backEnd.process->setProcessChannelMode(QProcess::ForwardedChannels);
+        backEnd.process->start(kPython, {QStringLiteral(STAND_IN_BACKEND), backEndName});
+        QVERIFY(WaitForName(backEndName, true));
+
+        Service portal;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals.path());
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("pelmoratest"));
+        portal.process->setProcessEnvironment(environment);
+        portal.process->setProcessChannelMode(QProcess::MergedChannels); // kept for the failure message
+        portal.process->start(frontEnd, {QStringLiteral("-r")});
+        QVERIFY(WaitForName(kPortalName, true));
+
+        PortalColorPicker picker;
+        Spies spies(&picker);
+        picker.start();
+        const bool one = spies.waitForOne(10s);
+        const QByteArray log = portal.process->readAll();
+        QVERIFY2(one, log.constData());
+        QVERIFY2(spies.picked.size() == 1,
+            qPrintable(spies.failed.isEmpty() ? QString::fromUtf8(log) : spies.failed.first().first().toString()));
+        QCOMPARE(spies.picked.first().first().value<Color>(), RGB(64, 128, 191));
+    }
+};
+
+QTEST_MAIN(PortalPickerTest)
+#include "portal_picker_test.moc"
