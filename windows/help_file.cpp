@@ -8,6 +8,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <utility>
+#include <vector>
+
 namespace pelmora {
 
 namespace {
@@ -19,18 +22,22 @@ const QString kLeftOutNote
 // by showing them at a size that still fits.
 void LimitFontSizes(QTextDocument& document)
 {
-    QTextCursor cursor(&document);
+    // The ranges first: changing a format merges and splits fragments under a running iterator.
+    std::vector<std::pair<int, int>> tooLarge;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextFragment piece = fragment.fragment();
-            if (piece.charFormat().fontPointSize() <= kMaxHelpFontPoints)
-                continue;
-            cursor.setPosition(piece.position());
-            cursor.setPosition(piece.position() + piece.length(), QTextCursor::KeepAnchor);
-            QTextCharFormat smaller;
-            smaller.setFontPointSize(kMaxHelpFontPoints);
-            cursor.mergeCharFormat(smaller);
+            if (piece.charFormat().fontPointSize() > kMaxHelpFontPoints)
+                tooLarge.emplace_back(piece.position(), piece.length());
         }
+    }
+    QTextCursor cursor(&document);
+    QTextCharFormat smaller;
+    smaller.setFontPointSize(kMaxHelpFontPoints);
+    for (const auto& [position, length] : tooLarge) {
+        cursor.setPosition(position);
+        cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(smaller);
     }
 }
 

@@ -150,6 +150,24 @@ private slots:
         QCOMPARE(block.begin().fragment().charFormat().fontPointSize(), kMaxHelpFontPoints);
     }
 
+    // Neighbouring runs that all shrink to the largest size merge into one as they change.
+    void neighbouringLargeSizesShrink()
+    {
+        QTextDocument document;
+        ShowHelpText(Rtf("\\fs400 a\\fs500 b{\\b\\fs600 c}\\fs20 d\\fs999 e"), false, document);
+        QCOMPARE(document.toPlainText(), "abcde");
+        const QList<qreal> expected
+            = {kMaxHelpFontPoints, kMaxHelpFontPoints, kMaxHelpFontPoints, 10, kMaxHelpFontPoints};
+        QTextCursor cursor(&document);
+        for (int i = 0; i < expected.size(); ++i) {
+            cursor.setPosition(i + 1);
+            QCOMPARE(cursor.charFormat().fontPointSize(), expected[i]);
+        }
+        QVERIFY(cursor.charFormat().fontWeight() == QFont::Normal);
+        cursor.setPosition(3);
+        QCOMPARE(cursor.charFormat().fontWeight(), QFont::Bold);
+    }
+
     // The rich-text view shows only RTF: anything else gives the window without text, as a file
     // that cannot be read does.
     void notRtfShowsNoText_data()
