@@ -55,19 +55,32 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# libFuzzer targets, each run for FUZZ_SECONDS from its seed corpus.
+# libFuzzer targets, each run for FUZZ_SECONDS from its seed corpus with the options in
+# fuzz/<target>.options (leaks inside third-party caches: fuzz/lsan.supp). The whole output goes to
+# $(FUZZ_BUILD)/logs/<target>.log and its tail is shown; a crash, a timeout or any sanitizer report
+# in the log fails the run.
+FUZZ_REPORT = runtime error:|ERROR: AddressSanitizer|ERROR: LeakSanitizer|ERROR: libFuzzer|SUMMARY: [A-Za-z]*Sanitizer
 fuzz: bootstrap
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_FUZZ=ON \
 	  -DBUILD_TESTING=OFF -DPELMORA_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
-	@set -o pipefail; for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	@mkdir -p $(FUZZ_BUILD)/logs; failed=; \
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  log=$(FUZZ_BUILD)/logs/$$name.log; options=; \
+	  [ -f fuzz/$$name.options ] && options=$$(grep -v '^#' fuzz/$$name.options | tr '\n' ' '); \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
-	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
-	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name 2>&1 | tail -n 12 \
-	    || exit 1; \
-	done
+	  echo "== $$name for $(FUZZ_SECONDS) s $$options (log: $$log)"; \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0 \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $$options \
+	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name >"$$log" 2>&1; status=$$?; \
+	  tail -n 12 "$$log"; \
+	  echo "== $$name: $$(sed -n 's/^stat::number_of_executed_units: *//p' "$$log" | tail -n 1) executions, status $$status"; \
+	  if [ $$status -ne 0 ] || grep -qE '$(FUZZ_REPORT)' "$$log"; then \
+	    echo "== $$name FAILED:"; grep -m 5 -E '$(FUZZ_REPORT)' "$$log"; failed="$$failed $$name"; \
+	  fi; \
+	done; \
+	if [ -n "$$failed" ]; then echo "make fuzz: failed:$$failed (logs in $(FUZZ_BUILD)/logs)"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

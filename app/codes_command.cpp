@@ -1,5 +1,8 @@
 #include "app/codes_command.h"
 
+#include "app/checked_output.h"
+#include "app/terminal_text.h"
+
 #include "color/code_formats.h"
 #include "color/notation.h"
 #include "color/system_colors.h"
@@ -32,7 +35,8 @@ const std::string_view kCodesUsage =
     "  \"input\", \"constant\", \"qbcolor\", \"rgb\", \"decimal\", \"html\", \"hex\",\n"
     "  \"systemName\", \"systemCode\" (all strings, the texts above).\n"
     "\n"
-    "Exit status: 0, or 2 when a VALUE could not be read (the others are still printed).\n";
+    "Exit status: 0; 1 when the output could not be written; 2 when a VALUE could not be\n"
+    "read (the others are still printed).\n";
 
 namespace {
 
@@ -103,9 +107,9 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
             json = true;
         } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             out << kCodesUsage;
-            return 0;
+            return FinishOutput(out, err, "pelmora codes", 0);
         } else if (!optionsEnded && arg.starts_with("--")) {
-            err << "pelmora codes: unknown option '" << arg << "' (see pelmora codes --help)\n";
+            err << "pelmora codes: unknown option '" << PrintableText(arg) << "' (see pelmora codes --help)\n";
             return 2;
         } else {
             values.push_back(arg);
@@ -125,7 +129,7 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
     for (const std::string_view value : values) {
         const auto color = ParseColorNotation(value);
         if (!color) {
-            err << "pelmora codes: cannot read '" << value << "': write " << kAcceptedNotations << '\n';
+            err << "pelmora codes: cannot read '" << PrintableText(value) << "': write " << kAcceptedNotations << '\n';
             status = 2;
             continue;
         }
@@ -143,7 +147,7 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
     }
     if (json)
         out << (first ? "]\n" : "\n]\n");
-    return status;
+    return FinishOutput(out, err, "pelmora codes", status);
 }
 
 } // namespace pelmora

@@ -1,5 +1,6 @@
 // The RTF reader takes whatever file lies beside the program: no input may crash it, hang it or
-// make it produce more text than the input had bytes, and the same bytes must read the same way.
+// make it produce more text than the input had bytes (beyond the break opportunities it adds to
+// long words and paragraphs) or than its limits allow, and the same bytes must read the same way.
 
 #include "windows/rtf/rtf_reader.h"
 
@@ -27,7 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QTextDocument first;
     const bool firstIsRtf = pelmora::ReadRtf(bytes, first);
-    if (first.characterCount() > static_cast<int>(size) + 1)
+    using Limits = pelmora::RtfLimits;
+    const auto added = size / Limits::kMaxWordLength + size / Limits::kMaxParagraphCharacters;
+    if (static_cast<std::size_t>(first.characterCount()) > size + added + 1)
+        std::abort();
+    if (first.characterCount() > Limits::kMaxCharacters + 1 || first.blockCount() > Limits::kMaxParagraphs)
         std::abort();
 
     QTextDocument second;

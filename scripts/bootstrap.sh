@@ -4,9 +4,9 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev
+  qt6-base-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool xclip imagemagick x11-utils
+  xvfb xauth xdotool xclip imagemagick x11-utils
   fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils appstream lintian

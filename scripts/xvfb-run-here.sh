@@ -3,16 +3,23 @@
 # runs CMD with the scale pinned to 1 and a private settings folder, then stops the server whatever
 # happened. Exits with CMD's status. Settings and runtime folders are private to the run.
 #
-# usage: scripts/xvfb-run-here.sh [--screen WxHxD] CMD [ARGS...]
+# With --cookie the server admits only clients that hold the cookie it was given; CMD gets it in
+# XAUTHORITY.
+#
+# usage: scripts/xvfb-run-here.sh [--screen WxHxD] [--cookie] CMD [ARGS...]
 set -uo pipefail
 
 screen_geometry=1280x1024x24
-if [ "${1:-}" = "--screen" ]; then
-  screen_geometry=$2
-  shift 2
-fi
+cookie=0
+while [ $# -gt 0 ]; do
+  case $1 in
+    --screen) screen_geometry=$2; shift 2 ;;
+    --cookie) cookie=1; shift ;;
+    *) break ;;
+  esac
+done
 if [ $# -eq 0 ]; then
-  echo "usage: $0 [--screen WxHxD] CMD [ARGS...]" >&2
+  echo "usage: $0 [--screen WxHxD] [--cookie] CMD [ARGS...]" >&2
   exit 2
 fi
 for tool in Xvfb xdpyinfo; do
@@ -31,11 +38,18 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+auth_args=()
+if [ "$cookie" -eq 1 ]; then
+  export XAUTHORITY="$work/xauthority"
+  auth_args=(-auth "$XAUTHORITY")
+fi
+
 # Xvfb itself refuses a display whose lock file exists, so a race with another run only costs a retry.
 started=0
 for display in $(seq 90 199); do
   [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
-  Xvfb ":$display" -screen 0 "$screen_geometry" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+  [ "$cookie" -eq 1 ] && xauth -q -f "$XAUTHORITY" add ":$display" . "$(mcookie)" 2>/dev/null
+  Xvfb ":$display" -screen 0 "$screen_geometry" -nolisten tcp -noreset "${auth_args[@]}" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 100); do
     # The lock file names the server that won the display: ours, or another run's that raced us.

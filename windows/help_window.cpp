@@ -3,11 +3,10 @@
 #include "helpers/file_exists.h"
 #include "helpers/window_on_top.h"
 #include "platform/settings_store.h"
-#include "windows/rtf/rtf_reader.h"
+#include "windows/help_file.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -112,10 +111,7 @@ Form8::Form8(const QString& programFolder, QWidget* mainWindow)
 
 void Form8::loadHelpFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return; // an unreadable file shows an empty window
-    ReadRtf(file.readAll(), *rtf1->document());
+    LoadHelpFile(path, *rtf1->document());
     rtf1->moveCursor(QTextCursor::Start); // the reader leaves the cursor at the end; readers start at the top
 }
 

@@ -314,6 +314,50 @@ private slots:
                 + " bytes"));
         QVERIFY(document.characterCount() > 1);
     }
+
+    // What keeps laying out quick: long words may wrap, long paragraphs continue in new ones, and
+    // the document ends where the limits are reached.
+    void limits_data()
+    {
+        const QString zwsp(QChar(0x200B));
+        const QString hundred(RtfLimits::kMaxWordLength, u'w');
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("word at the limit") << Rtf(hundred.toLatin1()) << hundred << false;
+        QTest::newRow("longer word may wrap")
+            << Rtf(QByteArray(250, 'w')) << hundred + zwsp + hundred + zwsp + QString(50, u'w') << false;
+        QTest::newRow("spaces restart the count")
+            << Rtf(hundred.toLatin1() + " " + hundred.toLatin1()) << hundred + " " + hundred << false;
+        QTest::newRow("formatting does not") << Rtf(QByteArray(60, 'w') + "{\\b " + QByteArray(60, 'w') + "}")
+                                             << QString(100, u'w') + zwsp + QString(20, u'w') << false;
+        QTest::newRow("surrogate pair kept whole")
+            << Rtf(QByteArray(99, 'w') + "\\uc0\\u-10179\\u-8704 x")
+            << QString(99, u'w') + QString::fromUtf16(u"\U0001F600") + zwsp + "x" << false;
+        QTest::newRow("long paragraph continues")
+            << Rtf(QByteArray("ab ").repeated(RtfLimits::kMaxParagraphCharacters / 3 + 1))
+            << QString("ab ").repeated(RtfLimits::kMaxParagraphCharacters / 3).append("ab\n ") << false;
+        QTest::newRow("paragraphs beyond the limit left out")
+            << Rtf("a" + QByteArray("\\par").repeated(RtfLimits::kMaxParagraphs + 5) + "end")
+            << "a" + QString(RtfLimits::kMaxParagraphs - 1, u'\n') << true;
+        QTest::newRow("text beyond the limit left out")
+            << Rtf(QByteArray("abc ").repeated(RtfLimits::kMaxCharacters / 4 + 10)) << QString() << true;
+    }
+
+    void limits()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QFETCH(bool, cut);
+        QTextDocument document;
+        const RtfReading reading = ReadRtfText(rtf, document);
+        QVERIFY(reading.isRtf);
+        QCOMPARE(reading.cut, cut);
+        if (!text.isEmpty())
+            QCOMPARE(DocumentText(document), text);
+        QVERIFY(document.characterCount() <= RtfLimits::kMaxCharacters + 1);
+        QVERIFY(document.blockCount() <= RtfLimits::kMaxParagraphs);
+    }
 };
 
 QTEST_MAIN(RtfReaderTest)

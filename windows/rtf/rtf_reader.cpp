@@ -1,5 +1,6 @@
 #include "windows/rtf/rtf_reader.h"
 
+#include "windows/rtf/bounded_text_cursor.h"
 #include "windows/rtf/rtf_keywords.h"
 #include "windows/rtf/rtf_text_decoder.h"
 
@@ -104,7 +105,7 @@ class RtfParser {
 public:
     RtfParser(QByteArrayView input, QTextDocument& document)
         : input_(input)
-        , cursor_(&document)
+        , writer_(document)
     {
         stack_.emplace_back();
     }
@@ -112,8 +113,9 @@ public:
     void run()
     {
         // One edit block: the document announces one change at the end instead of one per run.
-        cursor_.beginEditBlock();
-        while (position_ < input_.size()) {
+        writer_.cursor().beginEditBlock();
+        // Once the document is full, the rest of the input cannot show: it is not read at all.
+        while (position_ < input_.size() && !writer_.isCut()) {
             const char c = input_[position_++];
             switch (c) {
             case '{':
@@ -136,8 +138,10 @@ public:
         flushBytes();
         resolveLoneSurrogate();
         applyParagraphFormat(outermostParagraph_ ? *outermostParagraph_ : top().paragraph);
-        cursor_.endEditBlock();
+        writer_.cursor().endEditBlock();
     }
+
+    bool isCut() const { return writer_.isCut(); }
 
 private:
     GroupState& top() { return stack_.back(); }
@@ -597,7 +601,7 @@ private:
         switch (top().destination) {
         case Destination::Text:
             if (!top().character.hidden)
-                cursor_.insertText(WithoutControlCharacters(text), characterFormat());
+                writer_.insertText(WithoutControlCharacters(text), characterFormat());
             if (stack_.size() == 1)
                 outermostParagraph_.reset(); // text after the document's end
             break;
@@ -617,12 +621,13 @@ private:
         resolveLoneSurrogate();
         if (skipping() || top().destination != Destination::Text)
             return;
-        applyParagraphFormat(top().paragraph);
-        cursor_.insertBlock();
+        writer_.breakParagraph(ParagraphFormat(top().paragraph));
         outermostParagraph_.reset();
     }
 
-    void applyParagraphFormat(const ParagraphState& paragraph)
+    void applyParagraphFormat(const ParagraphState& paragraph) { writer_.setBlockFormat(ParagraphFormat(paragraph)); }
+
+    static QTextBlockFormat ParagraphFormat(const ParagraphState& paragraph)
     {
         QTextBlockFormat format;
         format.setAlignment(paragraph.alignment);
@@ -643,7 +648,7 @@ private:
                 tabs.append(QTextOption::Tab((stop - firstLineStart) / kTwipsPerPixel, QTextOption::LeftTab));
         }
         format.setTabPositions(tabs);
-        cursor_.setBlockFormat(format);
+        return format;
     }
 
     QTextCharFormat characterFormat() const
@@ -675,7 +680,7 @@ private:
 
     QByteArrayView input_;
     qsizetype position_ = 0;
-    QTextCursor cursor_;
+    BoundedTextCursor writer_;
     std::vector<GroupState> stack_; // never empty: the first element is the state outside all groups
     int overflowDepth_ = 0; // groups opened beyond kMaxGroupDepth
     bool groupStart_ = false; // nothing but \* has been read since the last '{'
@@ -721,22 +726,47 @@ QString PlainTextOf(QByteArrayView bytes)
     return text;
 }
 
+// Plain text within the same limits as rich text: one paragraph per line.
+bool WritePlainText(const QString& text, QTextDocument& into)
+{
+    BoundedTextCursor writer(into);
+    writer.cursor().beginEditBlock();
+    const QTextCharFormat format = writer.cursor().charFormat();
+    const QTextBlockFormat paragraph = writer.cursor().blockFormat();
+    qsizetype lineStart = 0;
+    while (!writer.isCut()) {
+        const qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        writer.insertText(text.sliced(lineStart, (lineEnd < 0 ? text.size() : lineEnd) - lineStart), format);
+        if (lineEnd < 0)
+            break;
+        writer.breakParagraph(paragraph);
+        lineStart = lineEnd + 1;
+    }
+    writer.cursor().endEditBlock();
+    return writer.isCut();
+}
+
 } // namespace
 
-bool ReadRtf(QByteArrayView rtf, QTextDocument& into)
+RtfReading ReadRtfText(QByteArrayView rtf, QTextDocument& into)
 {
     const bool undoWasEnabled = into.isUndoRedoEnabled();
     into.setUndoRedoEnabled(false);
     into.clear();
+    RtfReading reading;
     const qsizetype start = RtfStart(rtf);
-    const bool isRtf = start >= 0;
-    if (isRtf) {
-        RtfParser(rtf.sliced(start), into).run();
+    reading.isRtf = start >= 0;
+    if (reading.isRtf) {
+        RtfParser parser(rtf.sliced(start), into);
+        parser.run();
+        reading.cut = parser.isCut();
     } else {
-        into.setPlainText(PlainTextOf(rtf));
+        reading.cut = WritePlainText(PlainTextOf(rtf), into);
     }
     into.setUndoRedoEnabled(undoWasEnabled);
-    return isRtf;
+    return reading;
 }
+
+bool ReadRtf(QByteArrayView rtf, QTextDocument& into) { return ReadRtfText(rtf, into).isRtf; }
 
 } // namespace pelmora

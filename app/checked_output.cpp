@@ -1,0 +1,25 @@
+#include "app/checked_output.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ostream>
+
+namespace pelmora {
+
+int FinishOutput(std::ostream& out, std::ostream& err, std::string_view who, int status)
+{
+    // The stream keeps no reason; the C library's is in errno right after the failing write.
+    errno = 0;
+    out.flush();
+    if (out.good())
+        return status;
+    const int reason = errno;
+    err << who << ": cannot write the output";
+    if (reason != 0)
+        err << " (" << std::strerror(reason) << ')';
+    err << '\n';
+    err.flush();
+    return kOutputFailedStatus;
+}
+
+} // namespace pelmora

@@ -1,0 +1,16 @@
+#pragma once
+// Words from the command line quoted back in messages. A terminal acts on control characters
+// (ESC starts a command sequence, so does the C1 character CSI), so a bad value is shown with
+// every such character written out instead of reaching the terminal.
+
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+// `text` with C0 controls, DEL and backslashes written as C escapes ("\e", "\x7f", "\\"), C1
+// controls written as "\u009b", and bytes that are not UTF-8 written as "\xff". Every other
+// character, including all printable non-ASCII text, is kept as it is.
+std::string PrintableText(std::string_view text);
+
+} // namespace pelmora
