@@ -78,6 +78,7 @@ PaletteReadResult ReadCss(std::string_view bytes, const ColorReader& reader)
     const std::string_view text = *stripped;
 
     Palette palette;
+    LineCounter lines(text);
     std::size_t depth = 0;
     std::size_t openedAt = 0;
     std::size_t segmentStart = 0;
@@ -101,7 +102,7 @@ PaletteReadResult ReadCss(std::string_view bytes, const ColorReader& reader)
             return FailAtLine(LineCursor::LineOf(text, i), "a '}' closes no block");
         const std::string_view declaration = TrimBlanks(segment);
         if (depth > 0 && !declaration.empty()) {
-            const std::size_t line = LineCursor::LineOf(text, segmentOffset);
+            const std::size_t line = lines.lineAt(segmentOffset);
             const std::size_t colon = declaration.find(':');
             if (colon == std::string_view::npos)
                 return FailAtLine(line, "expected 'name: colour', found " + Quoted(declaration));

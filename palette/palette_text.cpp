@@ -110,14 +110,16 @@ bool LineCursor::next(std::string_view& line)
     return true;
 }
 
-std::size_t LineCursor::LineOf(std::string_view text, std::size_t offset)
+std::size_t LineCursor::LineOf(std::string_view text, std::size_t offset) { return LineCounter(text).lineAt(offset); }
+
+std::size_t LineCounter::lineAt(std::size_t offset)
 {
-    std::size_t line = 1;
-    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
-            ++line;
+    for (; counted_ < offset && counted_ < text_.size(); ++counted_) {
+        const char c = text_[counted_];
+        if (c == '\n' || (c == '\r' && (counted_ + 1 >= text_.size() || text_[counted_ + 1] != '\n')))
+            ++line_;
     }
-    return line;
+    return line_;
 }
 
 std::string_view TrimBlanks(std::string_view text)

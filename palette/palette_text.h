@@ -38,6 +38,22 @@ private:
     std::size_t number_ = 0;
 };
 
+// Line numbers of increasing offsets in one pass over the text.
+class LineCounter {
+public:
+    explicit LineCounter(std::string_view text)
+        : text_(text)
+    {
+    }
+    // The line of byte `offset`; offsets must not decrease from call to call.
+    std::size_t lineAt(std::size_t offset);
+
+private:
+    std::string_view text_;
+    std::size_t counted_ = 0;
+    std::size_t line_ = 1;
+};
+
 std::string_view TrimBlanks(std::string_view text);
 
 // `text` in single quotes for a message, shortened to about 40 bytes without splitting a character.
