@@ -6,8 +6,8 @@
 #include "app/palette_command.h"
 
 #include <iostream>
-#include <span>
 #include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -33,8 +33,7 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     // No sub-command (Qt's own options, such as -platform, may follow): the desktop program.
-    if (args.empty()
-        || (args[0].starts_with('-') && args[0] != "--help" && args[0] != "-h" && args[0] != "--version")) {
+    if (args.empty() || (args[0].starts_with('-') && args[0] != "--help" && args[0] != "-h" && args[0] != "--version")) {
         const std::string missing = pelmora::MissingDisplayReason();
         if (!missing.empty()) {
             std::cerr << "pelmora: " << missing << "; `pelmora codes VALUE...` works without one.\n";
