@@ -26,8 +26,9 @@ struct Palette {
     friend bool operator==(const Palette&, const Palette&) = default;
 };
 
-// Readers refuse anything larger: far beyond any palette, small enough to hold in memory at once.
-inline constexpr std::size_t kMaxPaletteFileBytes = 4 * 1024 * 1024;
+// Readers refuse anything larger: room for the largest palette in every format, small enough to hold
+// in memory at once.
+inline constexpr std::size_t kMaxPaletteFileBytes = 8 * 1024 * 1024;
 inline constexpr std::size_t kMaxPaletteColors = 65536;
 inline constexpr std::size_t kMaxPaletteNameBytes = 1024;
 

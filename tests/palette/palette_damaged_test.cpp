@@ -71,7 +71,7 @@ std::vector<DamagedFile> DamagedFiles()
             "line 2: Columns must be a whole number from 0 to 256, found '99999999999'"},
         {"gpl: too many colours", PaletteFormat::Gpl, "GIMP Palette\n" + Repeat("1 2 3\n", kMaxPaletteColors + 1),
             "line 65538: more than 65536 colours"},
-        {"gpl: file too large", PaletteFormat::Gpl, "GIMP Palette\n" + tooLarge, "the file is larger than 4 MiB"},
+        {"gpl: file too large", PaletteFormat::Gpl, "GIMP Palette\n" + tooLarge, "the file is larger than 8 MiB"},
 
         // Adobe swatch exchange
         {"ase: empty file", PaletteFormat::Ase, "", "byte 0: an Adobe swatch exchange file starts with 'ASEF'"},
@@ -117,7 +117,7 @@ std::vector<DamagedFile> DamagedFiles()
         {"ase: too many colours", PaletteFormat::Ase,
             AseWithBlocks(kMaxPaletteColors + 1, Repeat(AseColorBlock("Gray", kFloatOne), kMaxPaletteColors + 1)),
             "byte 1179660: more than 65536 colours"},
-        {"ase: file too large", PaletteFormat::Ase, "ASEF" + tooLarge, "the file is larger than 4 MiB"},
+        {"ase: file too large", PaletteFormat::Ase, "ASEF" + tooLarge, "the file is larger than 8 MiB"},
 
         // CSS
         {"css: UTF-16 big-endian text", PaletteFormat::Css, Bytes({0xFE, 0xFF, 0, ':'}),

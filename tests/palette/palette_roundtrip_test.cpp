@@ -65,6 +65,18 @@ TEST_P(RoundTrip, NamesSurviveWhereTheFormatKeepsThem)
     }
 }
 
+TEST_P(RoundTrip, TheLargestPaletteTheReadersTakeIsReadBack)
+{
+    Palette palette{"largest", 16, {}};
+    for (std::size_t i = 0; i < kMaxPaletteColors; ++i)
+        palette.entries.push_back(
+            {"cell " + std::to_string(i), Color(static_cast<std::int32_t>((i * 40503u) & 0xFFFFFF))});
+    const PaletteReadResult read = ReadPalette(GetParam(), WritePalette(GetParam(), palette));
+    ASSERT_TRUE(read.ok()) << read.error->describe();
+    ASSERT_EQ(read.palette.entries.size(), kMaxPaletteColors);
+    EXPECT_EQ(read.palette.entries.back().color, palette.entries.back().color);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryFormat, RoundTrip,
     testing::Values(
         PaletteFormat::Gpl, PaletteFormat::Ase, PaletteFormat::Css, PaletteFormat::Json, PaletteFormat::Hex),

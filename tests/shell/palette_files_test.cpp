@@ -119,7 +119,7 @@ private slots:
         QTest::newRow("damaged") << "p.css" << QByteArray(":root {\n --a: #fff;\n --b: nope;\n}")
                                  << "line 3: 'nope' is not a colour";
         QTest::newRow("too large") << "p.txt" << QByteArray(static_cast<qsizetype>(kMaxPaletteFileBytes) + 10, '\n')
-                                   << "the file is larger than 4 MiB";
+                                   << "the file is larger than 8 MiB";
         QTest::newRow("missing") << "" << QByteArray() << "No such file or directory";
     }
 
