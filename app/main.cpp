@@ -7,6 +7,7 @@
 #include "app/pick_command.h"
 #include "app/terminal_text.h"
 #include "app/window_program_options.h"
+#include "app/palette_command.h"
 
 #include <iostream>
 #include <span>
@@ -23,6 +24,7 @@ void PrintHelp(std::ostream& out)
            "Usage: pelmora [QT-OPTION...]            start the colour picker\n"
            "       pelmora codes [--json] VALUE...   print the colour codes of each VALUE\n"
            "       pelmora pick [--copy] ...         pick a colour from the screen, print its codes\n"
+           "       pelmora palette export|import     custom colours to and from palette files\n"
            "       pelmora --help                    show this help\n"
            "       pelmora --version                 show the version\n"
            "\n"
@@ -31,7 +33,8 @@ void PrintHelp(std::ostream& out)
            "Exit status: 0; 1 when the output could not be written; 2 for a usage error or,\n"
            "for the colour picker, when there is no display to open it on.\n"
            "\n"
-        << pelmora::kCodesUsage;
+        << pelmora::kCodesUsage << "\n"
+        << pelmora::kPaletteUsage;
 }
 
 int UsageError(const std::string& message)
@@ -75,6 +78,8 @@ int main(int argc, char** argv)
         return pelmora::RunCodesCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (args[0] == "pick")
         return pelmora::RunPickCommand(argc, argv);
+    if (args[0] == "palette")
+        return pelmora::RunPaletteCommandForThisProgram(argc, argv);
     if (args[0].starts_with('-'))
         return UsageError("unknown option '" + pelmora::PrintableText(args[0]) + "' (see pelmora --help)");
     return UsageError("unknown command '" + pelmora::PrintableText(args[0]) + "' (see pelmora --help)");

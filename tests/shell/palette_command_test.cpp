@@ -1,0 +1,200 @@
+// `pelmora palette export|import` against a custom colours file in a temporary folder: what it
+// prints, what it saves, its exit status and its messages.
+
+#include "app/palette_command.h"
+#include "mainwindow/user_colors_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace pelmora;
+
+namespace {
+
+struct Run {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Run RunPalette(const UserColorsFile& file, std::vector<std::string> words)
+{
+    const std::vector<std::string_view> args(words.begin(), words.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunPaletteCommand(args, file, out, err);
+    return {status, out.str(), err.str()};
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+std::string Path(const QTemporaryDir& dir, const char* name) { return dir.filePath(name).toStdString(); }
+
+} // namespace
+
+class PaletteCommandTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    UserColorsFile file_{QString(), QString()};
+
+    void saveCells(const UserColorArray& cells) { QVERIFY(file_.Save(cells, nullptr)); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(dir_.isValid());
+        file_ = UserColorsFile(dir_.path(), QString());
+        QFile::remove(file_.path());
+    }
+
+    void exportWritesTheSetCellsToStandardOutput()
+    {
+        UserColorArray cells{};
+        cells[1] = RGB(255, 0, 0);
+        cells[9] = RGB(0x12, 0x34, 0x56);
+        saveCells(cells);
+        const Run hex = RunPalette(file_, {"export", "--format", "hex", "--set-only"});
+        QCOMPARE(hex.status, 0);
+        QCOMPARE(hex.out, std::string("#FF0000\n#123456\n"));
+        QCOMPARE(hex.err, std::string());
+        const Run gpl = RunPalette(file_, {"export", "--set-only", "--format", "gpl"});
+        QCOMPARE(gpl.out,
+            std::string("GIMP Palette\nName: Pelmora custom colours\nColumns: 16\n#\n"
+                        "255   0   0\tred\n 18  52  86\tcell 9\n"));
+    }
+
+    void exportWithoutSetOnlyGivesAll224Cells()
+    {
+        const Run run = RunPalette(file_, {"export", "--format", "css"}); // no file yet: all black
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QByteArray::fromStdString(run.out).count("#000000;"), 224);
+        QVERIFY(run.out.find("--black-224: #000000;") != std::string::npos);
+    }
+
+    void exportToAFileThenImportBringsBackTheSameCells_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"p.gpl", "p.ase", "p.css", "p.json", "p.txt"})
+            QTest::newRow(name) << name;
+    }
+
+    void exportToAFileThenImportBringsBackTheSameCells()
+    {
+        QFETCH(QString, name);
+        UserColorArray cells{};
+        for (int cell = 1; cell <= 224; ++cell)
+            cells[static_cast<std::size_t>(cell)] = RGB(cell, 255 - cell, (cell * 7) % 256);
+        saveCells(cells);
+        const std::string path = dir_.filePath(name).toStdString();
+        const Run exported = RunPalette(file_, {"export", path}); // the format from the extension
+        QCOMPARE(exported.status, 0);
+        QCOMPARE(exported.out, std::string());
+
+        saveCells(UserColorArray{});
+        const Run imported = RunPalette(file_, {"import", path});
+        QCOMPARE(imported.err, std::string());
+        QCOMPARE(imported.status, 0);
+        QCOMPARE(imported.out, std::string("Imported 224 colours into cells 1 to 224.\n"));
+        QVERIFY(file_.Load() == cells);
+    }
+
+    void importFromACellLeavesOutWhatDoesNotFit()
+    {
+        UserColorArray cells{};
+        cells[221] = RGB(7, 7, 7);
+        saveCells(cells);
+        WriteFile(dir_.filePath("five.txt"), "#010101\n#020202\n#030303\n#040404\n#050505\n");
+        const Run run = RunPalette(file_, {"import", "--cell", "222", Path(dir_, "five.txt")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out,
+            std::string("Imported 3 colours into cells 222 to 224. 2 colours were left out: the grid has "
+                        "no more cells.\n"));
+        const UserColorArray saved = file_.Load();
+        QCOMPARE(saved[221], RGB(7, 7, 7));
+        QCOMPARE(saved[222], RGB(1, 1, 1));
+        QCOMPARE(saved[224], RGB(3, 3, 3));
+    }
+
+    void aDamagedFileNamesFileAndLineAndLeavesTheColoursFileAlone()
+    {
+        UserColorArray cells{};
+        cells[1] = RGB(1, 2, 3);
+        saveCells(cells);
+        const QByteArray before = ReadFile(file_.path());
+        WriteFile(dir_.filePath("bad.json"), "{\"colors\": [\n  \"#fff\",\n  \"#ggg\"\n]}");
+        const Run run = RunPalette(file_, {"import", Path(dir_, "bad.json")});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, std::string());
+        QCOMPARE(run.err,
+            "pelmora palette: Cannot read \"" + Path(dir_, "bad.json") + "\": line 3: '#ggg' is not a colour\n");
+        QCOMPARE(ReadFile(file_.path()), before);
+    }
+
+    void wrongCommandLinesExitWith2AndSayWhy_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no action") << QStringList{} << "Usage: pelmora palette export";
+        QTest::newRow("unknown action") << QStringList{"show"} << "unknown action 'show'";
+        QTest::newRow("unknown format") << QStringList{"export", "--format", "png"}
+                                        << "--format needs one of gpl, ase, css, json, hex";
+        QTest::newRow("format missing its value") << QStringList{"export", "--format"} << "--format needs one of";
+        QTest::newRow("no format, no file") << QStringList{"export"} << "choose a format with --format";
+        QTest::newRow("file without a known extension")
+            << QStringList{"export", "colours"} << "choose a format with --format";
+        QTest::newRow("cell 0") << QStringList{"import", "--cell", "0", "a.gpl"}
+                                << "--cell needs a cell number from 1 to 224";
+        QTest::newRow("cell 225") << QStringList{"import", "--cell", "225", "a.gpl"} << "--cell needs a cell number";
+        QTest::newRow("cell not a number")
+            << QStringList{"import", "--cell", "2x", "a.gpl"} << "--cell needs a cell number";
+        QTest::newRow("import without a file") << QStringList{"import"} << "import needs a FILE";
+        QTest::newRow("two files") << QStringList{"import", "a.gpl", "b.gpl"} << "one FILE at most";
+        QTest::newRow("option of the other action")
+            << QStringList{"export", "--cell", "3"} << "unknown option '--cell'";
+        QTest::newRow("missing file") << QStringList{"import", "/nonexistent/a.gpl"}
+                                      << "Cannot read \"/nonexistent/a.gpl\"";
+        QTest::newRow("unwritable file") << QStringList{"export", "/nonexistent/a.gpl"}
+                                         << "could not be saved to \"/nonexistent/a.gpl\"";
+    }
+
+    void wrongCommandLinesExitWith2AndSayWhy()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, message);
+        std::vector<std::string> args;
+        for (const QString& word : words)
+            args.push_back(word.toStdString());
+        const Run run = RunPalette(file_, args);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(QString::fromStdString(run.err).contains(message), run.err.c_str());
+        QVERIFY(!QFile::exists(file_.path())); // nothing was saved
+    }
+
+    void helpGoesToStandardOutput()
+    {
+        const Run run = RunPalette(file_, {"--help"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, std::string(kPaletteUsage));
+    }
+};
+
+QTEST_GUILESS_MAIN(PaletteCommandTest)
+#include "palette_command_test.moc"
