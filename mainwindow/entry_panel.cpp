@@ -125,9 +125,12 @@ void EntryPanel::showChannels(Channels rgb)
 bool EntryPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyRelease) {
-        for (EntryBox which : {EntryBox::Hue, EntryBox::Saturation, EntryBox::Brightness})
-            if (watched == box(which))
-                emit boxTyped(which, box(which)->text());
+        if (watched == txtH)
+            emit hueTyped(txtH->text());
+        else if (watched == txtS)
+            emit saturationTyped(txtS->text());
+        else if (watched == txtB)
+            emit brightnessTyped(txtB->text());
     } else if (event->type() == QEvent::FocusOut && watched == txtH) {
         // Focus leaving for another control of this window counts; the window losing activation
         // (to a message box, another program, a popup) does not, as the box keeps its focus there.

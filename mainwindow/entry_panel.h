@@ -31,7 +31,9 @@ signals:
     // The text of a box changed, whoever changed it.
     void boxEdited(pelmora::EntryBox box, const QString& text);
     // A key was released in a box: the user typed.
-    void boxTyped(pelmora::EntryBox box, const QString& text);
+    void hueTyped(const QString& text);
+    void saturationTyped(const QString& text);
+    void brightnessTyped(const QString& text);
     // The focus left the hue box for another control of the window.
     void hueLeft();
 

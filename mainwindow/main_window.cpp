@@ -96,25 +96,24 @@ void MainWindow::wireControls()
         [this](double x, double y, Qt::MouseButtons buttons) { onSurfaceDragged(buttons, x, y); });
     connect(view_, &SurfaceView::surfaceMouseReleased, this, [this] { onSurfaceReleased(); });
 
-    connect(Command1, &QPushButton::clicked, this, [this] { apply(controller_.KeepClicked()); });
-    connect(Command3, &QPushButton::clicked, this, [this] { apply(controller_.PresetsClicked()); });
-    connect(Command4, &QPushButton::clicked, this, [this] { onVisitClicked(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { onAboutClicked(); });
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
+    connect(Command3, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);
+    connect(Command4, &QPushButton::clicked, this, &MainWindow::onVisitClicked);
+    connect(Command5, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
 
-    connect(
-        entryPanel_, &EntryPanel::modeClicked, this, [this](PickerMode mode) { apply(controller_.ModeChosen(mode)); });
+    connect(entryPanel_, &EntryPanel::modeClicked, this, &MainWindow::onModeChosen);
     connect(entryPanel_, &EntryPanel::boxEdited, this,
         [this](EntryBox box, const QString& text) { controller_.BoxEdited(box, text.toStdString()); });
-    connect(entryPanel_, &EntryPanel::boxTyped, this, &MainWindow::onBoxTyped);
+    connect(entryPanel_, &EntryPanel::hueTyped, this, &MainWindow::onHueTyped);
+    connect(entryPanel_, &EntryPanel::saturationTyped, this, &MainWindow::onSaturationTyped);
+    connect(entryPanel_, &EntryPanel::brightnessTyped, this, &MainWindow::onBrightnessTyped);
     connect(entryPanel_, &EntryPanel::hueLeft, this, &MainWindow::onHueLeft);
 
-    connect(historyStrip_, &HistoryStrip::swatchClicked, this,
-        [this](SwatchRef swatch) { apply(controller_.SwatchClicked(swatch)); });
-    connect(presetGrids_, &PresetGridView::gridChosen, this,
-        [this](PresetGrid grid) { apply(controller_.GridChosen(grid)); });
-    connect(presetGrids_, &PresetGridView::addClicked, this, [this] { apply(controller_.AddClicked()); });
+    connect(historyStrip_, &HistoryStrip::swatchClicked, this, &MainWindow::onSwatchClicked);
+    connect(presetGrids_, &PresetGridView::gridChosen, this, &MainWindow::onGridChosen);
+    connect(presetGrids_, &PresetGridView::addClicked, this, &MainWindow::onAddClicked);
     connect(presetGrids_, &PresetGridView::addSwatchClicked, this, [this] {
-        apply(controller_.SwatchClicked({SwatchRef::Kind::Add, 0}));
+        onSwatchClicked({SwatchRef::Kind::Add, 0});
     });
 }
 
@@ -191,20 +190,23 @@ void MainWindow::onSurfaceDragged(Qt::MouseButtons buttons, double x, double y)
 
 void MainWindow::onSurfaceReleased() { apply(controller_.Released()); }
 
-void MainWindow::onBoxTyped(EntryBox box, const QString& text)
-{
-    switch (box) {
-    case EntryBox::Hue:
-        apply(controller_.HueTyped(text.toStdString()));
-        break;
-    case EntryBox::Saturation:
-        apply(controller_.SaturationTyped(text.toStdString()));
-        break;
-    case EntryBox::Brightness:
-        apply(controller_.BrightnessTyped(text.toStdString()));
-        break;
-    }
-}
+void MainWindow::onKeepClicked() { apply(controller_.KeepClicked()); }
+
+void MainWindow::onPresetsClicked() { apply(controller_.PresetsClicked()); }
+
+void MainWindow::onModeChosen(PickerMode mode) { apply(controller_.ModeChosen(mode)); }
+
+void MainWindow::onHueTyped(const QString& text) { apply(controller_.HueTyped(text.toStdString())); }
+
+void MainWindow::onSaturationTyped(const QString& text) { apply(controller_.SaturationTyped(text.toStdString())); }
+
+void MainWindow::onBrightnessTyped(const QString& text) { apply(controller_.BrightnessTyped(text.toStdString())); }
+
+void MainWindow::onSwatchClicked(SwatchRef swatch) { apply(controller_.SwatchClicked(swatch)); }
+
+void MainWindow::onGridChosen(PresetGrid grid) { apply(controller_.GridChosen(grid)); }
+
+void MainWindow::onAddClicked() { apply(controller_.AddClicked()); }
 
 void MainWindow::onHueLeft()
 {

@@ -59,8 +59,17 @@ private:
     void applyPresentation();
     void showMessage(const QString& text, QWidget* focusAfterwards);
 
-    void onBoxTyped(EntryBox box, const QString& text);
+    // What the user did, each handed to the controller.
+    void onKeepClicked();
+    void onPresetsClicked();
+    void onModeChosen(PickerMode mode);
+    void onHueTyped(const QString& text);
+    void onSaturationTyped(const QString& text);
+    void onBrightnessTyped(const QString& text);
     void onHueLeft();
+    void onSwatchClicked(SwatchRef swatch);
+    void onGridChosen(PresetGrid grid);
+    void onAddClicked();
     void onSystemColorsChanged();
     void onVisitClicked();
     void onAboutClicked();

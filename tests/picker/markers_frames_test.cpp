@@ -105,6 +105,36 @@ TEST(SliderMarker, RowIsTheEvenNearestInteger)
         EXPECT_EQ(SliderMarkerRow(y), row) << "SliderMarkerY " << y;
 }
 
+// Moving a drawn marker must leave the picture a fresh one drawn at the new place would give: one
+// marker, no trace of the old one.
+TEST(Moves, EachMarkerEndsExactlyWhereAFreshOneWouldBe)
+{
+    PickerBench moved = PaintedPicker();
+    moved.picker.ToggleFieldMarker();
+    moved.picker.MoveFieldMarker(100, 120);
+    moved.picker.DrawSliderMarker(265);
+    moved.picker.MoveSliderMarker(137.5f);
+    PickerBench fresh = PaintedPicker();
+    fresh.picker.setFieldMarker(100, 120);
+    fresh.picker.ToggleFieldMarker();
+    fresh.picker.DrawSliderMarker(138);
+    EXPECT_EQ(Snapshot(moved.surface), Snapshot(fresh.surface)) << "field and slider markers";
+
+    EXPECT_EQ(moved.picker.markerX(), 100);
+    EXPECT_EQ(moved.picker.markerY(), 120);
+    EXPECT_EQ(moved.picker.sliderMarkerY(), 137.5f);
+
+    // A grid is painted on a cleared surface, where the erased highlight's band is background.
+    PickerBench grid;
+    grid.picker.DrawSafePalette();
+    grid.picker.MoveCellHighlight(20);
+    PickerBench freshGrid;
+    freshGrid.picker.setSelectedCell(20);
+    freshGrid.picker.DrawSafePalette();
+    EXPECT_EQ(Snapshot(grid.surface), Snapshot(freshGrid.surface)) << "cell highlight";
+    EXPECT_EQ(grid.picker.selectedCell(), 20);
+}
+
 TEST(Frames, FieldAndSliderFramesLeaveColumnAndRow266Alone)
 {
     PickerBench bench;
