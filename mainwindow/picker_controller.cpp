@@ -186,10 +186,8 @@ void PickerController::ApplyMode()
 {
     if (mode_ == PickerMode::Hue)
         ApplyHueMode();
-    else if (mode_ == PickerMode::Saturation)
-        ApplySaturationMode();
     else
-        ApplyBrightnessMode();
+        ApplySaturationOrBrightnessMode();
     change_.surface = true;
 }
 
@@ -205,24 +203,23 @@ void PickerController::ApplyHueMode()
     ShowNew(Point(picker_.markerX(), picker_.markerY()));
 }
 
-// In Saturation and Brightness modes the slider marker keeps its row, and neither the New swatch
-// nor the channel boxes change until the next pick.
-void PickerController::ApplySaturationMode()
+// In Saturation and Brightness modes the field spans hue by the other of the two, the slider marker
+// keeps its row, and neither the New swatch nor the channel boxes change until the next pick.
+void PickerController::ApplySaturationOrBrightnessMode()
 {
-    picker_.DrawFieldSat();
-    picker_.MoveFieldMarker(
-        ClampX(FieldXFromHue(texts_.value(EntryBox::Hue))), ClampY(FieldYFromBri(texts_.value(EntryBox::Brightness))));
+    const bool saturation = mode_ == PickerMode::Saturation;
+    if (saturation)
+        picker_.DrawFieldSat();
+    else
+        picker_.DrawFieldBri();
+    const int y = saturation ? FieldYFromBri(texts_.value(EntryBox::Brightness))
+                             : FieldYFromSat(texts_.value(EntryBox::Saturation));
+    picker_.MoveFieldMarker(ClampX(FieldXFromHue(texts_.value(EntryBox::Hue))), ClampY(y));
     const Channels rgb = model_.SplitColor(Point(picker_.markerX(), picker_.markerY()));
-    picker_.DrawSliderSat(rgb.r, rgb.g, rgb.b);
-}
-
-void PickerController::ApplyBrightnessMode()
-{
-    picker_.DrawFieldBri();
-    picker_.MoveFieldMarker(
-        ClampX(FieldXFromHue(texts_.value(EntryBox::Hue))), ClampY(FieldYFromSat(texts_.value(EntryBox::Saturation))));
-    const Channels rgb = model_.SplitColor(Point(picker_.markerX(), picker_.markerY()));
-    picker_.DrawSliderBri(rgb.r, rgb.g, rgb.b);
+    if (saturation)
+        picker_.DrawSliderSat(rgb.r, rgb.g, rgb.b);
+    else
+        picker_.DrawSliderBri(rgb.r, rgb.g, rgb.b);
 }
 
 // --- typed hue, saturation and brightness -------------------------------------------------------

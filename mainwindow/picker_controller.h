@@ -93,8 +93,7 @@ private:
     PickerChange MoveMarkerForTypedValue(int x, int y);
     void ApplyMode();
     void ApplyHueMode();
-    void ApplySaturationMode();
-    void ApplyBrightnessMode();
+    void ApplySaturationOrBrightnessMode();
 
     void ReturnToPicker();
     void OpenGrids();
