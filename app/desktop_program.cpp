@@ -1,6 +1,6 @@
 #include "app/desktop_program.h"
 
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "windows/launcher.h"
 #include "windows/splash.h"
 
@@ -22,8 +22,8 @@ int RunDesktopProgram(int argc, char** argv)
 
     // The splash stays loaded, hidden, for the whole run once it has brought up the main window.
     frmSplash splash;
-    QObject::connect(&splash, &frmSplash::mainWindowLoaded, &app, [&app](Form1* form) {
-        QObject::connect(form, &Form1::unloaded, &app, [] {
+    QObject::connect(&splash, &frmSplash::mainWindowLoaded, &app, [&app](MainWindow* form) {
+        QObject::connect(form, &MainWindow::unloaded, &app, [] {
             // A launcher still on the screen ends the program itself when it has closed.
             if (IsWebsiteLauncherShown())
                 return;

@@ -1,27 +1,91 @@
-// The output panel: the code fields, their Copy buttons, and the readout beside the picker.
+#include "mainwindow/output_panel.h"
 
-#include "mainwindow/form1.h"
-#include "mainwindow/swatch.h"
+#include "mainwindow/control_factory.h"
+#include "mainwindow/twips.h"
 #include "outputs/output_panel.h"
+#include "picker/geometry.h"
 #include "platform/clipboard.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
-#include <algorithm>
+#include <string_view>
 
 namespace pelmora {
-namespace {
 
-// The readout's box beside the slider.
-constexpr int kReadoutLeft = SliderRight + 20;
-constexpr int kReadoutTop = 80;
-constexpr int kReadoutWidth = 80;
-constexpr int kReadoutHeight = 50;
+OutputPanel::OutputPanel(QWidget* window)
+    : QGroupBox(tr("Color Outputs"), window)
+{
+    setObjectName(QStringLiteral("Frame4"));
+    setGeometry(TwipsRect(60, 4680, 7095, 1275));
+    createFields();
+    placeVisibleCodes();
+    createSystemColorList(window);
+}
 
-} // namespace
+void OutputPanel::createFields()
+{
+    QFont codeFont = font();
+    codeFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
 
-void Form1::ShowCodes(const ColorCodes& codes)
+    // The initial texts describe no one colour: they stand until the first colour is chosen.
+    const ColorCodes initial = InitialColorCodes();
+    for (int i = 0; i < kCodeFieldCount; ++i) {
+        auto* field = new QLineEdit(QString::fromStdString(initial.text[static_cast<std::size_t>(i)]), this);
+        field->setObjectName(IndexedName("txtColor", i));
+        field->setReadOnly(true);
+        field->setFont(codeFont);
+        field->setEnabled(initial.enabled[static_cast<std::size_t>(i)]);
+        txtColor[static_cast<std::size_t>(i)] = field;
+    }
+    lblCap[0] = new QLabel(QString::fromLatin1(kCodeCaptions[0].data()), this);
+    lblCap[0]->setObjectName(IndexedName("lblCap", 0));
+    lblCap[0]->hide();
+    txtColor[kFieldQBColor]->hide();
+    // Filled like the others but kept outside the visible area.
+    const int outside = ClientWidth + 40;
+    txtColor[kFieldConstant]->setGeometry(outside, 0, 167, 19);
+    txtColor[kFieldSystemName]->setGeometry(outside, 24, 167, 19);
+    txtColor[kFieldSystemCode]->setGeometry(outside, 48, 167, 19);
+}
+
+// The four visible codes in a 2 x 2 grid, each with its caption above and its Copy button beside.
+void OutputPanel::placeVisibleCodes()
+{
+    struct Place {
+        QRect caption, field, button;
+    };
+    // In the order of kVisibleCodes: RGB, decimal, HTML, hex.
+    const Place places[] = {
+        {TwipsRect(60, 240, 2505, 195), TwipsRect(60, 420, 2505, 285), TwipsRect(2640, 360, 795, 315)},
+        {TwipsRect(3600, 240, 2505, 195), TwipsRect(3600, 420, 2505, 285), TwipsRect(6180, 360, 855, 315)},
+        {TwipsRect(60, 720, 2505, 195), TwipsRect(60, 900, 2505, 285), TwipsRect(2640, 840, 795, 315)},
+        {TwipsRect(3600, 720, 2505, 195), TwipsRect(3600, 900, 2505, 285), TwipsRect(6180, 900, 855, 315)},
+    };
+    for (std::size_t i = 0; i < kVisibleCodes.size(); ++i) {
+        const VisibleCode& code = kVisibleCodes[i];
+        const auto caption = static_cast<std::size_t>(code.caption);
+        lblCap[caption] = MakeControl<QLabel>(this, IndexedName("lblCap", code.caption), places[i].caption,
+            QString::fromLatin1(kCodeCaptions[caption].data()));
+        txtColor[static_cast<std::size_t>(code.field)]->setGeometry(places[i].field);
+        auto* copy = MakeControl<QPushButton>(this, IndexedName("cmdCopy", code.copy), places[i].button, tr("Copy"));
+        cmdCopy[static_cast<std::size_t>(code.copy)] = copy;
+        connect(copy, &QPushButton::clicked, this, [this, index = code.copy] { onCopyClicked(index); });
+    }
+}
+
+// The system colour names: a child of the window, outside its client area.
+void OutputPanel::createSystemColorList(QWidget* window)
+{
+    cboSysColors = MakeControl<QComboBox>(window, "cboSysColors", QRect(ClientWidth + 40, 40, 150, 21));
+    for (std::string_view name : SysColorNames)
+        cboSysColors->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    cboSysColors->setCurrentIndex(15);
+}
+
+void OutputPanel::showCodes(const ColorCodes& codes)
 {
     for (std::size_t i = 0; i < txtColor.size(); ++i) {
         const QString text = QString::fromStdString(codes.text[i]);
@@ -32,29 +96,13 @@ void Form1::ShowCodes(const ColorCodes& codes)
     cboSysColors->setCurrentIndex(codes.sysColorSelection);
 }
 
-void Form1::cmdCopy_Click(int index)
+void OutputPanel::onCopyClicked(int index)
 {
     const int field = CopySourceField(index);
     if (field < 0)
         return;
     // A clipboard that refuses the text loses nothing: the field keeps it and the user can try again.
     CopyTextToClipboard(txtColor[static_cast<std::size_t>(field)]->text());
-}
-
-void Form1::LoadColorDialog(Color color) { SetNewColor(color); }
-
-void Form1::DrawColorReadout(Channels rgb, const std::string& hex)
-{
-    const Color background = surface_.background();
-    // Both corners of the box are inside it.
-    surface_.FilledRectangle(kReadoutLeft, kReadoutTop, kReadoutLeft + kReadoutWidth + 1,
-                             kReadoutTop + kReadoutHeight + 1, background, background);
-    // Four lines share the box's 50 rows, so a line advances at most a quarter of it: the next
-    // erase then covers every row the text touched.
-    int y = kReadoutTop;
-    for (const std::string& line : ReadoutLines(rgb, hex))
-        y += std::min(surface_.DrawTextLine(kReadoutLeft, y, line, Color::black()), kReadoutHeight / 4);
-    surface_.Refresh();
 }
 
 } // namespace pelmora

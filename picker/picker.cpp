@@ -32,33 +32,33 @@ void Picker::DrawHueStrip()
     const PickerBitmap strip = MakeHueStripPicture();
     // Stored row k is strip row k, so the bottom-up picture goes on mirrored top to bottom.
     surface_.PutPicture(strip, SliderLeft, SliderTop, Mirror::TopBottom);
-    DrawMainFrame();
+    DrawSliderFrame();
 }
 
 void Picker::DrawFieldHue(int r, int g, int b)
 {
-    DrawPicker();
+    ToggleFieldMarker();
     // The same pixels MakeFieldHuePicture stores, written straight into the surface rows.
     surface_.PaintRows(FieldLeft, FieldTop, FieldSize, FieldSize,
                        [&](int y, std::uint32_t* row) { FieldHuePixelRow(r, g, b, y, row); });
-    DrawSelFrame();
-    DrawPicker();
+    DrawFieldFrame();
+    ToggleFieldMarker();
 }
 
 void Picker::DrawFieldSat()
 {
-    DrawPicker();
+    ToggleFieldMarker();
     surface_.PutPixels(FieldSatPixels(), FieldSize, FieldSize, FieldLeft, FieldTop);
-    DrawSelFrame();
-    DrawPicker();
+    DrawFieldFrame();
+    ToggleFieldMarker();
 }
 
 void Picker::DrawFieldBri()
 {
-    DrawPicker();
+    ToggleFieldMarker();
     surface_.PutPixels(FieldBriPixels(), FieldSize, FieldSize, FieldLeft, FieldTop);
-    DrawSelFrame();
-    DrawPicker();
+    DrawFieldFrame();
+    ToggleFieldMarker();
 }
 
 template <typename PixelsOfRows>
@@ -75,7 +75,7 @@ void Picker::DrawSlider(PixelsOfRows pixelsOfRows)
         for (int x : {0, 4, 8, SliderWidth - 4})
             std::memcpy(row + x, quad, sizeof quad);
     });
-    DrawMainFrame();
+    DrawSliderFrame();
 }
 
 void Picker::DrawSliderSat(int r, int g, int b)
@@ -88,9 +88,9 @@ void Picker::DrawSliderBri(int r, int g, int b)
     DrawSlider([&](std::uint32_t* pixels) { SliderBriPixels(r, g, b, pixels); });
 }
 
-void Picker::DrawPicker()
+void Picker::ToggleFieldMarker()
 {
-    surface_.InvertCircle(MarkerX, MarkerY, kMarkerRadius);
+    surface_.InvertCircle(markerX_, markerY_, kMarkerRadius);
 }
 
 void Picker::DrawSliderMarker(std::int16_t y)
@@ -100,13 +100,13 @@ void Picker::DrawSliderMarker(std::int16_t y)
     surface_.InvertBar(SliderLeft - 2, SliderLeft - 5, y);
 }
 
-void Picker::DrawSelFrame()
+void Picker::DrawFieldFrame()
 {
     surface_.Bevel(kFieldFrame, BevelStyle::SunkenInner, colors_);
     surface_.Refresh();
 }
 
-void Picker::DrawMainFrame()
+void Picker::DrawSliderFrame()
 {
     surface_.Bevel(kSliderFrame, BevelStyle::SunkenInner, colors_);
     surface_.Refresh();
@@ -122,18 +122,51 @@ void Picker::DrawSafePalette()
 {
     for (int n = 1; n <= CellCount; ++n)
         PaintCell(n, SafePaletteColor(n));
-    DrawSafePicker(SelectedCell, false);
+    DrawCellHighlight(selectedCell_);
 }
 
-void Picker::DrawSafePicker(int index, bool erase)
+void Picker::DrawCellHighlight(int cell)
 {
-    if (index < 1 || index > CellCount)
+    if (cell < 1 || cell > CellCount)
         return;
-    const Rect cell = CellRect(index);
-    if (erase)
-        surface_.HollowWideRectangle(cell.left - 2, cell.top - 2, cell.right + 2, cell.bottom + 2, surface_.background());
-    else
-        surface_.Bevel({cell.left - 3, cell.top - 3, cell.right + 3, cell.bottom + 3}, BevelStyle::SunkenSoft, colors_);
+    const Rect r = CellRect(cell);
+    surface_.Bevel({r.left - 3, r.top - 3, r.right + 3, r.bottom + 3}, BevelStyle::SunkenSoft, colors_);
+}
+
+// Paints the band the highlight covers in the background colour; the cell itself is left alone.
+void Picker::EraseCellHighlight(int cell)
+{
+    if (cell < 1 || cell > CellCount)
+        return;
+    const Rect r = CellRect(cell);
+    surface_.HollowWideRectangle(r.left - 2, r.top - 2, r.right + 2, r.bottom + 2, surface_.background());
+}
+
+void Picker::setFieldMarker(int x, int y)
+{
+    markerX_ = x;
+    markerY_ = y;
+}
+
+void Picker::MoveFieldMarker(int x, int y)
+{
+    ToggleFieldMarker();
+    setFieldMarker(x, y);
+    ToggleFieldMarker();
+}
+
+void Picker::MoveSliderMarker(float y)
+{
+    DrawSliderMarker(SliderMarkerRow(sliderMarkerY_));
+    sliderMarkerY_ = y;
+    DrawSliderMarker(SliderMarkerRow(sliderMarkerY_));
+}
+
+void Picker::MoveCellHighlight(int cell)
+{
+    EraseCellHighlight(selectedCell_);
+    DrawCellHighlight(cell);
+    setSelectedCell(cell);
 }
 
 } // namespace pelmora

@@ -19,12 +19,25 @@ public:
 
     Surface& surface() { return surface_; }
 
-    // Picker state, owned by the main window and read here.
-    int MarkerX = FieldRight;  // centre of the field marker
-    int MarkerY = FieldTop;
-    float SliderMarkerY = static_cast<float>(SliderBottom);
-    std::int16_t SelectedCell = 1;  // highlighted grid cell
-    std::int32_t PresetKind = 0;    // 0 picker, 1 custom colours grid, 4 safe palette grid
+    // Centre of the field marker, at first the field's top-right corner.
+    int markerX() const { return markerX_; }
+    int markerY() const { return markerY_; }
+    // Row of the slider marker with its fraction; drawn at SliderMarkerRow of it.
+    float sliderMarkerY() const { return sliderMarkerY_; }
+    // The highlighted grid cell, shared by both grids.
+    int selectedCell() const { return selectedCell_; }
+
+    // Take the field marker off at its old place and draw it at the new one.
+    void MoveFieldMarker(int x, int y);
+    // Take the slider marker off at its old row and draw it at the new one.
+    void MoveSliderMarker(float y);
+    // Take the highlight off the selected cell and draw it around `cell`, which becomes selected.
+    void MoveCellHighlight(int cell);
+    // Only record where the field marker is, drawing nothing: for a marker that is not on the
+    // surface, such as one a clear removed.
+    void setFieldMarker(int x, int y);
+    // Only record the selected cell, drawing nothing.
+    void setSelectedCell(int cell) { selectedCell_ = static_cast<std::int16_t>(cell); }
 
     // Hue-mode slider, then the slider frame.
     void DrawHueStrip();
@@ -37,14 +50,17 @@ public:
     void DrawSliderBri(int r, int g, int b);
 
     // Markers toggle: drawing one again at the same place erases it.
-    void DrawPicker();
+    void ToggleFieldMarker();
     void DrawSliderMarker(std::int16_t y);
-    void DrawSelFrame();
-    void DrawMainFrame();
+    // The sunken frames around the field and the slider; each refreshes the surface.
+    void DrawFieldFrame();
+    void DrawSliderFrame();
 
-    // Grids.
+    // Grids: the safe palette with the selected cell's highlight, the highlight around one cell and
+    // its erasure, and one cell painted in a colour.
     void DrawSafePalette();
-    void DrawSafePicker(int index, bool erase);
+    void DrawCellHighlight(int cell);
+    void EraseCellHighlight(int cell);
     void PaintCell(int n, Color color);
 
 private:
@@ -53,6 +69,10 @@ private:
 
     Surface& surface_;
     const SystemColors& colors_;
+    int markerX_ = FieldRight;
+    int markerY_ = FieldTop;
+    float sliderMarkerY_ = static_cast<float>(SliderBottom);
+    std::int16_t selectedCell_ = 1;
 };
 
 } // namespace pelmora

@@ -1,6 +1,6 @@
 #include "windows/splash.h"
 
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "windows/artwork.h"
 #include "windows/branding.h"
 #include "windows/version_record.h"
@@ -89,7 +89,7 @@ frmSplash::frmSplash()
     Timer2->start();  // 2
 }
 
-Form1* frmSplash::mainWindow() const
+MainWindow* frmSplash::mainWindow() const
 {
     return mainWindow_;
 }
@@ -100,7 +100,7 @@ void frmSplash::Timer2_Timer()
     if (intTemp != kMainWindowAt)
         return;
     Timer2->stop();
-    auto* form = new Form1;
+    auto* form = new MainWindow;
     form->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow_ = form;
     emit mainWindowLoaded(form);

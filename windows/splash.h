@@ -12,7 +12,7 @@ class QTimer;
 
 namespace pelmora {
 
-class Form1;
+class MainWindow;
 
 class frmSplash final : public QWidget {
     Q_OBJECT
@@ -29,20 +29,20 @@ public:
 
     std::int16_t ticks() const { return intTemp; }
     // The main window this splash loaded, or nullptr before the 75th tick (or once it has closed).
-    Form1* mainWindow() const;
+    MainWindow* mainWindow() const;
 
     // One Timer2 tick; public so that tests can drive the ticks without waiting for the timer.
     void Timer2_Timer();
 
 signals:
     // The main window has been loaded (its start-up has run) and is about to be shown.
-    void mainWindowLoaded(pelmora::Form1* form);
+    void mainWindowLoaded(pelmora::MainWindow* form);
 
 private:
     QLabel* Image1 = nullptr;  // draws the artwork when first painted
     QTimer* Timer2;
     std::int16_t intTemp = 0;
-    QPointer<Form1> mainWindow_;
+    QPointer<MainWindow> mainWindow_;
 };
 
 } // namespace pelmora

@@ -113,8 +113,7 @@ TEST(SurfaceRows, SlidersAndFieldsClipOnASmallSurface)
     Surface small(285, 200);
     DefaultSystemColors colors;
     Picker picker(small, colors);
-    picker.MarkerX = -100;
-    picker.MarkerY = -100;
+    picker.setFieldMarker(-100, -100);
     picker.DrawSliderBri(200, 100, 37);
     picker.DrawFieldSat();
     for (int k = 0; k < 190; ++k)

@@ -65,7 +65,7 @@ TEST(SafePalette, PaintsCellsWithBlackOutlineAndTheHighlight)
 TEST(SafePicker, HighlightExtentsAndTheUntouchedInnerGap)
 {
     PickerBench bench;
-    bench.picker.DrawSafePicker(16, false);  // cell 16 = {280, 10, 295, 25}
+    bench.picker.DrawCellHighlight(16);  // cell 16 = {280, 10, 295, 25}
     const std::tuple<int, int, Color> pixels[] = {
         {277, 7, bench.sys(SysColor::DarkShadow3D)}, {278, 8, bench.sys(SysColor::ButtonShadow)},
         {297, 15, bench.sys(SysColor::Highlight3D)}, {296, 15, bench.sys(SysColor::Light3D)},
@@ -81,16 +81,16 @@ TEST(SafePicker, EraseRepaintsOnlyTheBandAroundTheCell)
 {
     PickerBench bench;
     bench.picker.DrawSafePalette();
-    bench.picker.DrawSafePicker(1, true);
-    bench.picker.DrawSafePicker(20, false);
+    bench.picker.EraseCellHighlight(1);
+    bench.picker.DrawCellHighlight(20);
     PickerBench fresh;
-    fresh.picker.SelectedCell = 20;
+    fresh.picker.setSelectedCell(20);
     fresh.picker.DrawSafePalette();
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 300; ++x)
             ASSERT_EQ(bench.at(x, y), fresh.at(x, y)) << "moving the highlight from cell 1 to 20 left a trace at " << Where(x, y);
     // Erasing a highlight that is not drawn paints the band but keeps the cell.
-    bench.picker.DrawSafePicker(100, true);
+    bench.picker.EraseCellHighlight(100);
     const Rect cell = CellRect(100);
     EXPECT_EQ(bench.at(cell.left - 3, cell.top - 3), testing::kTestBackground);
     EXPECT_EQ(bench.at(cell.right + 2, cell.bottom + 2), testing::kTestBackground);
@@ -103,8 +103,8 @@ TEST(SafePicker, IgnoresCellNumbersOutsideTheGrid)
     PickerBench bench;
     const std::uint32_t* pixels = bench.surface.pixels();
     const std::vector<std::uint32_t> before(pixels, pixels + 480 * 519);
-    bench.picker.DrawSafePicker(0, false);
-    bench.picker.DrawSafePicker(225, true);
+    bench.picker.DrawCellHighlight(0);
+    bench.picker.EraseCellHighlight(225);
     bench.picker.PaintCell(-7, Color::white());
     EXPECT_TRUE(std::equal(before.begin(), before.end(), bench.surface.pixels()));
 }

@@ -24,7 +24,7 @@ PickerBench PaintedPicker()
     PickerBench bench;
     bench.picker.DrawHueStrip();
     bench.picker.DrawFieldHue(255, 0, 90);
-    bench.picker.DrawPicker();  // the renderer leaves the marker drawn; take it off
+    bench.picker.ToggleFieldMarker();  // the renderer leaves the marker drawn; take it off
     return bench;
 }
 
@@ -34,11 +34,10 @@ TEST(FieldMarker, DrawnTwiceRestoresEveryPixelAnywhere)
     for (auto [x, y] : places) {
         PickerBench bench = PaintedPicker();
         const auto before = Snapshot(bench.surface);
-        bench.picker.MarkerX = x;
-        bench.picker.MarkerY = y;
-        bench.picker.DrawPicker();
+        bench.picker.setFieldMarker(x, y);
+        bench.picker.ToggleFieldMarker();
         EXPECT_NE(Snapshot(bench.surface), before) << "marker at " << Where(x, y) << " drew nothing";
-        bench.picker.DrawPicker();
+        bench.picker.ToggleFieldMarker();
         EXPECT_EQ(Snapshot(bench.surface), before) << "marker at " << Where(x, y) << " left a trace";
     }
 }
@@ -46,9 +45,8 @@ TEST(FieldMarker, DrawnTwiceRestoresEveryPixelAnywhere)
 TEST(FieldMarker, RingNeverTouchesItsCentreAndReachesRadiusFive)
 {
     PickerBench bench;
-    bench.picker.MarkerX = 100;
-    bench.picker.MarkerY = 100;
-    bench.picker.DrawPicker();
+    bench.picker.setFieldMarker(100, 100);
+    bench.picker.ToggleFieldMarker();
     const Color inverted = testing::kTestBackground.inverted();
     int touched = 0;
     for (int dy = -6; dy <= 6; ++dy)
@@ -71,9 +69,9 @@ TEST(FieldMarker, FieldRenderersKeepTheMarkerDrawnAndTheFrameIntact)
     // With the marker at (265, 10) the ring crosses the frame; the frame is painted between the
     // erase and the redraw, so erasing afterwards must give the frame's own colours back.
     PickerBench bench;
-    bench.picker.DrawPicker();
+    bench.picker.ToggleFieldMarker();
     bench.picker.DrawFieldHue(255, 0, 0);
-    bench.picker.DrawPicker();
+    bench.picker.ToggleFieldMarker();
     for (int y = 5; y <= 15; ++y)
         EXPECT_EQ(bench.at(267, y), y < 9 ? testing::kTestBackground : bench.sys(SysColor::Light3D)) << Where(267, y);
     EXPECT_EQ(bench.at(265, 10), RGB(255, 0, 0));
@@ -85,7 +83,7 @@ TEST(SliderMarker, BarsStayInTheirColumnsAndToggle)
     PickerBench bench;
     bench.picker.DrawHueStrip();
     const auto before = Snapshot(bench.surface);
-    bench.picker.DrawSliderMarker(SliderMarkerRow(bench.picker.SliderMarkerY));
+    bench.picker.DrawSliderMarker(SliderMarkerRow(bench.picker.sliderMarkerY()));
     for (int y = 0; y < bench.surface.height(); ++y)
         for (int x = 0; x < bench.surface.width(); ++x) {
             const std::size_t index = static_cast<std::size_t>(y) * 480 + static_cast<std::size_t>(x);
@@ -107,11 +105,41 @@ TEST(SliderMarker, RowIsTheEvenNearestInteger)
         EXPECT_EQ(SliderMarkerRow(y), row) << "SliderMarkerY " << y;
 }
 
+// Moving a drawn marker must leave the picture a fresh one drawn at the new place would give: one
+// marker, no trace of the old one.
+TEST(Moves, EachMarkerEndsExactlyWhereAFreshOneWouldBe)
+{
+    PickerBench moved = PaintedPicker();
+    moved.picker.ToggleFieldMarker();
+    moved.picker.MoveFieldMarker(100, 120);
+    moved.picker.DrawSliderMarker(265);
+    moved.picker.MoveSliderMarker(137.5f);
+    PickerBench fresh = PaintedPicker();
+    fresh.picker.setFieldMarker(100, 120);
+    fresh.picker.ToggleFieldMarker();
+    fresh.picker.DrawSliderMarker(138);
+    EXPECT_EQ(Snapshot(moved.surface), Snapshot(fresh.surface)) << "field and slider markers";
+
+    EXPECT_EQ(moved.picker.markerX(), 100);
+    EXPECT_EQ(moved.picker.markerY(), 120);
+    EXPECT_EQ(moved.picker.sliderMarkerY(), 137.5f);
+
+    // A grid is painted on a cleared surface, where the erased highlight's band is background.
+    PickerBench grid;
+    grid.picker.DrawSafePalette();
+    grid.picker.MoveCellHighlight(20);
+    PickerBench freshGrid;
+    freshGrid.picker.setSelectedCell(20);
+    freshGrid.picker.DrawSafePalette();
+    EXPECT_EQ(Snapshot(grid.surface), Snapshot(freshGrid.surface)) << "cell highlight";
+    EXPECT_EQ(grid.picker.selectedCell(), 20);
+}
+
 TEST(Frames, FieldAndSliderFramesLeaveColumnAndRow266Alone)
 {
     PickerBench bench;
-    bench.picker.DrawSelFrame();
-    bench.picker.DrawMainFrame();
+    bench.picker.DrawFieldFrame();
+    bench.picker.DrawSliderFrame();
     const Color dark = bench.sys(SysColor::DarkShadow3D);
     const Color light = bench.sys(SysColor::Light3D);
     const std::tuple<int, int, Color> pixels[] = {
@@ -129,8 +157,8 @@ TEST(Frames, RefreshTheWindow)
     PickerBench bench;
     int refreshes = 0;
     bench.surface.setRefreshListener([&] { ++refreshes; });
-    bench.picker.DrawSelFrame();
-    bench.picker.DrawMainFrame();
+    bench.picker.DrawFieldFrame();
+    bench.picker.DrawSliderFrame();
     bench.picker.DrawSliderBri(1, 2, 3);
     EXPECT_EQ(refreshes, 3);
 }

@@ -76,8 +76,8 @@ TEST(StartupPicture, MatchesTheComposedPictureAndTheStoredHashes)
 {
     PickerBench bench;
     bench.picker.DrawHueStrip();
-    bench.picker.DrawSliderMarker(SliderMarkerRow(bench.picker.SliderMarkerY));
-    bench.picker.DrawPicker();
+    bench.picker.DrawSliderMarker(SliderMarkerRow(bench.picker.sliderMarkerY()));
+    bench.picker.ToggleFieldMarker();
     bench.picker.DrawFieldHue(255, 0, 0);
 
     const std::vector<Color> got = ReadAll(bench.surface);

@@ -24,8 +24,7 @@ struct PickerBench {
     // Puts the field marker where no field pixel is under it, for whole-field comparisons.
     void parkFieldMarker()
     {
-        picker.MarkerX = -100;
-        picker.MarkerY = -100;
+        picker.setFieldMarker(-100, -100);
     }
     Color at(int x, int y) const { return surface.ReadPixel(x, y); }
     Color sys(SysColor element) const { return static_cast<const SystemColors&>(colors).GetSysColor(element); }

@@ -1,6 +1,6 @@
 // The About window: captions, placement, the web address label, the start delay and the credits
 // scroller, and its load and unload through the main window's About button.
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "tests/shell/url_catcher.h"
 #include "windows/about_scroller.h"
 #include "windows/about_window.h"
@@ -261,7 +261,7 @@ private slots:
 
     void aboutButtonLoadsOnceAndAClosedWindowStartsFresh()
     {
-        Form1 form;
+        MainWindow form;
         form.show();
         auto* command5 = form.findChild<QPushButton*>(QStringLiteral("Command5"));
         QTest::mouseClick(command5, Qt::LeftButton);

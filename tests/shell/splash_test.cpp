@@ -1,5 +1,5 @@
 // The splash window: its look, the 75 ticks, and the hand-over to the main window.
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "windows/branding.h"
 #include "windows/splash.h"
 
@@ -21,7 +21,7 @@ int LoadedMainWindows()
 {
     int count = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<Form1*>(widget) != nullptr;
+        count += qobject_cast<MainWindow*>(widget) != nullptr;
     return count;
 }
 
@@ -144,7 +144,7 @@ private slots:
         HideWatcher watcher(splash.get());
         splash->show();
         QVERIFY(QTest::qWaitFor([&] { return splash->mainWindow() != nullptr; }, 5000));
-        QCOMPARE(qvariant_cast<Form1*>(loaded.at(0).at(0)), splash->mainWindow());
+        QCOMPARE(qvariant_cast<MainWindow*>(loaded.at(0).at(0)), splash->mainWindow());
         QCOMPARE(splash->mainWindow()->windowTitle(), QStringLiteral("Pelmora by Brightwell Studio"));
         QTest::qWait(50);  // a further 25 periods of the timer, had it kept running
         QCOMPARE(loaded.count(), 1);

@@ -1,6 +1,6 @@
 // The start-up chain, splash -> main window -> help window, with a help file in this test's own
 // program folder (the test binary has a folder of its own, so no other test ever sees the file).
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "platform/settings_store.h"
 #include "windows/help_window.h"
 #include "windows/splash.h"
@@ -45,7 +45,7 @@ class StartupTest : public QObject {
     std::unique_ptr<frmSplash> splash;
 
     // The program's start: the splash, its 75 ticks, and whatever the main window's load opened.
-    Form1* start()
+    MainWindow* start()
     {
         splash = std::make_unique<frmSplash>();
         splash->show();
@@ -103,7 +103,7 @@ private slots:
         StoreShowHelp(stored);
         placeHelpFile(helpFile);
 
-        Form1* form = start();
+        MainWindow* form = start();
         QVERIFY(form);
         QVERIFY(form->isVisible());
         Form8* help = LoadedHelpWindow();

@@ -1,6 +1,6 @@
 // Typed hue, saturation and brightness; the preset grids with the custom colours file; the history.
 
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "mainwindow/swatch.h"
 
 #include <QApplication>
@@ -17,11 +17,11 @@
 
 using namespace pelmora;
 
-class Form1EntryPresetsTest : public QObject {
+class MainWindowEntryPresetsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 
     template <typename T>
     T* child(const QString& name) const
@@ -76,7 +76,7 @@ private slots:
     {
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         form->setUserColorsFile(UserColorsFile(folder->path(), folder->filePath(QStringLiteral("data"))));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -92,7 +92,7 @@ private slots:
     void typedHueMovesTheSliderWithItsFractionAndRepaintsTheField()
     {
         type(QStringLiteral("txtH"), QStringLiteral("180"));
-        QCOMPARE(form->picker().SliderMarkerY, 137.5f);
+        QCOMPARE(form->picker().sliderMarkerY(), 137.5f);
         const Color hue = pixel(SliderLeft + 5, 138);
         QCOMPARE(hue, RGB(0, 255, 252));
         QCOMPARE(pixel(265, 10), hue);            // the field for that hue, marker unchanged
@@ -108,7 +108,7 @@ private slots:
         QVERIFY(message());
         QCOMPARE(message()->text(), QStringLiteral("Enter an Integer Value Between 0 and 360"));
         QCOMPARE(box(QStringLiteral("txtH"))->text(), QStringLiteral("0"));
-        QCOMPARE(form->picker().SliderMarkerY, 265.0f);
+        QCOMPARE(form->picker().sliderMarkerY(), 265.0f);
         closeMessage();
     }
 
@@ -116,7 +116,7 @@ private slots:
     {
         type(QStringLiteral("txtH"), QStringLiteral("12.5"));
         QVERIFY(message());
-        QCOMPARE(form->picker().SliderMarkerY, static_cast<float>(265 - 12.5 * 255 / 360));
+        QCOMPARE(form->picker().sliderMarkerY(), static_cast<float>(265 - 12.5 * 255 / 360));
         closeMessage();
     }
 
@@ -146,7 +146,7 @@ private slots:
         type(QStringLiteral("txtH"), QStringLiteral("180"));
         type(QStringLiteral("txtH"), QStringLiteral("abc"));
         QVERIFY(!message());
-        QCOMPARE(form->picker().SliderMarkerY, 265.0f);
+        QCOMPARE(form->picker().sliderMarkerY(), 265.0f);
         QCOMPARE(pixel(265, 10), RGB(255, 0, 0));
     }
 
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(pixel(265, 10), RGB(255, 0, 0));
         type(QStringLiteral("txtH"), QStringLiteral("9999"));
         closeMessage();
-        QVERIFY(form->picker().SliderMarkerY < SliderTop);
+        QVERIFY(form->picker().sliderMarkerY() < SliderTop);
         QCOMPARE(pixel(265, 10), RGB(255, 0, 0));  // the strip's top row, not whatever lies above it
     }
 
@@ -181,8 +181,8 @@ private slots:
         QFETCH(int, x);
         QFETCH(int, y);
         type(boxName, text);
-        QCOMPARE(form->picker().MarkerX, x);
-        QCOMPARE(form->picker().MarkerY, y);
+        QCOMPARE(form->picker().markerX(), x);
+        QCOMPARE(form->picker().markerY(), y);
         QCOMPARE(swatch(QStringLiteral("lblSelColor")), pixel(x, y));
         QCOMPARE(box(boxName)->text(), text);  // the box keeps what was typed
     }
@@ -198,8 +198,8 @@ private slots:
         QCOMPARE(QImage(reinterpret_cast<const uchar*>(form->surface().pixels()), 480, 519, QImage::Format_RGB32),
                  before);
         clickButton(QStringLiteral("optS"));
-        QCOMPARE(form->picker().MarkerX, 95);   // 120 * 255 / 360 + 10 = 95
-        QCOMPARE(form->picker().MarkerY, 138);  // 265 - 127.5
+        QCOMPARE(form->picker().markerX(), 95);   // 120 * 255 / 360 + 10 = 95
+        QCOMPARE(form->picker().markerY(), 138);  // 265 - 127.5
     }
 
     // --- the Picker/Preset toggle and the grids ------------------------------------------------
@@ -210,18 +210,18 @@ private slots:
         auto* toggle = child<QPushButton>(QStringLiteral("Command3"));
         clickButton(QStringLiteral("Command3"));
         QCOMPARE(toggle->text(), QStringLiteral("&Picker"));
-        QCOMPARE(form->picker().PresetKind, 1);
+        QCOMPARE(form->controller().presetKind(), PresetKind::CustomColors);
         QVERIFY(child<QWidget>(QStringLiteral("Frame2"))->isHidden());
         QVERIFY(!child<QWidget>(QStringLiteral("cmdADD"))->isHidden());
         QCOMPARE(pixel(17, 17), Color::black());  // custom grid, no file: black cells
         clickButton(QStringLiteral("Command3"));
         QCOMPARE(toggle->text(), QStringLiteral("&Preset"));
-        QCOMPARE(form->picker().PresetKind, 0);
+        QCOMPARE(form->controller().presetKind(), PresetKind::Picker);
         QVERIFY(child<QRadioButton>(QStringLiteral("optB"))->isChecked());
         QCOMPARE(pixel(10, 265), Color::white());  // the brightness field again
         QVERIFY(child<QWidget>(QStringLiteral("cmdADD"))->isHidden());
         // Exactly one slider marker: toggling it at its row removes it and leaves the slider's neighbourhood clean.
-        const int row = SliderMarkerRow(form->picker().SliderMarkerY);
+        const int row = SliderMarkerRow(form->picker().sliderMarkerY());
         const Color bar = pixel(SliderLeft - 3, row);
         form->picker().DrawSliderMarker(static_cast<std::int16_t>(row));
         QVERIFY(pixel(SliderLeft - 3, row) != bar);
@@ -246,9 +246,9 @@ private slots:
         QFETCH(int, y);
         QFETCH(int, cell);
         clickButton(QStringLiteral("Command3"));
-        form->picker().SelectedCell = 5;
+        form->picker().setSelectedCell(5);
         click(x, y);
-        QCOMPARE(int(form->picker().SelectedCell), cell == 0 ? 5 : cell);
+        QCOMPARE(form->picker().selectedCell(), cell == 0 ? 5 : cell);
     }
 
     void addStoresTheAddSwatchColourInTheFile()
@@ -257,7 +257,7 @@ private slots:
         clickButton(QStringLiteral("Command3"));
         QCOMPARE(swatch(QStringLiteral("lblADDColor")), Color::white());
         click(90, 15);  // cell 5
-        QCOMPARE(int(form->picker().SelectedCell), 5);
+        QCOMPARE(form->picker().selectedCell(), 5);
         clickButton(QStringLiteral("cmdADD"));
         QFile file(filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(lines[5], QByteArray(" 16777215 \r"));
         QCOMPARE(lines[0], QByteArray(" 0 \r"));
         QCOMPARE(pixel(CellRect(5).left + 7, CellRect(5).top + 7), Color::white());
-        QCOMPARE(form->userColors()[5], Color::white());
+        QCOMPARE(form->controller().userColors()[5], Color::white());
     }
 
     void theFileFillsTheCustomGrid()
@@ -297,7 +297,7 @@ private slots:
     {
         clickButton(QStringLiteral("Command3"));
         chooseGrid(1);
-        QCOMPARE(form->picker().PresetKind, 4);
+        QCOMPARE(form->controller().presetKind(), PresetKind::SafePalette);
         QVERIFY(child<QWidget>(QStringLiteral("cmdADD"))->isHidden());
         const Rect yellow = CellRect(211);  // r 255, g 255, b 0
         click(yellow.left + 7, yellow.top + 7);
@@ -309,7 +309,7 @@ private slots:
         QCOMPARE(box(QStringLiteral("txtColor_4"))->text(), QStringLiteral("#000000"));
         chooseGrid(0);
         QVERIFY(!child<QWidget>(QStringLiteral("cmdADD"))->isHidden());
-        QCOMPARE(form->picker().PresetKind, 1);
+        QCOMPARE(form->controller().presetKind(), PresetKind::CustomColors);
     }
 
     // --- history and swatches -----------------------------------------------------------------
@@ -317,7 +317,7 @@ private slots:
     void keepingNineteenColoursLeavesTheLastEighteen()
     {
         for (int i = 0; i < 19; ++i) {
-            form->LoadColorDialog(Color(i + 1));
+            form->ShowSwatchColor(Color(i + 1));
             clickButton(QStringLiteral("Command1"));
         }
         QCOMPARE(swatch(QStringLiteral("Label2")), Color(19));
@@ -327,9 +327,9 @@ private slots:
 
     void aSwatchClickDescribesItsColourButKeepsTheNewColour()
     {
-        form->LoadColorDialog(RGB(255, 255, 0));
+        form->ShowSwatchColor(RGB(255, 255, 0));
         clickButton(QStringLiteral("Command1"));
-        form->LoadColorDialog(RGB(0, 0, 255));
+        form->ShowSwatchColor(RGB(0, 0, 255));
         clickSwatch(QStringLiteral("Label2"));
         QCOMPARE(box(QStringLiteral("txtColor_3"))->text(), QStringLiteral("65535"));
         QCOMPARE(swatch(QStringLiteral("lblSelColor")), RGB(0, 0, 255));
@@ -344,5 +344,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1EntryPresetsTest)
-#include "form1_entry_presets_test.moc"
+QTEST_MAIN(MainWindowEntryPresetsTest)
+#include "main_window_entry_presets_test.moc"

@@ -1,7 +1,7 @@
 // The main window driven with real mouse events on its surface: hit tests, drags, modes, the
 // output panel and its Copy buttons, and the readout.
 
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "mainwindow/swatch.h"
 
 #include <QApplication>
@@ -16,10 +16,10 @@
 
 using namespace pelmora;
 
-class Form1PickingTest : public QObject {
+class MainWindowPickingTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 
     QWidget* view() const { return form->findChild<QWidget*>(QStringLiteral("surface")); }
     QString text(const QString& name) const { return form->findChild<QLineEdit*>(name)->text(); }
@@ -54,7 +54,7 @@ class Form1PickingTest : public QObject {
 private slots:
     void init()
     {
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -63,8 +63,8 @@ private slots:
     void startsInHueModeOnPureRedWithTheInitialCodes()
     {
         QVERIFY(form->findChild<QRadioButton*>(QStringLiteral("optH"))->isChecked());
-        QCOMPARE(form->picker().MarkerX, 265);
-        QCOMPARE(form->picker().MarkerY, 10);
+        QCOMPARE(form->picker().markerX(), 265);
+        QCOMPARE(form->picker().markerY(), 10);
         QCOMPARE(pixel(265, 10), RGB(255, 0, 0));  // the marker ring leaves its centre alone
         QCOMPARE(pixel(10, 10), RGB(255, 255, 255));
         QCOMPARE(pixel(SliderLeft + 3, 10), RGB(255, 0, 0));
@@ -94,13 +94,13 @@ private slots:
         QFETCH(int, y);
         QFETCH(bool, hit);
         press(x, y);
-        QCOMPARE(form->fieldDragging(), hit);
+        QCOMPARE(form->controller().fieldDragging(), hit);
         if (hit) {
-            QCOMPARE(form->picker().MarkerX, x);
-            QCOMPARE(form->picker().MarkerY, y);
+            QCOMPARE(form->picker().markerX(), x);
+            QCOMPARE(form->picker().markerY(), y);
         }
         release(x, y);
-        QVERIFY(!form->fieldDragging());
+        QVERIFY(!form->controller().fieldDragging());
     }
 
     void sliderHitAreaReachesBeyondTheSlider_data()
@@ -121,8 +121,8 @@ private slots:
         QFETCH(bool, hit);
         QFETCH(float, row);
         press(x, y);
-        QCOMPARE(form->sliderDragging(), hit);
-        QCOMPARE(form->picker().SliderMarkerY, row);
+        QCOMPARE(form->controller().sliderDragging(), hit);
+        QCOMPARE(form->picker().sliderMarkerY(), row);
         release(x, y);
     }
 
@@ -130,13 +130,13 @@ private slots:
     {
         press(100, 100);
         QTest::mouseMove(view(), QPoint(200, 50));
-        QCOMPARE(form->picker().MarkerX, 200);
-        form->Form_MouseMove(Qt::LeftButton, 400, -50);  // beyond the window, still dragging
-        QCOMPARE(form->picker().MarkerX, 265);
-        QCOMPARE(form->picker().MarkerY, 10);
+        QCOMPARE(form->picker().markerX(), 200);
+        form->onSurfaceDragged(Qt::LeftButton, 400, -50);  // beyond the window, still dragging
+        QCOMPARE(form->picker().markerX(), 265);
+        QCOMPARE(form->picker().markerY(), 10);
         QCOMPARE(text(QStringLiteral("txtS")), QStringLiteral("100"));
         release(400, 0);
-        QVERIFY(!form->fieldDragging());
+        QVERIFY(!form->controller().fieldDragging());
     }
 
     void hueModeSliderWritesTheHue_data()
@@ -194,7 +194,7 @@ private slots:
         click(100, 100, Qt::RightButton);
         click(280, 100, Qt::RightButton);
         QCOMPARE(before, snapshot);
-        QCOMPARE(form->picker().MarkerX, 265);
+        QCOMPARE(form->picker().markerX(), 265);
         QCOMPARE(text(QStringLiteral("txtS")), QStringLiteral("100"));
         QCOMPARE(newColor(), Color::black());
     }
@@ -280,5 +280,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1PickingTest)
-#include "form1_picking_test.moc"
+QTEST_MAIN(MainWindowPickingTest)
+#include "main_window_picking_test.moc"

@@ -1,0 +1,32 @@
+#include "mainwindow/color_readout.h"
+
+#include "outputs/output_panel.h"
+
+#include <algorithm>
+
+namespace pelmora {
+namespace {
+
+// The readout's box beside the slider.
+constexpr int kReadoutLeft = SliderRight + 20;
+constexpr int kReadoutTop = 80;
+constexpr int kReadoutWidth = 80;
+constexpr int kReadoutHeight = 50;
+
+} // namespace
+
+void DrawColorReadout(Surface& surface, Channels rgb, const std::string& hex)
+{
+    const Color background = surface.background();
+    // Both corners of the box are inside it.
+    surface.FilledRectangle(kReadoutLeft, kReadoutTop, kReadoutLeft + kReadoutWidth + 1,
+        kReadoutTop + kReadoutHeight + 1, background, background);
+    // Four lines share the box's 50 rows, so a line advances at most a quarter of it: the next
+    // erase then covers every row the text touched.
+    int y = kReadoutTop;
+    for (const std::string& line : ReadoutLines(rgb, hex))
+        y += std::min(surface.DrawTextLine(kReadoutLeft, y, line, Color::black()), kReadoutHeight / 4);
+    surface.Refresh();
+}
+
+} // namespace pelmora

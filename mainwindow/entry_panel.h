@@ -1,0 +1,65 @@
+#pragma once
+// The entry boxes beside the picker: the three mode buttons with the hue, saturation and brightness
+// boxes, and the red, green and blue boxes. Shown only with the picker. It reports the user's
+// actions; the boxes show what the controller writes.
+
+#include "color/channels.h"
+#include "mainwindow/picker_controller.h"
+
+#include <QFrame>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace pelmora {
+
+class EntryPanel final : public QFrame {
+    Q_OBJECT
+public:
+    explicit EntryPanel(QWidget* window);
+
+    // The box takes `text` as if the program had written it.
+    void showText(EntryBox box, const std::string& text);
+    void showChannels(Channels rgb);
+    QLineEdit* hueBox() const { return txtH; }
+
+signals:
+    void modeClicked(pelmora::PickerMode mode);
+    // The text of a box changed, whoever changed it.
+    void boxEdited(pelmora::EntryBox box, const QString& text);
+    // A key was released in a box: the user typed.
+    void hueTyped(const QString& text);
+    void saturationTyped(const QString& text);
+    void brightnessTyped(const QString& text);
+    // The focus left the hue box for another control of the window.
+    void hueLeft();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createModeRows();
+    void createChannelRows();
+    QLineEdit* box(EntryBox which) const;
+
+    QRadioButton* optH = nullptr;
+    QRadioButton* optS = nullptr;
+    QRadioButton* optB = nullptr;
+    QLineEdit* txtH = nullptr;
+    QLineEdit* txtS = nullptr;
+    QLineEdit* txtB = nullptr;
+    QLabel* lblH = nullptr;
+    QLabel* lblS = nullptr;
+    QLabel* lblBB = nullptr;
+    QLineEdit* Text1 = nullptr; // red
+    QLineEdit* Text2 = nullptr; // green
+    QLineEdit* Text3 = nullptr; // blue
+    QLabel* lblR = nullptr;
+    QLabel* lblG = nullptr;
+    QLabel* lblB = nullptr;
+};
+
+} // namespace pelmora

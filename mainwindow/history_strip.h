@@ -1,0 +1,48 @@
+#pragma once
+// The swatches the user keeps colours in: Old and New in their frame beside the picker, and the 18
+// swatches of "Color History" below it. They show the controller's colours and report clicks.
+
+#include "color/system_colors.h"
+#include "mainwindow/color_history.h"
+
+#include <QObject>
+
+#include <array>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace pelmora {
+
+class Swatch;
+
+class HistoryStrip final : public QObject {
+    Q_OBJECT
+public:
+    // Creates both frames on `window`.
+    HistoryStrip(QWidget* window, const SystemColors& systemColors);
+
+    void show(const ColorHistory& history);
+    // Repaints every swatch, for system colour codes after a change of the desktop's colours.
+    void repaint();
+
+signals:
+    void swatchClicked(pelmora::SwatchRef swatch);
+
+private:
+    void watch(Swatch* swatch, SwatchRef ref);
+
+    // Frame 1 has no caption and overlaps the readout beside the picker; it is a plain container
+    // without a border, so the readout's text stays clear of frame lines.
+    QFrame* Frame1 = nullptr;
+    QLabel* Label1 = nullptr; // "New"
+    QLabel* Label3 = nullptr; // "Old"
+    Swatch* lblSelColor = nullptr; // the New swatch
+    Swatch* Label2 = nullptr; // the Old swatch
+    QGroupBox* Frame5 = nullptr; // "Color History"
+    std::array<Swatch*, kHistoryLength> hist{};
+};
+
+} // namespace pelmora

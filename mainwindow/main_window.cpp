@@ -1,0 +1,247 @@
+#include "mainwindow/main_window.h"
+
+#include "helpers/window_icon.h"
+#include "mainwindow/control_factory.h"
+#include "mainwindow/entry_panel.h"
+#include "mainwindow/history_strip.h"
+#include "mainwindow/output_panel.h"
+#include "mainwindow/preset_grid_view.h"
+#include "mainwindow/twips.h"
+#include "platform/surface_view.h"
+#include "platform/text_painter.h"
+#include "windows/about_window.h"
+#include "windows/branding.h"
+#include "windows/help_window.h"
+#include "windows/launcher.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace pelmora {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent)
+    , controller_(systemColors_, userColorsFile_)
+{
+    setObjectName(QStringLiteral("Form1"));
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::startUp()
+{
+    // The window's own font: Verdana 8.25 pt bold, or the closest sans face installed, at a fixed
+    // pixel size so that every display lays the window out alike.
+    QFont windowFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    windowFont.setPixelSize(11);
+    windowFont.setBold(true);
+    setFont(windowFont);
+    setFixedSize(ClientWidth, ClientHeight);
+
+    Surface& surface = controller_.surface();
+    const QColor background = palette().color(QPalette::Window);
+    surface.setBackground(RGB(background.red(), background.green(), background.blue()));
+    surface.Clear();
+    surface.setTextPainter(MakeReadoutTextPainter());
+    connect(&systemColors_, &DesktopSystemColors::changed, this, [this] { onSystemColorsChanged(); });
+    createControls();
+    wireControls();
+
+    // The branding record names the window, its icon and the visit button.
+    LoadBranding();
+    ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), true);
+    const Branding& branding = ProgramBranding();
+    setWindowTitle(branding.strProgramName + QStringLiteral(" by ") + branding.strOwnerName);
+    Command4->setText(QStringLiteral("Visit ") + branding.strWebsite);
+    // The grid cells and the picture format are fixed at compile time; the list of grids is filled
+    // here, and the picker starts in Hue mode on pure red with the first grid cell selected.
+    presetGrids_->addGrids();
+    apply(controller_.Start());
+    // The help window comes last, over the finished window, when the user has not switched it off.
+    OpenHelpAtStartup(this);
+}
+
+// Controls are created in their stacking and tab order: a later one lies above an earlier one.
+void MainWindow::createControls()
+{
+    view_ = new SurfaceView(controller_.surface(), this);
+    view_->setObjectName(QStringLiteral("surface"));
+    view_->setGeometry(0, 0, ClientWidth, ClientHeight);
+
+    Command1 = MakeControl<QPushButton>(this, "Command1", TwipsRect(4560, 60, 1245, 885), tr("Keep"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", TwipsRect(5880, 60, 1245, 885), tr("Presets"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", TwipsRect(7740, 4560, 825, 405), tr("&Cancel"));
+    Command5 = MakeControl<QPushButton>(this, "Command5", TwipsRect(60, 6000, 3495, 675), tr("About this software"));
+    Command4 = MakeControl<QPushButton>(this, "Command4", TwipsRect(3660, 6000, 3495, 675), QString());
+
+    historyStrip_ = new HistoryStrip(this, systemColors_);
+    entryPanel_ = new EntryPanel(this);
+    presetGrids_ = new PresetGridView(this, systemColors_);
+    outputPanel_ = new OutputPanel(this);
+    presetGrids_->showAddColor(controller_.history().addColor);
+
+    view_->lower();
+}
+
+void MainWindow::wireControls()
+{
+    connect(view_, &SurfaceView::surfaceMousePressed, this,
+        [this](double x, double y, Qt::MouseButton button) { onSurfacePressed(button, x, y); });
+    connect(view_, &SurfaceView::surfaceMouseMoved, this,
+        [this](double x, double y, Qt::MouseButtons buttons) { onSurfaceDragged(buttons, x, y); });
+    connect(view_, &SurfaceView::surfaceMouseReleased, this, [this] { onSurfaceReleased(); });
+
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
+    connect(Command3, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);
+    connect(Command4, &QPushButton::clicked, this, &MainWindow::onVisitClicked);
+    connect(Command5, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+
+    connect(entryPanel_, &EntryPanel::modeClicked, this, &MainWindow::onModeChosen);
+    connect(entryPanel_, &EntryPanel::boxEdited, this,
+        [this](EntryBox box, const QString& text) { controller_.BoxEdited(box, text.toStdString()); });
+    connect(entryPanel_, &EntryPanel::hueTyped, this, &MainWindow::onHueTyped);
+    connect(entryPanel_, &EntryPanel::saturationTyped, this, &MainWindow::onSaturationTyped);
+    connect(entryPanel_, &EntryPanel::brightnessTyped, this, &MainWindow::onBrightnessTyped);
+    connect(entryPanel_, &EntryPanel::hueLeft, this, &MainWindow::onHueLeft);
+
+    connect(historyStrip_, &HistoryStrip::swatchClicked, this, &MainWindow::onSwatchClicked);
+    connect(presetGrids_, &PresetGridView::gridChosen, this, &MainWindow::onGridChosen);
+    connect(presetGrids_, &PresetGridView::addClicked, this, &MainWindow::onAddClicked);
+    connect(presetGrids_, &PresetGridView::addSwatchClicked, this, [this] {
+        onSwatchClicked({SwatchRef::Kind::Add, 0});
+    });
+}
+
+// Every view is brought up to date from the controller here, and only here.
+void MainWindow::apply(const PickerChange& change)
+{
+    if (change.hueText)
+        entryPanel_->showText(EntryBox::Hue, *change.hueText);
+    if (change.saturationText)
+        entryPanel_->showText(EntryBox::Saturation, *change.saturationText);
+    if (change.brightnessText)
+        entryPanel_->showText(EntryBox::Brightness, *change.brightnessText);
+    if (change.channels)
+        entryPanel_->showChannels(*change.channels);
+    if (change.codes)
+        outputPanel_->showCodes(controller_.colorModel().codes());
+    if (change.swatches) {
+        historyStrip_->show(controller_.history());
+        presetGrids_->showAddColor(controller_.history().addColor);
+    }
+    if (change.presentation)
+        applyPresentation();
+    if (change.surface)
+        view_->update();
+    if (change.message) {
+        QWidget* focusAfterwards = change.message->returnFocusToHue ? entryPanel_->hueBox() : nullptr;
+        showMessage(QString::fromStdString(change.message->text), focusAfterwards);
+    }
+}
+
+// The entry boxes go with the picker, the grid controls with the grids.
+void MainWindow::applyPresentation()
+{
+    const PresetKind kind = controller_.presetKind();
+    entryPanel_->setVisible(kind == PresetKind::Picker);
+    Command3->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
+    presetGrids_->showPresentation(kind);
+}
+
+void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)
+{
+    // Key release and focus loss can both ask at once: one box at a time, never a box in a box.
+    if (messageOpen_)
+        return;
+    messageOpen_ = true;
+    auto* box = new QMessageBox(QMessageBox::NoIcon, ProgramBranding().strProgramName, text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, focusAfterwards] {
+        messageOpen_ = false;
+        // After the box has gone and this window is active again, or the window would put the
+        // focus back where it last was.
+        if (focusAfterwards)
+            QTimer::singleShot(0, focusAfterwards, [focusAfterwards] { focusAfterwards->setFocus(); });
+    });
+    box->open();
+}
+
+void MainWindow::ShowSwatchColor(Color color) { apply(controller_.SetNewColor(color)); }
+
+void MainWindow::DrawColorReadout(Channels rgb, const std::string& hex) { controller_.DrawColorReadout(rgb, hex); }
+
+void MainWindow::onSurfacePressed(Qt::MouseButton button, double x, double y)
+{
+    if (button == Qt::LeftButton)
+        apply(controller_.LeftPressed(x, y));
+}
+
+void MainWindow::onSurfaceDragged(Qt::MouseButtons buttons, double x, double y)
+{
+    if (buttons == Qt::LeftButton)
+        apply(controller_.LeftDragged(x, y));
+}
+
+void MainWindow::onSurfaceReleased() { apply(controller_.Released()); }
+
+void MainWindow::onKeepClicked() { apply(controller_.KeepClicked()); }
+
+void MainWindow::onPresetsClicked() { apply(controller_.PresetsClicked()); }
+
+void MainWindow::onModeChosen(PickerMode mode) { apply(controller_.ModeChosen(mode)); }
+
+void MainWindow::onHueTyped(const QString& text) { apply(controller_.HueTyped(text.toStdString())); }
+
+void MainWindow::onSaturationTyped(const QString& text) { apply(controller_.SaturationTyped(text.toStdString())); }
+
+void MainWindow::onBrightnessTyped(const QString& text) { apply(controller_.BrightnessTyped(text.toStdString())); }
+
+void MainWindow::onSwatchClicked(SwatchRef swatch) { apply(controller_.SwatchClicked(swatch)); }
+
+void MainWindow::onGridChosen(PresetGrid grid) { apply(controller_.GridChosen(grid)); }
+
+void MainWindow::onAddClicked() { apply(controller_.AddClicked()); }
+
+void MainWindow::onHueLeft()
+{
+    if (!messageOpen_)
+        apply(controller_.HueLeft());
+}
+
+// A new desktop theme: the frames, the grid highlight and the swatches take its colours now; the
+// code fields follow at their next refresh.
+void MainWindow::onSystemColorsChanged()
+{
+    apply(controller_.SystemColorsChanged());
+    historyStrip_->repaint();
+    presetGrids_->repaint();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Nothing is asked and nothing is saved: closing always proceeds.
+    event->accept();
+    emit unloaded();
+}
+
+void MainWindow::onVisitClicked()
+{
+    strWebRequest() = QStringLiteral("Website");
+    LoadWebsiteLauncher(false);
+}
+
+void MainWindow::onAboutClicked()
+{
+    frmAbout* about = LoadAboutWindow();
+    about->show();
+    about->raise();
+    about->activateWindow();
+}
+
+} // namespace pelmora

@@ -1,0 +1,94 @@
+#pragma once
+// The main window: the picker (field and slider, or a preset grid) painted on the window's own
+// surface, the entry boxes, the Old/New swatches and history, and the output panel. It lays the
+// controls out and wires them to the picker controller, which holds all of the state; after every
+// action the window applies the controller's change record in one place.
+// Each control's objectName is the name the tests know it by, with "_<index>" for the elements of a
+// control array (txtColor_2); the README lists them.
+
+#include "mainwindow/picker_controller.h"
+#include "mainwindow/user_colors_file_store.h"
+#include "platform/desktop_system_colors.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace pelmora {
+
+class EntryPanel;
+class HistoryStrip;
+class OutputPanel;
+class PresetGridView;
+class SurfaceView;
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // Creating the window runs its start-up sequence.
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    PickerController& controller() { return controller_; }
+    Surface& surface() { return controller_.surface(); }
+    Picker& picker() { return controller_.picker(); }
+    // Where the custom colours are read and written (tests point it at a folder of their own).
+    void setUserColorsFile(const UserColorsFile& file) { userColorsFile_.setFile(file); }
+
+    // The New swatch takes `color`, as after a pick.
+    void ShowSwatchColor(Color color);
+    void DrawColorReadout(Channels rgb, const std::string& hex);
+
+    // Mouse input on the surface, in surface pixels (fractional where the platform says so).
+    void onSurfacePressed(Qt::MouseButton button, double x, double y);
+    void onSurfaceDragged(Qt::MouseButtons buttons, double x, double y);
+    void onSurfaceReleased();
+
+signals:
+    // The window has been closed; the program decides whether it ends now.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startUp();
+    void createControls();
+    void wireControls();
+    void apply(const PickerChange& change);
+    void applyPresentation();
+    void showMessage(const QString& text, QWidget* focusAfterwards);
+
+    // What the user did, each handed to the controller.
+    void onKeepClicked();
+    void onPresetsClicked();
+    void onModeChosen(PickerMode mode);
+    void onHueTyped(const QString& text);
+    void onSaturationTyped(const QString& text);
+    void onBrightnessTyped(const QString& text);
+    void onHueLeft();
+    void onSwatchClicked(SwatchRef swatch);
+    void onGridChosen(PresetGrid grid);
+    void onAddClicked();
+    void onSystemColorsChanged();
+    void onVisitClicked();
+    void onAboutClicked();
+
+    DesktopSystemColors systemColors_;
+    UserColorsFileStore userColorsFile_;
+    PickerController controller_;
+    bool messageOpen_ = false; // one message box at a time
+
+    SurfaceView* view_ = nullptr;
+    EntryPanel* entryPanel_ = nullptr; // Frame2
+    HistoryStrip* historyStrip_ = nullptr; // Frame1 and Frame5
+    PresetGridView* presetGrids_ = nullptr; // Frame3, cmbPreset, cmdADD
+    OutputPanel* outputPanel_ = nullptr; // Frame4
+    QPushButton* Command1 = nullptr; // "Keep"
+    QPushButton* Command2 = nullptr; // "&Cancel", outside the client area, no action
+    QPushButton* Command3 = nullptr; // Picker/Preset toggle
+    QPushButton* Command4 = nullptr; // "Visit <web address>"
+    QPushButton* Command5 = nullptr; // "About this software"
+};
+
+} // namespace pelmora

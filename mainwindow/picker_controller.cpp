@@ -1,0 +1,408 @@
+#include "mainwindow/picker_controller.h"
+
+#include "color/code_formats.h"
+#include "color/hsb.h"
+#include "color/rounding.h"
+#include "mainwindow/color_readout.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace pelmora {
+namespace {
+
+bool InField(double x, double y) { return x >= FieldLeft && x <= FieldRight && y >= FieldTop && y <= FieldBottom; }
+
+// The slider's hit area reaches 11 pixels beyond its right edge, 2 above and 3 below.
+bool InSliderArea(double x, double y)
+{
+    return x >= SliderLeft && x < SliderRight + 11 && y >= SliderTop - 2 && y < SliderBottom + 3;
+}
+
+// Typed numbers are not limited, but the field marker stays on the field so that the colour under
+// it is a field colour.
+int ClampX(int x) { return std::clamp(x, FieldLeft, FieldRight); }
+int ClampY(int y) { return std::clamp(y, FieldTop, FieldBottom); }
+
+} // namespace
+
+PickerController::PickerController(const SystemColors& systemColors, UserColorsStore& userColors)
+    : surface_(ClientWidth, ClientHeight)
+    , picker_(surface_, systemColors)
+    , model_(systemColors)
+    , grids_(picker_, systemColors, userColors)
+{
+    history_.addColor = systemColors.GetSysColor(SysColor::WindowBackground);
+    model_.setCodesListener([this](const ColorCodes&) { change_.codes = true; });
+}
+
+PickerChange PickerController::TakeChange() { return std::exchange(change_, PickerChange{}); }
+
+Color PickerController::Point(double x, double y) const { return surface_.ReadPixel(EvenNearest(x), EvenNearest(y)); }
+
+// The hue strip's colour at the slider marker's row. A typed hue can put the marker above or below
+// the strip; the colour is then taken at the nearest strip row, never from outside the strip.
+Color PickerController::HueColorAtSliderMarker(int column) const
+{
+    const int row = std::clamp<int>(SliderMarkerRow(picker_.sliderMarkerY()), SliderTop, SliderBottom);
+    return surface_.ReadPixel(column, row);
+}
+
+void PickerController::ShowNew(Color color)
+{
+    history_.newColor = color;
+    change_.swatches = true;
+}
+
+PickerChange PickerController::Start()
+{
+    picker_.DrawHueStrip();
+    // Both markers start at their first places: the slider's bottom row and the field's top-right
+    // corner, where pure red lies.
+    picker_.DrawSliderMarker(SliderMarkerRow(picker_.sliderMarkerY()));
+    picker_.ToggleFieldMarker();
+    picker_.DrawFieldHue(255, 0, 0);
+    change_.surface = true;
+    return TakeChange();
+}
+
+// --- the mouse on the field and the slider ------------------------------------------------------
+
+PickerChange PickerController::LeftPressed(double x, double y)
+{
+    if (grids_.kind() != PresetKind::Picker) {
+        PickPaletteCell(x, y);
+        return TakeChange();
+    }
+    if (InField(x, y)) {
+        fieldDragging_ = true;
+        PickFieldPoint(x, y);
+    }
+    if (InSliderArea(x, y)) {
+        sliderDragging_ = true;
+        PickSliderPoint(std::clamp<double>(y, SliderTop, SliderBottom));
+    }
+    change_.surface = true;
+    return TakeChange();
+}
+
+PickerChange PickerController::LeftDragged(double x, double y)
+{
+    if (grids_.kind() != PresetKind::Picker) {
+        PickPaletteCell(x, y);
+        return TakeChange();
+    }
+    if (fieldDragging_)
+        PickFieldPoint(std::clamp<double>(x, FieldLeft, FieldRight), std::clamp<double>(y, FieldTop, FieldBottom));
+    if (sliderDragging_)
+        PickSliderPoint(std::clamp<double>(y, SliderTop, SliderBottom));
+    change_.surface = true;
+    return TakeChange();
+}
+
+PickerChange PickerController::Released()
+{
+    fieldDragging_ = false;
+    if (sliderDragging_ && mode_ == PickerMode::Hue) {
+        // The field follows the hue only once the slider is released.
+        const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 3));
+        picker_.DrawFieldHue(hue.r, hue.g, hue.b);
+        const Color picked = Point(picker_.markerX(), picker_.markerY());
+        ShowChannels(model_.SplitColor(picked));
+        ShowNew(picked);
+    }
+    sliderDragging_ = false;
+    change_.surface = true;
+    return TakeChange();
+}
+
+// The field point becomes the selected colour. In Saturation and Brightness modes the slider is
+// repainted for the field colour first, and the colour is the one under the slider marker.
+void PickerController::PickFieldPoint(double x, double y)
+{
+    picker_.MoveFieldMarker(EvenNearest(x), EvenNearest(y));
+    const Color fieldColor = Point(x, y);
+    Channels rgb = model_.SplitColor(fieldColor);
+    const int mx = picker_.markerX();
+    const int my = picker_.markerY();
+    if (mode_ == PickerMode::Saturation) {
+        picker_.DrawSliderSat(rgb.r, rgb.g, rgb.b);
+        texts_.Write(EntryBox::Brightness, BriFromFieldY(my), change_);
+        texts_.Write(EntryBox::Hue, HueFromFieldX(mx), change_);
+    } else if (mode_ == PickerMode::Brightness) {
+        picker_.DrawSliderBri(rgb.r, rgb.g, rgb.b);
+        texts_.Write(EntryBox::Saturation, SatFromFieldY(my), change_);
+        texts_.Write(EntryBox::Hue, HueFromFieldX(mx), change_);
+    }
+    Color selected = fieldColor;
+    if (mode_ == PickerMode::Hue) {
+        texts_.Write(EntryBox::Saturation, SatFromFieldX(mx), change_);
+        texts_.Write(EntryBox::Brightness, BriFromFieldY(my), change_);
+    } else {
+        selected = Point(SliderLeft + 5, picker_.sliderMarkerY());
+        rgb = model_.SplitColor(selected);
+    }
+    ShowChannels(rgb);
+    ShowNew(selected);
+}
+
+void PickerController::PickSliderPoint(double y)
+{
+    picker_.MoveSliderMarker(static_cast<float>(y));
+    const Color sliderColor = Point(SliderLeft + 5, y);
+    const Channels rgb = model_.SplitColor(sliderColor);
+    if (mode_ == PickerMode::Hue) {
+        texts_.Write(EntryBox::Hue, HueFromSliderY(y), change_);
+        ShowColorFromSB(
+            EvenNearest16(texts_.value(EntryBox::Saturation)), EvenNearest16(texts_.value(EntryBox::Brightness)));
+    } else {
+        ShowChannels(rgb);
+        ShowNew(sliderColor);
+    }
+    if (mode_ == PickerMode::Saturation)
+        texts_.Write(EntryBox::Saturation, SatFromSliderY(y), change_);
+    else if (mode_ == PickerMode::Brightness)
+        texts_.Write(EntryBox::Brightness, BriFromSliderY(y), change_);
+}
+
+void PickerController::ShowColorFromSB(std::int16_t saturation, std::int16_t brightness)
+{
+    // The output codes show the hue colour itself until the button is released.
+    const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 5));
+    ShowNew(ColorOfHsb(hue, saturation, brightness));
+}
+
+// --- the mode buttons -----------------------------------------------------------------------------
+
+PickerChange PickerController::ModeChosen(PickerMode mode)
+{
+    mode_ = mode;
+    ApplyMode();
+    return TakeChange();
+}
+
+void PickerController::ApplyMode()
+{
+    if (mode_ == PickerMode::Hue)
+        ApplyHueMode();
+    else
+        ApplySaturationOrBrightnessMode();
+    change_.surface = true;
+}
+
+// The New swatch takes the colour under the field marker; the channel boxes stay as they are.
+void PickerController::ApplyHueMode()
+{
+    picker_.DrawHueStrip();
+    picker_.MoveSliderMarker(static_cast<float>(SliderYFromHueWhole(texts_.value(EntryBox::Hue))));
+    const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 3));
+    picker_.DrawFieldHue(hue.r, hue.g, hue.b);
+    picker_.MoveFieldMarker(ClampX(FieldXFromSat(texts_.value(EntryBox::Saturation))),
+        ClampY(FieldYFromBri(texts_.value(EntryBox::Brightness))));
+    ShowNew(Point(picker_.markerX(), picker_.markerY()));
+}
+
+// In Saturation and Brightness modes the field spans hue by the other of the two, the slider marker
+// keeps its row, and neither the New swatch nor the channel boxes change until the next pick.
+void PickerController::ApplySaturationOrBrightnessMode()
+{
+    const bool saturation = mode_ == PickerMode::Saturation;
+    if (saturation)
+        picker_.DrawFieldSat();
+    else
+        picker_.DrawFieldBri();
+    const int y = saturation ? FieldYFromBri(texts_.value(EntryBox::Brightness))
+                             : FieldYFromSat(texts_.value(EntryBox::Saturation));
+    picker_.MoveFieldMarker(ClampX(FieldXFromHue(texts_.value(EntryBox::Hue))), ClampY(y));
+    const Channels rgb = model_.SplitColor(Point(picker_.markerX(), picker_.markerY()));
+    if (saturation)
+        picker_.DrawSliderSat(rgb.r, rgb.g, rgb.b);
+    else
+        picker_.DrawSliderBri(rgb.r, rgb.g, rgb.b);
+}
+
+// --- typed hue, saturation and brightness -------------------------------------------------------
+// Typed values act only in Hue mode; in the other modes they wait in their boxes until a mode
+// button is clicked.
+
+void PickerController::BoxEdited(EntryBox box, std::string text) { texts_.set(box, std::move(text)); }
+
+PickerChange PickerController::HueTyped(std::string text)
+{
+    BoxEdited(EntryBox::Hue, std::move(text));
+    change_.message = texts_.CheckHue(false);
+    if (texts_.value(EntryBox::Hue) < 0)
+        texts_.Write(EntryBox::Hue, 0, change_);
+    if (sliderDragging_ || mode_ != PickerMode::Hue)
+        return TakeChange();
+    picker_.MoveSliderMarker(SliderYFromHueTyped(texts_.value(EntryBox::Hue)));
+    const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 5));
+    picker_.DrawFieldHue(hue.r, hue.g, hue.b);
+    ShowMarkerColor();
+    change_.surface = true;
+    return TakeChange();
+}
+
+PickerChange PickerController::HueLeft()
+{
+    change_.message = texts_.CheckHue(true);
+    return TakeChange();
+}
+
+// Saturation and brightness are not checked; a value beyond 0..100 puts the marker on the field's edge.
+PickerChange PickerController::SaturationTyped(std::string text)
+{
+    BoxEdited(EntryBox::Saturation, std::move(text));
+    return MoveMarkerForTypedValue(ClampX(FieldXFromSat(texts_.value(EntryBox::Saturation))), picker_.markerY());
+}
+
+PickerChange PickerController::BrightnessTyped(std::string text)
+{
+    BoxEdited(EntryBox::Brightness, std::move(text));
+    return MoveMarkerForTypedValue(picker_.markerX(), ClampY(FieldYFromBri(texts_.value(EntryBox::Brightness))));
+}
+
+PickerChange PickerController::MoveMarkerForTypedValue(int x, int y)
+{
+    if (mode_ != PickerMode::Hue)
+        return TakeChange();
+    picker_.MoveFieldMarker(x, y);
+    ShowMarkerColor();
+    change_.surface = true;
+    return TakeChange();
+}
+
+void PickerController::ShowMarkerColor()
+{
+    const Color color = Point(picker_.markerX(), picker_.markerY());
+    ShowNew(color);
+    ShowChannels(model_.SplitColor(color));
+}
+
+// --- the swatches and the history ---------------------------------------------------------------
+
+PickerChange PickerController::KeepClicked()
+{
+    history_.Keep();
+    change_.swatches = true;
+    return TakeChange();
+}
+
+// Shows a swatch's colour in the code fields and the readout; the New colour stays as it is.
+PickerChange PickerController::SwatchClicked(SwatchRef swatch)
+{
+    const Channels rgb = model_.SplitColor(history_.colorOf(swatch));
+    DrawColorReadout(rgb, GetHexVal(rgb.r, rgb.g, rgb.b));
+    return TakeChange();
+}
+
+PickerChange PickerController::SetNewColor(Color color)
+{
+    ShowNew(color);
+    return TakeChange();
+}
+
+void PickerController::DrawColorReadout(Channels rgb, const std::string& hex)
+{
+    pelmora::DrawColorReadout(surface_, rgb, hex);
+    change_.surface = true;
+}
+
+// --- the preset grids and the custom colours ----------------------------------------------------
+
+PickerChange PickerController::PresetsClicked()
+{
+    surface_.Clear();
+    if (grids_.kind() != PresetKind::Picker)
+        ReturnToPicker();
+    else
+        OpenGrids();
+    change_.surface = true;
+    change_.presentation = true;
+    return TakeChange();
+}
+
+void PickerController::ReturnToPicker()
+{
+    surface_.Clear();
+    picker_.ToggleFieldMarker();
+    // The cleared slider has no marker; drawn before the mode is redone, the mode's own
+    // off-then-on move leaves exactly one marker, at the row it computes.
+    picker_.DrawSliderMarker(SliderMarkerRow(picker_.sliderMarkerY()));
+    ApplyMode();
+    grids_.Close();
+}
+
+// The add colour is the New colour of the moment the grids open.
+void PickerController::OpenGrids()
+{
+    grids_.Open();
+    history_.addColor = history_.newColor;
+    change_.swatches = true;
+}
+
+PickerChange PickerController::GridChosen(PresetGrid grid)
+{
+    grids_.Show(grid);
+    change_.surface = true;
+    change_.presentation = true;
+    return TakeChange();
+}
+
+// There is no drag state in a grid: every press or move over a cell selects it again.
+void PickerController::PickPaletteCell(double x, double y)
+{
+    const int cell = PresetGrids::CellAt(x, y);
+    if (cell == 0)
+        return;
+    grids_.Select(cell);
+    change_.surface = true;
+
+    Channels rgb;
+    std::string hex;
+    if (grids_.kind() == PresetKind::CustomColors) {
+        const Color color = grids_.userColor(cell);
+        ShowNew(color);
+        model_.SetCurrentColor(color);
+        model_.UpdateColorCodes();
+        rgb = model_.SplitColor(color);
+        hex = GetHexVal(rgb.r, rgb.g, rgb.b);
+    } else {
+        const Color color = model_.GetSafeColor(cell, rgb, hex);
+        if (cell > 216) {
+            // The black cells after the 216 web-safe colours: the panel describes the black just
+            // picked rather than the colour before it.
+            rgb = model_.SplitColor(color);
+            hex = GetHexVal(rgb.r, rgb.g, rgb.b);
+        }
+        ShowNew(color);
+    }
+    DrawColorReadout(rgb, hex);
+}
+
+// The New swatch and the code fields stay as they are.
+PickerChange PickerController::AddClicked()
+{
+    if (std::optional<std::string> error = grids_.AddToSelected(history_.addColor))
+        change_.message = UserMessage{std::move(*error), false};
+    change_.surface = true;
+    return TakeChange();
+}
+
+PickerChange PickerController::SystemColorsChanged()
+{
+    if (grids_.kind() == PresetKind::Picker) {
+        // The field marker may cross the field frame: off before the frames, on again after.
+        picker_.ToggleFieldMarker();
+        picker_.DrawFieldFrame();
+        picker_.DrawSliderFrame();
+        picker_.ToggleFieldMarker();
+    } else {
+        grids_.RedrawHighlight();
+    }
+    change_.surface = true;
+    return TakeChange();
+}
+
+} // namespace pelmora

@@ -1,0 +1,114 @@
+#pragma once
+// The main window's state and what each user action does to it, without a single widget. The
+// window reports an action here and applies the change record it gets back in one place; no widget
+// holds state that is read back. The colour of every pick is read back from the painted surface.
+
+#include "color/channels.h"
+#include "color/color.h"
+#include "color/color_model.h"
+#include "color/system_colors.h"
+#include "mainwindow/color_history.h"
+#include "mainwindow/entry_texts.h"
+#include "mainwindow/picker_change.h"
+#include "mainwindow/preset_grids.h"
+#include "picker/picker.h"
+#include "picker/surface.h"
+
+#include <optional>
+#include <string>
+
+namespace pelmora {
+
+enum class PickerMode { Hue, Saturation, Brightness };
+
+class PickerController {
+public:
+    // Both must outlive the controller; the store keeps the custom colours between runs.
+    PickerController(const SystemColors& systemColors, UserColorsStore& userColors);
+    PickerController(const PickerController&) = delete;
+    PickerController& operator=(const PickerController&) = delete;
+
+    // The picture of a new window: the hue strip, both markers and the Hue-mode field for pure red.
+    PickerChange Start();
+
+    // The left button on the surface, in surface pixels: pressed, moved while held, and any button
+    // released. In a grid the press and the move pick the cell under the pointer.
+    PickerChange LeftPressed(double x, double y);
+    PickerChange LeftDragged(double x, double y);
+    PickerChange Released();
+
+    // A mode button was clicked, also the one already selected: the field and slider are repainted
+    // for the typed values.
+    PickerChange ModeChosen(PickerMode mode);
+
+    // The text of a box as the user left it, with no action (an edit that released no key).
+    void BoxEdited(EntryBox box, std::string text);
+    // A key released in a box holding `text`.
+    PickerChange HueTyped(std::string text);
+    PickerChange SaturationTyped(std::string text);
+    PickerChange BrightnessTyped(std::string text);
+    // The focus left the hue box: only the check.
+    PickerChange HueLeft();
+
+    PickerChange KeepClicked();
+    PickerChange SwatchClicked(SwatchRef swatch);
+    // The New swatch takes `color`, as after a pick, with nothing else changed.
+    PickerChange SetNewColor(Color color);
+
+    // The Presets button: between the picker and the grids.
+    PickerChange PresetsClicked();
+    PickerChange GridChosen(PresetGrid grid);
+    PickerChange AddClicked();
+
+    // The desktop's colours changed: the frames and the highlight are drawn in the new ones.
+    PickerChange SystemColorsChanged();
+
+    // Writes the small readout beside the picker over a freshly erased box.
+    void DrawColorReadout(Channels rgb, const std::string& hex);
+
+    Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
+    Picker& picker() { return picker_; }
+    const Picker& picker() const { return picker_; }
+    const ColorModel& colorModel() const { return model_; }
+    PickerMode mode() const { return mode_; }
+    PresetKind presetKind() const { return grids_.kind(); }
+    bool fieldDragging() const { return fieldDragging_; }
+    bool sliderDragging() const { return sliderDragging_; }
+    const std::string& boxText(EntryBox box) const { return texts_.text(box); }
+    const ColorHistory& history() const { return history_; }
+    const UserColorArray& userColors() const { return grids_.userColors(); }
+
+private:
+    PickerChange TakeChange();
+    Color Point(double x, double y) const;
+    Color HueColorAtSliderMarker(int column) const;
+    void ShowChannels(Channels rgb) { change_.channels = rgb; }
+    void ShowNew(Color color);
+
+    void PickFieldPoint(double x, double y);
+    void PickSliderPoint(double y);
+    void ShowColorFromSB(std::int16_t saturation, std::int16_t brightness);
+    void ShowMarkerColor();
+    PickerChange MoveMarkerForTypedValue(int x, int y);
+    void ApplyMode();
+    void ApplyHueMode();
+    void ApplySaturationOrBrightnessMode();
+
+    void ReturnToPicker();
+    void OpenGrids();
+    void PickPaletteCell(double x, double y);
+
+    Surface surface_;
+    Picker picker_;
+    ColorModel model_;
+    PresetGrids grids_;
+    PickerMode mode_ = PickerMode::Hue;
+    bool fieldDragging_ = false;
+    bool sliderDragging_ = false;
+    EntryTexts texts_;
+    ColorHistory history_;
+    PickerChange change_; // what the action under way has changed so far
+};
+
+} // namespace pelmora

@@ -1,0 +1,67 @@
+#pragma once
+// The two grids of 224 cells that can take the picker's place: the user's custom colours, kept in a
+// store between runs, and the web-safe palette. Both share the selected cell.
+
+#include "color/color.h"
+#include "color/system_colors.h"
+#include "mainwindow/user_colors_format.h"
+#include "picker/picker.h"
+
+#include <optional>
+#include <string>
+
+namespace pelmora {
+
+// What the picker's area shows: the field and slider, or one of the two grids.
+enum class PresetKind { Picker, CustomColors, SafePalette };
+// The entries of the grid list, in the order they are listed.
+enum class PresetGrid { CustomColors = 0, SafePalette = 1 };
+
+// Where the custom colours are kept between runs.
+class UserColorsStore {
+public:
+    virtual ~UserColorsStore() = default;
+    // All black when there is nothing to read.
+    virtual UserColorArray Load() = 0;
+    // Writes every colour; on failure a sentence for the user naming where and why.
+    virtual std::optional<std::string> Save(const UserColorArray& colors) = 0;
+};
+
+class PresetGrids {
+public:
+    // All three must outlive the grids.
+    PresetGrids(Picker& picker, const SystemColors& systemColors, UserColorsStore& store);
+
+    PresetKind kind() const { return kind_; }
+    const UserColorArray& userColors() const { return userColors_; }
+    Color userColor(int cell) const { return userColors_[static_cast<std::size_t>(cell)]; }
+
+    // The grids open on the custom colours, painted as if chosen from the list, which reads the
+    // store once more.
+    void Open();
+    // Clears the surface and paints `grid`; the custom colours are read from the store first.
+    void Show(PresetGrid grid);
+    // The picker takes the grids' place again; the caller repaints it.
+    void Close() { kind_ = PresetKind::Picker; }
+
+    // The cell under (x, y), 0 for none: points on a cell's edge and in the gaps hit nothing.
+    static int CellAt(double x, double y);
+    // The highlight moves to `cell`, which becomes the selected one.
+    void Select(int cell);
+    void RedrawHighlight();
+    // Stores `color` in the selected custom cell, repaints it and saves. The colour stays in the
+    // grid even when the save fails; then the store's sentence saying why is returned.
+    std::optional<std::string> AddToSelected(Color color);
+
+private:
+    void LoadUserColors();
+    void PaintUserCell(int cell);
+
+    Picker& picker_;
+    const SystemColors& systemColors_;
+    UserColorsStore& store_;
+    PresetKind kind_ = PresetKind::Picker;
+    UserColorArray userColors_{};
+};
+
+} // namespace pelmora

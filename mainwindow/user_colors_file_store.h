@@ -1,0 +1,27 @@
+#pragma once
+// The custom colours file as the controller's store of custom colours.
+
+#include "mainwindow/picker_controller.h"
+#include "mainwindow/user_colors_file.h"
+
+namespace pelmora {
+
+class UserColorsFileStore final : public UserColorsStore {
+public:
+    // Where the colours are read and written (tests point it at a folder of their own).
+    void setFile(const UserColorsFile& file) { file_ = file; }
+
+    UserColorArray Load() override { return file_.Load(); }
+    std::optional<std::string> Save(const UserColorArray& colors) override
+    {
+        QString error;
+        if (file_.Save(colors, &error))
+            return std::nullopt;
+        return error.toStdString();
+    }
+
+private:
+    UserColorsFile file_ = UserColorsFile::ForThisProgram();
+};
+
+} // namespace pelmora

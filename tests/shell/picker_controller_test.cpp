@@ -1,0 +1,285 @@
+// The picker controller driven through whole user stories without a window: each action's change
+// record says exactly what the window has to bring up to date.
+
+#include "mainwindow/picker_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace pelmora;
+
+namespace {
+
+constexpr Color kBackground = RGB(212, 208, 200);
+
+// The custom colours in memory; a save can be made to fail.
+class MemoryStore final : public UserColorsStore {
+public:
+    UserColorArray stored{};
+    int loads = 0;
+    std::vector<UserColorArray> saves;
+    std::optional<std::string> failure;
+
+    UserColorArray Load() override
+    {
+        ++loads;
+        return stored;
+    }
+    std::optional<std::string> Save(const UserColorArray& colors) override
+    {
+        if (failure)
+            return failure;
+        saves.push_back(colors);
+        stored = colors;
+        return std::nullopt;
+    }
+};
+
+// The parts of a change record that are set, in a fixed order, with the texts written.
+std::string Touched(const PickerChange& change)
+{
+    std::string parts;
+    const auto add = [&parts](const std::string& part) { parts += (parts.empty() ? "" : " ") + part; };
+    if (change.surface)
+        add("surface");
+    if (change.codes)
+        add("codes");
+    if (change.swatches)
+        add("swatches");
+    if (change.presentation)
+        add("presentation");
+    if (change.hueText)
+        add("H=" + *change.hueText);
+    if (change.saturationText)
+        add("S=" + *change.saturationText);
+    if (change.brightnessText)
+        add("B=" + *change.brightnessText);
+    if (change.channels)
+        add("RGB=" + std::to_string(change.channels->r) + "," + std::to_string(change.channels->g) + ","
+            + std::to_string(change.channels->b));
+    if (change.message)
+        add(std::string("message") + (change.message->returnFocusToHue ? " with focus" : ""));
+    return parts;
+}
+
+// The channel boxes' part of Touched for a colour.
+std::string RgbOf(Color color)
+{
+    const Channels rgb = SplitChannels(color);
+    return "RGB=" + std::to_string(rgb.r) + "," + std::to_string(rgb.g) + "," + std::to_string(rgb.b);
+}
+
+struct Spot {
+    int x, y;
+};
+Spot CellCentre(int cell) { return {CellRect(cell).left + 7, CellRect(cell).top + 7}; }
+
+// Stands in for the font engine: a black run of one pixel per character, 12 rows apart.
+int FakeText(Surface& surface, int x, int y, std::string_view text, Color color)
+{
+    for (std::size_t i = 0; i < text.size(); ++i)
+        surface.FilledRectangle(x + static_cast<int>(i), y, x + static_cast<int>(i) + 1, y + 1, color, color);
+    return 12;
+}
+
+class PickerControllerStory : public ::testing::Test {
+protected:
+    DefaultSystemColors colors;
+    MemoryStore store;
+    PickerController controller{colors, store};
+
+    void SetUp() override
+    {
+        controller.surface().setBackground(kBackground);
+        controller.surface().Clear();
+        controller.surface().setTextPainter(FakeText);
+        ASSERT_EQ(Touched(controller.Start()), "surface");
+    }
+    Color pixel(int x, int y) const { return controller.surface().ReadPixel(x, y); }
+    std::vector<std::uint32_t> picture() const
+    {
+        const Surface& s = controller.surface();
+        return {s.pixels(), s.pixels() + static_cast<std::size_t>(s.width()) * static_cast<std::size_t>(s.height())};
+    }
+    PickerChange click(double x, double y)
+    {
+        PickerChange pressed = controller.LeftPressed(x, y);
+        controller.Released();
+        return pressed;
+    }
+};
+
+TEST_F(PickerControllerStory, StartsInHueModeOnPureRedWithNothingPicked)
+{
+    EXPECT_EQ(controller.mode(), PickerMode::Hue);
+    EXPECT_EQ(controller.presetKind(), PresetKind::Picker);
+    EXPECT_EQ(pixel(265, 10), RGB(255, 0, 0));
+    EXPECT_EQ(controller.boxText(EntryBox::Hue), "0");
+    EXPECT_EQ(controller.boxText(EntryBox::Saturation), "100");
+    EXPECT_EQ(controller.history().newColor, Color::black());
+    EXPECT_EQ(controller.history().addColor, colors.GetSysColor(SysColor::WindowBackground));
+    EXPECT_EQ(controller.colorModel().codes(), InitialColorCodes());
+}
+
+TEST_F(PickerControllerStory, APickInSaturationModeReadsTheRepaintedSlider)
+{
+    // Choosing the mode repaints field and slider but picks nothing yet.
+    EXPECT_EQ(Touched(controller.ModeChosen(PickerMode::Saturation)), "surface codes");
+    EXPECT_EQ(pixel(10, 265), Color::black());
+    EXPECT_EQ(controller.history().newColor, Color::black());
+
+    // A field press writes brightness and hue; the colour is the slider's at the marker's row,
+    // which is the bottom row, white in the saturation slider.
+    EXPECT_EQ(Touched(controller.LeftPressed(138, 137)), "surface codes swatches H=180 B=50 RGB=255,255,255");
+    EXPECT_TRUE(controller.fieldDragging());
+    EXPECT_EQ(controller.history().newColor, Color::white());
+    EXPECT_EQ(controller.colorModel().CurrentColor(), Color::white());
+    EXPECT_EQ(controller.boxText(EntryBox::Hue), "180");
+
+    // Dragging out of the window keeps the marker on the field's corner.
+    EXPECT_EQ(Touched(controller.LeftDragged(400, -50)), "surface codes swatches H=360 B=100 RGB=255,255,255");
+    EXPECT_EQ(controller.picker().markerX(), 265);
+    EXPECT_EQ(controller.picker().markerY(), 10);
+    EXPECT_EQ(Touched(controller.Released()), "surface");
+    EXPECT_FALSE(controller.fieldDragging());
+
+    // The slider writes the saturation and picks the slider's own pixel.
+    EXPECT_EQ(Touched(click(280, 10)), "surface codes swatches S=100 RGB=255,0,0");
+    EXPECT_EQ(controller.history().newColor, pixel(SliderLeft + 5, 10));
+    EXPECT_FALSE(controller.sliderDragging());
+}
+
+TEST_F(PickerControllerStory, HueModeSliderShowsTheHueColourAndRepaintsTheFieldOnRelease)
+{
+    const Color before = pixel(265, 10);
+    EXPECT_EQ(Touched(controller.LeftPressed(280, 86)), "surface codes swatches H=252");
+    EXPECT_EQ(pixel(265, 10), before);
+    EXPECT_EQ(controller.history().newColor, pixel(SliderLeft + 5, 86));
+    // The field follows only on release; the channel boxes then show the colour under the marker.
+    const PickerChange released = controller.Released();
+    EXPECT_EQ(Touched(released), "surface codes swatches " + RgbOf(pixel(265, 10)));
+    EXPECT_EQ(released.channels, SplitChannels(pixel(SliderLeft + 3, 86)));
+    EXPECT_EQ(pixel(265, 10), pixel(SliderLeft + 3, 86));
+    EXPECT_EQ(controller.history().newColor, pixel(265, 10));
+}
+
+TEST_F(PickerControllerStory, TypedValuesActInHueModeAndWaitInTheOthers)
+{
+    EXPECT_EQ(Touched(controller.HueTyped("180")), "surface codes swatches RGB=0,255,252");
+    EXPECT_EQ(controller.picker().sliderMarkerY(), 137.5f);
+    EXPECT_EQ(controller.history().newColor, RGB(0, 255, 252));
+
+    // A negative hue: the message, the box corrected to 0, and hue 0 applied.
+    EXPECT_EQ(Touched(controller.HueTyped("-5")), "surface codes swatches H=0 RGB=255,0,0 message");
+    EXPECT_EQ(controller.boxText(EntryBox::Hue), "0");
+    EXPECT_EQ(controller.picker().sliderMarkerY(), 265.0f);
+
+    const PickerChange saturation = controller.SaturationTyped("50");
+    EXPECT_EQ(Touched(saturation), "surface codes swatches " + RgbOf(pixel(138, 10)));
+    EXPECT_EQ(controller.picker().markerX(), 138);
+    EXPECT_EQ(controller.history().newColor, pixel(138, 10));
+    EXPECT_EQ(Touched(controller.BrightnessTyped("-20")), "surface codes swatches RGB=0,0,0");
+    EXPECT_EQ(controller.picker().markerY(), 265);
+
+    // Leaving the hue box with a wrong hue asks for the focus back; a right one says nothing.
+    controller.BoxEdited(EntryBox::Hue, "12.5");
+    const PickerChange left = controller.HueLeft();
+    ASSERT_TRUE(left.message);
+    EXPECT_EQ(left.message->text, "Enter an Integer Value Between 0 and 360");
+    EXPECT_TRUE(left.message->returnFocusToHue);
+    controller.BoxEdited(EntryBox::Hue, "90");
+    EXPECT_EQ(Touched(controller.HueLeft()), "");
+
+    // In Saturation mode typing keeps the texts and changes no pixel; the mode button applies them.
+    controller.ModeChosen(PickerMode::Saturation);
+    const auto before = picture();
+    EXPECT_EQ(Touched(controller.HueTyped("120")), "");
+    EXPECT_EQ(Touched(controller.BrightnessTyped("50")), "");
+    EXPECT_EQ(picture(), before);
+    controller.ModeChosen(PickerMode::Saturation);
+    EXPECT_EQ(controller.picker().markerX(), 95);
+    EXPECT_EQ(controller.picker().markerY(), 138);
+}
+
+TEST_F(PickerControllerStory, KeepFillsTheHistoryAndASwatchClickOnlyDescribesItsColour)
+{
+    for (int i = 1; i <= 19; ++i) {
+        EXPECT_EQ(Touched(controller.SetNewColor(Color(i))), "swatches");
+        EXPECT_EQ(Touched(controller.KeepClicked()), "swatches");
+    }
+    EXPECT_EQ(controller.history().oldColor, Color(19));
+    for (int i = 0; i < kHistoryLength; ++i)
+        EXPECT_EQ(controller.history().kept[static_cast<std::size_t>(i)], Color(19 - i)) << "history " << i;
+
+    controller.SetNewColor(RGB(255, 255, 0));
+    controller.KeepClicked();
+    controller.SetNewColor(RGB(0, 0, 255));
+    const auto beforeReadout = picture();
+    EXPECT_EQ(Touched(controller.SwatchClicked({SwatchRef::Kind::Old, 0})), "surface codes");
+    EXPECT_NE(picture(), beforeReadout); // the readout's box was erased
+    EXPECT_EQ(controller.colorModel().CurrentColor(), RGB(255, 255, 0));
+    EXPECT_EQ(controller.colorModel().codes().text[kFieldDecimal], "65535");
+    EXPECT_EQ(controller.history().newColor, RGB(0, 0, 255));
+    controller.SwatchClicked({SwatchRef::Kind::History, 1});
+    EXPECT_EQ(controller.colorModel().CurrentColor(), Color(19));
+}
+
+TEST_F(PickerControllerStory, AGridCellAndAddStoreTheColourInTheFile)
+{
+    store.stored[1] = RGB(255, 0, 0);
+    click(10, 10); // white becomes the New colour, and so the add colour
+    EXPECT_EQ(Touched(controller.PresetsClicked()), "surface swatches presentation");
+    EXPECT_EQ(controller.presetKind(), PresetKind::CustomColors);
+    EXPECT_EQ(store.loads, 2); // read on opening, and again as the list's first grid is chosen
+    EXPECT_EQ(controller.history().addColor, Color::white());
+    EXPECT_EQ(pixel(CellCentre(1).x, CellCentre(1).y), RGB(255, 0, 0));
+
+    // A gap hits nothing and changes nothing.
+    EXPECT_EQ(Touched(controller.LeftPressed(26, 15)), "");
+    EXPECT_EQ(controller.picker().selectedCell(), 1);
+
+    EXPECT_EQ(Touched(click(CellCentre(1).x, CellCentre(1).y)), "surface codes swatches");
+    EXPECT_EQ(controller.history().newColor, RGB(255, 0, 0));
+    EXPECT_EQ(controller.colorModel().codes().text[kFieldHtml], "#FF0000");
+
+    EXPECT_EQ(Touched(click(CellCentre(5).x, CellCentre(5).y)), "surface codes swatches");
+    EXPECT_EQ(controller.picker().selectedCell(), 5);
+    EXPECT_EQ(Touched(controller.AddClicked()), "surface");
+    ASSERT_EQ(store.saves.size(), 1u);
+    EXPECT_EQ(store.saves[0][5], Color::white());
+    EXPECT_EQ(controller.userColors()[5], Color::white());
+    EXPECT_EQ(pixel(CellCentre(5).x, CellCentre(5).y), Color::white());
+
+    // A failed save says so and the colour stays in the grid.
+    store.failure = "The custom colours could not be saved.";
+    click(CellCentre(6).x, CellCentre(6).y);
+    const PickerChange failed = controller.AddClicked();
+    ASSERT_TRUE(failed.message);
+    EXPECT_EQ(failed.message->text, *store.failure);
+    EXPECT_FALSE(failed.message->returnFocusToHue);
+    EXPECT_EQ(pixel(CellCentre(6).x, CellCentre(6).y), Color::white());
+}
+
+TEST_F(PickerControllerStory, TheSafePaletteAndTheWayBackToThePicker)
+{
+    controller.ModeChosen(PickerMode::Brightness);
+    controller.PresetsClicked();
+    EXPECT_EQ(Touched(controller.GridChosen(PresetGrid::SafePalette)), "surface presentation");
+    EXPECT_EQ(controller.presetKind(), PresetKind::SafePalette);
+    EXPECT_EQ(Touched(click(CellCentre(211).x, CellCentre(211).y)), "surface codes swatches");
+    EXPECT_EQ(controller.history().newColor, RGB(255, 255, 0));
+    click(CellCentre(220).x, CellCentre(220).y); // the black cells after the palette
+    EXPECT_EQ(controller.history().newColor, Color::black());
+    EXPECT_EQ(controller.colorModel().codes().text[kFieldHtml], "#000000");
+
+    // The mode is redone for the typed values; neither the New colour nor the boxes change.
+    EXPECT_EQ(Touched(controller.PresetsClicked()), "surface codes presentation");
+    EXPECT_EQ(controller.presetKind(), PresetKind::Picker);
+    EXPECT_EQ(controller.mode(), PickerMode::Brightness);
+    EXPECT_EQ(pixel(10, 265), Color::white()); // the brightness field again
+    EXPECT_EQ(controller.picker().selectedCell(), 220);
+}
+
+} // namespace
