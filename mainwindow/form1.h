@@ -113,7 +113,7 @@ private:
     void PickPaletteCell(double x, double y, int kind);
     void cmdADD_Click();
     void LoadUserColors();
-    void SaveUserColors();
+    void SaveUserColor(int cell);
     void PaintUserCell(int n);
 
     // History and swatches.

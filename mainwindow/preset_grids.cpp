@@ -131,7 +131,7 @@ void Form1::cmdADD_Click()
     UserColors[static_cast<std::size_t>(cell)] = lblADDColor->color();
     picker_.DrawSafePicker(cell, true);
     PaintUserCell(cell);
-    SaveUserColors();
+    SaveUserColor(cell);
     picker_.DrawSafePicker(cell, false);
     surface_.Refresh();
 }
@@ -146,12 +146,25 @@ void Form1::LoadUserColors()
     surface_.Refresh();
 }
 
-void Form1::SaveUserColors()
+void Form1::SaveUserColor(int cell)
 {
-    // The colour stays in the grid either way; a failed save says where and why.
+    // Only this cell is stored into the file as it is now; cells another running copy stored since
+    // the grid was loaded are shown as saved. On failure the colour stays in the grid and the
+    // message says where and why.
     QString error;
-    if (!userColorsFile_.Save(UserColors, &error))
+    const std::optional<UserColorArray> saved =
+        userColorsFile_.StoreCell(cell, UserColors[static_cast<std::size_t>(cell)], &error);
+    if (!saved) {
         ShowMessage(error, nullptr);
+        return;
+    }
+    for (int i = 1; i <= CellCount; ++i) {
+        if ((*saved)[static_cast<std::size_t>(i)] != UserColors[static_cast<std::size_t>(i)]) {
+            UserColors[static_cast<std::size_t>(i)] = (*saved)[static_cast<std::size_t>(i)];
+            PaintUserCell(i);
+        }
+    }
+    UserColors = *saved;
 }
 
 } // namespace pelmora
