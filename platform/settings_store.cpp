@@ -93,9 +93,12 @@ bool SaveSetting(const QString& section, const QString& key, const QString& valu
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError)
         return fail(QCoreApplication::translate("SettingsStore", "another running copy of the program is saving it"));
-    FileContents file = ReadRegularFile(path, kMaxSettingsBytes);
+    FileContents file = ReadRegularFile(path, kMaxSettingsBytes + 1);
     if (!file.error.isEmpty())
         return fail(file.error);
+    if (file.bytes.size() > kMaxSettingsBytes) // only part of it was read: rewriting it would cut it
+        return fail(
+            QCoreApplication::translate("SettingsStore", "the file is too large to be this program's settings"));
     // A file that cannot be read as settings may hold something of the user's: it is not replaced.
     QVariantMap expected;
     const bool changed = WithCopy(file.bytes, [&](QSettings& store) {

@@ -252,6 +252,21 @@ private slots:
         QCOMPARE(file.readAll(), before);
     }
 
+    // Only the first megabyte is read: a save must not cut the rest off.
+    void aHugeSettingsFileIsNotRewritten()
+    {
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        const QByteArray huge = "[Settings]\nshowHelp=1\n[Other]\nnote=" + QByteArray(2 << 20, 'x') + "\n";
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(huge), huge.size());
+        file.close();
+        QVERIFY(!SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), huge);
+    }
+
     void savingWhereNoFileCanBeWrittenFailsAndReadsGiveTheDefault()
     {
         QTemporaryDir blocked;
