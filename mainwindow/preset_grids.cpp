@@ -152,8 +152,8 @@ void Form1::SaveUserColor(int cell)
     // the grid was loaded are shown as saved. On failure the colour stays in the grid and the
     // message says where and why.
     QString error;
-    const std::optional<UserColorArray> saved =
-        userColorsFile_.StoreCell(cell, UserColors[static_cast<std::size_t>(cell)], &error);
+    const std::optional<UserColorArray> saved
+        = userColorsFile_.StoreCell(cell, UserColors[static_cast<std::size_t>(cell)], &error);
     if (!saved) {
         ShowMessage(error, nullptr);
         return;

@@ -8,8 +8,8 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>

@@ -349,7 +349,8 @@ private slots:
         clickButton(QStringLiteral("cmdADD"));
         QVERIFY(message());
         QCOMPARE(message()->textFormat(), Qt::PlainText);
-        QVERIFY2(message()->text().contains(QStringLiteral("<h1>x</h1>/usercolors.cps")), qPrintable(message()->text()));
+        QVERIFY2(
+            message()->text().contains(QStringLiteral("<h1>x</h1>/usercolors.cps")), qPrintable(message()->text()));
         closeMessage();
     }
 

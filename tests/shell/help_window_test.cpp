@@ -230,7 +230,8 @@ private slots:
         auto* box = form->findChild<QMessageBox*>("messageBox");
         QVERIFY(box);
         QCOMPARE(box->textFormat(), Qt::PlainText);
-        QVERIFY2(box->text().contains("could not be saved") && box->text().contains(SettingsFilePath()), qPrintable(box->text()));
+        QVERIFY2(box->text().contains("could not be saved") && box->text().contains(SettingsFilePath()),
+            qPrintable(box->text()));
         box->button(QMessageBox::Ok)->click();
         QCOMPARE(StoredShowHelp(), "1");
     }

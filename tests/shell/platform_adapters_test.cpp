@@ -50,7 +50,8 @@ private:
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
         QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath());
-        return qScopeGuard([this] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path()); });
+        return qScopeGuard(
+            [this] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path()); });
     }
 
 private slots:
@@ -202,7 +203,8 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        const QString setting = GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("dflt"));
+        const QString setting
+            = GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("dflt"));
         QVERIFY(clock.elapsed() < 5000);
         if (occupant != Occupant::LinkToOtherUsersFile) // reading another user's file does no harm
             QCOMPARE(setting, QStringLiteral("dflt"));
@@ -227,7 +229,8 @@ private slots:
         file.write("[Settings]\nshowHelp=1\n");
         file.close();
         QVERIFY(QFile::link(pointee, path));
-        QCOMPARE(GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("dflt")), QStringLiteral("1"));
+        QCOMPARE(GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("dflt")),
+            QStringLiteral("1"));
         QVERIFY(SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0")));
         QCOMPARE(TypeAt(path), mode_t(S_IFLNK));
         QVERIFY(file.open(QIODevice::ReadOnly));

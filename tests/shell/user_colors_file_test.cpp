@@ -1,7 +1,7 @@
 // The custom colours file: its exact bytes, damaged files, and where it is kept.
 
-#include "mainwindow/user_colors_file.h"
 #include "file_faults.h"
+#include "mainwindow/user_colors_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -276,10 +276,12 @@ private slots:
         WriteFile(dir.filePath(QStringLiteral("usercolors.cps.AbCdEf")), full);
         WriteFile(dir.filePath(QStringLiteral("usercolors.cps.Qwerty")), full);
         const QStringList kept{QStringLiteral("usercolors.cps.AbCdE"), QStringLiteral("usercolors.cps.AbCdEfG"),
-            QStringLiteral("usercolors.cps.bak-12"), QStringLiteral("other.cps.AbCdEf"), QStringLiteral("usercolors.cps.old")};
+            QStringLiteral("usercolors.cps.bak-12"), QStringLiteral("other.cps.AbCdEf"),
+            QStringLiteral("usercolors.cps.old")};
         for (const QString& name : kept)
             WriteFile(dir.filePath(name), "mine");
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("other.cps.AbCdEf")), dir.filePath(QStringLiteral("usercolors.cps.LnKxyz"))));
+        QVERIFY(QFile::link(
+            dir.filePath(QStringLiteral("other.cps.AbCdEf")), dir.filePath(QStringLiteral("usercolors.cps.LnKxyz"))));
         QVERIFY(dir.mkdir(QStringLiteral("usercolors.cps.FoLder")));
         const bool otherUser = GiveToAnotherUser(dir.filePath(QStringLiteral("usercolors.cps.Qwerty"))).isEmpty();
 
@@ -303,10 +305,12 @@ private slots:
         ReadOnlyFolder readOnly(data.path());
         if (const QString why = readOnly.makeReadOnly(); !why.isEmpty())
             QSKIP(qPrintable(why));
-        const UserColorsFile file(QStringLiteral("/nonexistent/program/folder"), data.filePath(QStringLiteral("Pelmora")));
+        const UserColorsFile file(
+            QStringLiteral("/nonexistent/program/folder"), data.filePath(QStringLiteral("Pelmora")));
         QString error;
         QVERIFY(!file.Save(Sample(), &error));
-        QVERIFY2(error.contains(QStringLiteral("Read-only file system")) || error.contains(QStringLiteral("Permission denied")),
+        QVERIFY2(error.contains(QStringLiteral("Read-only file system"))
+                || error.contains(QStringLiteral("Permission denied")),
             qPrintable(error));
         QVERIFY2(!error.contains(QStringLiteral("No such file or directory")), qPrintable(error));
     }
@@ -338,7 +342,8 @@ private slots:
         constexpr int kCells = 60;
         QProcess first;
         QProcess second;
-        first.start(QStringLiteral(PELMORA_STORE_CELL_HELPER), {folder.path(), QStringLiteral("1"), QString::number(kCells), QStringLiteral("1000")});
+        first.start(QStringLiteral(PELMORA_STORE_CELL_HELPER),
+            {folder.path(), QStringLiteral("1"), QString::number(kCells), QStringLiteral("1000")});
         second.start(QStringLiteral(PELMORA_STORE_CELL_HELPER),
             {folder.path(), QString::number(kCells + 1), QString::number(kCells), QStringLiteral("1000")});
         QVERIFY(first.waitForFinished(60000));
