@@ -161,6 +161,7 @@ void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)
     messageOpen_ = true;
     auto* box = new QMessageBox(QMessageBox::NoIcon, ProgramBranding().strProgramName, text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("messageBox"));
+    box->setTextFormat(Qt::PlainText); // file names in messages are text, never markup
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, focusAfterwards] {
         messageOpen_ = false;

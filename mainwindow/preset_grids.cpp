@@ -56,7 +56,19 @@ std::optional<std::string> PresetGrids::AddToSelected(Color color)
     userColors_[static_cast<std::size_t>(cell)] = color;
     picker_.EraseCellHighlight(cell);
     PaintUserCell(cell);
-    std::optional<std::string> error = store_.Save(userColors_);
+    // Only this cell is stored into the colours kept now; cells another running copy stored since
+    // the grid was loaded are shown as saved.
+    UserColorArray saved = userColors_;
+    std::optional<std::string> error = store_.StoreCell(cell, color, saved);
+    if (!error) {
+        for (int i = 1; i <= CellCount; ++i) {
+            if (saved[static_cast<std::size_t>(i)] != userColors_[static_cast<std::size_t>(i)]) {
+                userColors_[static_cast<std::size_t>(i)] = saved[static_cast<std::size_t>(i)];
+                PaintUserCell(i);
+            }
+        }
+        userColors_ = saved;
+    }
     picker_.DrawCellHighlight(cell);
     picker_.surface().Refresh();
     return error;

@@ -23,8 +23,10 @@ public:
     virtual ~UserColorsStore() = default;
     // All black when there is nothing to read.
     virtual UserColorArray Load() = 0;
-    // Writes every colour; on failure a sentence for the user naming where and why.
-    virtual std::optional<std::string> Save(const UserColorArray& colors) = 0;
+    // Stores `color` in `cell` of the colours kept now (another running copy may have stored other
+    // cells since they were read) and saves them all. On success `colors` becomes what was saved;
+    // on failure it is left as it is and a sentence for the user naming where and why is returned.
+    virtual std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) = 0;
 };
 
 class PresetGrids {
@@ -49,8 +51,8 @@ public:
     // The highlight moves to `cell`, which becomes the selected one.
     void Select(int cell);
     void RedrawHighlight();
-    // Stores `color` in the selected custom cell, repaints it and saves. The colour stays in the
-    // grid even when the save fails; then the store's sentence saying why is returned.
+    // Stores `color` in the selected custom cell, repaints it and saves that cell. The colour stays
+    // in the grid even when the save fails; then the store's sentence saying why is returned.
     std::optional<std::string> AddToSelected(Color color);
 
 private:

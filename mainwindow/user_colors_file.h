@@ -8,6 +8,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace pelmora {
 
 class UserColorsFile {
@@ -25,10 +28,18 @@ public:
     // The colours in the file; a missing or unreadable file gives all black. Never fails.
     UserColorArray Load() const;
     // Writes all colours at once: the previous file stays intact unless the new one is complete.
-    // On failure returns false and sets `error` to a sentence naming the file and the reason.
+    // Only a regular file of the user's own (or a symlink to one) is ever replaced.
+    // On failure returns false and sets `error` to a sentence naming the file and the first reason.
     bool Save(const UserColorArray& colors, QString* error) const;
+    // Stores `color` in `cell` of the file as it is now, so that cells another running copy stored
+    // in the meantime are kept. Returns the colours saved, or nothing with `error` set as Save()
+    // does. Running copies take turns through a lock file beside the file.
+    std::optional<UserColorArray> StoreCell(int cell, Color color, QString* error) const;
 
 private:
+    // Under the file's lock: reads the file, applies `change`, saves it and gives what was saved.
+    bool Update(const std::function<void(UserColorArray&)>& change, UserColorArray* saved, QString* error) const;
+
     QString programFolder_;
     QString userDataFolder_;
 };

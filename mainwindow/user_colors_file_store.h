@@ -12,12 +12,14 @@ public:
     void setFile(const UserColorsFile& file) { file_ = file; }
 
     UserColorArray Load() override { return file_.Load(); }
-    std::optional<std::string> Save(const UserColorArray& colors) override
+    std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) override
     {
         QString error;
-        if (file_.Save(colors, &error))
-            return std::nullopt;
-        return error.toStdString();
+        std::optional<UserColorArray> saved = file_.StoreCell(cell, color, &error);
+        if (!saved)
+            return error.toStdString();
+        colors = *saved;
+        return std::nullopt;
     }
 
 private:

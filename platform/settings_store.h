@@ -1,5 +1,7 @@
 #pragma once
 // The per-user settings store: ~/.config/Pelmora/Pelmora.conf, an INI file of exact strings.
+// Only a regular file of the user's own (or a symlink to one) is read or replaced; anything else in
+// its place leaves the program on the defaults, writing nothing.
 
 #include <QString>
 
@@ -8,8 +10,9 @@ namespace pelmora {
 // The stored string, or `defaultValue` when it is absent or the store cannot be read.
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
 
-// Stores `value` unchanged; returns whether it reached the file.
-bool SaveSetting(const QString& section, const QString& key, const QString& value);
+// Stores `value` unchanged; returns whether it reached the file, and when not sets `error` to the
+// first reason.
+bool SaveSetting(const QString& section, const QString& key, const QString& value, QString* error = nullptr);
 
 // The file the two functions use (for messages and tests).
 QString SettingsFilePath();

@@ -3,11 +3,15 @@
 #include "helpers/file_exists.h"
 #include "helpers/window_on_top.h"
 #include "platform/settings_store.h"
+#include "windows/branding.h"
 #include "windows/help_file.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
@@ -121,14 +125,22 @@ void Form8::applyStoredShowHelp()
     const std::optional<Qt::CheckState> newState = stored ? CheckStateOfValue(*stored) : std::nullopt;
     if (!newState || *newState == Check1->checkState())
         return; // not a check box state: keep ours
+    // Not stored: the settings are written only when the user changes one.
     Check1->setCheckState(*newState);
-    // A change of state is a click, and a click stores the state: " 1" is written back as "1".
-    Check1_Click();
 }
 
 void Form8::Check1_Click()
 {
-    SaveSetting(kSettingsSection, kShowHelpKey, QString::number(ValueOfCheckState(Check1->checkState())));
+    QString error;
+    if (SaveSetting(kSettingsSection, kShowHelpKey, QString::number(ValueOfCheckState(Check1->checkState())), &error))
+        return;
+    auto* box = new QMessageBox(QMessageBox::NoIcon, ProgramBranding().strProgramName,
+        tr("Your choice could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(SettingsFilePath()), error),
+        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 Form8* OpenHelpAtStartup(QWidget* mainWindow)

@@ -1,5 +1,6 @@
 // The help window and its start-up opener against a private settings store and a temporary
 // program folder.
+#include "file_faults.h"
 #include "platform/settings_store.h"
 #include "windows/help_window.h"
 
@@ -7,6 +8,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -83,7 +87,7 @@ private slots:
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("storedAfter");
 
-        QTest::newRow("nothing stored") << kAbsent << kHelpRtf << true << "1";
+        QTest::newRow("nothing stored") << kAbsent << kHelpRtf << true << kAbsent;
         QTest::newRow("stored 1") << "1" << kHelpRtf << true << "1";
         QTest::newRow("stored 0") << "0" << kHelpRtf << false << "0";
         QTest::newRow("stored blank and 1") << " 1" << kHelpRtf << false << " 1";
@@ -91,8 +95,8 @@ private slots:
         QTest::newRow("stored garbage") << "yes" << kHelpRtf << false << "yes";
         QTest::newRow("no help file") << kAbsent << QByteArray() << false << kAbsent;
         QTest::newRow("no help file, stored 1") << "1" << QByteArray() << false << "1";
-        QTest::newRow("damaged help file") << kAbsent << QByteArray("{\\rtf1 Half a {\\b doc\\'") << true << "1";
-        QTest::newRow("help file that is not rtf") << kAbsent << QByteArray("\x89PNG\r\n\x1a\n", 8) << true << "1";
+        QTest::newRow("damaged help file") << kAbsent << QByteArray("{\\rtf1 Half a {\\b doc\\'") << true << kAbsent;
+        QTest::newRow("help file that is not rtf") << kAbsent << QByteArray("\x89PNG\r\n\x1a\n", 8) << true << kAbsent;
     }
 
     void opener()
@@ -180,21 +184,21 @@ private slots:
         QVERIFY2(form, qPrintable(folder));
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QCOMPARE(form->findChild<QTextBrowser*>("rtf1")->toPlainText(), "Welcome\nPick a colour.");
-        QCOMPARE(StoredShowHelp(), "1");
+        QCOMPARE(StoredShowHelp(), kAbsent); // start-up writes no setting
     }
 
-    // The load reads the stored text as a whole number; a state it changes is written back.
+    // The load reads the stored text as a whole number; only the user's clicks write it.
     void storedValueSetsTheBox_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("storedAfter");
 
-        QTest::newRow("absent") << kAbsent << int(Qt::Checked) << "1";
+        QTest::newRow("absent") << kAbsent << int(Qt::Checked) << kAbsent;
         QTest::newRow("1") << "1" << int(Qt::Checked) << "1";
-        QTest::newRow("blank and 1") << " 1" << int(Qt::Checked) << "1";
-        QTest::newRow("01") << "01" << int(Qt::Checked) << "1";
-        QTest::newRow("1.0") << "1.0" << int(Qt::Checked) << "1";
+        QTest::newRow("blank and 1") << " 1" << int(Qt::Checked) << " 1";
+        QTest::newRow("01") << "01" << int(Qt::Checked) << "01";
+        QTest::newRow("1.0") << "1.0" << int(Qt::Checked) << "1.0";
         QTest::newRow("0 is the box's own state") << "0" << int(Qt::Unchecked) << "0";
         QTest::newRow("2 is grey") << "2" << int(Qt::PartiallyChecked) << "2";
         QTest::newRow("3 is no state") << "3" << int(Qt::Unchecked) << "3";
@@ -214,6 +218,49 @@ private slots:
         Form8 form(programFolder->path(), nullptr);
         QCOMPARE(int(form.findChild<QCheckBox*>("Check1")->checkState()), state);
         QCOMPARE(StoredShowHelp(), storedAfter);
+    }
+
+    // Start-up writes nothing: a settings file it cannot read stays byte for byte as it was.
+    void startUpLeavesAnUnreadableSettingsFileAlone()
+    {
+        QByteArray garbage(5000, '\0');
+        QRandomGenerator random(10);
+        for (char& byte : garbage)
+            byte = char(random.bounded(256));
+        WriteFile(SettingsFilePath(), garbage);
+        WriteFile(HelpFilePath(programFolder->path()), kHelpRtf);
+        QWidget mainWindow;
+        Form8* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
+        QVERIFY(form); // the default shows the help
+        QCOMPARE(form->findChild<QCheckBox*>("Check1")->checkState(), Qt::Checked);
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), garbage);
+        file.remove();
+    }
+
+    // The user's choice that cannot be kept is not dropped in silence.
+    void uncheckingOnAReadOnlySettingsFileSaysSo()
+    {
+        const QString settingsFolder = QFileInfo(SettingsFilePath()).absolutePath();
+        QVERIFY(QDir().mkpath(settingsFolder));
+        test::ReadOnlyFolder readOnly(settingsFolder);
+        WriteFile(SettingsFilePath(), "[Settings]\nshowHelp=1\n");
+        if (const QString why = readOnly.makeReadOnly(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        WriteFile(HelpFilePath(programFolder->path()), kHelpRtf);
+        QWidget mainWindow;
+        Form8* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
+        QVERIFY(form);
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTest::mouseClick(form->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
+        auto* box = form->findChild<QMessageBox*>("messageBox");
+        QVERIFY(box);
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QVERIFY2(box->text().contains("could not be saved") && box->text().contains(SettingsFilePath()),
+            qPrintable(box->text()));
+        box->button(QMessageBox::Ok)->click();
+        QCOMPARE(StoredShowHelp(), "1");
     }
 
     void layout()

@@ -1,5 +1,6 @@
 // Typed hue, saturation and brightness; the preset grids with the custom colours file; the history.
 
+#include "file_faults.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/swatch.h"
 
@@ -290,6 +291,66 @@ private slots:
         QVERIFY(message());
         QVERIFY(message()->text().contains(QStringLiteral("usercolors.cps")));
         QCOMPARE(pixel(17, 17), Color::white());
+        closeMessage();
+    }
+
+    // Another running copy stored cell 5 after this one opened the grid: adding cell 6 keeps it,
+    // in the file and in the grid shown.
+    void addKeepsWhatAnotherCopyStoredMeanwhile()
+    {
+        click(10, 10); // white is the add colour
+        clickButton(QStringLiteral("Command3"));
+        UserColorArray theirs{};
+        theirs[5] = RGB(0, 0, 255);
+        writeFile(QByteArray::fromStdString(FormatUserColors(theirs)));
+        click(CellRect(6).left + 7, CellRect(6).top + 7);
+        clickButton(QStringLiteral("cmdADD"));
+        QVERIFY(!message());
+        UserColorArray expected = theirs;
+        expected[6] = Color::white();
+        QCOMPARE(UserColorsFile(folder->path(), QString()).Load(), expected);
+        QCOMPARE(form->controller().userColors(), expected);
+        QCOMPARE(pixel(CellRect(5).left + 7, CellRect(5).top + 7), RGB(0, 0, 255));
+        QCOMPARE(pixel(CellRect(6).left + 7, CellRect(6).top + 7), Color::white());
+    }
+
+    // A write that fails half way (here: beyond the largest file this process may write, as on a
+    // full disk) must not leave a cut file behind a silent window.
+    void aFailedWriteSaysSoAndKeepsTheOldFile()
+    {
+        UserColorArray old{};
+        old[1] = RGB(255, 0, 0);
+        const QByteArray oldBytes = QByteArray::fromStdString(FormatUserColors(old));
+        writeFile(oldBytes);
+        click(10, 10);
+        clickButton(QStringLiteral("Command3"));
+        click(CellRect(6).left + 7, CellRect(6).top + 7);
+        {
+            const test::FileSizeLimit limit(1000);
+            clickButton(QStringLiteral("cmdADD"));
+        }
+        QVERIFY(message());
+        QVERIFY2(message()->text().contains(filePath()), qPrintable(message()->text()));
+        QFile file(filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), oldBytes);
+        QCOMPARE(pixel(CellRect(6).left + 7, CellRect(6).top + 7), Color::white());
+        closeMessage();
+    }
+
+    // File names are shown as they are: a folder named like markup is not markup.
+    void messagesShowFileNamesAsText()
+    {
+        const QString odd = folder->filePath(QStringLiteral("<h1>x</h1>"));
+        QVERIFY(QDir().mkpath(odd + QStringLiteral("/usercolors.cps"))); // a folder in the file's place
+        form->setUserColorsFile(UserColorsFile(odd, QString()));
+        click(10, 10);
+        clickButton(QStringLiteral("Command3"));
+        clickButton(QStringLiteral("cmdADD"));
+        QVERIFY(message());
+        QCOMPARE(message()->textFormat(), Qt::PlainText);
+        QVERIFY2(
+            message()->text().contains(QStringLiteral("<h1>x</h1>/usercolors.cps")), qPrintable(message()->text()));
         closeMessage();
     }
 

@@ -27,12 +27,13 @@ public:
         ++loads;
         return stored;
     }
-    std::optional<std::string> Save(const UserColorArray& colors) override
+    std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) override
     {
         if (failure)
             return failure;
-        saves.push_back(colors);
-        stored = colors;
+        stored[static_cast<std::size_t>(cell)] = color;
+        saves.push_back(stored);
+        colors = stored;
         return std::nullopt;
     }
 };

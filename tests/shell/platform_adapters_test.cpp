@@ -1,17 +1,22 @@
 // The desktop adapters: system colours from the palette, the clipboard and the settings store.
+#include "file_faults.h"
 #include "platform/clipboard.h"
 #include "platform/desktop_system_colors.h"
 #include "platform/settings_store.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace pelmora;
+using namespace pelmora::test;
 
 namespace {
 
@@ -39,6 +44,15 @@ class PlatformAdaptersTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir configHome;
+
+    // The settings store's folder in `home` (made) until the returned guard ends.
+    auto settingsIn(const QString& home)
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
+        QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath());
+        return qScopeGuard(
+            [this] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path()); });
+    }
 
 private slots:
     void initTestCase()
@@ -161,6 +175,99 @@ private slots:
         file.close();
         QCOMPARE(GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1")),
                  QStringLiteral("1"));
+    }
+
+    // The settings file may be a symlink to a regular file of the user's own; with anything else in
+    // its place the program runs on the defaults and writes nothing, and never waits on a FIFO.
+    void onlyARegularSettingsFileIsReadOrReplaced_data()
+    {
+        QTest::addColumn<Occupant>("occupant");
+        QTest::newRow("FIFO") << Occupant::Fifo;
+        QTest::newRow("link to a FIFO") << Occupant::LinkToFifo;
+        QTest::newRow("device node") << Occupant::DeviceNode;
+        QTest::newRow("link to a device node") << Occupant::LinkToDeviceNode;
+        QTest::newRow("folder") << Occupant::Folder;
+        QTest::newRow("link to another user's file") << Occupant::LinkToOtherUsersFile;
+    }
+    void onlyARegularSettingsFileIsReadOrReplaced()
+    {
+        QFETCH(Occupant, occupant);
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        const QString path = SettingsFilePath();
+        if (const QString why = Place(occupant, path, home.path(), "[Settings]\nshowHelp=0\n"); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        const QString pointee = home.filePath(QStringLiteral("pointee"));
+        const mode_t typeBefore = TypeAt(path);
+        const mode_t pointeeBefore = TypeAt(pointee);
+
+        QElapsedTimer clock;
+        clock.start();
+        const QString setting
+            = GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("dflt"));
+        QVERIFY(clock.elapsed() < 5000);
+        if (occupant != Occupant::LinkToOtherUsersFile) // reading another user's file does no harm
+            QCOMPARE(setting, QStringLiteral("dflt"));
+        QVERIFY(!SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1")));
+        QCOMPARE(TypeAt(path), typeBefore);
+        QCOMPARE(TypeAt(pointee), pointeeBefore);
+        if (pointeeBefore == S_IFREG) {
+            QFile file(pointee);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("[Settings]\nshowHelp=0\n"));
+        }
+    }
+
+    void aLinkToTheUsersOwnSettingsFileIsFollowed()
+    {
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        const QString path = SettingsFilePath();
+        const QString pointee = home.filePath(QStringLiteral("dotfiles.conf"));
+        QFile file(pointee);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nshowHelp=1\n");
+        file.close();
+        QVERIFY(QFile::link(pointee, path));
+        QCOMPARE(GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("dflt")),
+            QStringLiteral("1"));
+        QVERIFY(SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0")));
+        QCOMPARE(TypeAt(path), mode_t(S_IFLNK));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Settings]\nshowHelp=0\n"));
+    }
+
+    // A write that fails (here: beyond the largest file this process may write, as on a full disk)
+    // leaves the old settings whole and says so.
+    void aFailedWriteKeepsTheOldSettings()
+    {
+        const QByteArray before = "[Settings]\nshowHelp=1\n";
+        QVERIFY(QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath()));
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(before), before.size());
+        file.close();
+        {
+            const FileSizeLimit limit(10);
+            QVERIFY(!SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0")));
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    // Only the first megabyte is read: a save must not cut the rest off.
+    void aHugeSettingsFileIsNotRewritten()
+    {
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        const QByteArray huge = "[Settings]\nshowHelp=1\n[Other]\nnote=" + QByteArray(2 << 20, 'x') + "\n";
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(huge), huge.size());
+        file.close();
+        QVERIFY(!SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), huge);
     }
 
     void savingWhereNoFileCanBeWrittenFailsAndReadsGiveTheDefault()

@@ -87,7 +87,7 @@ private slots:
         QTest::addColumn<bool>("helpFile");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("storedAfter");
-        QTest::newRow("nothing stored") << kAbsent << true << true << "1";
+        QTest::newRow("nothing stored") << kAbsent << true << true << kAbsent;
         QTest::newRow("stored 1") << "1" << true << true << "1";
         QTest::newRow("stored 0") << "0" << true << false << "0";
         QTest::newRow("stored blank 1") << " 1" << true << false << " 1";

@@ -1,13 +1,17 @@
 // The custom colours file: its exact bytes, damaged files, and where it is kept.
 
+#include "file_faults.h"
 #include "mainwindow/user_colors_file.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace pelmora;
+using namespace pelmora::test;
 
 namespace {
 
@@ -39,6 +43,13 @@ QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+UserColorArray Other()
+{
+    UserColorArray colors = Sample();
+    colors[7] = Color(0x00FF00);
+    return colors;
 }
 
 } // namespace
@@ -153,6 +164,196 @@ private slots:
         QVERIFY(file.Save(Sample(), &error));
         QCOMPARE(ReadFile(path), Bytes(FormatUserColors(Sample())));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("usercolors.cps")});
+    }
+
+    // Qt buffers the bytes and reports no failed flush from commit(): a save must not take its
+    // failure for success and replace the file with an empty or cut one.
+    void aWriteFailureKeepsTheOldFileWhole()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("usercolors.cps"));
+        const QByteArray old = Bytes(FormatUserColors(Sample()));
+        WriteFile(path, old);
+        const UserColorsFile file(folder.path(), QString());
+        QString error;
+        {
+            const FileSizeLimit limit(1000);
+            QVERIFY(!file.Save(Other(), &error));
+        }
+        QVERIFY2(error.contains(path) && error.contains(QStringLiteral("File too large")), qPrintable(error));
+        QCOMPARE(ReadFile(path), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("usercolors.cps")});
+    }
+
+    void aFullDiskKeepsTheOldFileWhole()
+    {
+        QTemporaryDir folder;
+        const SmallFileSystem disk(folder.path(), 64 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QString path = folder.filePath(QStringLiteral("usercolors.cps"));
+        const QByteArray old = Bytes(FormatUserColors(Sample()));
+        WriteFile(path, old);
+        FillUp(folder.path());
+        const UserColorsFile file(folder.path(), QString());
+        QString error;
+        QVERIFY(!file.Save(Other(), &error));
+        QVERIFY2(error.contains(path) && error.contains(QStringLiteral("No space left on device")), qPrintable(error));
+        QCOMPARE(ReadFile(path), old);
+        QVERIFY(!file.StoreCell(7, Color(0x00FF00), &error));
+        QCOMPARE(ReadFile(path), old);
+    }
+
+    // A symlink to a file of the user's own is followed: the file it points at is replaced whole
+    // and the link stays a link.
+    void aLinkToTheUsersOwnFileSavesIntoThatFile()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("elsewhere")));
+        const QString pointee = folder.filePath(QStringLiteral("elsewhere/colours.txt"));
+        WriteFile(pointee, QByteArray(5000, '9'));
+        const QString path = folder.filePath(QStringLiteral("usercolors.cps"));
+        QVERIFY(QFile::link(pointee, path));
+        const UserColorsFile file(folder.path(), QString());
+        QString error;
+        QVERIFY2(file.Save(Sample(), &error), qPrintable(error));
+        QCOMPARE(TypeAt(path), mode_t(S_IFLNK));
+        QCOMPARE(ReadFile(pointee), Bytes(FormatUserColors(Sample())));
+        QCOMPARE(file.Load(), Sample());
+    }
+
+    void onlyRegularFilesOfTheUsersOwnAreReplaced_data()
+    {
+        QTest::addColumn<Occupant>("occupant");
+        QTest::newRow("device node") << Occupant::DeviceNode;
+        QTest::newRow("link to a device node") << Occupant::LinkToDeviceNode;
+        QTest::newRow("FIFO") << Occupant::Fifo;
+        QTest::newRow("link to a FIFO") << Occupant::LinkToFifo;
+        QTest::newRow("folder") << Occupant::Folder;
+        QTest::newRow("another user's file") << Occupant::OtherUsersFile;
+        QTest::newRow("link to another user's file") << Occupant::LinkToOtherUsersFile;
+        QTest::newRow("link to nothing") << Occupant::DanglingLink;
+    }
+    void onlyRegularFilesOfTheUsersOwnAreReplaced()
+    {
+        QFETCH(Occupant, occupant);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("usercolors.cps"));
+        const QString pointee = folder.filePath(QStringLiteral("pointee"));
+        if (const QString why = Place(occupant, path, folder.path(), Bytes(FormatUserColors(Sample()))); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        const mode_t typeBefore = TypeAt(path);
+        const mode_t pointeeBefore = TypeAt(pointee);
+        const QByteArray pointeeBytes = pointeeBefore == S_IFREG ? ReadFile(pointee) : QByteArray();
+        const QByteArray pathBytes = typeBefore == S_IFREG ? ReadFile(path) : QByteArray();
+
+        const UserColorsFile file(folder.path(), QString());
+        QElapsedTimer clock;
+        clock.start();
+        const UserColorArray loaded = file.Load(); // a FIFO without a writer must not block the read
+        QVERIFY(clock.elapsed() < 5000);
+        if (occupant != Occupant::OtherUsersFile && occupant != Occupant::LinkToOtherUsersFile)
+            QCOMPARE(loaded, UserColorArray{});
+        QString error;
+        QVERIFY(!file.Save(Other(), &error));
+        QVERIFY2(error.contains(path), qPrintable(error));
+        QVERIFY(!file.StoreCell(7, Color(0x00FF00), &error));
+        QCOMPARE(TypeAt(path), typeBefore);
+        QCOMPARE(TypeAt(pointee), pointeeBefore);
+        if (pointeeBefore == S_IFREG)
+            QCOMPARE(ReadFile(pointee), pointeeBytes);
+        if (typeBefore == S_IFREG)
+            QCOMPARE(ReadFile(path), pathBytes);
+    }
+
+    // What a save killed between writing its temporary file and renaming it left behind goes with
+    // the next save; anything else beside the file stays.
+    void leftoversOfInterruptedSavesAreRemoved()
+    {
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        const QByteArray full = Bytes(FormatUserColors(Sample()));
+        WriteFile(dir.filePath(QStringLiteral("usercolors.cps.AbCdEf")), full);
+        WriteFile(dir.filePath(QStringLiteral("usercolors.cps.Qwerty")), full);
+        const QStringList kept{QStringLiteral("usercolors.cps.AbCdE"), QStringLiteral("usercolors.cps.AbCdEfG"),
+            QStringLiteral("usercolors.cps.bak-12"), QStringLiteral("other.cps.AbCdEf"),
+            QStringLiteral("usercolors.cps.old")};
+        for (const QString& name : kept)
+            WriteFile(dir.filePath(name), "mine");
+        QVERIFY(QFile::link(
+            dir.filePath(QStringLiteral("other.cps.AbCdEf")), dir.filePath(QStringLiteral("usercolors.cps.LnKxyz"))));
+        QVERIFY(dir.mkdir(QStringLiteral("usercolors.cps.FoLder")));
+        const bool otherUser = GiveToAnotherUser(dir.filePath(QStringLiteral("usercolors.cps.Qwerty"))).isEmpty();
+
+        const UserColorsFile file(folder.path(), QString());
+        QString error;
+        QVERIFY2(file.Save(Sample(), &error), qPrintable(error));
+        QVERIFY(!dir.exists(QStringLiteral("usercolors.cps.AbCdEf")));
+        QCOMPARE(dir.exists(QStringLiteral("usercolors.cps.Qwerty")), otherUser);
+        for (const QString& name : kept)
+            QCOMPARE(ReadFile(dir.filePath(name)), QByteArray("mine"));
+        QCOMPARE(TypeAt(dir.filePath(QStringLiteral("usercolors.cps.LnKxyz"))), mode_t(S_IFLNK));
+        QVERIFY(dir.exists(QStringLiteral("usercolors.cps.FoLder")));
+        QCOMPARE(file.Load(), Sample());
+    }
+
+    // The folder that could not be made is the failure to report, not the file that then could
+    // not be opened in it.
+    void theFirstFailureIsReported()
+    {
+        QTemporaryDir data;
+        ReadOnlyFolder readOnly(data.path());
+        if (const QString why = readOnly.makeReadOnly(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        const UserColorsFile file(
+            QStringLiteral("/nonexistent/program/folder"), data.filePath(QStringLiteral("Pelmora")));
+        QString error;
+        QVERIFY(!file.Save(Sample(), &error));
+        QVERIFY2(error.contains(QStringLiteral("Read-only file system"))
+                || error.contains(QStringLiteral("Permission denied")),
+            qPrintable(error));
+        QVERIFY2(!error.contains(QStringLiteral("No such file or directory")), qPrintable(error));
+    }
+
+    // Each "Add" changes one cell of the file as it is at that moment: a copy that loaded the grid
+    // earlier keeps what another copy stored since.
+    void aCellIsStoredIntoTheFileAsItIsNow()
+    {
+        QTemporaryDir folder;
+        const UserColorsFile copyA(folder.path(), QString());
+        const UserColorsFile copyB(folder.path(), QString());
+        QVERIFY(copyA.Save(Sample(), nullptr));
+        const UserColorArray seenByB = copyB.Load();
+        QString error;
+        QVERIFY2(copyA.StoreCell(5, Color(0x0000FF), &error), qPrintable(error));
+        const std::optional<UserColorArray> saved = copyB.StoreCell(6, Color(0x00FF00), &error);
+        QVERIFY2(saved, qPrintable(error));
+        UserColorArray expected = seenByB;
+        expected[5] = Color(0x0000FF);
+        expected[6] = Color(0x00FF00);
+        QCOMPARE(*saved, expected);
+        QCOMPARE(copyA.Load(), expected);
+    }
+
+    // Two processes adding to different cells at the same moment, taking turns through the lock.
+    void twoRunningCopiesAddingAtOnceLoseNothing()
+    {
+        QTemporaryDir folder;
+        constexpr int kCells = 60;
+        QProcess first;
+        QProcess second;
+        first.start(QStringLiteral(PELMORA_STORE_CELL_HELPER),
+            {folder.path(), QStringLiteral("1"), QString::number(kCells), QStringLiteral("1000")});
+        second.start(QStringLiteral(PELMORA_STORE_CELL_HELPER),
+            {folder.path(), QString::number(kCells + 1), QString::number(kCells), QStringLiteral("1000")});
+        QVERIFY(first.waitForFinished(60000));
+        QVERIFY(second.waitForFinished(60000));
+        QVERIFY2(first.exitStatus() == QProcess::NormalExit && first.exitCode() == 0, first.readAllStandardError());
+        QVERIFY2(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0, second.readAllStandardError());
+        const UserColorArray colors = UserColorsFile(folder.path(), QString()).Load();
+        for (int cell = 1; cell <= 2 * kCells; ++cell)
+            QVERIFY2(colors[static_cast<std::size_t>(cell)] == Color(1000 + cell), qPrintable(QString::number(cell)));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("usercolors.cps.lock"))));
     }
 
     void anUnusableProgramFolderFallsBackToTheUsersDataFolder()
