@@ -1,7 +1,7 @@
 // The RTF reader takes whatever file lies beside the program: no input may crash it, hang it or
 // make it produce more text than the input had bytes, and the same bytes must read the same way.
 
-#include "windows/rtf/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -1,11 +1,10 @@
 // Typed hue, saturation and brightness. Typed values act only in Hue mode; in the other modes they
 // wait in their boxes until a mode button is clicked. The channel boxes react to nothing typed.
 
-#include "color/hsb.h"
+#include "picker/hsb_positions.h"
 #include "color/rounding.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/swatch.h"
-#include "windows/branding.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -50,7 +49,7 @@ void Form1::ShowMessage(const QString& text, QWidget* focusAfterwards)
     if (messageOpen_)
         return;
     messageOpen_ = true;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, ProgramBranding().strProgramName, text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, branding_.strProgramName, text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("messageBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, focusAfterwards] {

@@ -4,10 +4,6 @@
 #include "mainwindow/swatch.h"
 #include "platform/surface_view.h"
 #include "platform/text_painter.h"
-#include "windows/about_window.h"
-#include "windows/branding.h"
-#include "windows/help_window.h"
-#include "windows/launcher.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,8 +12,8 @@
 
 namespace pelmora {
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent), surface_(ClientWidth, ClientHeight), picker_(surface_, systemColors_), model_(systemColors_)
+Form1::Form1(const Branding& branding, QWidget* parent)
+    : QWidget(parent), branding_(branding), surface_(ClientWidth, ClientHeight), picker_(surface_, systemColors_), model_(systemColors_)
 {
     setObjectName(QStringLiteral("Form1"));
     Form_Load();
@@ -43,9 +39,8 @@ void Form1::Form_Load()
     connect(&systemColors_, &DesktopSystemColors::changed, this, [this] { SystemColorsChanged(); });
     CreateControls();
 
-    LoadBranding();                                                         // 1
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), true);    // 2
-    const Branding& branding = ProgramBranding();
+    const Branding& branding = branding_;                                   // 1
     setWindowTitle(branding.strProgramName + QStringLiteral(" by ") + branding.strOwnerName);  // 3
     Command4->setText(QStringLiteral("Visit ") + branding.strWebsite);     // 4
     // 5 (the cell rectangles) and 7-8 (picture format, geometry) are fixed at compile time.
@@ -60,7 +55,7 @@ void Form1::Form_Load()
     picker_.DrawPicker();                                                   // 13
     picker_.DrawFieldHue(255, 0, 0);                                        // 14
     picker_.SelectedCell = 1;                                               // 15
-    OpenHelpAtStartup(this);                                                // 16
+    // 16, the help window, is opened by the application right after this load.
 }
 
 // A new desktop theme: the frames and the grid highlight take its colours now; the code fields follow
@@ -95,16 +90,12 @@ void Form1::DrawSafePicker(int index, bool erase) { picker_.DrawSafePicker(index
 
 void Form1::Command4_Click()
 {
-    strWebRequest() = QStringLiteral("Website");
-    LoadWebsiteLauncher(false);
+    emit visitWebsiteClicked();
 }
 
 void Form1::Command5_Click()
 {
-    frmAbout* about = LoadAboutWindow();
-    about->show();
-    about->raise();
-    about->activateWindow();
+    emit aboutClicked();
 }
 
 } // namespace pelmora

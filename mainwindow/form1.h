@@ -11,6 +11,7 @@
 #include "picker/picker.h"
 #include "picker/surface.h"
 #include "platform/desktop_system_colors.h"
+#include "windows/branding.h"
 
 #include <QWidget>
 
@@ -34,8 +35,8 @@ class Swatch;
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
-    // Loading the window runs its start-up sequence.
-    explicit Form1(QWidget* parent = nullptr);
+    // Loading the window runs its start-up sequence; captions come from `branding`.
+    explicit Form1(const Branding& branding = LoadBranding(), QWidget* parent = nullptr);
     ~Form1() override;
 
     // Public operations other windows and the tests use.
@@ -63,6 +64,10 @@ public:
 signals:
     // The window has been closed; the program decides whether it ends now.
     void unloaded();
+    // The visit button: the owner's web site should open in the browser.
+    void visitWebsiteClicked();
+    // The About button: the About window should open.
+    void aboutClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -126,6 +131,7 @@ private:
     void Command4_Click();
     void Command5_Click();
 
+    const Branding branding_;
     DesktopSystemColors systemColors_;
     Surface surface_;
     Picker picker_;

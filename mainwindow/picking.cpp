@@ -7,6 +7,7 @@
 #include "color/rounding.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/swatch.h"
+#include "picker/hsb_positions.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

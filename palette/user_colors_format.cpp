@@ -1,4 +1,4 @@
-#include "mainwindow/user_colors_format.h"
+#include "palette/user_colors_format.h"
 
 #include "color/number_text.h"
 

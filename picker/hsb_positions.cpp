@@ -1,4 +1,4 @@
-#include "color/hsb.h"
+#include "picker/hsb_positions.h"
 
 #include "color/rounding.h"
 
@@ -55,18 +55,6 @@ float SliderYFromHueTyped(double hue)
     if (std::fabs(y) > static_cast<double>(std::numeric_limits<float>::max()))
         return y > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
     return static_cast<float>(y);
-}
-
-Color ColorOfHsb(Channels hue, int s, int b)
-{
-    auto channel = [s, b](int h) {
-        // The blend product is an integer; it is taken exactly (64 bits) so that extreme typed
-        // saturations extrapolate instead of wrapping.
-        const std::int64_t blend = (255 - std::int64_t{h}) * (100 - std::int64_t{s});
-        const double value = (static_cast<double>(blend) / 100.0 + h) * b / 100.0;
-        return std::clamp(EvenNearest(value), 0, 255);
-    };
-    return RGB(channel(hue.r), channel(hue.g), channel(hue.b));
 }
 
 } // namespace pelmora

@@ -1,10 +1,8 @@
 #pragma once
-// Picker positions <-> H, S, B numbers, and the colour of (H, S, B).
+// Picker positions <-> H, S, B numbers.
 // Positions are pixels of the main window; the field spans x 10..265 and y 10..265, the slider
 // y 10..265. Position -> number takes the floor; number -> position the even-nearest integer.
 
-#include "color/channels.h"
-#include "color/color.h"
 #include "picker/geometry.h"
 
 namespace pelmora {
@@ -34,10 +32,5 @@ int SliderYFromHueWhole(double hue);
 // ... and the row with its fraction when the hue is typed (the marker is drawn at its
 // even-nearest row). Hues beyond the float range give +-infinity rather than an undefined value.
 float SliderYFromHueTyped(double hue);
-
-// The colour of hue colour `hue` at saturation s and brightness b (percent, as typed):
-// ((255 - h) * (100 - s) / 100 + h) * b / 100 per channel, even-nearest, clamped into 0..255
-// so typed values outside 0..100 still give a colour.
-Color ColorOfHsb(Channels hue, int s, int b);
 
 } // namespace pelmora

@@ -1,6 +1,6 @@
 #include "platform/settings_store.h"
 
-#include "windows/version_record.h"
+#include "platform/version_record.h"
 
 #include <QSettings>
 

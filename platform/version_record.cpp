@@ -1,4 +1,4 @@
-#include "windows/version_record.h"
+#include "platform/version_record.h"
 
 #include "pelmora_version_record.h"
 
@@ -11,6 +11,11 @@ const VersionRecord& ProgramVersion()
         generated::kMajor,       generated::kMinor,       generated::kRevision,
     };
     return record;
+}
+
+QString VersionCaption(int major, int minor)
+{
+    return QString::number(major) + u'.' + QString::number(minor);
 }
 
 } // namespace pelmora

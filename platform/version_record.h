@@ -1,6 +1,8 @@
 #pragma once
 // The program's version record: the identity texts every window and the settings store share.
 
+#include <QString>
+
 namespace pelmora {
 
 struct VersionRecord {
@@ -13,5 +15,8 @@ struct VersionRecord {
 };
 
 const VersionRecord& ProgramVersion();
+
+// The version as windows show it: major "." minor, plain decimal (2 and 10 give "2.10"); no revision.
+QString VersionCaption(int major, int minor);
 
 } // namespace pelmora

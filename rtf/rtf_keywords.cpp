@@ -1,4 +1,4 @@
-#include "windows/rtf/rtf_keywords.h"
+#include "rtf/rtf_keywords.h"
 
 #include <algorithm>
 #include <array>

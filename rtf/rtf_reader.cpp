@@ -1,7 +1,7 @@
-#include "windows/rtf/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
-#include "windows/rtf/rtf_keywords.h"
-#include "windows/rtf/rtf_text_decoder.h"
+#include "rtf/rtf_keywords.h"
+#include "rtf/rtf_text_decoder.h"
 
 #include <QColor>
 #include <QStringConverter>

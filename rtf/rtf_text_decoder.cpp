@@ -1,4 +1,4 @@
-#include "windows/rtf/rtf_text_decoder.h"
+#include "rtf/rtf_text_decoder.h"
 
 #include <array>
 

@@ -1,16 +1,13 @@
-#include "windows/splash.h"
+#include "windows/splash_window.h"
 
-#include "mainwindow/form1.h"
+#include "helpers/centre_window.h"
+#include "platform/version_record.h"
 #include "windows/artwork.h"
 #include "windows/branding.h"
-#include "windows/version_record.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPixmap>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 #include <functional>
@@ -19,12 +16,6 @@
 namespace pelmora {
 
 namespace {
-
-QString VersionText()
-{
-    const VersionRecord& version = ProgramVersion();
-    return QString::number(version.major) + u'.' + QString::number(version.minor);
-}
 
 // A picture label that draws its picture only when it is first painted. Drawing the artwork takes
 // longer than putting the window on the screen (the font database alone is several milliseconds),
@@ -62,21 +53,19 @@ private:
 
 } // namespace
 
-frmSplash::frmSplash()
+SplashWindow::SplashWindow(const Branding& branding, int tickMs)
     // A splash-type window: no frame, and the task bars of X11 desktops leave it out.
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
     , Timer2(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(kWidth, kHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-
-    LoadBranding();  // 1: before any other window needs it
-    const Branding& branding = ProgramBranding();
+    CentreOnScreen(this);
     setWindowTitle(branding.strProgramName);
 
-    const SplashTexts texts{branding.strProgramName, VersionText(), branding.strOwnerName,
+    const VersionRecord& version = ProgramVersion();
+    const SplashTexts texts{branding.strProgramName, VersionCaption(version.major, version.minor),
+                            branding.strOwnerName,
                             QStringLiteral("Colour codes for web pages and desktop programs")};
     Image1 = new DeferredPictureLabel(this, [size = size(), texts] { return MakeSplashArtwork(size, texts); });
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -84,27 +73,18 @@ frmSplash::frmSplash()
 
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setTimerType(Qt::PreciseTimer);
-    Timer2->setInterval(kTickMs);
-    connect(Timer2, &QTimer::timeout, this, &frmSplash::Timer2_Timer);
-    Timer2->start();  // 2
+    Timer2->setInterval(tickMs);
+    connect(Timer2, &QTimer::timeout, this, &SplashWindow::onTick);
+    Timer2->start();
 }
 
-Form1* frmSplash::mainWindow() const
-{
-    return mainWindow_;
-}
-
-void frmSplash::Timer2_Timer()
+void SplashWindow::onTick()
 {
     intTemp = static_cast<std::int16_t>(intTemp + kTicksStep);
     if (intTemp != kMainWindowAt)
         return;
     Timer2->stop();
-    auto* form = new Form1;
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    mainWindow_ = form;
-    emit mainWindowLoaded(form);
-    form->show();
+    emit mainWindowDue();
     // Only now: the main window is on the screen, so the program is never without a window.
     hide();
     // The splash stays loaded but is not seen again this run: its picture and its window-system

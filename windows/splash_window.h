@@ -1,8 +1,8 @@
 #pragma once
 // The splash window: the first window of the program. It shows the artwork for 75 timer ticks,
-// then loads and shows the main window and hides itself for the rest of the run.
+// then asks for the main window (the application loads and shows it) and hides itself for the rest
+// of the run.
 
-#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -12,9 +12,9 @@ class QTimer;
 
 namespace pelmora {
 
-class Form1;
+struct Branding;
 
-class frmSplash final : public QWidget {
+class SplashWindow final : public QWidget {
     Q_OBJECT
 public:
     // Client area 7170 x 4770 twips.
@@ -24,25 +24,24 @@ public:
     static constexpr std::int16_t kTicksStep = 2;
     static constexpr std::int16_t kMainWindowAt = 150;  // intTemp on the 75th tick
 
-    // The load steps: fills the branding record and starts Timer2.
-    frmSplash();
+    // The load steps: takes its caption and texts from `branding` and starts Timer2, which ticks
+    // every `tickMs` milliseconds.
+    explicit SplashWindow(const Branding& branding, int tickMs = kTickMs);
 
     std::int16_t ticks() const { return intTemp; }
-    // The main window this splash loaded, or nullptr before the 75th tick (or once it has closed).
-    Form1* mainWindow() const;
 
     // One Timer2 tick; public so that tests can drive the ticks without waiting for the timer.
-    void Timer2_Timer();
+    void onTick();
 
 signals:
-    // The main window has been loaded (its start-up has run) and is about to be shown.
-    void mainWindowLoaded(pelmora::Form1* form);
+    // The 75th tick: the main window is due. Whoever handles this loads and shows it before the
+    // splash hides, so the program is never without a window on the screen.
+    void mainWindowDue();
 
 private:
     QLabel* Image1 = nullptr;  // draws the artwork when first painted
     QTimer* Timer2;
     std::int16_t intTemp = 0;
-    QPointer<Form1> mainWindow_;
 };
 
 } // namespace pelmora

@@ -1,84 +1,74 @@
-#include "windows/launcher.h"
+#include "windows/website_launcher.h"
 
-#include "windows/branding.h"
 #include "windows/web_address.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
 namespace pelmora {
 
 namespace {
-frmWebsite* g_loaded = nullptr;
-} // namespace
 
-frmWebsite::frmWebsite()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
-    , Timer1(new QTimer(this))
+QWidget* MakeLauncherWindow()
 {
-    setObjectName(QStringLiteral("frmWebsite"));
+    auto* window = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    window->setObjectName(QStringLiteral("frmWebsite"));
     // Qt drops quit-on-close for tool windows; a shown launcher must keep the program alive until it
     // has closed itself, exactly like any other open window.
-    setAttribute(Qt::WA_QuitOnClose, true);
-    setFixedSize(kWidth, kHeight);
+    window->setAttribute(Qt::WA_QuitOnClose, true);
+    window->setFixedSize(WebsiteLauncher::kWidth, WebsiteLauncher::kHeight);
+    // The screen's centre point less half the size: for an even screen width this sits one pixel
+    // left of an equal split of the margins, which is where the launcher has always appeared.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(kWidth / 2, kHeight / 2));
+        window->move(area.center() - QPoint(WebsiteLauncher::kWidth / 2, WebsiteLauncher::kHeight / 2));
     }
-
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(kLifetimeMs);
-    connect(Timer1, &QTimer::timeout, this, &frmWebsite::Timer1_Timer);
+    return window;
 }
 
-frmWebsite::~frmWebsite()
+} // namespace
+
+WebsiteLauncher::WebsiteLauncher(int lifetimeMs, QObject* parent) : QObject(parent), lifetimeMs_(lifetimeMs) {}
+
+WebsiteLauncher::~WebsiteLauncher()
 {
-    if (g_loaded == this)
-        g_loaded = nullptr;
+    delete window_;
 }
 
-void frmWebsite::OpenRequestedAddress()
+QWidget* WebsiteLauncher::open(const QString& address, bool show)
 {
-    LoadBranding();
-    if (strWebRequest() != QLatin1String("Website"))
-        return;
-    // Whether the desktop managed to open it is not ours to judge; the request is served either way.
-    QDesktopServices::openUrl(QUrl(AddressWithScheme(ProgramBranding().strWebsite)));
-    strWebRequest().clear();
-}
-
-void frmWebsite::Timer1_Timer()
-{
-    if (g_loaded == this)
-        g_loaded = nullptr;
-    close();
-    emit unloaded();
-    deleteLater();
-}
-
-frmWebsite* LoadWebsiteLauncher(bool show)
-{
-    if (!g_loaded) {
-        g_loaded = new frmWebsite();
-        frmWebsite::OpenRequestedAddress();
-        g_loaded->Timer1->start();
+    if (!window_) {
+        window_ = MakeLauncherWindow();
+        // Whether the desktop managed to open it is not ours to judge; the request is served either way.
+        QDesktopServices::openUrl(QUrl(AddressWithScheme(address)));
+        auto* timer = new QTimer(window_);
+        timer->setObjectName(QStringLiteral("Timer1"));
+        timer->setSingleShot(true);
+        timer->setInterval(lifetimeMs_);
+        connect(timer, &QTimer::timeout, this, &WebsiteLauncher::onLifetimeOver);
+        timer->start();
     }
     if (show)
-        g_loaded->show();
-    return g_loaded;
+        window_->show();
+    return window_;
 }
 
-frmWebsite* LoadedWebsiteLauncher()
+bool WebsiteLauncher::isShown() const
 {
-    return g_loaded;
+    return window_ && window_->isVisible();
 }
 
-bool IsWebsiteLauncherShown()
+void WebsiteLauncher::onLifetimeOver()
 {
-    return g_loaded && g_loaded->isVisible();
+    QWidget* window = window_;
+    window_ = nullptr;
+    window->close();
+    emit unloaded();
+    window->deleteLater();
 }
 
 } // namespace pelmora

@@ -1,47 +1,48 @@
 #pragma once
-// The website launcher: a small borderless window that opens the owner's web address in the
-// user's browser when it is loaded and unloads itself one second later.
+// The website launcher: opens the owner's web address in the user's browser from a small
+// borderless window, which unloads itself when its timer runs out (one second in the program).
 
-#include <QTimer>
-#include <QWidget>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
 
 namespace pelmora {
 
-class frmWebsite final : public QWidget {
+class WebsiteLauncher final : public QObject {
     Q_OBJECT
 public:
-    // Client area 1830 x 1605 twips.
+    // The window's client area, 1830 x 1605 twips.
     static constexpr int kWidth = 122;
     static constexpr int kHeight = 107;
     static constexpr int kLifetimeMs = 1000;
 
-    ~frmWebsite() override;
+    explicit WebsiteLauncher(int lifetimeMs = kLifetimeMs, QObject* parent = nullptr);
+    ~WebsiteLauncher() override;
 
-    // Opens the branding record's web address when strWebRequest() is exactly "Website", then
-    // empties the request word. Any other request opens nothing and stays as it is.
-    static void OpenRequestedAddress();
+    // Loads the launcher window unless it is loaded: the load opens `address` in the browser ("http://"
+    // put in front of a bare host name) and starts the timer that unloads the window again. While the
+    // window is loaded a further request opens nothing; it only shows the window when asked.
+    // Returns the loaded window.
+    QWidget* open(const QString& address, bool show);
+
+    // The loaded window, or nullptr once its timer has unloaded it (or before the first open()).
+    QWidget* window() const { return window_; }
+
+    // Whether a loaded window is on the screen: the program does not end while it is (it ends when
+    // the launcher has closed itself).
+    bool isShown() const;
 
 signals:
-    // Emitted when the timer has unloaded the launcher (the window is closed and about to be deleted).
+    // The timer has unloaded the window (it is closed and about to be deleted).
     void unloaded();
 
 private:
-    friend frmWebsite* LoadWebsiteLauncher(bool show);
-    frmWebsite();
-    void Timer1_Timer();
+    void onLifetimeOver();
 
-    QTimer* Timer1;
+    int lifetimeMs_;
+    QPointer<QWidget> window_;
 };
-
-// Loads the launcher (running its load step) unless it is loaded already, and shows it when asked.
-// A request made while the launcher is loaded waits in strWebRequest() for the next load.
-frmWebsite* LoadWebsiteLauncher(bool show);
-
-// The loaded launcher, or nullptr once its timer has unloaded it.
-frmWebsite* LoadedWebsiteLauncher();
-
-// Whether a loaded launcher is on the screen: the main window's unload leaves ending the program
-// to it then (it keeps the application alive until it closes itself).
-bool IsWebsiteLauncherShown();
 
 } // namespace pelmora

@@ -1,6 +1,6 @@
 // The shipped help text: real RTF that our reader shows with headings, and a guide that names
 // every feature a user meets.
-#include "windows/rtf/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <QFile>
 #include <QTextBlock>

@@ -1,13 +1,14 @@
 // The start-up chain, splash -> main window -> help window, with a help file in this test's own
 // program folder (the test binary has a folder of its own, so no other test ever sees the file).
+#include "app/application.h"
 #include "mainwindow/form1.h"
 #include "platform/settings_store.h"
 #include "windows/help_window.h"
-#include "windows/splash.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -42,16 +43,17 @@ QString StoredShowHelp() { return GetSetting(QStringLiteral("Settings"), QString
 class StartupTest : public QObject {
     Q_OBJECT
     QTemporaryDir configHome;
-    std::unique_ptr<frmSplash> splash;
+    std::unique_ptr<Application> application;
 
-    // The program's start: the splash, its 75 ticks, and whatever the main window's load opened.
+    // The program's start: the splash, its 75 ticks (as fast as the event loop runs them), and
+    // whatever the main window's load opened.
     Form1* start()
     {
-        splash = std::make_unique<frmSplash>();
-        splash->show();
-        if (!QTest::qWaitFor([&] { return splash->mainWindow() != nullptr; }, 5000))
+        application = std::make_unique<Application>(CompanionTimings{0, 1000, 10000});
+        application->start();
+        if (!QTest::qWaitFor([&] { return application->mainWindow() != nullptr; }, 5000))
             return nullptr;
-        return splash->mainWindow();
+        return application->mainWindow();
     }
 
     void placeHelpFile(bool present)
@@ -73,11 +75,10 @@ private slots:
     }
     void cleanup()
     {
-        if (splash && splash->mainWindow())
-            delete splash->mainWindow();  // takes its help window with it
-        splash.reset();
+        QPointer<HelpWindow> help = application ? application->helpWindow() : nullptr;
+        application.reset();  // the main window takes its help window with it
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(LoadedHelpWindow() == nullptr);
+        QVERIFY(help.isNull());
     }
     void cleanupTestCase() { QFile::remove(HelpFileHere()); }
 
@@ -106,7 +107,7 @@ private slots:
         Form1* form = start();
         QVERIFY(form);
         QVERIFY(form->isVisible());
-        Form8* help = LoadedHelpWindow();
+        HelpWindow* help = application->helpWindow();
         QCOMPARE(help != nullptr && help->isVisible(), shown);
         if (shown) {
             QCOMPARE(help->parentWidget(), form);
@@ -120,13 +121,13 @@ private slots:
         StoreShowHelp(kAbsent);
         placeHelpFile(true);
         QVERIFY(start());
-        QVERIFY(LoadedHelpWindow());
-        QTest::mouseClick(LoadedHelpWindow()->findChild<QCheckBox*>(QStringLiteral("Check1")), Qt::LeftButton);
+        QVERIFY(application->helpWindow());
+        QTest::mouseClick(application->helpWindow()->findChild<QCheckBox*>(QStringLiteral("Check1")), Qt::LeftButton);
         QCOMPARE(StoredShowHelp(), QStringLiteral("0"));
         cleanup();
 
         QVERIFY(start());
-        QVERIFY(LoadedHelpWindow() == nullptr);
+        QVERIFY(application->helpWindow() == nullptr);
         QCOMPARE(StoredShowHelp(), QStringLiteral("0"));
     }
 };

@@ -1,7 +1,13 @@
-// Window icon, top-most state and the file helpers.
+// Window icon, top-most state, the file helpers, and the small layout helpers (twips, centring, font).
+#include "color/rounding.h"
+#include "helpers/centre_window.h"
 #include "helpers/file_exists.h"
+#include "helpers/twips.h"
+#include "helpers/window_font.h"
 #include "helpers/window_icon.h"
 #include "helpers/window_on_top.h"
+
+#include <QScreen>
 
 #include <QDialog>
 #include <QDir>
@@ -139,6 +145,41 @@ private slots:
         QFile::setPermissions(root.filePath(QStringLiteral("readonly.txt")), QFile::ReadOwner);
         const QString path = relative.isEmpty() ? QString() : dir.path() + QLatin1Char('/') + relative;
         QCOMPARE(FileExists(path), exists);
+    }
+
+    // The one conversion agrees with the even-nearest rule on every twips value a layout can hold,
+    // the whole pixels of the layouts and the About scroller's fractions alike.
+    void twipsGoToTheNearestPixel()
+    {
+        for (int twips = -20000; twips <= 20000; ++twips)
+            QCOMPARE(TwipsToPixels(twips), EvenNearest(twips / 15.0));
+        static_assert(TwipsToPixels(7515) == 501 && TwipsToPixels(-10) == -1 && TwipsToPixels(7) == 0
+                      && TwipsToPixels(8) == 1 && TwipsToPixels(-8) == -1);
+        QCOMPARE(TwipsRect(120, 300, 5655, 435), QRect(8, 20, 377, 29));
+    }
+
+    void centringSplitsTheMarginsWithTheOddPixelLeftAndAbove()
+    {
+        QWidget window(nullptr, Qt::FramelessWindowHint);
+        window.setFixedSize(101, 50);
+        CentreOnScreen(&window);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const int left = window.geometry().left() - area.left();
+        const int right = area.right() - window.geometry().right();
+        const int top = window.geometry().top() - area.top();
+        const int bottom = area.bottom() - window.geometry().bottom();
+        QVERIFY2(left - right == 0 || left - right == 1, qPrintable(QString("%1 %2").arg(left).arg(right)));
+        QVERIFY2(top - bottom == 0 || top - bottom == 1, qPrintable(QString("%1 %2").arg(top).arg(bottom)));
+        QCOMPARE(window.size(), QSize(101, 50));
+    }
+
+    void windowFontHasAFixedPixelSize()
+    {
+        const QFont plain = WindowFont(11);
+        QCOMPARE(plain.pixelSize(), 11);
+        QVERIFY(!plain.bold());
+        QCOMPARE(plain.families().value(0), QStringLiteral("Verdana"));
+        QVERIFY(WindowFont(16, true).bold());
     }
 };
 

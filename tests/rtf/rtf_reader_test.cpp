@@ -1,5 +1,5 @@
 // The RTF reader on good and damaged documents: the text that comes out and how it is formatted.
-#include "windows/rtf/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

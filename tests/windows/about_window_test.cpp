@@ -1,17 +1,14 @@
 // The About window: captions, placement, the web address label, the start delay and the credits
-// scroller, and its load and unload through the main window's About button.
-#include "mainwindow/form1.h"
-#include "tests/shell/url_catcher.h"
+// scroller (its load and unload through the main window's About button are in
+// tests/app/application_test.cpp).
 #include "windows/about_scroller.h"
 #include "windows/about_window.h"
 #include "windows/branding.h"
-#include "windows/launcher.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -26,11 +23,11 @@ int LoadedAboutWindows()
 {
     int count = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<frmAbout*>(widget) != nullptr;
+        count += qobject_cast<AboutWindow*>(widget) != nullptr;
     return count;
 }
 
-void Unload(frmAbout* about)
+void Unload(AboutWindow* about)
 {
     about->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -41,7 +38,15 @@ void Unload(frmAbout* about)
 class AboutTest : public QObject {
     Q_OBJECT
     QTemporaryDir configHome;
-    UrlCatcher catcher;
+    const Branding branding = LoadBranding();
+    QPointer<AboutWindow> loaded;
+
+    // A fresh About window, unloaded again after the test.
+    AboutWindow* load()
+    {
+        loaded = new AboutWindow(branding);
+        return loaded;
+    }
 
     static QLabel* label(QWidget* about, const char* name)
     {
@@ -53,14 +58,11 @@ private slots:
     {
         QVERIFY(configHome.isValid());
         qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-        LoadBranding();
     }
     void cleanup()
     {
-        if (frmAbout* about = LoadedAboutWindow())
-            Unload(about);
+        if (loaded)
+            Unload(loaded);
         QCOMPARE(LoadedAboutWindows(), 0);
     }
 
@@ -120,7 +122,7 @@ private slots:
 
     void creditsKeepEveryLineIntactHoweverLongTheScrollerRuns()
     {
-        const QString credits = frmAbout::CreditsText();
+        const QString credits = AboutWindow::CreditsText();
         QVERIFY(credits.endsWith(kCrlf));
         QStringList lines = credits.split(kCrlf);
         lines.removeLast();  // after the final break
@@ -139,27 +141,9 @@ private slots:
 
     // ---- The window.
 
-    void versionCaption_data()
-    {
-        QTest::addColumn<int>("major");
-        QTest::addColumn<int>("minor");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("2.1") << 2 << 1 << "2.1";
-        QTest::newRow("2.10") << 2 << 10 << "2.10";
-        QTest::newRow("0.0") << 0 << 0 << "0.0";
-        QTest::newRow("10.0") << 10 << 0 << "10.0";
-    }
-    void versionCaption()
-    {
-        QFETCH(int, major);
-        QFETCH(int, minor);
-        QFETCH(QString, caption);
-        QCOMPARE(VersionCaption(major, minor), caption);
-    }
-
     void captionsComeFromTheVersionRecord()
     {
-        frmAbout* about = LoadAboutWindow();
+        AboutWindow* about = load();
         QCOMPARE(about->windowTitle(), QStringLiteral("About Pelmora"));
         QCOMPARE(label(about, "Label1")->text(), QStringLiteral("Pelmora"));
         QCOMPARE(label(about, "Label2")->text(), QStringLiteral("Version:"));
@@ -191,7 +175,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QRect, place);
-        frmAbout* about = LoadAboutWindow();
+        AboutWindow* about = load();
         QCOMPARE(about->size(), QSize(497, 169));
         auto* control = about->findChild<QLabel*>(name);
         QVERIFY2(control, qPrintable(name));
@@ -200,7 +184,7 @@ private slots:
 
     void bannerIsOurHueRampShadedForTheName()
     {
-        frmAbout* about = LoadAboutWindow();
+        AboutWindow* about = load();
         const QImage banner = label(about, "Picture1")->pixmap().toImage();
         QCOMPARE(banner.size(), QSize(501, 69));
         const QColor nameSide = banner.pixelColor(20, 34), farSide = banner.pixelColor(480, 34);
@@ -211,14 +195,14 @@ private slots:
 
     void startDelayEnablesTheScrollerOnce()
     {
-        frmAbout* about = LoadAboutWindow();
+        AboutWindow* about = load();
         auto* timer1 = about->findChild<QTimer*>(QStringLiteral("Timer1"));
         auto* timer2 = about->findChild<QTimer*>(QStringLiteral("Timer2"));
         QVERIFY(timer2->isActive());
         QCOMPARE(timer2->interval(), 10000);
         QVERIFY(!timer1->isActive());
         QCOMPARE(timer1->interval(), 25);
-        about->Timer2_Timer();
+        about->onStartDelayOver();
         QVERIFY(timer1->isActive());
         QVERIFY(!timer2->isActive());
         // Running for real now: 25 ms ticks move the credits.
@@ -227,7 +211,7 @@ private slots:
 
     void scrollerTicksPlaceTheCreditsAtEvenNearestPixels()
     {
-        frmAbout* about = LoadAboutWindow();
+        AboutWindow* about = load();
         auto* credits = label(about, "lblCredits");
         QVERIFY(credits);
         QCOMPARE(credits->y(), 0);
@@ -236,63 +220,40 @@ private slots:
         // -10 twips is -2/3 pixel: -1; -30 is -2; -20 is -4/3: -1; -180 is -12.
         const int expected[] = {-1, -1, -2, -3, -3, -4, -5, -5, -6, -7, -7, -8, -9, -9, -10, -11, -11, -12};
         for (int tick = 0; tick < 18; ++tick) {
-            about->Timer1_Timer();
+            about->onScrollTick();
             QCOMPARE(credits->y(), expected[tick]);
         }
-        about->Timer1_Timer();
+        about->onScrollTick();
         QCOMPARE(credits->y(), 0);
         const qsizetype firstBreak = firstShown.indexOf(u'\n');
         QCOMPARE(credits->text(), firstShown.mid(firstBreak + 1) + firstShown.left(firstBreak + 1));
     }
 
-    void websiteLabelOpensTheAddressThroughAShownLauncher()
+    void websiteLabelAsksForTheWebsite()
     {
-        catcher.opened.clear();
-        frmAbout* about = LoadAboutWindow();
+        AboutWindow* about = load();
         about->show();
         QVERIFY(QTest::qWaitForWindowExposed(about));
+        QSignalSpy clicked(about, &AboutWindow::websiteClicked);
         QTest::mouseClick(label(about, "lblWebsite"), Qt::LeftButton);
-        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("http://pelmora.example.org"))});
-        QVERIFY(strWebRequest().isEmpty());
-        QVERIFY(IsWebsiteLauncherShown());
-        QVERIFY(QTest::qWaitFor([] { return LoadedWebsiteLauncher() == nullptr; }, 3000));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(clicked.count(), 1);
+        // A press that ends outside the label is no click.
+        QTest::mousePress(label(about, "lblWebsite"), Qt::LeftButton);
+        QTest::mouseRelease(label(about, "lblWebsite"), Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(clicked.count(), 1);
     }
 
-    void aboutButtonLoadsOnceAndAClosedWindowStartsFresh()
+    void startDelayIsInjectable()
     {
-        Form1 form;
-        form.show();
-        auto* command5 = form.findChild<QPushButton*>(QStringLiteral("Command5"));
-        QTest::mouseClick(command5, Qt::LeftButton);
-        QPointer<frmAbout> first = LoadedAboutWindow();
-        QVERIFY(first && first->isVisible());
-        QVERIFY(first->parent() == nullptr);  // its own task bar entry
-        first->Timer2_Timer();
-        first->Timer1_Timer();
-        QTest::mouseClick(command5, Qt::LeftButton);
-        QCOMPARE(LoadedAboutWindow(), first.data());
-        QCOMPARE(LoadedAboutWindows(), 1);
-        QCOMPARE(first->scroller().intScrollStep, 1);
-
-        QPointer<QTimer> firstScroller = first->findChild<QTimer*>(QStringLiteral("Timer1"));
-        Unload(first);
-        QVERIFY(first.isNull());
-        QVERIFY(firstScroller.isNull());
-        QVERIFY(LoadedAboutWindow() == nullptr);
-
-        QTest::mouseClick(command5, Qt::LeftButton);
-        frmAbout* second = LoadedAboutWindow();
-        QVERIFY(second && second->isVisible());
-        QCOMPARE(second->scroller().intScrollStep, 0);
-        QCOMPARE(second->scroller().text, frmAbout::CreditsText());
-        QVERIFY(second->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
-        QVERIFY(!second->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        loaded = new AboutWindow(branding, 30);
+        auto* timer1 = loaded->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QCOMPARE(loaded->findChild<QTimer*>(QStringLiteral("Timer2"))->interval(), 30);
+        QVERIFY(QTest::qWaitFor([&] { return timer1->isActive(); }, 2000));
     }
 
     void closingBeforeTheDelayMeansTheScrollerNeverStarts()
     {
-        frmAbout* about = LoadAboutWindow();
+        AboutWindow* about = load();
         about->show();
         QPointer<QTimer> delay = about->findChild<QTimer*>(QStringLiteral("Timer2"));
         QPointer<QTimer> scroller = about->findChild<QTimer*>(QStringLiteral("Timer1"));
@@ -306,4 +267,4 @@ private slots:
 };
 
 QTEST_MAIN(AboutTest)
-#include "about_test.moc"
+#include "about_window_test.moc"

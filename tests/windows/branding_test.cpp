@@ -1,6 +1,7 @@
-// The version record, the branding record filled from it, and the launcher's scheme rule.
+// The version record, the branding record filled from it, the version caption and the launcher's
+// scheme rule.
 #include "windows/branding.h"
-#include "windows/version_record.h"
+#include "platform/version_record.h"
 #include "windows/web_address.h"
 
 #include <QtTest>
@@ -22,20 +23,38 @@ private slots:
 
     void loadBrandingFillsEveryFieldAndIsRepeatable()
     {
-        ProgramBranding() = Branding{};
-        QVERIFY(ProgramBranding().strProgramName.isEmpty());
-        LoadBranding();
-        const Branding first = ProgramBranding();
+        const Branding first = LoadBranding();
         QCOMPARE(first.strProgramName, QStringLiteral("Pelmora"));
         QCOMPARE(first.strOwnerName, QStringLiteral("Brightwell Studio"));
         QCOMPARE(first.strWebsite, QStringLiteral("pelmora.example.org"));
 
-        // Every run sets all three afresh, whatever a caller did to them in between.
-        ProgramBranding().strOwnerName = QStringLiteral("changed");
-        LoadBranding();
-        QCOMPARE(ProgramBranding().strOwnerName, first.strOwnerName);
-        QCOMPARE(ProgramBranding().strProgramName, first.strProgramName);
-        QCOMPARE(ProgramBranding().strWebsite, first.strWebsite);
+        // Every run gives all three afresh, whatever a caller did to its own copy in between.
+        Branding changed = first;
+        changed.strOwnerName = QStringLiteral("changed");
+        const Branding again = LoadBranding();
+        QCOMPARE(again.strOwnerName, first.strOwnerName);
+        QCOMPARE(again.strProgramName, first.strProgramName);
+        QCOMPARE(again.strWebsite, first.strWebsite);
+        QVERIFY(again == first);
+        QVERIFY(!(changed == first));
+    }
+
+    void versionCaption_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("2.1") << 2 << 1 << "2.1";
+        QTest::newRow("2.10") << 2 << 10 << "2.10";
+        QTest::newRow("0.0") << 0 << 0 << "0.0";
+        QTest::newRow("10.0") << 10 << 0 << "10.0";
+    }
+    void versionCaption()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(QString, caption);
+        QCOMPARE(VersionCaption(major, minor), caption);
     }
 
     void schemeRule_data()

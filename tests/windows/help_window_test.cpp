@@ -27,13 +27,23 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+QList<HelpWindow*> LoadedHelpWindows()
+{
+    QList<HelpWindow*> loaded;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* form = qobject_cast<HelpWindow*>(widget))
+            loaded.append(form);
+    }
+    return loaded;
+}
+
 // The user closing the window with its close box, and the deferred delete that unloads it.
 void CloseHelpWindow()
 {
-    if (Form8* form = LoadedHelpWindow())
+    for (HelpWindow* form : LoadedHelpWindows())
         form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(LoadedHelpWindow() == nullptr);
+    QVERIFY(LoadedHelpWindows().isEmpty());
 }
 
 } // namespace
@@ -107,9 +117,9 @@ private slots:
         QWidget mainWindow;
         mainWindow.show();
 
-        Form8* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
+        HelpWindow* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
         QCOMPARE(form != nullptr, shown);
-        QCOMPARE(LoadedHelpWindow() == form, true);
+        QCOMPARE(LoadedHelpWindows(), form ? QList<HelpWindow*>{form} : QList<HelpWindow*>{});
         if (shown) {
             QVERIFY(QTest::qWaitForWindowExposed(form));
             QCOMPARE(form->findChild<QCheckBox*>("Check1")->checkState(), Qt::Checked);
@@ -133,7 +143,7 @@ private slots:
     {
         WriteFile(HelpFilePath(programFolder->path()), kHelpRtf);
         QWidget mainWindow;
-        Form8* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
+        HelpWindow* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
         QVERIFY(form);
         auto* check = form->findChild<QCheckBox*>("Check1");
         QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -145,7 +155,7 @@ private slots:
         QVERIFY(OpenHelpAtStartup(&mainWindow, programFolder->path()) == nullptr);
 
         // The box checked again (say the user opened the window another way) brings it back.
-        Form8 direct(programFolder->path(), nullptr);
+        HelpWindow direct(programFolder->path(), nullptr);
         auto* directCheck = direct.findChild<QCheckBox*>("Check1");
         QCOMPARE(directCheck->checkState(), Qt::Unchecked);
         direct.show();
@@ -183,7 +193,7 @@ private slots:
         QFETCH(QString, storedAfter);
         storeShowHelp(stored);
         WriteFile(HelpFilePath(programFolder->path()), kHelpRtf);
-        Form8 form(programFolder->path(), nullptr);
+        HelpWindow form(programFolder->path(), nullptr);
         QCOMPARE(int(form.findChild<QCheckBox*>("Check1")->checkState()), state);
         QCOMPARE(StoredShowHelp(), storedAfter);
     }
@@ -192,7 +202,7 @@ private slots:
     {
         WriteFile(HelpFilePath(programFolder->path()), kHelpRtf);
         QWidget mainWindow;
-        Form8* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
+        HelpWindow* form = OpenHelpAtStartup(&mainWindow, programFolder->path());
         QVERIFY(form);
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QCOMPARE(form->windowTitle(), "Readme/Help");

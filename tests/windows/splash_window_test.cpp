@@ -1,7 +1,7 @@
-// The splash window: its look, the 75 ticks, and the hand-over to the main window.
-#include "mainwindow/form1.h"
+// The splash window: its look, the 75 ticks, and the hand-over to whatever handles the due main
+// window (the application's own hand-over is in tests/app/application_test.cpp).
 #include "windows/branding.h"
-#include "windows/splash.h"
+#include "windows/splash_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,18 +17,29 @@ using namespace pelmora;
 
 namespace {
 
-int LoadedMainWindows()
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<Form1*>(widget) != nullptr;
-    return count;
-}
+// Stands in for the application: loads and shows a window when the splash says the main window is due.
+class StandInApplication : public QObject {
+public:
+    explicit StandInApplication(SplashWindow* splash)
+    {
+        connect(splash, &SplashWindow::mainWindowDue, this, [this] {
+            ++loads;
+            mainWindow = std::make_unique<QWidget>();
+            mainWindow->show();
+        });
+    }
+    int loads = 0;
+    std::unique_ptr<QWidget> mainWindow;
+};
 
 // Records, at the moment the splash hides, whether the main window was already on the screen.
 class HideWatcher : public QObject {
 public:
-    explicit HideWatcher(frmSplash* splash) : splash_(splash) { splash->installEventFilter(this); }
+    HideWatcher(SplashWindow* splash, const StandInApplication& application)
+        : splash_(splash), application_(application)
+    {
+        splash->installEventFilter(this);
+    }
     int hides = 0;
     bool mainWindowVisibleAtHide = false;
 
@@ -37,13 +48,14 @@ protected:
     {
         if (watched == splash_ && event->type() == QEvent::Hide) {
             ++hides;
-            mainWindowVisibleAtHide = splash_->mainWindow() && splash_->mainWindow()->isVisible();
+            mainWindowVisibleAtHide = application_.mainWindow && application_.mainWindow->isVisible();
         }
         return false;
     }
 
 private:
-    frmSplash* splash_;
+    SplashWindow* splash_;
+    const StandInApplication& application_;
 };
 
 } // namespace
@@ -51,7 +63,8 @@ private:
 class SplashTest : public QObject {
     Q_OBJECT
     QTemporaryDir configHome;
-    std::unique_ptr<frmSplash> splash;
+    const Branding branding = LoadBranding();
+    std::unique_ptr<SplashWindow> splash;
 
 private slots:
     void initTestCase()
@@ -59,20 +72,12 @@ private slots:
         QVERIFY(configHome.isValid());
         qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
     }
-    void cleanup()
-    {
-        if (splash && splash->mainWindow())
-            delete splash->mainWindow();
-        splash.reset();
-        QCOMPARE(LoadedMainWindows(), 0);
-    }
+    void cleanup() { splash.reset(); }
 
-    void loadFillsTheBrandingAndStartsTheTimer()
+    void loadTakesTheBrandingAndStartsTheTimer()
     {
-        ProgramBranding() = {};
-        splash = std::make_unique<frmSplash>();
-        QCOMPARE(ProgramBranding().strProgramName, QStringLiteral("Pelmora"));
-        QCOMPARE(ProgramBranding().strOwnerName, QStringLiteral("Brightwell Studio"));
+        splash = std::make_unique<SplashWindow>(branding);
+        QCOMPARE(splash->windowTitle(), QStringLiteral("Pelmora"));
         auto* timer = splash->findChild<QTimer*>(QStringLiteral("Timer2"));
         QVERIFY(timer);
         QVERIFY(timer->isActive());
@@ -82,7 +87,7 @@ private slots:
 
     void isABorderlessCentredSplashFilledByItsArtwork()
     {
-        splash = std::make_unique<frmSplash>();
+        splash = std::make_unique<SplashWindow>(branding);
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash.get()));
         QCOMPARE(splash->size(), QSize(478, 318));
@@ -107,48 +112,49 @@ private slots:
 
     void mainWindowIsLoadedOnTheSeventyFifthTickOnly()
     {
-        splash = std::make_unique<frmSplash>();
+        splash = std::make_unique<SplashWindow>(branding);
         splash->findChild<QTimer*>(QStringLiteral("Timer2"))->stop();  // the test ticks by itself
         splash->show();
-        QSignalSpy loaded(splash.get(), &frmSplash::mainWindowLoaded);
-        HideWatcher watcher(splash.get());
+        QSignalSpy loaded(splash.get(), &SplashWindow::mainWindowDue);
+        StandInApplication application(splash.get());
+        HideWatcher watcher(splash.get(), application);
 
         for (int tick = 1; tick <= 74; ++tick) {
-            splash->Timer2_Timer();
-            QVERIFY2(!splash->mainWindow() && LoadedMainWindows() == 0, qPrintable(QString::number(tick)));
+            splash->onTick();
+            QVERIFY2(!application.mainWindow && application.loads == 0, qPrintable(QString::number(tick)));
         }
         QCOMPARE(splash->ticks(), std::int16_t{148});
         QVERIFY(splash->isVisible());
 
-        splash->Timer2_Timer();
+        splash->onTick();
         QCOMPARE(splash->ticks(), std::int16_t{150});
         QCOMPARE(loaded.count(), 1);
-        QCOMPARE(LoadedMainWindows(), 1);
-        QVERIFY(splash->mainWindow()->isVisible());
+        QCOMPARE(application.loads, 1);
+        QVERIFY(application.mainWindow->isVisible());
         QVERIFY(!splash->isVisible());
         QCOMPARE(watcher.hides, 1);
         QVERIFY2(watcher.mainWindowVisibleAtHide, "the splash hid before the main window was shown");
         QVERIFY(!splash->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
 
         // Ticks that might still be queued change nothing.
-        splash->Timer2_Timer();
+        splash->onTick();
         QCOMPARE(loaded.count(), 1);
-        QCOMPARE(LoadedMainWindows(), 1);
+        QCOMPARE(application.loads, 1);
         QVERIFY(!splash->isVisible());
     }
 
     void realTimerHandsOverOnceAndTheSplashStaysHidden()
     {
-        splash = std::make_unique<frmSplash>();
-        QSignalSpy loaded(splash.get(), &frmSplash::mainWindowLoaded);
-        HideWatcher watcher(splash.get());
+        splash = std::make_unique<SplashWindow>(branding);
+        QSignalSpy loaded(splash.get(), &SplashWindow::mainWindowDue);
+        StandInApplication application(splash.get());
+        HideWatcher watcher(splash.get(), application);
         splash->show();
-        QVERIFY(QTest::qWaitFor([&] { return splash->mainWindow() != nullptr; }, 5000));
-        QCOMPARE(qvariant_cast<Form1*>(loaded.at(0).at(0)), splash->mainWindow());
-        QCOMPARE(splash->mainWindow()->windowTitle(), QStringLiteral("Pelmora by Brightwell Studio"));
+        QVERIFY(QTest::qWaitFor([&] { return application.mainWindow != nullptr; }, 5000));
+        QCOMPARE(loaded.count(), 1);
         QTest::qWait(50);  // a further 25 periods of the timer, had it kept running
         QCOMPARE(loaded.count(), 1);
-        QCOMPARE(LoadedMainWindows(), 1);
+        QCOMPARE(application.loads, 1);
         QCOMPARE(splash->ticks(), std::int16_t{150});
         QVERIFY(watcher.mainWindowVisibleAtHide);
         QVERIFY(!splash->isVisible());
@@ -156,4 +162,4 @@ private slots:
 };
 
 QTEST_MAIN(SplashTest)
-#include "splash_test.moc"
+#include "splash_window_test.moc"

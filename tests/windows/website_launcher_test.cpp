@@ -1,22 +1,31 @@
 // The website launcher against a captured URL handler: what it opens, when, and how long it lives.
-#include "tests/shell/url_catcher.h"
-#include "windows/branding.h"
-#include "windows/launcher.h"
+#include "url_catcher.h"
+#include "windows/website_launcher.h"
 
 #include <QDesktopServices>
 #include <QSignalSpy>
+#include <QTimer>
+#include <QWidget>
 #include <QtTest>
 
 using namespace pelmora;
+
+namespace {
+
+const QString kWebsite = QStringLiteral("pelmora.example.org");
+// Long enough for the checks made while the window is loaded, short enough not to wait for.
+constexpr int kShortLifetimeMs = 200;
+
+} // namespace
 
 class LauncherTest : public QObject {
     Q_OBJECT
 private:
     UrlCatcher catcher;
 
-    static void waitUntilUnloaded()
+    static void waitUntilUnloaded(const WebsiteLauncher& launcher)
     {
-        QVERIFY(QTest::qWaitFor([] { return LoadedWebsiteLauncher() == nullptr; }, 3000));
+        QVERIFY(QTest::qWaitFor([&] { return launcher.window() == nullptr; }, 3000));
         // Let the deferred delete run so the next test starts with no window at all.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -32,94 +41,91 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
-    void init()
-    {
-        catcher.opened.clear();
-        strWebRequest().clear();
-        if (LoadedWebsiteLauncher())
-            waitUntilUnloaded();
-    }
+    void init() { catcher.opened.clear(); }
 
-    void visitOpensTheBareHostWithHttpAndEmptiesTheRequest()
+    void visitOpensTheBareHostWithHttp()
     {
-        strWebRequest() = QStringLiteral("Website");
-        frmWebsite* launcher = LoadWebsiteLauncher(false);
-        QVERIFY(launcher);
+        WebsiteLauncher launcher(kShortLifetimeMs);
+        QVERIFY(launcher.window() == nullptr);
+        QVERIFY(catcher.opened.isEmpty());  // nothing opens before it is asked
+        QWidget* window = launcher.open(kWebsite, false);
+        QVERIFY(window);
+        QCOMPARE(launcher.window(), window);
+        QCOMPARE(window->objectName(), QStringLiteral("frmWebsite"));
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("http://pelmora.example.org"))});
-        QVERIFY(strWebRequest().isEmpty());
-        QVERIFY(!launcher->isVisible());
-        QVERIFY(!IsWebsiteLauncherShown());
-        waitUntilUnloaded();
+        QVERIFY(!window->isVisible());
+        QVERIFY(!launcher.isShown());
+        waitUntilUnloaded(launcher);
     }
 
-    void requestsOtherThanExactlyWebsiteOpenNothingAndStay_data()
+    void addressWithASchemeIsOpenedUnchanged()
     {
-        QTest::addColumn<QString>("request");
-        QTest::newRow("lower case") << "website";
-        QTest::newRow("trailing blank") << "Website ";
-        QTest::newRow("upper case") << "WEBSITE";
-        QTest::newRow("empty") << "";
-    }
-    void requestsOtherThanExactlyWebsiteOpenNothingAndStay()
-    {
-        QFETCH(QString, request);
-        strWebRequest() = request;
-        QVERIFY(LoadWebsiteLauncher(false));
-        QVERIFY(catcher.opened.isEmpty());
-        QCOMPARE(strWebRequest(), request);
-        waitUntilUnloaded();
+        WebsiteLauncher launcher(kShortLifetimeMs);
+        launcher.open(QStringLiteral("HTTPS://A.EXAMPLE.ORG"), false);
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("HTTPS://A.EXAMPLE.ORG"))});
+        waitUntilUnloaded(launcher);
     }
 
-    void secondRequestWithinOneSecondWaitsForTheNextLoad()
+    void secondRequestWithinTheLifetimeWaitsForTheNextLoad()
     {
-        strWebRequest() = QStringLiteral("Website");
-        frmWebsite* first = LoadWebsiteLauncher(false);
+        WebsiteLauncher launcher(kShortLifetimeMs);
+        QWidget* first = launcher.open(kWebsite, false);
         QCOMPARE(catcher.opened.size(), 1);
 
-        strWebRequest() = QStringLiteral("Website");
-        QCOMPARE(LoadWebsiteLauncher(false), first);  // still loaded: the load step does not run again
+        QCOMPARE(launcher.open(kWebsite, false), first);  // still loaded: the load step does not run again
         QCOMPARE(catcher.opened.size(), 1);
-        QCOMPARE(strWebRequest(), QStringLiteral("Website"));
 
-        waitUntilUnloaded();
+        waitUntilUnloaded(launcher);
         QCOMPARE(catcher.opened.size(), 1);  // the timer only unloads; it serves nothing
 
-        QVERIFY(LoadWebsiteLauncher(false));
+        QVERIFY(launcher.open(kWebsite, false));
         QCOMPARE(catcher.opened.size(), 2);
-        QVERIFY(strWebRequest().isEmpty());
-        waitUntilUnloaded();
+        waitUntilUnloaded(launcher);
     }
 
-    void unloadsItselfAboutOneSecondAfterLoading()
+    void theProgramsLauncherLivesOneSecond()
     {
+        QCOMPARE(WebsiteLauncher::kLifetimeMs, 1000);
+        WebsiteLauncher launcher;
+        QWidget* window = launcher.open(kWebsite, false);
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer);
+        QVERIFY(timer->isActive());
+        QVERIFY(timer->isSingleShot());
+        QCOMPARE(timer->interval(), 1000);
+    }
+
+    void unloadsItselfWhenItsLifetimeIsOver()
+    {
+        WebsiteLauncher launcher(kShortLifetimeMs);
         QElapsedTimer clock;
         clock.start();
-        frmWebsite* launcher = LoadWebsiteLauncher(false);
-        QSignalSpy unloaded(launcher, &frmWebsite::unloaded);
-        QTest::qWait(frmWebsite::kLifetimeMs - 300);
-        QCOMPARE(LoadedWebsiteLauncher(), launcher);
+        QWidget* window = launcher.open(kWebsite, false);
+        QSignalSpy unloaded(&launcher, &WebsiteLauncher::unloaded);
+        QTest::qWait(kShortLifetimeMs - 100);
+        QCOMPARE(launcher.window(), window);
         QVERIFY(unloaded.wait(2000));
-        QVERIFY(clock.elapsed() >= frmWebsite::kLifetimeMs - 50);
-        QCOMPARE(LoadedWebsiteLauncher(), nullptr);
-        waitUntilUnloaded();
+        QVERIFY(clock.elapsed() >= kShortLifetimeMs - 50);
+        QCOMPARE(launcher.window(), nullptr);
+        waitUntilUnloaded(launcher);
     }
 
     void shownLauncherIsBorderlessCentredAndKeepsTheProgramAlive()
     {
-        strWebRequest() = QStringLiteral("Website");
-        frmWebsite* launcher = LoadWebsiteLauncher(true);
-        QVERIFY(QTest::qWaitForWindowExposed(launcher));
-        QVERIFY(IsWebsiteLauncherShown());
-        QCOMPARE(launcher->size(), QSize(122, 107));
-        QVERIFY(launcher->windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(launcher->windowType(), Qt::Tool);
-        QVERIFY(launcher->testAttribute(Qt::WA_QuitOnClose));
-        const QRect screen = launcher->screen()->availableGeometry();
-        QVERIFY(qAbs(launcher->geometry().center().x() - screen.center().x()) <= 1);
-        QVERIFY(qAbs(launcher->geometry().center().y() - screen.center().y()) <= 1);
+        WebsiteLauncher launcher(kShortLifetimeMs * 2);
+        QWidget* window = launcher.open(kWebsite, true);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(launcher.isShown());
+        QCOMPARE(window->size(), QSize(122, 107));
+        QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(window->windowType(), Qt::Tool);
+        QVERIFY(window->testAttribute(Qt::WA_QuitOnClose));
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(qAbs(window->geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(window->geometry().center().y() - screen.center().y()) <= 1);
 
         // Loading again while alive (the About window's label) only shows the same window.
-        QCOMPARE(LoadWebsiteLauncher(true), launcher);
+        QCOMPARE(launcher.open(kWebsite, true), window);
         QCOMPARE(catcher.opened.size(), 1);
 
         // With no other window open, its self-close is what ends the program's event loop.
@@ -136,10 +142,10 @@ private slots:
         QCOMPARE(qApp->exec(), 0);
         QVERIFY(!timedOut);
         QVERIFY(clock.elapsed() < 2000);
-        QVERIFY(!IsWebsiteLauncherShown());
-        waitUntilUnloaded();
+        QVERIFY(!launcher.isShown());
+        waitUntilUnloaded(launcher);
     }
 };
 
 QTEST_MAIN(LauncherTest)
-#include "launcher_test.moc"
+#include "website_launcher_test.moc"
