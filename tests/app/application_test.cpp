@@ -67,8 +67,11 @@ class ApplicationTest : public QObject {
     Form1* start(CompanionTimings timings = kFast)
     {
         application = std::make_unique<Application>(timings, programFolder.path());
+        // A signal spy's own event loop runs the ticks back to back; QTest::qWaitFor would sleep
+        // 10 ms after each one.
+        QSignalSpy loaded(application.get(), &Application::mainWindowLoaded);
         application->start();
-        if (!QTest::qWaitFor([&] { return application->mainWindow() != nullptr; }, 5000))
+        if (!loaded.wait(5000))
             return nullptr;
         return application->mainWindow();
     }
@@ -140,7 +143,7 @@ private slots:
         QSignalSpy loaded(application.get(), &Application::mainWindowLoaded);
         application->start();
         HideWatcher watcher(*application);
-        QVERIFY(QTest::qWaitFor([&] { return application->mainWindow() != nullptr; }, 5000));
+        QVERIFY(loaded.wait(5000));
         QCOMPARE(qvariant_cast<Form1*>(loaded.at(0).at(0)), application->mainWindow());
         QCOMPARE(application->mainWindow()->windowTitle(), QStringLiteral("Pelmora by Brightwell Studio"));
         QTest::qWait(50);  // a further 25 periods of the timer, had it kept running

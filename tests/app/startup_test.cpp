@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -50,8 +51,11 @@ class StartupTest : public QObject {
     Form1* start()
     {
         application = std::make_unique<Application>(CompanionTimings{0, 1000, 10000});
+        // A signal spy's own event loop runs the ticks back to back; QTest::qWaitFor would sleep
+        // 10 ms after each one.
+        QSignalSpy loaded(application.get(), &Application::mainWindowLoaded);
         application->start();
-        if (!QTest::qWaitFor([&] { return application->mainWindow() != nullptr; }, 5000))
+        if (!loaded.wait(5000))
             return nullptr;
         return application->mainWindow();
     }
