@@ -32,12 +32,13 @@ QWidget* MakeLauncherWindow()
 
 } // namespace
 
-WebsiteLauncher::WebsiteLauncher(int lifetimeMs, QObject* parent) : QObject(parent), lifetimeMs_(lifetimeMs) {}
-
-WebsiteLauncher::~WebsiteLauncher()
+WebsiteLauncher::WebsiteLauncher(int lifetimeMs, QObject* parent)
+    : QObject(parent)
+    , lifetimeMs_(lifetimeMs)
 {
-    delete window_;
 }
+
+WebsiteLauncher::~WebsiteLauncher() { delete window_; }
 
 QWidget* WebsiteLauncher::open(const QString& address, bool show)
 {
@@ -57,10 +58,7 @@ QWidget* WebsiteLauncher::open(const QString& address, bool show)
     return window_;
 }
 
-bool WebsiteLauncher::isShown() const
-{
-    return window_ && window_->isVisible();
-}
+bool WebsiteLauncher::isShown() const { return window_ && window_->isVisible(); }
 
 void WebsiteLauncher::onLifetimeOver()
 {

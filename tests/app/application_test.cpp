@@ -34,7 +34,8 @@ int LoadedWindows(const char* className)
 // Records, at the moment the splash hides, whether the main window was already on the screen.
 class HideWatcher : public QObject {
 public:
-    explicit HideWatcher(const Application& application) : application_(application)
+    explicit HideWatcher(const Application& application)
+        : application_(application)
     {
         application.splashWindow()->installEventFilter(this);
     }
@@ -60,7 +61,7 @@ private:
 class ApplicationTest : public QObject {
     Q_OBJECT
     QTemporaryDir configHome;
-    QTemporaryDir programFolder;  // no help file: the help window stays closed
+    QTemporaryDir programFolder; // no help file: the help window stays closed
     UrlCatcher catcher;
     std::unique_ptr<Application> application;
 
@@ -119,8 +120,8 @@ private slots:
 
         for (int tick = 1; tick <= 74; ++tick) {
             splash->onTick();
-            QVERIFY2(!application->mainWindow() && LoadedWindows("pelmora::Form1") == 0,
-                     qPrintable(QString::number(tick)));
+            QVERIFY2(
+                !application->mainWindow() && LoadedWindows("pelmora::Form1") == 0, qPrintable(QString::number(tick)));
         }
         QVERIFY(splash->isVisible());
         splash->onTick();
@@ -146,7 +147,7 @@ private slots:
         QVERIFY(loaded.wait(5000));
         QCOMPARE(qvariant_cast<Form1*>(loaded.at(0).at(0)), application->mainWindow());
         QCOMPARE(application->mainWindow()->windowTitle(), QStringLiteral("Pelmora by Brightwell Studio"));
-        QTest::qWait(50);  // a further 25 periods of the timer, had it kept running
+        QTest::qWait(50); // a further 25 periods of the timer, had it kept running
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(LoadedWindows("pelmora::Form1"), 1);
         QCOMPARE(application->splashWindow()->ticks(), std::int16_t{150});
@@ -189,7 +190,7 @@ private slots:
         QTest::mouseClick(command5, Qt::LeftButton);
         QPointer<AboutWindow> first = application->aboutWindow();
         QVERIFY(first && first->isVisible());
-        QVERIFY(first->parent() == nullptr);  // its own task bar entry
+        QVERIFY(first->parent() == nullptr); // its own task bar entry
         first->onStartDelayOver();
         first->onScrollTick();
         QTest::mouseClick(command5, Qt::LeftButton);

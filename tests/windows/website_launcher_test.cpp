@@ -47,7 +47,7 @@ private slots:
     {
         WebsiteLauncher launcher(kShortLifetimeMs);
         QVERIFY(launcher.window() == nullptr);
-        QVERIFY(catcher.opened.isEmpty());  // nothing opens before it is asked
+        QVERIFY(catcher.opened.isEmpty()); // nothing opens before it is asked
         QWidget* window = launcher.open(kWebsite, false);
         QVERIFY(window);
         QCOMPARE(launcher.window(), window);
@@ -72,11 +72,11 @@ private slots:
         QWidget* first = launcher.open(kWebsite, false);
         QCOMPARE(catcher.opened.size(), 1);
 
-        QCOMPARE(launcher.open(kWebsite, false), first);  // still loaded: the load step does not run again
+        QCOMPARE(launcher.open(kWebsite, false), first); // still loaded: the load step does not run again
         QCOMPARE(catcher.opened.size(), 1);
 
         waitUntilUnloaded(launcher);
-        QCOMPARE(catcher.opened.size(), 1);  // the timer only unloads; it serves nothing
+        QCOMPARE(catcher.opened.size(), 1); // the timer only unloads; it serves nothing
 
         QVERIFY(launcher.open(kWebsite, false));
         QCOMPARE(catcher.opened.size(), 2);
