@@ -1,8 +1,6 @@
 #include "app/desktop_program.h"
 
-#include "mainwindow/main_window.h"
-#include "windows/launcher.h"
-#include "windows/splash.h"
+#include "app/application.h"
 
 #include <QApplication>
 
@@ -21,17 +19,8 @@ int RunDesktopProgram(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.example.Pelmora"));
 
     // The splash stays loaded, hidden, for the whole run once it has brought up the main window.
-    frmSplash splash;
-    QObject::connect(&splash, &frmSplash::mainWindowLoaded, &app, [&app](MainWindow* form) {
-        QObject::connect(form, &MainWindow::unloaded, &app, [] {
-            // A launcher still on the screen ends the program itself when it has closed.
-            if (IsWebsiteLauncherShown())
-                return;
-            QApplication::closeAllWindows();
-            QApplication::quit();
-        });
-    });
-    splash.show();
+    Application pelmora;
+    pelmora.start();
     return QApplication::exec();
 }
 

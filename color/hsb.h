@@ -1,39 +1,11 @@
 #pragma once
-// Picker positions <-> H, S, B numbers, and the colour of (H, S, B).
-// Positions are pixels of the main window; the field spans x 10..265 and y 10..265, the slider
-// y 10..265. Position -> number takes the floor; number -> position the even-nearest integer.
+// The colour of (H, S, B): the hue colour blended toward white by the saturation, then scaled by
+// the brightness.
 
 #include "color/channels.h"
 #include "color/color.h"
-#include "picker/geometry.h"
 
 namespace pelmora {
-
-// Field x -> H (Saturation and Brightness modes): left column 0, right column 360.
-int HueFromFieldX(int markerX);
-// Field x -> S (Hue mode): left column 0, right column 100.
-int SatFromFieldX(int markerX);
-// Field y -> B (Hue and Saturation modes): top row 100, bottom row 0.
-int BriFromFieldY(int markerY);
-// Field y -> S (Brightness mode): top row 100, bottom row 0.
-int SatFromFieldY(int markerY);
-
-// Slider y (the clamped mouse y, possibly fractional) -> the mode's slider number; top 360 or 100.
-int HueFromSliderY(double y);
-int SatFromSliderY(double y);
-int BriFromSliderY(double y);
-
-// Typed numbers -> marker positions (even-nearest): H 180 -> x 138, B 50 -> y 138.
-int FieldXFromHue(double hue);
-int FieldXFromSat(double sat);
-int FieldYFromBri(double bri);
-int FieldYFromSat(double sat);
-
-// Slider marker row for a hue: whole row when Hue mode is switched on ...
-int SliderYFromHueWhole(double hue);
-// ... and the row with its fraction when the hue is typed (the marker is drawn at its
-// even-nearest row). Hues beyond the float range give +-infinity rather than an undefined value.
-float SliderYFromHueTyped(double hue);
 
 // The colour of hue colour `hue` at saturation s and brightness b (percent, as typed):
 // ((255 - h) * (100 - s) / 100 + h) * b / 100 per channel, even-nearest, clamped into 0..255

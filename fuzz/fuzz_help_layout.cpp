@@ -3,7 +3,7 @@
 // beyond the stated limits.
 
 #include "windows/help_file.h"
-#include "windows/rtf/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // make it produce more text than the input had bytes (beyond the break opportunities it adds to
 // long words and paragraphs) or than its limits allow, and the same bytes must read the same way.
 
-#include "windows/rtf/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

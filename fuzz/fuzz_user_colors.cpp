@@ -1,7 +1,7 @@
 // The custom colours file reader on arbitrary bytes: never fails, and what it reads survives a
 // write and a second read unchanged.
 
-#include "mainwindow/user_colors_format.h"
+#include "palette/user_colors_format.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "mainwindow/entry_panel.h"
 
 #include "mainwindow/control_factory.h"
-#include "mainwindow/twips.h"
+#include "helpers/twips.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -1,18 +1,15 @@
 #include "mainwindow/main_window.h"
 
+#include "helpers/twips.h"
+#include "helpers/window_font.h"
 #include "helpers/window_icon.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/entry_panel.h"
 #include "mainwindow/history_strip.h"
 #include "mainwindow/output_panel.h"
 #include "mainwindow/preset_grid_view.h"
-#include "mainwindow/twips.h"
 #include "platform/surface_view.h"
 #include "platform/text_painter.h"
-#include "windows/about_window.h"
-#include "windows/branding.h"
-#include "windows/help_window.h"
-#include "windows/launcher.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -23,8 +20,9 @@
 
 namespace pelmora {
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(const Branding& branding, QWidget* parent)
     : QWidget(parent)
+    , branding_(branding)
     , controller_(systemColors_, userColorsFile_)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -35,12 +33,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::startUp()
 {
-    // The window's own font: Verdana 8.25 pt bold, or the closest sans face installed, at a fixed
-    // pixel size so that every display lays the window out alike.
-    QFont windowFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    windowFont.setPixelSize(11);
-    windowFont.setBold(true);
-    setFont(windowFont);
+    // The window's own font, bold, at a fixed pixel size so that every display lays it out alike.
+    setFont(WindowFont(11, true));
     setFixedSize(ClientWidth, ClientHeight);
 
     Surface& surface = controller_.surface();
@@ -53,17 +47,14 @@ void MainWindow::startUp()
     wireControls();
 
     // The branding record names the window, its icon and the visit button.
-    LoadBranding();
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), true);
-    const Branding& branding = ProgramBranding();
-    setWindowTitle(branding.strProgramName + QStringLiteral(" by ") + branding.strOwnerName);
-    Command4->setText(QStringLiteral("Visit ") + branding.strWebsite);
+    setWindowTitle(branding_.strProgramName + QStringLiteral(" by ") + branding_.strOwnerName);
+    Command4->setText(QStringLiteral("Visit ") + branding_.strWebsite);
     // The grid cells and the picture format are fixed at compile time; the list of grids is filled
     // here, and the picker starts in Hue mode on pure red with the first grid cell selected.
     presetGrids_->addGrids();
     apply(controller_.Start());
-    // The help window comes last, over the finished window, when the user has not switched it off.
-    OpenHelpAtStartup(this);
+    // The help window comes last, over the finished window: the application opens it.
 }
 
 // Controls are created in their stacking and tab order: a later one lies above an earlier one.
@@ -159,7 +150,7 @@ void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)
     if (messageOpen_)
         return;
     messageOpen_ = true;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, ProgramBranding().strProgramName, text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, branding_.strProgramName, text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("messageBox"));
     box->setTextFormat(Qt::PlainText); // file names in messages are text, never markup
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -231,18 +222,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     emit unloaded();
 }
 
-void MainWindow::onVisitClicked()
-{
-    strWebRequest() = QStringLiteral("Website");
-    LoadWebsiteLauncher(false);
-}
+void MainWindow::onVisitClicked() { emit visitWebsiteClicked(); }
 
-void MainWindow::onAboutClicked()
-{
-    frmAbout* about = LoadAboutWindow();
-    about->show();
-    about->raise();
-    about->activateWindow();
-}
+void MainWindow::onAboutClicked() { emit aboutClicked(); }
 
 } // namespace pelmora

@@ -9,6 +9,7 @@
 #include "mainwindow/picker_controller.h"
 #include "mainwindow/user_colors_file_store.h"
 #include "platform/desktop_system_colors.h"
+#include "windows/branding.h"
 
 #include <QWidget>
 
@@ -25,8 +26,8 @@ class SurfaceView;
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
-    // Creating the window runs its start-up sequence.
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Creating the window runs its start-up sequence; captions come from `branding`.
+    explicit MainWindow(const Branding& branding = LoadBranding(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     PickerController& controller() { return controller_; }
@@ -47,6 +48,10 @@ public:
 signals:
     // The window has been closed; the program decides whether it ends now.
     void unloaded();
+    // The visit button: the owner's web site should open in the browser.
+    void visitWebsiteClicked();
+    // The About button: the About window should open.
+    void aboutClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +79,7 @@ private:
     void onVisitClicked();
     void onAboutClicked();
 
+    const Branding branding_;
     DesktopSystemColors systemColors_;
     UserColorsFileStore userColorsFile_;
     PickerController controller_;

@@ -2,6 +2,7 @@
 
 #include "color/code_formats.h"
 #include "color/hsb.h"
+#include "picker/hsb_positions.h"
 #include "color/rounding.h"
 #include "mainwindow/color_readout.h"
 

@@ -2,7 +2,7 @@
 
 #include "mainwindow/control_factory.h"
 #include "mainwindow/swatch.h"
-#include "mainwindow/twips.h"
+#include "helpers/twips.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -4,7 +4,7 @@
 
 #include "color/color.h"
 #include "color/system_colors.h"
-#include "mainwindow/user_colors_format.h"
+#include "palette/user_colors_format.h"
 #include "picker/picker.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 // a folder nobody may write to; then the same file name in the user's own application data folder
 // is used instead, so that "Add" works for every user.
 
-#include "mainwindow/user_colors_format.h"
+#include "palette/user_colors_format.h"
 
 #include <QString>
 

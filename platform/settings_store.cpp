@@ -1,7 +1,7 @@
 #include "platform/settings_store.h"
 
 #include "platform/regular_file.h"
-#include "windows/version_record.h"
+#include "platform/version_record.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,48 +1,22 @@
 #include "windows/about_window.h"
 
-#include "color/rounding.h"
+#include "helpers/centre_window.h"
+#include "helpers/twips.h"
+#include "helpers/window_font.h"
 #include "helpers/window_icon.h"
+#include "platform/version_record.h"
 #include "windows/artwork.h"
 #include "windows/branding.h"
-#include "windows/launcher.h"
-#include "windows/version_record.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPointer>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 namespace pelmora {
 
 namespace {
-
-QPointer<frmAbout> loadedAboutWindow;
-
-// Placements are designed in twips; a fraction of a pixel goes to the even-nearest whole pixel.
-int Pixels(int twips)
-{
-    return EvenNearest(twips / 15.0);
-}
-
-QRect TwipsPlace(int left, int top, int width, int height)
-{
-    return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
-// Verdana, or the closest sans face installed, at a fixed pixel size so every display lays the
-// window out alike.
-QFont WindowFont(int pixelSize, bool bold)
-{
-    QFont font({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect place, const QString& caption, const QFont& font)
 {
@@ -64,12 +38,7 @@ QString ShownLines(const QString& text)
 
 } // namespace
 
-QString VersionCaption(int major, int minor)
-{
-    return QString::number(major) + u'.' + QString::number(minor);
-}
-
-QString frmAbout::CreditsText()
+QString AboutWindow::CreditsText()
 {
     const VersionRecord& version = ProgramVersion();
     const QString product = QString::fromUtf8(version.productName);
@@ -86,7 +55,7 @@ QString frmAbout::CreditsText()
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-frmAbout::frmAbout()
+AboutWindow::AboutWindow(const Branding& branding, int startDelayMs)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint)
     , Timer1(new QTimer(this))
@@ -94,29 +63,28 @@ frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next load starts from the design state
-    setFont(WindowFont(11, false));
+    setFont(WindowFont(11));
     setFixedSize(kWidth, kHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    CentreOnScreen(this);
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), false);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsPlace(0, 0, 7515, 1035));
+    Picture1->setGeometry(TwipsRect(0, 0, 7515, 1035));
     Picture1->setPixmap(QPixmap::fromImage(MakeAboutBanner(Picture1->size())));
 
     const QFont valueFont = WindowFont(16, true);
-    Label1 = MakeLabel(Picture1, "Label1", TwipsPlace(120, 300, 5655, 435), QStringLiteral("Your Program Name"),
+    Label1 = MakeLabel(Picture1, "Label1", TwipsRect(120, 300, 5655, 435), QStringLiteral("Your Program Name"),
                        WindowFont(19, true));
     QPalette onBanner = Label1->palette();
     onBanner.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(onBanner);
-    Label2 = MakeLabel(this, "Label2", TwipsPlace(180, 1260, 2295, 315), QStringLiteral("Version:"), valueFont);
-    Label3 = MakeLabel(this, "Label3", TwipsPlace(180, 1680, 2295, 315), QStringLiteral("Owned By:"), valueFont);
-    Label4 = MakeLabel(this, "Label4", TwipsPlace(180, 2100, 2295, 315), QStringLiteral("Website:"), valueFont);
-    lblVersion = MakeLabel(this, "lblVersion", TwipsPlace(2580, 1260, 4635, 315), QStringLiteral("Version:"), valueFont);
-    lblCompany = MakeLabel(this, "lblCompany", TwipsPlace(2580, 1680, 4635, 315), QStringLiteral("Owned By:"), valueFont);
-    lblWebsite = MakeLabel(this, "lblWebsite", TwipsPlace(2580, 2100, 4635, 315), QStringLiteral("Website:"), valueFont);
+    Label2 = MakeLabel(this, "Label2", TwipsRect(180, 1260, 2295, 315), QStringLiteral("Version:"), valueFont);
+    Label3 = MakeLabel(this, "Label3", TwipsRect(180, 1680, 2295, 315), QStringLiteral("Owned By:"), valueFont);
+    Label4 = MakeLabel(this, "Label4", TwipsRect(180, 2100, 2295, 315), QStringLiteral("Website:"), valueFont);
+    lblVersion = MakeLabel(this, "lblVersion", TwipsRect(2580, 1260, 4635, 315), QStringLiteral("Version:"), valueFont);
+    lblCompany = MakeLabel(this, "lblCompany", TwipsRect(2580, 1680, 4635, 315), QStringLiteral("Owned By:"), valueFont);
+    lblWebsite = MakeLabel(this, "lblWebsite", TwipsRect(2580, 2100, 4635, 315), QStringLiteral("Website:"), valueFont);
     QPalette link = lblWebsite->palette();
     link.setColor(QPalette::WindowText, Qt::blue);
     lblWebsite->setPalette(link);
@@ -126,76 +94,60 @@ frmAbout::frmAbout()
     creditsClip = new QWidget(Picture1);
     creditsClip->setObjectName(QStringLiteral("creditsClip"));
     creditsClip->setGeometry(kCreditsClip);
-    lblCredits = MakeLabel(creditsClip, "lblCredits", QRect(), QString(), WindowFont(10, false));
+    lblCredits = MakeLabel(creditsClip, "lblCredits", QRect(), QString(), WindowFont(10));
     lblCredits->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblCredits->setPalette(onBanner);
     scroller_.text = CreditsText();
     PlaceCredits();
 
     Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(kStartDelayMs);
-    connect(Timer2, &QTimer::timeout, this, &frmAbout::Timer2_Timer);
+    Timer2->setInterval(startDelayMs);
+    connect(Timer2, &QTimer::timeout, this, &AboutWindow::onStartDelayOver);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kScrollTickMs);
-    connect(Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &AboutWindow::onScrollTick);
 
     const VersionRecord& version = ProgramVersion();
-    setWindowTitle(QStringLiteral("About ") + ProgramBranding().strProgramName);  // 1
-    Label1->setText(QString::fromUtf8(version.productName));                     // 2
-    lblCompany->setText(QString::fromUtf8(version.companyName));                 // 3
-    lblVersion->setText(VersionCaption(version.major, version.minor));           // 4
-    lblWebsite->setText(QString::fromUtf8(version.comments));                    // 5
+    // The caption takes the branding record; the labels read the version record itself (the two
+    // always agree).
+    setWindowTitle(QStringLiteral("About ") + branding.strProgramName);
+    Label1->setText(QString::fromUtf8(version.productName));
+    lblCompany->setText(QString::fromUtf8(version.companyName));
+    lblVersion->setText(VersionCaption(version.major, version.minor));
+    lblWebsite->setText(QString::fromUtf8(version.comments));
 
     Timer2->start();
 }
 
-void frmAbout::Timer2_Timer()
+void AboutWindow::onStartDelayOver()
 {
     Timer1->start();
     Timer2->stop();
 }
 
-void frmAbout::Timer1_Timer()
+void AboutWindow::onScrollTick()
 {
     scroller_.Tick();
     PlaceCredits();
 }
 
-void frmAbout::PlaceCredits()
+void AboutWindow::PlaceCredits()
 {
     const QString shown = ShownLines(scroller_.text);
     if (lblCredits->text() != shown)
         lblCredits->setText(shown);
-    lblCredits->setGeometry(0, Pixels(scroller_.topTwips), creditsClip->width(), lblCredits->sizeHint().height());
+    lblCredits->setGeometry(0, TwipsToPixels(scroller_.topTwips), creditsClip->width(), lblCredits->sizeHint().height());
 }
 
-bool frmAbout::eventFilter(QObject* watched, QEvent* event)
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lblWebsite && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
         && lblWebsite->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        lblWebsite_Click();
+        emit websiteClicked();
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void frmAbout::lblWebsite_Click()
-{
-    strWebRequest() = QStringLiteral("Website");
-    LoadWebsiteLauncher(true);
-}
-
-frmAbout* LoadAboutWindow()
-{
-    if (!loadedAboutWindow)
-        loadedAboutWindow = new frmAbout;
-    return loadedAboutWindow;
-}
-
-frmAbout* LoadedAboutWindow()
-{
-    return loadedAboutWindow;
 }
 
 } // namespace pelmora

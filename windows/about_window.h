@@ -11,7 +11,9 @@ class QTimer;
 
 namespace pelmora {
 
-class frmAbout final : public QWidget {
+struct Branding;
+
+class AboutWindow final : public QWidget {
     Q_OBJECT
 public:
     // Client area 7455 x 2535 twips; the banner is 7515 x 1035 twips, a little wider than the window.
@@ -25,22 +27,26 @@ public:
     // the product name.
     static constexpr QRect kCreditsClip{QPoint(297, 10), QSize(192, 48)};
 
-    // The load steps.
-    frmAbout();
+    // The load steps, with the caption from `branding`; the scroller starts `startDelayMs` after
+    // the load. Closing the window unloads (deletes) it.
+    explicit AboutWindow(const Branding& branding, int startDelayMs = kStartDelayMs);
 
     const AboutScroller& scroller() const { return scroller_; }
     // The ticks, public so that tests can drive them without waiting ten seconds.
-    void Timer2_Timer();
-    void Timer1_Timer();
+    void onStartDelayOver();
+    void onScrollTick();
 
     // The credits, one "\r\n"-terminated line each.
     static QString CreditsText();
+
+signals:
+    // The user clicked the web address: the owner's site should open in the browser.
+    void websiteClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void lblWebsite_Click();
     void PlaceCredits();
 
     QLabel* Picture1;
@@ -57,15 +63,5 @@ private:
     QTimer* Timer2;
     AboutScroller scroller_;
 };
-
-// The version text: major "." minor, plain decimal (2 and 10 give "2.10"); no revision.
-QString VersionCaption(int major, int minor);
-
-// Loads the About window unless it is loaded already; the caller shows it. Closing the window
-// unloads it, so the next call starts again from the design state.
-frmAbout* LoadAboutWindow();
-
-// The loaded About window, or nullptr once the user has closed it (or it was never loaded).
-frmAbout* LoadedAboutWindow();
 
 } // namespace pelmora

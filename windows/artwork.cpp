@@ -1,5 +1,6 @@
 #include "windows/artwork.h"
 
+#include "helpers/window_font.h"
 #include "picker/field_pictures.h"
 #include "picker/geometry.h"
 #include "picker/surface.h"
@@ -33,8 +34,7 @@ QImage BrightnessFieldImage()
 
 QFont ArtworkFont(int pixelSize, QFont::Weight weight)
 {
-    QFont font({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(pixelSize);
+    QFont font = WindowFont(pixelSize);
     font.setWeight(weight);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -1,28 +1,17 @@
 #include "windows/branding.h"
 
-#include "windows/version_record.h"
+#include "platform/version_record.h"
 
 namespace pelmora {
 
-Branding& ProgramBranding()
-{
-    static Branding branding;
-    return branding;
-}
-
-void LoadBranding()
+Branding LoadBranding()
 {
     const VersionRecord& version = ProgramVersion();
-    Branding& branding = ProgramBranding();
-    branding.strProgramName = QString::fromUtf8(version.productName);
-    branding.strOwnerName = QString::fromUtf8(version.companyName);
-    branding.strWebsite = QString::fromUtf8(version.comments);
-}
-
-QString& strWebRequest()
-{
-    static QString request;
-    return request;
+    return Branding{
+        QString::fromUtf8(version.productName),
+        QString::fromUtf8(version.companyName),
+        QString::fromUtf8(version.comments),
+    };
 }
 
 } // namespace pelmora

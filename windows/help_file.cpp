@@ -1,6 +1,6 @@
 #include "windows/help_file.h"
 
-#include "windows/rtf/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <QFile>
 #include <QFileInfo>

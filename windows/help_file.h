@@ -3,7 +3,7 @@
 // one endless word, a flood of paragraphs, a file that is not RTF) the windows open at once and
 // answer clicks, because the work is bounded:
 //  - at most kMaxHelpFileBytes (4 MiB) of the file are read;
-//  - the text stays within RtfLimits (windows/rtf/rtf_reader.h): 500,000 characters, 10,000
+//  - the text stays within RtfLimits (rtf/rtf_reader.h): 500,000 characters, 10,000
 //    paragraphs of at most 20,000 characters each (a longer one continues in the next), and a
 //    word longer than 100 characters may wrap after every 100th;
 //  - font sizes are shown at most kMaxHelpFontPoints (144 pt) large;

@@ -1,9 +1,11 @@
 #include "windows/help_window.h"
 
+#include "helpers/centre_window.h"
 #include "helpers/file_exists.h"
 #include "helpers/window_on_top.h"
 #include "platform/settings_store.h"
-#include "windows/branding.h"
+#include "platform/version_record.h"
+#include "rtf/rtf_reader.h"
 #include "windows/help_file.h"
 
 #include <QCheckBox>
@@ -27,8 +29,6 @@ namespace {
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kShowHelpKey = QStringLiteral("showHelp");
 const QString kShowHelpDefault = QStringLiteral("1");
-
-QPointer<Form8> loadedHelpWindow;
 
 // The stored text as a whole number, as the check box reads it: blanks and leading zeros are
 // harmless (" 1", "01" and "1.0" are 1); anything else is not a number at all.
@@ -76,7 +76,7 @@ int ValueOfCheckState(Qt::CheckState state)
 
 QString HelpFilePath(const QString& programFolder) { return programFolder + u'/' + QStringLiteral("Help.rtf"); }
 
-Form8::Form8(const QString& programFolder, QWidget* mainWindow)
+HelpWindow::HelpWindow(const QString& programFolder, QWidget* mainWindow)
     // A dialog owned by the main window stays off the task bar; without an owner a tool window does.
     : QDialog(mainWindow,
         (mainWindow ? Qt::Dialog : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -96,9 +96,7 @@ Form8::Form8(const QString& programFolder, QWidget* mainWindow)
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(4, 508, 133, 17);
 
-    const QScreen* screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    CentreOnScreen(this, mainWindow ? mainWindow->screen() : nullptr);
 
     const QString path = HelpFilePath(programFolder);
     if (!FileExists(path)) {
@@ -110,16 +108,16 @@ Form8::Form8(const QString& programFolder, QWidget* mainWindow)
     applyStoredShowHelp();
     // Connected only now: the user's clicks store the state, the load's own setting does not
     // write anything beyond what applyStoredShowHelp() decided.
-    connect(Check1, &QCheckBox::stateChanged, this, &Form8::Check1_Click);
+    connect(Check1, &QCheckBox::stateChanged, this, &HelpWindow::onShowAtStartupClicked);
 }
 
-void Form8::loadHelpFile(const QString& path)
+void HelpWindow::loadHelpFile(const QString& path)
 {
     LoadHelpFile(path, *rtf1->document());
     rtf1->moveCursor(QTextCursor::Start); // the reader leaves the cursor at the end; readers start at the top
 }
 
-void Form8::applyStoredShowHelp()
+void HelpWindow::applyStoredShowHelp()
 {
     const std::optional<int> stored = WholeNumber(GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault));
     const std::optional<Qt::CheckState> newState = stored ? CheckStateOfValue(*stored) : std::nullopt;
@@ -129,12 +127,12 @@ void Form8::applyStoredShowHelp()
     Check1->setCheckState(*newState);
 }
 
-void Form8::Check1_Click()
+void HelpWindow::onShowAtStartupClicked()
 {
     QString error;
     if (SaveSetting(kSettingsSection, kShowHelpKey, QString::number(ValueOfCheckState(Check1->checkState())), &error))
         return;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, ProgramBranding().strProgramName,
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(ProgramVersion().productName),
         tr("Your choice could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(SettingsFilePath()), error),
         QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("messageBox"));
@@ -143,28 +141,18 @@ void Form8::Check1_Click()
     box->open();
 }
 
-Form8* OpenHelpAtStartup(QWidget* mainWindow)
-{
-    return OpenHelpAtStartup(mainWindow, QCoreApplication::applicationDirPath());
-}
-
-Form8* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder)
+HelpWindow* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder)
 {
     if (GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault) != kShowHelpDefault)
         return nullptr;
-    if (!loadedHelpWindow) {
-        auto* form = new Form8(programFolder, mainWindow);
-        if (form->isHelpFileMissing()) {
-            // Never shown during this run, and nothing else can open it: unload it at once.
-            delete form;
-            return nullptr;
-        }
-        loadedHelpWindow = form;
+    auto* form = new HelpWindow(programFolder, mainWindow);
+    if (form->isHelpFileMissing()) {
+        // Never shown during this run, and nothing else can open it: unload it at once.
+        delete form;
+        return nullptr;
     }
-    loadedHelpWindow->show();
-    return loadedHelpWindow;
+    form->show();
+    return form;
 }
-
-Form8* LoadedHelpWindow() { return loadedHelpWindow; }
 
 } // namespace pelmora

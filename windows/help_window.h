@@ -9,7 +9,7 @@ class QTextBrowser;
 
 namespace pelmora {
 
-class Form8 final : public QDialog {
+class HelpWindow final : public QDialog {
     Q_OBJECT
 public:
     // Client area 10290 x 7920 twips.
@@ -18,14 +18,14 @@ public:
 
     // The load steps, for the help file in `programFolder`. When the file is missing the window
     // stays hidden (isHelpFileMissing()), the settings store is left alone and nothing else runs.
-    Form8(const QString& programFolder, QWidget* mainWindow);
+    HelpWindow(const QString& programFolder, QWidget* mainWindow);
 
     bool isHelpFileMissing() const { return helpFileMissing_; }
 
 private:
     void loadHelpFile(const QString& path);
     void applyStoredShowHelp();
-    void Check1_Click();
+    void onShowAtStartupClicked();
 
     QTextBrowser* rtf1;
     QCheckBox* Check1;
@@ -37,13 +37,9 @@ private:
 QString HelpFilePath(const QString& programFolder);
 
 // The last step of the main window's start-up: when "showHelp" is exactly "1", loads the help
-// window (a child of `mainWindow`, so it stays off the task bar) and shows it modeless.
-// Returns the window shown, or nullptr when nothing was shown.
-Form8* OpenHelpAtStartup(QWidget* mainWindow);
-// The same for the help file in `programFolder` instead of the program's own folder.
-Form8* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder);
-
-// The loaded help window, or nullptr once the user has closed it (or it was never loaded).
-Form8* LoadedHelpWindow();
+// window for the help file in `programFolder` (a child of `mainWindow`, so it stays off the task
+// bar) and shows it modeless. Returns the window shown, or nullptr when nothing was shown. Closing
+// the window unloads (deletes) it.
+HelpWindow* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder);
 
 } // namespace pelmora

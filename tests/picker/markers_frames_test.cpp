@@ -54,10 +54,12 @@ TEST(FieldMarker, RingNeverTouchesItsCentreAndReachesRadiusFive)
             const bool isRing = bench.at(100 + dx, 100 + dy) == inverted;
             touched += isRing;
             const int squared = dx * dx + dy * dy;
-            if (squared <= 9)
+            if (squared <= 9) {
                 EXPECT_FALSE(isRing) << "ring touches the inside at offset " << dx << ", " << dy;
-            if (squared > 36)
+            }
+            if (squared > 36) {
                 EXPECT_FALSE(isRing) << "ring strays outside at offset " << dx << ", " << dy;
+            }
         }
     for (auto [dx, dy] : {std::pair{5, 0}, {-5, 0}, {0, 5}, {0, -5}})
         EXPECT_EQ(bench.at(100 + dx, 100 + dy), inverted) << "ring misses offset " << dx << ", " << dy;

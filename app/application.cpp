@@ -1,0 +1,77 @@
+#include "app/application.h"
+
+#include "mainwindow/main_window.h"
+#include "windows/help_window.h"
+
+#include <QApplication>
+
+#include <utility>
+
+namespace pelmora {
+
+Application::Application(CompanionTimings timings, QString programFolder)
+    : branding_(LoadBranding())
+    , timings_(timings)
+    , programFolder_(programFolder.isNull() ? QCoreApplication::applicationDirPath() : std::move(programFolder))
+    , launcher_(timings.launcherLifetimeMs)
+{
+}
+
+Application::~Application()
+{
+    // The main window takes its help window with it; the About window has no owner but us.
+    delete mainWindow_;
+    delete aboutWindow_;
+}
+
+void Application::start()
+{
+    splash_ = std::make_unique<SplashWindow>(branding_, timings_.splashTickMs);
+    connect(splash_.get(), &SplashWindow::mainWindowDue, this, &Application::openMainWindow);
+    splash_->show();
+}
+
+MainWindow* Application::mainWindow() const { return mainWindow_; }
+HelpWindow* Application::helpWindow() const { return helpWindow_; }
+AboutWindow* Application::aboutWindow() const { return aboutWindow_; }
+
+void Application::openMainWindow()
+{
+    if (mainWindow_)
+        return;
+    auto* form = new MainWindow(branding_);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow_ = form;
+    connect(form, &MainWindow::visitWebsiteClicked, this, [this] { visitWebsite(false); });
+    connect(form, &MainWindow::aboutClicked, this, [this] { showAbout(); });
+    connect(form, &MainWindow::unloaded, this, &Application::onMainWindowClosed);
+    // The last step of the main window's load.
+    helpWindow_ = OpenHelpAtStartup(form, programFolder_);
+    emit mainWindowLoaded(form);
+    form->show();
+}
+
+void Application::onMainWindowClosed()
+{
+    // A launcher still on the screen ends the program itself when it has closed.
+    if (launcher_.isShown())
+        return;
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+AboutWindow* Application::showAbout()
+{
+    if (!aboutWindow_) {
+        aboutWindow_ = new AboutWindow(branding_, timings_.aboutStartDelayMs);
+        connect(aboutWindow_, &AboutWindow::websiteClicked, this, [this] { visitWebsite(true); });
+    }
+    aboutWindow_->show();
+    aboutWindow_->raise();
+    aboutWindow_->activateWindow();
+    return aboutWindow_;
+}
+
+void Application::visitWebsite(bool showLauncher) { launcher_.open(branding_.strWebsite, showLauncher); }
+
+} // namespace pelmora

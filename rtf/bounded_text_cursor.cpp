@@ -1,0 +1,95 @@
+#include "rtf/bounded_text_cursor.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+
+namespace pelmora {
+
+namespace {
+
+constexpr QChar kZeroWidthSpace(0x200B);
+
+// Where Qt's line breaker may wrap without a hyphen: spaces (but not the no-break ones), tabs,
+// line separators and the zero-width space itself.
+bool IsBreakOpportunity(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u' ' || u == u'\t' || u == 0x200B || u == QChar::LineSeparator
+        || (u >= 0x2000 && u <= 0x200A && u != 0x2007) || u == 0x3000;
+}
+
+} // namespace
+
+BoundedTextCursor::BoundedTextCursor(QTextDocument& document)
+    : cursor_(&document)
+{
+}
+
+void BoundedTextCursor::insertText(const QString& text, const QTextCharFormat& format)
+{
+    QString pending;
+    pending.reserve(text.size() + text.size() / RtfLimits::kMaxWordLength + 1);
+    for (const QChar c : text) {
+        if (cut_)
+            break;
+        if (paragraphCharacters_ >= RtfLimits::kMaxParagraphCharacters && !c.isLowSurrogate()) {
+            // Continued in a new paragraph of the same format: nothing is lost, and Qt lays out
+            // one paragraph at a time.
+            flush(pending, format);
+            if (!startParagraph())
+                break;
+        }
+        if (characters_ >= RtfLimits::kMaxCharacters) {
+            cut_ = true;
+            break;
+        }
+        if (IsBreakOpportunity(c)) {
+            wordRun_ = 0;
+        } else if (wordRun_ >= RtfLimits::kMaxWordLength && !c.isLowSurrogate()) {
+            pending += kZeroWidthSpace;
+            ++characters_;
+            ++paragraphCharacters_;
+            wordRun_ = 0;
+        }
+        pending += c;
+        ++characters_;
+        ++paragraphCharacters_;
+        if (!IsBreakOpportunity(c))
+            ++wordRun_;
+    }
+    flush(pending, format);
+}
+
+void BoundedTextCursor::flush(QString& pending, const QTextCharFormat& format)
+{
+    if (pending.isEmpty())
+        return;
+    cursor_.insertText(pending, format);
+    pending.clear();
+}
+
+void BoundedTextCursor::breakParagraph(const QTextBlockFormat& format)
+{
+    if (cut_)
+        return;
+    setBlockFormat(format);
+    startParagraph();
+}
+
+void BoundedTextCursor::setBlockFormat(const QTextBlockFormat& format) { cursor_.setBlockFormat(format); }
+
+bool BoundedTextCursor::startParagraph()
+{
+    if (paragraphs_ >= RtfLimits::kMaxParagraphs || characters_ >= RtfLimits::kMaxCharacters) {
+        cut_ = true;
+        return false;
+    }
+    cursor_.insertBlock();
+    ++paragraphs_;
+    ++characters_;
+    paragraphCharacters_ = 0;
+    wordRun_ = 0;
+    return true;
+}
+
+} // namespace pelmora
