@@ -32,7 +32,7 @@ bool LocalXDisplayAnswers(std::string_view display)
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     if (fd < 0)
-        return true;  // cannot tell: let the toolkit try
+        return true; // cannot tell: let the toolkit try
     const bool answers = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(fd);
     return answers;
