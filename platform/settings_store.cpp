@@ -6,9 +6,7 @@
 
 namespace pelmora {
 
-namespace {
-
-QSettings openStore()
+QSettings OpenSettingsStore()
 {
     // Application and organisation are both the product name, so the file is Pelmora/Pelmora.conf
     // (the native format on this platform is INI).
@@ -16,11 +14,9 @@ QSettings openStore()
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, product, product);
 }
 
-} // namespace
-
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
 {
-    QSettings store = openStore();
+    QSettings store = OpenSettingsStore();
     if (store.status() != QSettings::NoError)
         return defaultValue;
     store.beginGroup(section);
@@ -33,7 +29,7 @@ QString GetSetting(const QString& section, const QString& key, const QString& de
 
 bool SaveSetting(const QString& section, const QString& key, const QString& value)
 {
-    QSettings store = openStore();
+    QSettings store = OpenSettingsStore();
     store.beginGroup(section);
     store.setValue(key, value);
     store.endGroup();
@@ -41,9 +37,6 @@ bool SaveSetting(const QString& section, const QString& key, const QString& valu
     return store.status() == QSettings::NoError;
 }
 
-QString SettingsFilePath()
-{
-    return openStore().fileName();
-}
+QString SettingsFilePath() { return OpenSettingsStore().fileName(); }
 
 } // namespace pelmora
