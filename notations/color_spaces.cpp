@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace pelmora {
@@ -69,12 +70,20 @@ struct ByteTables {
     std::array<double, 256> linear{};
     // midpoint[j]: linear light of the encoded level (j + 0.5) / 255, between bytes j and j + 1.
     std::array<double, 255> midpoint{};
+    // firstAbove[k]: how many midpoints lie below k / kBuckets, where the walk for a value in that
+    // bucket starts (at most two midpoints share a bucket, so the walk is a step or two).
+    static constexpr int kBuckets = 4096;
+    std::array<std::uint8_t, kBuckets> firstAbove{};
     ByteTables()
     {
         for (int i = 0; i < 256; ++i)
             linear[static_cast<std::size_t>(i)] = SrgbToLinear(i / 255.0);
         for (int j = 0; j < 255; ++j)
             midpoint[static_cast<std::size_t>(j)] = SrgbToLinear((j + 0.5) / 255.0);
+        for (int k = 0; k < kBuckets; ++k)
+            firstAbove[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(
+                std::lower_bound(midpoint.begin(), midpoint.end(), static_cast<double>(k) / kBuckets)
+                - midpoint.begin());
     }
 };
 
@@ -108,8 +117,17 @@ double ByteToLinear(int byte) { return Tables().linear[static_cast<std::size_t>(
 
 int LinearToByte(double linear)
 {
-    const auto& midpoint = Tables().midpoint;
-    return static_cast<int>(std::upper_bound(midpoint.begin(), midpoint.end(), linear) - midpoint.begin());
+    // Negative and NaN light is black, light from 1 up white.
+    if (!(linear > 0))
+        return 0;
+    if (linear >= 1)
+        return 255;
+    const ByteTables& tables = Tables();
+    // The number of midpoints at or below `linear`: the level whose interval holds it.
+    std::size_t level = tables.firstAbove[static_cast<std::size_t>(linear * ByteTables::kBuckets)];
+    while (level < tables.midpoint.size() && tables.midpoint[level] <= linear)
+        ++level;
+    return static_cast<int>(level);
 }
 
 int UnitToByte(double encoded) { return std::clamp(EvenNearest(encoded * 255.0), 0, 255); }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pelmora {
@@ -23,6 +24,24 @@ double RoundTo(double value, int decimals)
 
 Triple Lab(Color c) { return XyzD50ToLab(XyzD65ToD50(LinearSrgbToXyzD65(LinearOf(c)))); }
 Triple Oklab(Color c) { return XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(c))); }
+
+TEST(ColorSpaces, LinearLightToBytesAgreesWithEncodingAndRounding)
+{
+    for (int byte = 0; byte < 256; ++byte)
+        EXPECT_EQ(LinearToByte(ByteToLinear(byte)), byte);
+    // A sweep through the whole range, finest near black where the levels are closest.
+    for (int i = -10; i <= 200000; ++i) {
+        const double linear = i < 100000 ? i / 1e7 : (i - 100000) / 1e5 + 0.01;
+        const double encoded = 255 * LinearToSrgb(linear);
+        if (std::fabs(encoded - std::floor(encoded) - 0.5) < 1e-9)
+            continue; // a tie: the midpoint decides
+        const int expected = std::clamp(static_cast<int>(std::lround(encoded)), 0, 255);
+        ASSERT_EQ(LinearToByte(linear), expected) << linear;
+    }
+    EXPECT_EQ(LinearToByte(-0.5), 0);
+    EXPECT_EQ(LinearToByte(1.5), 255);
+    EXPECT_EQ(LinearToByte(std::nan("")), 0);
+}
 
 // Pure red as the CSS Color 4 text works it out, to the digits it shows.
 TEST(CssColorExamples, PureRedToTheDigitsShown)
