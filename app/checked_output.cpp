@@ -8,12 +8,14 @@ namespace pelmora {
 
 int FinishOutput(std::ostream& out, std::ostream& err, std::string_view who, int status)
 {
-    // The stream keeps no reason; the C library's is in errno right after the failing write.
+    // The stream keeps no reason; the C library's is in errno right after the failing write, which
+    // may have been an earlier one when the stream has failed already.
+    const int earlier = out.good() ? 0 : errno;
     errno = 0;
     out.flush();
     if (out.good())
         return status;
-    const int reason = errno;
+    const int reason = earlier != 0 ? earlier : errno;
     err << who << ": cannot write the output";
     if (reason != 0)
         err << " (" << std::strerror(reason) << ')';

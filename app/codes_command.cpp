@@ -2,6 +2,9 @@
 
 #include "app/checked_output.h"
 #include "app/terminal_text.h"
+#include "app/json_text.h"
+#include "notations/notation_table.h"
+#include "notations/read_any_color.h"
 
 #include "color/code_formats.h"
 #include "color/notation.h"
@@ -15,28 +18,39 @@
 
 namespace pelmora {
 
-const std::string_view kCodesUsage =
-    "Usage: pelmora codes [--json] VALUE...\n"
-    "\n"
-    "Prints the colour codes of each VALUE as the output panel shows them:\n"
-    "  Constant, QBColor, RGB, Decimal, HTML, Hex, System name, System code\n"
-    "one per line, with a blank line between values. System colours use a fixed\n"
-    "light theme, not the desktop's.\n"
-    "\n"
-    "VALUE may be written as\n"
-    "  65535, -1, -2147483633   decimal colour value (signed 32-bit)\n"
-    "  #RRGGBB                  HTML colour\n"
-    "  &HBBGGRR& or &HBBGGRR    hexadecimal literal (&H8000000F& is a system colour)\n"
-    "  'RGB(r, g, b)'           each 0 to 255\n"
-    "  'QBColor(n)'             n 0 to 15\n"
-    "  vbYellow, vbButtonFace   a colour constant or system colour name\n"
-    "\n"
-    "--json prints a JSON array with one object per readable VALUE, keys:\n"
-    "  \"input\", \"constant\", \"qbcolor\", \"rgb\", \"decimal\", \"html\", \"hex\",\n"
-    "  \"systemName\", \"systemCode\" (all strings, the texts above).\n"
-    "\n"
-    "Exit status: 0; 1 when the output could not be written; 2 when a VALUE could not be\n"
-    "read (the others are still printed).\n";
+const std::string_view kCodesUsage
+    = "Usage: pelmora codes [--json] [--all] VALUE...\n"
+      "       pelmora codes [--json] --format NAME VALUE...\n"
+      "       pelmora codes --formats\n"
+      "\n"
+      "Prints the colour codes of each VALUE as the output panel shows them:\n"
+      "  Constant, QBColor, RGB, Decimal, HTML, Hex, System name, System code\n"
+      "one per line, with a blank line between values. System colours use a fixed\n"
+      "light theme, not the desktop's.\n"
+      "\n"
+      "--all adds the value in every notation of --formats, one \"name: text\" line each.\n"
+      "--format NAME prints only the value in that notation, one line per VALUE\n"
+      "(N/A when it has none: css-name of a colour without a CSS name).\n"
+      "--formats lists the notations: name, description, pure orange as an example.\n"
+      "\n"
+      "VALUE may be written as\n"
+      "  65535, -1, -2147483633   decimal colour value (signed 32-bit)\n"
+      "  #RRGGBB                  HTML colour\n"
+      "  &HBBGGRR& or &HBBGGRR    hexadecimal literal (&H8000000F& is a system colour)\n"
+      "  'RGB(r, g, b)'           each 0 to 255\n"
+      "  'QBColor(n)'             n 0 to 15\n"
+      "  vbYellow, vbButtonFace   a colour constant or system colour name\n"
+      "or in any notation of --formats: '#f80', 'hsl(30 100% 50%)', 'oklch(70% 0.19 48)',\n"
+      "orange, 0xFFFF8000, 'QColor(255, 128, 0)', '1.0, 0.5, 0' ...\n"
+      "\n"
+      "--json prints a JSON array with one object per readable VALUE, keys:\n"
+      "  \"input\", \"constant\", \"qbcolor\", \"rgb\", \"decimal\", \"html\", \"hex\",\n"
+      "  \"systemName\", \"systemCode\" (all strings, the texts above); with --all also\n"
+      "  \"notations\", an object of every notation's text by name (null for none);\n"
+      "  with --format, \"input\" and the notation's name.\n"
+      "\n"
+      "Exit status: 0; 1 when the output could not be written; 2 when a VALUE could not be\n"
+      "read (the others are still printed).\n";
 
 namespace {
 
@@ -57,30 +71,14 @@ constexpr std::array<CodeLabel, kCodeFieldCount> kLabels = {{
     {kFieldSystemCode, "System code", "systemCode"},
 }};
 
-void WriteJsonString(std::ostream& out, std::string_view text)
-{
-    constexpr char kHex[] = "0123456789abcdef";
-    out << '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out << '\\' << c;
-        } else if (byte < 0x20) {
-            out << "\\u00" << kHex[byte >> 4] << kHex[byte & 0xF];
-        } else {
-            out << c;
-        }
-    }
-    out << '"';
-}
-
 void WriteText(std::ostream& out, const ColorCodes& codes)
 {
     for (const CodeLabel& label : kLabels)
         out << label.text << ": " << codes.text[label.field] << '\n';
 }
 
-void WriteJson(std::ostream& out, std::string_view input, const ColorCodes& codes)
+// The object of one value, left open for more keys.
+void WriteJsonFields(std::ostream& out, std::string_view input, const ColorCodes& codes)
 {
     out << "  {\"input\": ";
     WriteJsonString(out, input);
@@ -90,6 +88,63 @@ void WriteJson(std::ostream& out, std::string_view input, const ColorCodes& code
         out << ": ";
         WriteJsonString(out, codes.text[label.field]);
     }
+}
+
+} // namespace
+
+namespace {
+
+struct CodesOptions {
+    bool json = false;
+    bool all = false;
+    bool list = false;
+    const Notation* format = nullptr;
+    std::vector<std::string_view> values;
+};
+
+// The colour the notations describe: a system colour code stands for the desktop's colour, any
+// other value for its three channels.
+Color DescribedColor(Color color, const SystemColors& systemColors)
+{
+    if (color.isSystemCode() && (color.value() & 0xFF) < kSysColorCount)
+        return systemColors.GetSysColor(color.value() & 0xFF);
+    return color;
+}
+
+void WriteNotationList(std::ostream& out)
+{
+    const Color orange = RGB(255, 128, 0);
+    for (const Notation& notation : BuiltInNotations()) {
+        const std::string example = FormatIn(notation, orange).value_or("(none for this colour)");
+        std::string line(notation.name);
+        line.resize(16, ' ');
+        line += notation.label;
+        line.resize(40, ' ');
+        out << line << example << '\n';
+    }
+}
+
+void WriteAllNotationsText(std::ostream& out, Color color)
+{
+    for (const Notation& notation : BuiltInNotations())
+        out << notation.name << ": " << FormatIn(notation, color).value_or("N/A") << '\n';
+}
+
+void WriteAllNotationsJson(std::ostream& out, Color color)
+{
+    out << ", \"notations\": {";
+    bool first = true;
+    for (const Notation& notation : BuiltInNotations()) {
+        out << (first ? "" : ", ");
+        first = false;
+        WriteJsonString(out, notation.name);
+        out << ": ";
+        const auto text = FormatIn(notation, color);
+        if (text)
+            WriteJsonString(out, *text);
+        else
+            out << "null";
+    }
     out << '}';
 }
 
@@ -97,14 +152,28 @@ void WriteJson(std::ostream& out, std::string_view input, const ColorCodes& code
 
 int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
-    bool json = false;
+    CodesOptions options;
     bool optionsEnded = false;
-    std::vector<std::string_view> values;
-    for (const std::string_view arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg == "--json") {
-            json = true;
+            options.json = true;
+        } else if (!optionsEnded && arg == "--all") {
+            options.all = true;
+        } else if (!optionsEnded && arg == "--formats") {
+            options.list = true;
+        } else if (!optionsEnded && arg == "--format") {
+            if (i + 1 == args.size()) {
+                err << "pelmora codes: --format needs a NAME (see pelmora codes --formats)\n";
+                return 2;
+            }
+            options.format = FindNotation(args[++i]);
+            if (!options.format) {
+                err << "pelmora codes: unknown format '" << args[i] << "' (see pelmora codes --formats)\n";
+                return 2;
+            }
         } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             out << kCodesUsage;
             return FinishOutput(out, err, "pelmora codes", 0);
@@ -112,10 +181,14 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
             err << "pelmora codes: unknown option '" << PrintableText(arg) << "' (see pelmora codes --help)\n";
             return 2;
         } else {
-            values.push_back(arg);
+            options.values.push_back(arg);
         }
     }
-    if (values.empty()) {
+    if (options.list) {
+        WriteNotationList(out);
+        return FinishOutput(out, err, "pelmora codes", 0);
+    }
+    if (options.values.empty()) {
         err << "pelmora codes: no VALUE given; write " << kAcceptedNotations << '\n';
         return 2;
     }
@@ -124,28 +197,59 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
     ColorCodes codes;
     int status = 0;
     bool first = true;
-    if (json)
+    if (options.json)
         out << "[\n";
-    for (const std::string_view value : values) {
-        const auto color = ParseColorNotation(value);
+    for (const std::string_view value : options.values) {
+        // The panel's own notations first, so that system colour codes stay codes.
+        auto color = ParseColorNotation(value);
         if (!color) {
-            err << "pelmora codes: cannot read '" << PrintableText(value) << "': write " << kAcceptedNotations << '\n';
-            status = 2;
+            // The panel's own spelling RGB(r, g, b) stays strict (0 to 255); CSS's rgb() clamps.
+            const ReadResult read
+                = value.starts_with("RGB(") ? FindNotation("rgb-call")->read(value) : ReadAnyColor(value, systemColors);
+            if (!read.color) {
+                err << "pelmora codes: cannot read '" << PrintableText(value) << "': " << PrintableText(read.message)
+                    << "; write "
+                    << kAcceptedNotations << " or a notation of --formats\n";
+                status = 2;
+                continue;
+            }
+            color = read.color;
+        }
+        const Color described = DescribedColor(*color, systemColors);
+        if (options.json && !first)
+            out << ",\n";
+        if (options.format) {
+            const std::string text = FormatIn(*options.format, described).value_or("N/A");
+            if (options.json) {
+                out << "  {\"input\": ";
+                WriteJsonString(out, value);
+                out << ", ";
+                WriteJsonString(out, options.format->name);
+                out << ": ";
+                WriteJsonString(out, text);
+                out << '}';
+            } else {
+                out << text << '\n';
+            }
+            first = false;
             continue;
         }
         WriteColorCodes(*color, systemColors, codes);
-        if (json) {
-            if (!first)
-                out << ",\n";
-            WriteJson(out, value, codes);
+        if (options.json) {
+            WriteJsonFields(out, value, codes);
+            if (options.all)
+                WriteAllNotationsJson(out, described);
+            out << '}';
         } else {
             if (!first)
                 out << '\n';
             WriteText(out, codes);
+            if (options.all)
+                WriteAllNotationsText(out, described);
         }
         first = false;
     }
-    if (json)
+    if (options.json)
         out << (first ? "]\n" : "\n]\n");
     return FinishOutput(out, err, "pelmora codes", status);
 }

@@ -2,12 +2,13 @@
 
 #include "app/checked_output.h"
 #include "app/codes_command.h"
+#include "app/contrast_command.h"
 #include "app/desktop_program.h"
 #include "app/display_check.h"
+#include "app/palette_command.h"
 #include "app/pick_command.h"
 #include "app/terminal_text.h"
 #include "app/window_program_options.h"
-#include "app/palette_command.h"
 
 #include <iostream>
 #include <span>
@@ -23,6 +24,8 @@ void PrintHelp(std::ostream& out)
            "\n"
            "Usage: pelmora [QT-OPTION...]            start the colour picker\n"
            "       pelmora codes [--json] VALUE...   print the colour codes of each VALUE\n"
+           "       pelmora codes --formats           list the notations (--format NAME picks one)\n"
+           "       pelmora contrast [--json] A B     print the contrast ratio of two colours\n"
            "       pelmora pick [--copy] ...         pick a colour from the screen, print its codes\n"
            "       pelmora palette export|import     custom colours to and from palette files\n"
            "       pelmora --help                    show this help\n"
@@ -34,6 +37,7 @@ void PrintHelp(std::ostream& out)
            "for the colour picker, when there is no display to open it on.\n"
            "\n"
         << pelmora::kCodesUsage << "\n"
+        << pelmora::kContrastUsage << "\n"
         << pelmora::kPaletteUsage;
 }
 
@@ -76,6 +80,8 @@ int main(int argc, char** argv)
         return PrintOnly(args, [](std::ostream& out) { out << "Pelmora " PELMORA_VERSION "\n"; });
     if (args[0] == "codes")
         return pelmora::RunCodesCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    if (args[0] == "contrast")
+        return pelmora::RunContrastCommand(std::span(args).subspan(1), std::cout, std::cerr);
     if (args[0] == "pick")
         return pelmora::RunPickCommand(argc, argv);
     if (args[0] == "palette")

@@ -1,20 +1,47 @@
 #include "color/code_formats.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
 namespace pelmora {
 
 const std::array<Color, 16> QBColorTable = {
-    Color(0x000000), Color(0x800000), Color(0x008000), Color(0x808000),
-    Color(0x000080), Color(0x800080), Color(0x008080), Color(0xC0C0C0),
-    Color(0x808080), Color(0xFF0000), Color(0x00FF00), Color(0xFFFF00),
-    Color(0x0000FF), Color(0xFF00FF), Color(0x00FFFF), Color(0xFFFFFF),
+    Color(0x000000),
+    Color(0x800000),
+    Color(0x008000),
+    Color(0x808000),
+    Color(0x000080),
+    Color(0x800080),
+    Color(0x008080),
+    Color(0xC0C0C0),
+    Color(0x808080),
+    Color(0xFF0000),
+    Color(0x00FF00),
+    Color(0xFFFF00),
+    Color(0x0000FF),
+    Color(0xFF00FF),
+    Color(0x00FFFF),
+    Color(0xFFFFFF),
 };
 
 const std::array<std::string_view, 16> QBColorConstantNames = {
-    "vbBlack", "N/A", "N/A",    "N/A",     "N/A",   "N/A",       "N/A",      "N/A",
-    "N/A",     "vbBlue", "vbGreen", "vbCyan", "vbRed", "vbMagenta", "vbYellow", "vbWhite",
+    "vbBlack",
+    "N/A",
+    "N/A",
+    "N/A",
+    "N/A",
+    "N/A",
+    "N/A",
+    "N/A",
+    "N/A",
+    "vbBlue",
+    "vbGreen",
+    "vbCyan",
+    "vbRed",
+    "vbMagenta",
+    "vbYellow",
+    "vbWhite",
 };
 
 namespace {
@@ -72,14 +99,55 @@ std::string GetHexVal(std::int16_t r, std::int16_t g, std::int16_t b)
     return hex;
 }
 
+void AppendRgbCall(std::string& out, Color v)
+{
+    out += "RGB(";
+    AppendDecimal(out, v.red());
+    out += ", ";
+    AppendDecimal(out, v.green());
+    out += ", ";
+    AppendDecimal(out, v.blue());
+    out += ')';
+}
+
+void AppendDecimalValue(std::string& out, Color v) { AppendDecimal(out, v.value()); }
+
+void AppendHexLiteral(std::string& out, Color v)
+{
+    char buffer[8];
+    const std::string_view digits = HexDigits(static_cast<std::uint32_t>(v.value()), buffer);
+    out += "&H";
+    if (digits.size() < 6)
+        out.append(6 - digits.size(), '0');
+    out += digits;
+    out += '&';
+}
+
+void AppendHtmlColor(std::string& out, Color v)
+{
+    char buffer[8];
+    const std::string_view digits = HexDigits(static_cast<std::uint32_t>(v.value()), buffer);
+    char padded[8];
+    const std::size_t padding = digits.size() < 6 ? 6 - digits.size() : 0;
+    std::fill_n(padded, padding, '0');
+    std::copy(digits.begin(), digits.end(), padded + padding);
+    // Characters taken by position from the padded hex text, whatever its length (6 to 8):
+    // for BBGGRR this is RRGGBB.
+    const std::string_view h(padded, padding + digits.size());
+    out += '#';
+    out += h.substr(h.size() - 2);
+    out += h.substr(2, 2);
+    out += h.substr(0, 2);
+}
+
 ColorCodes InitialColorCodes()
 {
     ColorCodes codes;
-    codes.text = {"vbConst", "QBColor(15)", "RGB(255, 255, 255)", "16777215",
-                  "#FFFF00", "&H00FFFF&",   "vbButtonFace",       "&H8000000F&"};
+    codes.text = {"vbConst", "QBColor(15)", "RGB(255, 255, 255)", "16777215", "#FFFF00", "&H00FFFF&", "vbButtonFace",
+        "&H8000000F&"};
     for (int i = 0; i < kCodeFieldCount; ++i)
-        codes.enabled[static_cast<std::size_t>(i)] =
-            codes.text[static_cast<std::size_t>(i)].find(kNotAvailable) == std::string::npos;
+        codes.enabled[static_cast<std::size_t>(i)]
+            = codes.text[static_cast<std::size_t>(i)].find(kNotAvailable) == std::string::npos;
     codes.sysColorSelection = -1;
     return codes;
 }
@@ -125,40 +193,18 @@ void WriteColorCodes(Color current, const SystemColors& systemColors, ColorCodes
         text[kFieldQBColor] = "QBColor(N/A)";
     }
 
-    auto& rgb = text[kFieldRgb];
-    rgb.assign("RGB(");
-    AppendDecimal(rgb, v.red());
-    rgb += ", ";
-    AppendDecimal(rgb, v.green());
-    rgb += ", ";
-    AppendDecimal(rgb, v.blue());
-    rgb += ')';
-
+    text[kFieldRgb].clear();
+    AppendRgbCall(text[kFieldRgb], v);
     text[kFieldDecimal].clear();
-    AppendDecimal(text[kFieldDecimal], v.value());
-
-    std::string_view digits = HexDigits(static_cast<std::uint32_t>(v.value()), hexBuffer);
-    constexpr std::string_view kZeros = "000000";
-    const std::string_view padding = kZeros.substr(0, digits.size() < 6 ? 6 - digits.size() : 0);
-
-    auto& hex = text[kFieldHex];
-    hex.assign("&H");
-    hex += padding;
-    hex += digits;
-    hex += '&';
-
-    // Characters taken by position from the padded hex text, whatever its length (6 to 8):
-    // for BBGGRR this is RRGGBB.
-    const std::string_view h = std::string_view(hex).substr(2, hex.size() - 3);
-    auto& html = text[kFieldHtml];
-    html.assign("#");
-    html += h.substr(h.size() - 2);
-    html += h.substr(2, 2);
-    html += h.substr(0, 2);
+    AppendDecimalValue(text[kFieldDecimal], v);
+    text[kFieldHex].clear();
+    AppendHexLiteral(text[kFieldHex], v);
+    text[kFieldHtml].clear();
+    AppendHtmlColor(text[kFieldHtml], v);
 
     for (int i = 0; i < kCodeFieldCount; ++i)
-        codes.enabled[static_cast<std::size_t>(i)] =
-            text[static_cast<std::size_t>(i)].find(kNotAvailable) == std::string::npos;
+        codes.enabled[static_cast<std::size_t>(i)]
+            = text[static_cast<std::size_t>(i)].find(kNotAvailable) == std::string::npos;
 }
 
 ColorCodes MakeColorCodes(Color current, const SystemColors& systemColors)

@@ -15,12 +15,12 @@ namespace pelmora {
 
 // Indices into ColorCodes::text (the txtColor control array).
 enum CodeField : int {
-    kFieldConstant = 0,   // "vbYellow" or "N/A"
-    kFieldQBColor = 1,    // "QBColor(14)" or "QBColor(N/A)"
-    kFieldRgb = 2,        // "RGB(255, 255, 0)"
-    kFieldDecimal = 3,    // "65535"
-    kFieldHtml = 4,       // "#FFFF00"
-    kFieldHex = 5,        // "&H00FFFF&"
+    kFieldConstant = 0, // "vbYellow" or "N/A"
+    kFieldQBColor = 1, // "QBColor(14)" or "QBColor(N/A)"
+    kFieldRgb = 2, // "RGB(255, 255, 0)"
+    kFieldDecimal = 3, // "65535"
+    kFieldHtml = 4, // "#FFFF00"
+    kFieldHex = 5, // "&H00FFFF&"
     kFieldSystemName = 6, // "vbButtonFace" or "N/A"
     kFieldSystemCode = 7, // "&H8000000F&" or "N/A"
 };
@@ -44,6 +44,14 @@ ColorCodes MakeColorCodes(Color current, const SystemColors& systemColors);
 // The same, rewriting `codes` in place so that its strings keep their buffers (runs on every
 // mouse move).
 void WriteColorCodes(Color current, const SystemColors& systemColors, ColorCodes& codes);
+
+// The texts of fields 2 to 5 for the colour value `v` (channels by mask), appended to `out`:
+// "RGB(r, g, b)", the decimal value, "&H" BBGGRR "&" and "#" RRGGBB. The output panel and the
+// notation list share these.
+void AppendRgbCall(std::string& out, Color v);
+void AppendDecimalValue(std::string& out, Color v);
+void AppendHexLiteral(std::string& out, Color v);
+void AppendHtmlColor(std::string& out, Color v);
 
 // The system colour code (&H800000nn) of an RGB value equal to a system colour, lowest index
 // first; -1 when none is; a negative argument is returned unchanged.

@@ -63,13 +63,18 @@ QVariantMap Contents(const QSettings& store)
 
 } // namespace
 
-QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
+bool ReadSettings(const std::function<void(QSettings&)>& read)
 {
     FileContents file = ReadRegularFile(SettingsFilePath(), kMaxSettingsBytes);
     if (!file.error.isEmpty() || file.missing)
-        return defaultValue;
+        return false;
+    return WithCopy(file.bytes, read);
+}
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
+{
     QVariant value;
-    if (!WithCopy(file.bytes, [&](QSettings& store) { value = store.value(section + u'/' + key); }))
+    if (!ReadSettings([&](QSettings& store) { value = store.value(section + u'/' + key); }))
         return defaultValue;
     // A hand-edited "a, b" reads back as a list, which no caller stored: treat it as unreadable.
     if (!value.isValid() || value.typeId() != QMetaType::QString)
@@ -78,6 +83,11 @@ QString GetSetting(const QString& section, const QString& key, const QString& de
 }
 
 bool SaveSetting(const QString& section, const QString& key, const QString& value, QString* error)
+{
+    return ChangeSettings([&](QSettings& store) { store.setValue(section + u'/' + key, value); }, error);
+}
+
+bool ChangeSettings(const std::function<void(QSettings&)>& change, QString* error)
 {
     const auto fail = [error](const QString& reason) {
         if (error)
@@ -102,7 +112,7 @@ bool SaveSetting(const QString& section, const QString& key, const QString& valu
     // A file that cannot be read as settings may hold something of the user's: it is not replaced.
     QVariantMap expected;
     const bool changed = WithCopy(file.bytes, [&](QSettings& store) {
-        store.setValue(section + u'/' + key, value);
+        change(store);
         expected = Contents(store);
     });
     if (!changed)

@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QSettings;
+
 namespace pelmora {
 
 // The stored string, or `defaultValue` when it is absent or the store cannot be read.
@@ -14,7 +18,15 @@ QString GetSetting(const QString& section, const QString& key, const QString& de
 // first reason.
 bool SaveSetting(const QString& section, const QString& key, const QString& value, QString* error = nullptr);
 
-// The file the two functions use (for messages and tests).
+// Runs `read` on the stored settings; false (and `read` not run) when there are none or the store
+// cannot be read.
+bool ReadSettings(const std::function<void(QSettings&)>& read);
+
+// Runs `change` on the stored settings (empty when there are none) and stores the result, under the
+// same rules as SaveSetting.
+bool ChangeSettings(const std::function<void(QSettings&)>& change, QString* error = nullptr);
+
+// The file these functions use (for messages and tests).
 QString SettingsFilePath();
 
 } // namespace pelmora

@@ -1,0 +1,12 @@
+#pragma once
+// JSON output of the command-line tools.
+
+#include <iosfwd>
+#include <string_view>
+
+namespace pelmora {
+
+// `text` as a JSON string: quoted, with quotes, backslashes and control characters escaped.
+void WriteJsonString(std::ostream& out, std::string_view text);
+
+} // namespace pelmora

@@ -1,0 +1,45 @@
+#pragma once
+// A code row for any notation: a list of the built-in notations and the user's templates, the
+// current colour's code in the chosen one (read-only), and a Copy button. The choice is kept in the
+// settings store and restored when the row is made.
+
+#include "color/color.h"
+#include "notations/color_template.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace pelmora {
+
+class NotationRow : public QWidget {
+    Q_OBJECT
+public:
+    explicit NotationRow(QWidget* parent = nullptr);
+
+    void setColor(Color color);
+    // The shown code ("" while the chosen template cannot be read; its tool tip says why).
+    QString code() const;
+
+signals:
+    void copied(const QString& code);
+
+private:
+    void fillList();
+    void onNotationChosen(int index);
+    void onCopyClicked();
+    void refresh();
+
+    QComboBox* list_;
+    QLineEdit* field_;
+    QPushButton* copyButton_;
+    std::vector<UserTemplate> templates_;
+    Color color_ = Color::black();
+};
+
+} // namespace pelmora

@@ -1,0 +1,63 @@
+#pragma once
+// The colour-space conversions of CSS Color 4, step by step as its sample code does them, with its
+// published matrices: sRGB transfer curve, linear sRGB <-> XYZ D65, Bradford D65 <-> D50, CIE Lab
+// (D50) and its polar LCH, OKLab (D65) and OKLCH, and the sRGB cylinders HSL and HWB.
+// Everything is double precision; the 8-bit steps are at the edges only.
+
+#include "color/color.h"
+
+namespace pelmora {
+
+struct Triple {
+    double a = 0;
+    double b = 0;
+    double c = 0;
+};
+
+// The sRGB transfer curve, extended to negative values by symmetry as CSS does.
+double DecodeSrgb(double encoded);
+double EncodeSrgb(double linear);
+
+// The linear-light value of an 8-bit sRGB channel (a table of the 256 values of DecodeSrgb).
+double ByteToLinear(int byte);
+// The 8-bit channel nearest to the sRGB encoding of `linear`, clamped to 0..255 per channel. It compares
+// with the linear-light midpoints between neighbouring levels, which gives the same level as encoding
+// and rounding without a power per channel.
+int LinearToByte(double linear);
+// An encoded sRGB channel (0..1) to 8 bits: clamped per channel, even-nearest of 255 x value.
+int UnitToByte(double encoded);
+
+Triple LinearSrgbToXyzD65(Triple rgb);
+Triple XyzD65ToLinearSrgb(Triple xyz);
+Triple XyzD65ToD50(Triple xyz);
+Triple XyzD50ToD65(Triple xyz);
+
+// CIE Lab: L 0..100, a and b unbounded (about -125..125 for sRGB).
+Triple XyzD50ToLab(Triple xyz);
+Triple LabToXyzD50(Triple lab);
+
+// OKLab: L 0..1, a and b about -0.4..0.4.
+Triple XyzD65ToOklab(Triple xyz);
+Triple OklabToXyzD65(Triple oklab);
+
+// Rectangular a, b <-> chroma and hue in degrees (0 <= hue < 360); L passes through.
+Triple RectangularToPolar(Triple lab);
+Triple PolarToRectangular(Triple lch);
+
+// HSL and HWB of encoded sRGB (0..1): hue in degrees 0..360, the rest in percent. An achromatic colour
+// has hue 0 (CSS calls it powerless and would print none).
+Triple SrgbToHsl(Triple rgb);
+Triple HslToSrgb(Triple hsl);
+Triple SrgbToHwb(Triple rgb);
+Triple HwbToSrgb(Triple hwb);
+
+// A hue in degrees brought into 0 <= hue < 360.
+double NormalizeHue(double degrees);
+
+// Whole-colour shortcuts used by several notations.
+Triple LinearOf(Color color);
+Triple EncodedOf(Color color); // each channel / 255
+Color ColorOfLinear(Triple linear);
+Color ColorOfEncoded(Triple encoded);
+
+} // namespace pelmora

@@ -1,0 +1,25 @@
+#pragma once
+// What reading a colour from text gives: the colour, or where and why reading stopped.
+
+#include "color/color.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+struct ReadResult {
+    std::optional<Color> color;
+    // When there is no colour: the character (counted from 1, a UTF-8 sequence is one character)
+    // where reading stopped, and a message that names it: "expected ')' at position 14".
+    std::size_t position = 0;
+    std::string message;
+
+    static ReadResult Of(Color color) { return {color, 0, {}}; }
+    // `offset` is a byte offset into `text`; the message gets " at position N" appended.
+    static ReadResult Failure(std::string_view text, std::size_t offset, std::string_view reason);
+};
+
+} // namespace pelmora

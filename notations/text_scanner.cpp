@@ -1,0 +1,224 @@
+#include "notations/text_scanner.h"
+
+#include <charconv>
+#include <string>
+
+namespace pelmora {
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f'); }
+bool IsWordChar(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'z') || c == '-' || c == '_'; }
+
+// How a stopping place is shown: the character there, or the end.
+std::string Describe(std::string_view rest)
+{
+    if (rest.empty())
+        return "the end";
+    std::size_t length = 1;
+    // Keep a UTF-8 sequence whole.
+    while (length < rest.size() && (static_cast<unsigned char>(rest[length]) & 0xC0) == 0x80)
+        ++length;
+    return "'" + std::string(rest.substr(0, length)) + "'";
+}
+
+} // namespace
+
+ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::string_view reason)
+{
+    std::size_t position = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            ++position;
+    ReadResult result;
+    result.position = position;
+    result.message = std::string(reason) + " at position " + std::to_string(position);
+    return result;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
+    return true;
+}
+
+void TextScanner::skipBlanks()
+{
+    while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r' || peek() == '\f'))
+        ++offset_;
+}
+
+bool TextScanner::take(char c)
+{
+    if (atEnd() || text_[offset_] != c)
+        return false;
+    ++offset_;
+    return true;
+}
+
+bool TextScanner::takeWord(std::string_view expectedWord)
+{
+    const std::size_t start = offset_;
+    const std::string_view found = word();
+    if (EqualsIgnoringCase(found, expectedWord))
+        return true;
+    offset_ = start;
+    return false;
+}
+
+std::string_view TextScanner::word()
+{
+    const std::size_t start = offset_;
+    while (!atEnd() && IsWordChar(peek()))
+        ++offset_;
+    return text_.substr(start, offset_ - start);
+}
+
+std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)
+{
+    if (text_.size() - offset_ < count)
+        return std::nullopt;
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const char c = text_[offset_ + i];
+        if (!IsHexDigit(c))
+            return std::nullopt;
+        value = value * 16 + static_cast<std::uint32_t>(IsDigit(c) ? c - '0' : Lower(c) - 'a' + 10);
+    }
+    offset_ += count;
+    return value;
+}
+
+std::string_view TextScanner::hexRun()
+{
+    const std::size_t start = offset_;
+    while (!atEnd() && IsHexDigit(peek()))
+        ++offset_;
+    return text_.substr(start, offset_ - start);
+}
+
+std::optional<int> TextScanner::integer()
+{
+    std::size_t end = offset_;
+    while (end < text_.size() && IsDigit(text_[end]) && end - offset_ < 10)
+        ++end;
+    if (end == offset_ || end - offset_ > 9)
+        return std::nullopt;
+    int value = 0;
+    std::from_chars(text_.data() + offset_, text_.data() + end, value);
+    offset_ = end;
+    return value;
+}
+
+std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
+{
+    const std::size_t start = offset_;
+    CssValue value;
+    value.offset = start;
+    if (takeWord("none")) {
+        value.kind = CssValue::Kind::None;
+        return value;
+    }
+    std::size_t p = offset_;
+    const auto digitsFrom = [&](std::size_t from) {
+        std::size_t to = from;
+        while (to < text_.size() && IsDigit(text_[to]))
+            ++to;
+        return to;
+    };
+    if (p < text_.size() && (text_[p] == '+' || text_[p] == '-'))
+        ++p;
+    const std::size_t mantissa = p;
+    std::size_t end = digitsFrom(p);
+    const bool integerDigits = end > mantissa;
+    bool fractionDigits = false;
+    if (end < text_.size() && text_[end] == '.' && digitsFrom(end + 1) > end + 1) {
+        end = digitsFrom(end + 1);
+        fractionDigits = true;
+    }
+    if (!integerDigits && !fractionDigits) {
+        error = expected("a number");
+        return std::nullopt;
+    }
+    if (end < text_.size() && Lower(text_[end]) == 'e') {
+        std::size_t exponent = end + 1;
+        if (exponent < text_.size() && (text_[exponent] == '+' || text_[exponent] == '-'))
+            ++exponent;
+        if (digitsFrom(exponent) > exponent)
+            end = digitsFrom(exponent);
+    }
+    // from_chars takes no leading '+'.
+    const std::size_t from = text_[start] == '+' ? start + 1 : start;
+    const auto [ptr, code] = std::from_chars(text_.data() + from, text_.data() + end, value.value);
+    if (code != std::errc() || ptr != text_.data() + end) {
+        error = failAt(start, "number out of range");
+        return std::nullopt;
+    }
+    offset_ = end;
+    if (take('%')) {
+        value.kind = CssValue::Kind::Percentage;
+    } else if (!atEnd() && IsWordChar(peek()) && !IsDigit(peek())) {
+        value.kind = CssValue::Kind::Dimension;
+        value.unit = word();
+    }
+    return value;
+}
+
+std::optional<Color> TextScanner::channelList(bool alphaAllowed, ReadResult& error)
+{
+    skipBlanks();
+    if (!take('(')) {
+        error = expected("'('");
+        return std::nullopt;
+    }
+    int channels[4] = {};
+    const int most = alphaAllowed ? 4 : 3;
+    for (int i = 0; i < most; ++i) {
+        skipBlanks();
+        const std::size_t start = offset_;
+        const auto value = integer();
+        if (!value) {
+            error = expected("a whole number 0 to 255");
+            return std::nullopt;
+        }
+        if (*value > 255) {
+            error = failAt(start, "number above 255");
+            return std::nullopt;
+        }
+        channels[i] = *value;
+        skipBlanks();
+        if (take(')')) {
+            if (i < 2) {
+                error = failAt(offset_ - 1, "expected 3 numbers, found " + std::to_string(i + 1));
+                return std::nullopt;
+            }
+            return RGB(channels[0], channels[1], channels[2]);
+        }
+        if (i + 1 < most && !take(',')) {
+            error = expected(i < 2 ? "','" : "',' or ')'");
+            return std::nullopt;
+        }
+    }
+    error = expected("')'");
+    return std::nullopt;
+}
+
+ReadResult TextScanner::expected(std::string_view what) const
+{
+    return fail("expected " + std::string(what) + ", found " + Describe(rest()));
+}
+
+ReadResult TextScanner::finish(Color color)
+{
+    skipBlanks();
+    if (!atEnd())
+        return fail("unexpected " + Describe(rest()));
+    return ReadResult::Of(color);
+}
+
+} // namespace pelmora

@@ -1,0 +1,74 @@
+#pragma once
+// A cursor over notation text with the pieces every notation is made of: blanks, exact characters,
+// words compared without case, CSS numbers with their unit, hexadecimal digit runs. Failures become
+// ReadResults that name the position where reading stopped.
+
+#include "notations/read_result.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace pelmora {
+
+// A CSS number with what follows it: nothing, "%", a unit ("deg"), or the keyword none.
+struct CssValue {
+    enum class Kind { Number, Percentage, Dimension, None };
+    Kind kind = Kind::Number;
+    double value = 0;
+    std::string_view unit; // for Dimension, as written
+    std::size_t offset = 0; // where it starts, for messages
+};
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+class TextScanner {
+public:
+    explicit TextScanner(std::string_view text)
+        : text_(text)
+    {
+    }
+
+    std::size_t offset() const { return offset_; }
+    bool atEnd() const { return offset_ >= text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[offset_]; }
+    std::string_view rest() const { return text_.substr(offset_); }
+
+    // Spaces, tabs and line ends (CSS white space).
+    void skipBlanks();
+    bool take(char c);
+    // A word of letters, digits, '-' and '_' starting here, not consumed unless it matches.
+    bool takeWord(std::string_view word);
+    // The word starting here (possibly empty), consumed.
+    std::string_view word();
+    // Exactly `count` hexadecimal digits, or nullopt without consuming anything.
+    std::optional<std::uint32_t> hexDigits(std::size_t count);
+    // The run of hexadecimal digits starting here (possibly empty), consumed.
+    std::string_view hexRun();
+    // A decimal integer without sign, at most nine digits; nullopt without consuming.
+    std::optional<int> integer();
+    // A CSS number ([+-] digits [. digits] [e [+-] digits]) with its "%" or unit, or none.
+    // On failure `error` explains and nothing is consumed.
+    std::optional<CssValue> cssValue(ReadResult& error);
+
+    // "(" r "," g "," b ")" of whole numbers 0..255 with blanks anywhere between; a fourth number
+    // (alpha, also 0..255) is read and dropped when `alphaAllowed`.
+    std::optional<Color> channelList(bool alphaAllowed, ReadResult& error);
+
+    ReadResult fail(std::string_view reason) const { return ReadResult::Failure(text_, offset_, reason); }
+    ReadResult failAt(std::size_t offset, std::string_view reason) const
+    {
+        return ReadResult::Failure(text_, offset, reason);
+    }
+    // "unexpected 'x'" or "unexpected end" at the current place, after `expected`.
+    ReadResult expected(std::string_view what) const;
+    // Success only when nothing but blanks is left.
+    ReadResult finish(Color color);
+
+private:
+    std::string_view text_;
+    std::size_t offset_ = 0;
+};
+
+} // namespace pelmora
