@@ -8,19 +8,25 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 STARTUP_RUNS ?= 15
+# WERROR=ON turns every compiler warning into an error (CI builds so).
+WERROR ?= OFF
 CTEST_FLAGS = --output-on-failure --no-tests=error -j $(JOBS)
+# The C++ sources of the house style (.clang-format), as git knows them.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: all bootstrap build run test test-asan bench bench-startup screenshots fuzz install package clean
+.PHONY: all bootstrap configure build run test test-asan bench bench-startup screenshots fuzz install package \
+        format check-format clean
 
 all: build
 
 bootstrap:
 	@bash scripts/bootstrap.sh
 
-$(BUILD)/CMakeCache.txt: | bootstrap
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+# Configured on every build, so that a changed option (WERROR) always reaches the build tree.
+configure: bootstrap
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPELMORA_WERROR=$(WERROR)
 
-build: bootstrap $(BUILD)/CMakeCache.txt
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -39,7 +45,7 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" --benchmark_min_time=0.2 || exit 1; done
 
 # Start-up time, memory and idle CPU of the real program under a private Xvfb, beside a bare Qt window.
-bench-startup: bootstrap $(BUILD)/CMakeCache.txt
+bench-startup: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pelmora bare_qt_window startup_probe
 	bash bench/startup/measure.sh -n $(STARTUP_RUNS) --build $(BUILD) --name '^Pelmora by ' $(BUILD)/app/pelmora
 
@@ -81,6 +87,14 @@ fuzz: bootstrap
 	  fi; \
 	done; \
 	if [ -n "$$failed" ]; then echo "make fuzz: failed:$$failed (logs in $(FUZZ_BUILD)/logs)"; exit 1; fi
+
+# Rewrites every C++ file in the house style.
+format: bootstrap
+	clang-format -i $(FORMAT_FILES)
+
+# Fails, naming the files, when a C++ file is not in the house style.
+check-format: bootstrap
+	clang-format --dry-run --Werror $(FORMAT_FILES)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip imagemagick x11-utils
   fonts-dejavu-core
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream lintian
   dbus-daemon python3-gi xdg-desktop-portal
 )
