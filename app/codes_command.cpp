@@ -45,8 +45,8 @@ const std::string_view kCodesUsage
       "\n"
       "--json prints a JSON array with one object per readable VALUE, keys:\n"
       "  \"input\", \"constant\", \"qbcolor\", \"rgb\", \"decimal\", \"html\", \"hex\",\n"
-      "  \"systemName\", \"systemCode\" (all strings, the texts above); with --all also\n"
-      "  \"notations\", an object of every notation's text by name (null for none);\n"
+      "  \"systemName\", \"systemCode\" (all strings, the texts above), and \"notations\",\n"
+      "  an object of every notation's text by name (null for none);\n"
       "  with --format, \"input\" and the notation's name.\n"
       "\n"
       "Exit status: 0; 1 when the output could not be written; 2 when a VALUE could not be\n"
@@ -237,8 +237,7 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
         WriteColorCodes(*color, systemColors, codes);
         if (options.json) {
             WriteJsonFields(out, value, codes);
-            if (options.all)
-                WriteAllNotationsJson(out, described);
+            WriteAllNotationsJson(out, described);
             out << '}';
         } else {
             if (!first)

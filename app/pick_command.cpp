@@ -2,9 +2,12 @@
 
 #include "app/clipboard_keeper.h"
 #include "app/codes_command.h"
+#include "app/checked_output.h"
 #include "app/display_check.h"
+#include "app/terminal_text.h"
 #include "color/code_formats.h"
 #include "color/system_colors.h"
+#include "notations/notation_table.h"
 #include "screen/screen_picker.h"
 
 #include <QApplication>
@@ -28,7 +31,8 @@ const std::string_view kPickUsage
       "\n"
       "  --json             print the codes as JSON, as `pelmora codes --json` does\n"
       "  --format NOTATION  print only one code: html (#RRGGBB), rgb (RGB(r, g, b)),\n"
-      "                     decimal or hex (&HBBGGRR&)\n"
+      "                     decimal, hex (&HBBGGRR&), or any name of pelmora codes --formats\n"
+      "                     (oklch, hsl, qcolor, ...)\n"
       "  --copy             also put the code on the clipboard (the --format code, else\n"
       "                     the HTML code); it stays there after pelmora has ended\n"
       "  --via WAY          auto (the portal on Wayland, the loupe on X11), x11 or portal\n"
@@ -38,21 +42,29 @@ const std::string_view kPickUsage
 
 namespace {
 
-struct Notation {
+// The output panel's short names, beside every name of `pelmora codes --formats`.
+struct ShortName {
     std::string_view name;
-    CodeField field;
+    std::string_view notation;
 };
-constexpr std::array<Notation, 4> kNotations = {{
-    {"html", kFieldHtml},
-    {"rgb", kFieldRgb},
-    {"decimal", kFieldDecimal},
-    {"hex", kFieldHex},
+constexpr std::array<ShortName, 3> kShortNames = {{
+    {"rgb", "rgb-call"},
+    {"hex", "hex-literal"},
+    {"vb", "hex-literal"},
 }};
+
+const Notation* FindPickFormat(std::string_view name)
+{
+    for (const ShortName& shortName : kShortNames)
+        if (shortName.name == name)
+            return FindNotation(shortName.notation);
+    return FindNotation(name);
+}
 
 struct PickOptions {
     bool json = false;
     bool copy = false;
-    std::optional<CodeField> format;
+    const Notation* format = nullptr;
     PickWay via = PickWay::Auto;
     bool viaGiven = false;
 };
@@ -82,24 +94,22 @@ std::optional<PickOptions> ParseOptions(const std::vector<std::string_view>& arg
         } else if (arg == "--copy") {
             options.copy = true;
         } else if (arg == "--format") {
-            options.format.reset();
-            for (const Notation& notation : kNotations)
-                if (notation.name == value)
-                    options.format = notation.field;
+            options.format = FindPickFormat(value);
             if (!options.format) {
-                err << "pelmora pick: unknown format '" << value << "'; write html, rgb, decimal or hex\n";
+                err << "pelmora pick: unknown format '" << PrintableText(value)
+                    << "'; write html, rgb, decimal, hex or a name of pelmora codes --formats\n";
                 return std::nullopt;
             }
         } else if (arg == "--via") {
             const auto way = ParsePickWay(QString::fromUtf8(value.data(), qsizetype(value.size())));
             if (!way) {
-                err << "pelmora pick: unknown way '" << value << "'; write auto, x11 or portal\n";
+                err << "pelmora pick: unknown way '" << PrintableText(value) << "'; write auto, x11 or portal\n";
                 return std::nullopt;
             }
             options.via = *way;
             options.viaGiven = true;
         } else {
-            err << "pelmora pick: unknown option '" << arg << "' (see pelmora pick --help)\n";
+            err << "pelmora pick: unknown option '" << PrintableText(arg) << "' (see pelmora pick --help)\n";
             return std::nullopt;
         }
     }
@@ -149,7 +159,7 @@ int RunPickCommand(int argc, char** argv)
     for (const std::string_view arg : args) {
         if (arg == "--help" || arg == "-h") {
             std::cout << kPickUsage;
-            return 0;
+            return FinishOutput(std::cout, std::cerr, "pelmora pick", 0);
         }
     }
     const auto options = ParseOptions(args, std::cerr);
@@ -174,8 +184,11 @@ int RunPickCommand(int argc, char** argv)
 
     ColorCodes codes;
     WriteColorCodes(outcome.color, DefaultSystemColors(), codes);
+    // A picked colour is a screen colour: every notation has text for it but a CSS name.
+    const std::string formatted
+        = options->format ? FormatIn(*options->format, outcome.color).value_or("N/A") : codes.text[kFieldHtml];
     if (options->format) {
-        std::cout << codes.text[*options->format] << '\n';
+        std::cout << formatted << '\n';
     } else {
         // The same lines (or JSON) as `pelmora codes` prints for the colour's HTML code.
         std::vector<std::string_view> codesArgs;
@@ -184,9 +197,10 @@ int RunPickCommand(int argc, char** argv)
         codesArgs.push_back(codes.text[kFieldHtml]);
         RunCodesCommand(codesArgs, std::cout, std::cerr);
     }
-    std::cout.flush();
+    if (const int status = FinishOutput(std::cout, std::cerr, "pelmora pick", 0); status != 0)
+        return status;
     if (options->copy) {
-        const std::string& copied = codes.text[options->format.value_or(kFieldHtml)];
+        const std::string& copied = formatted;
         QString error;
         if (!KeepOnClipboard(QString::fromStdString(copied), QCoreApplication::applicationFilePath(), &error)) {
             std::cerr << "pelmora pick: could not copy " << copied << ": " << error.toStdString() << '\n';

@@ -91,6 +91,12 @@ xdotool click 1
 xdotool keyup ctrl shift
 finish_pick 0 "#BFBFBF" "5 x 5 average"
 
+# Any notation of `pelmora codes --formats`, as that command writes the colour.
+start_pick 1 --format oklch
+pointer_to 37 201
+xdotool click 1
+finish_pick 0 "$("$pelmora" codes --format oklch '#25C95A')" "oklch"
+
 # Every code by default, as `pelmora codes` prints them; --json too.
 start_pick 1
 pointer_to 37 201
