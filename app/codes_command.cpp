@@ -12,6 +12,7 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -150,7 +151,11 @@ void WriteAllNotationsJson(std::ostream& out, Color color)
 
 } // namespace
 
-int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+namespace {
+
+// Reads the words after "codes"; nothing (after a message on `err`) when they are wrong. `--help`
+// sets `help` and stops reading.
+std::optional<CodesOptions> ParseCodesOptions(std::span<const std::string_view> args, std::ostream& err, bool& help)
 {
     CodesOptions options;
     bool optionsEnded = false;
@@ -167,28 +172,77 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
         } else if (!optionsEnded && arg == "--format") {
             if (i + 1 == args.size()) {
                 err << "pelmora codes: --format needs a NAME (see pelmora codes --formats)\n";
-                return 2;
+                return std::nullopt;
             }
             options.format = FindNotation(args[++i]);
             if (!options.format) {
-                err << "pelmora codes: unknown format '" << args[i] << "' (see pelmora codes --formats)\n";
-                return 2;
+                err << "pelmora codes: unknown format '" << PrintableText(args[i])
+                    << "' (see pelmora codes --formats)\n";
+                return std::nullopt;
             }
         } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-            out << kCodesUsage;
-            return FinishOutput(out, err, "pelmora codes", 0);
+            help = true;
+            return options;
         } else if (!optionsEnded && arg.starts_with("--")) {
             err << "pelmora codes: unknown option '" << PrintableText(arg) << "' (see pelmora codes --help)\n";
-            return 2;
+            return std::nullopt;
         } else {
             options.values.push_back(arg);
         }
     }
-    if (options.list) {
+    return options;
+}
+
+// The colour `value` is written in, or nothing (after a message on `err`).
+std::optional<Color> ReadValue(std::string_view value, const SystemColors& systemColors, std::ostream& err)
+{
+    // The panel's own notations first, so that system colour codes stay codes.
+    if (const auto color = ParseColorNotation(value))
+        return color;
+    // The panel's own spelling RGB(r, g, b) stays strict (0 to 255); CSS's rgb() clamps.
+    const ReadResult read
+        = value.starts_with("RGB(") ? FindNotation("rgb-call")->read(value) : ReadAnyColor(value, systemColors);
+    if (!read.color) {
+        err << "pelmora codes: cannot read '" << PrintableText(value) << "': " << PrintableText(read.message)
+            << "; write " << kAcceptedNotations << " or a notation of --formats\n";
+    }
+    return read.color;
+}
+
+// One value in one notation: a line, or a JSON object.
+void WriteOneNotation(std::ostream& out, const CodesOptions& options, std::string_view value, Color described)
+{
+    const std::string text = FormatIn(*options.format, described).value_or("N/A");
+    if (!options.json) {
+        out << text << '\n';
+        return;
+    }
+    out << "  {\"input\": ";
+    WriteJsonString(out, value);
+    out << ", ";
+    WriteJsonString(out, options.format->name);
+    out << ": ";
+    WriteJsonString(out, text);
+    out << '}';
+}
+
+} // namespace
+
+int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+{
+    bool help = false;
+    const std::optional<CodesOptions> options = ParseCodesOptions(args, err, help);
+    if (!options)
+        return 2;
+    if (help) {
+        out << kCodesUsage;
+        return FinishOutput(out, err, "pelmora codes", 0);
+    }
+    if (options->list) {
         WriteNotationList(out);
         return FinishOutput(out, err, "pelmora codes", 0);
     }
-    if (options.values.empty()) {
+    if (options->values.empty()) {
         err << "pelmora codes: no VALUE given; write " << kAcceptedNotations << '\n';
         return 2;
     }
@@ -197,58 +251,35 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
     ColorCodes codes;
     int status = 0;
     bool first = true;
-    if (options.json)
+    if (options->json)
         out << "[\n";
-    for (const std::string_view value : options.values) {
-        // The panel's own notations first, so that system colour codes stay codes.
-        auto color = ParseColorNotation(value);
+    for (const std::string_view value : options->values) {
+        const std::optional<Color> color = ReadValue(value, systemColors, err);
         if (!color) {
-            // The panel's own spelling RGB(r, g, b) stays strict (0 to 255); CSS's rgb() clamps.
-            const ReadResult read
-                = value.starts_with("RGB(") ? FindNotation("rgb-call")->read(value) : ReadAnyColor(value, systemColors);
-            if (!read.color) {
-                err << "pelmora codes: cannot read '" << PrintableText(value) << "': " << PrintableText(read.message)
-                    << "; write "
-                    << kAcceptedNotations << " or a notation of --formats\n";
-                status = 2;
-                continue;
-            }
-            color = read.color;
-        }
-        const Color described = DescribedColor(*color, systemColors);
-        if (options.json && !first)
-            out << ",\n";
-        if (options.format) {
-            const std::string text = FormatIn(*options.format, described).value_or("N/A");
-            if (options.json) {
-                out << "  {\"input\": ";
-                WriteJsonString(out, value);
-                out << ", ";
-                WriteJsonString(out, options.format->name);
-                out << ": ";
-                WriteJsonString(out, text);
-                out << '}';
-            } else {
-                out << text << '\n';
-            }
-            first = false;
+            status = 2;
             continue;
         }
-        WriteColorCodes(*color, systemColors, codes);
-        if (options.json) {
+        const Color described = DescribedColor(*color, systemColors);
+        if (options->json && !first)
+            out << ",\n";
+        if (options->format) {
+            WriteOneNotation(out, *options, value, described);
+        } else if (options->json) {
+            WriteColorCodes(*color, systemColors, codes);
             WriteJsonFields(out, value, codes);
             WriteAllNotationsJson(out, described);
             out << '}';
         } else {
+            WriteColorCodes(*color, systemColors, codes);
             if (!first)
                 out << '\n';
             WriteText(out, codes);
-            if (options.all)
+            if (options->all)
                 WriteAllNotationsText(out, described);
         }
         first = false;
     }
-    if (options.json)
+    if (options->json)
         out << (first ? "]\n" : "\n]\n");
     return FinishOutput(out, err, "pelmora codes", status);
 }
