@@ -53,11 +53,11 @@ void Application::openMainWindow()
 
 void Application::onMainWindowClosed()
 {
-    // A launcher still on the screen ends the program itself when it has closed.
-    if (launcher_.isShown())
-        return;
+    // Every other window goes with the main window. A launcher that was shown keeps the program
+    // running until it has closed itself; then the program ends, as no window is left.
     QApplication::closeAllWindows();
-    QApplication::quit();
+    if (!launcher_.isShown())
+        QApplication::quit();
 }
 
 AboutWindow* Application::showAbout()

@@ -9,8 +9,9 @@ namespace pelmora {
 int RunDesktopProgram(int argc, char** argv)
 {
     // The window is laid out in whole pixels and shows the picker's pixels one to one: on a high-DPI
-    // screen it scales by a whole factor, so every shown colour is a painted one and a click lands
-    // on the pixel under the pointer.
+    // screen it scales by a whole factor. A fractional scale set through the environment
+    // (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS) is not rounded; there the surface view still
+    // shows only painted colours and reads a click as the pixel shown under the pointer.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));

@@ -5,9 +5,12 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <utility>
 
 namespace pelmora {
 namespace {
@@ -16,6 +19,7 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, QRect geometry, const char
 {
     auto* box = MakeControl<QLineEdit>(parent, name, geometry, QString::fromLatin1(text));
     box->setToolTip(tip);
+    box->setAccessibleName(tip);
     return box;
 }
 
@@ -62,8 +66,22 @@ void EntryPanel::createModeRows()
     optH->setChecked(true);
     const std::pair<QRadioButton*, PickerMode> modes[]
         = {{optH, PickerMode::Hue}, {optS, PickerMode::Saturation}, {optB, PickerMode::Brightness}};
-    for (auto [option, mode] : modes)
-        connect(option, &QRadioButton::clicked, this, [this, mode] { emit modeClicked(mode); });
+    // A button becoming selected chooses its mode, however that happens (a click, the keyboard, an
+    // assistive tool, the program); a click on the selected button chooses it again. A click that
+    // selects its button chooses once.
+    for (auto [option, mode] : modes) {
+        connect(option, &QRadioButton::pressed, this, [this] { toggledByClick_ = false; });
+        connect(option, &QRadioButton::toggled, this, [this, mode = mode](bool checked) {
+            if (!checked)
+                return;
+            toggledByClick_ = true;
+            emit modeClicked(mode);
+        });
+        connect(option, &QRadioButton::clicked, this, [this, mode = mode] {
+            if (!std::exchange(toggledByClick_, false))
+                emit modeClicked(mode);
+        });
+    }
     const std::pair<QLineEdit*, EntryBox> boxes[]
         = {{txtH, EntryBox::Hue}, {txtS, EntryBox::Saturation}, {txtB, EntryBox::Brightness}};
     for (auto [edit, which] : boxes) {
@@ -93,6 +111,8 @@ void EntryPanel::createChannelRows()
     for (const Channel& channel : channels) {
         channel.label = MakeControl<QLabel>(this, channel.labelName, QRect(106, y, 20, 21), tr(channel.caption));
         channel.box = MakeBox(this, channel.boxName, QRect(126, y, 38, 21), channel.text, tr(channel.tip));
+        // Nothing reads what is typed here: the channels are shown, to be selected and copied.
+        channel.box->setReadOnly(true);
         y += 40;
     }
 }
@@ -124,6 +144,18 @@ void EntryPanel::showChannels(Channels rgb)
 
 bool EntryPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key counts as typed into a box when the box received its press as well as its release. The
+    // release of the Return that closed a message, or of the Tab that moved the focus here, lands in
+    // a box that never saw the press: taken as typing, it would check the hue again and bring the
+    // message back for ever.
+    if (event->type() == QEvent::FocusIn) {
+        keysPressedIn_.erase(watched);
+    } else if (event->type() == QEvent::KeyPress) {
+        keysPressedIn_[watched].insert(static_cast<QKeyEvent*>(event)->key());
+    } else if (event->type() == QEvent::KeyRelease
+        && keysPressedIn_[watched].erase(static_cast<QKeyEvent*>(event)->key()) == 0) {
+        return QFrame::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyRelease) {
         if (watched == txtH)
             emit hueTyped(txtH->text());

@@ -8,6 +8,8 @@
 
 #include <QFrame>
 
+#include <map>
+#include <set>
 #include <string>
 
 class QLabel;
@@ -60,6 +62,8 @@ private:
     QLabel* lblR = nullptr;
     QLabel* lblG = nullptr;
     QLabel* lblB = nullptr;
+    bool toggledByClick_ = false; // the button being clicked has just become selected
+    std::map<QObject*, std::set<int>> keysPressedIn_; // keys down in each box since it took the focus
 };
 
 } // namespace pelmora

@@ -20,11 +20,14 @@ HistoryStrip::HistoryStrip(QWidget* window, const SystemColors& systemColors)
     Label1 = MakeControl<QLabel>(Frame1, "Label1", QRect(136, 6, 36, 14), tr("New"));
     lblSelColor = new Swatch(QStringLiteral("lblSelColor"), systemColors, Frame1);
     lblSelColor->setGeometry(136, 21, 36, 32);
+    Label2->setAccessibleName(tr("Old colour"));
+    lblSelColor->setAccessibleName(tr("New colour"));
 
     Frame5 = MakeControl<QGroupBox>(window, "Frame5", TwipsRect(60, 3960, 7095, 675), tr("Color History"));
     for (int i = 0; i < kHistoryLength; ++i) {
         Swatch* swatch = new Swatch(IndexedName("hist", i), systemColors, Frame5);
         swatch->setGeometry(13 + 25 * i, 18, 21, 21);
+        swatch->setAccessibleName(tr("History colour %1").arg(i + 1));
         hist[static_cast<std::size_t>(i)] = swatch;
         watch(swatch, {SwatchRef::Kind::History, i});
     }

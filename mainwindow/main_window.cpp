@@ -63,10 +63,13 @@ void MainWindow::createControls()
     view_ = new SurfaceView(controller_.surface(), this);
     view_->setObjectName(QStringLiteral("surface"));
     view_->setGeometry(0, 0, ClientWidth, ClientHeight);
+    view_->setAccessibleName(tr("Colour picker"));
+    view_->setAccessibleDescription(tr("The arrow keys move the selection"));
 
     Command1 = MakeControl<QPushButton>(this, "Command1", TwipsRect(4560, 60, 1245, 885), tr("Keep"));
     Command3 = MakeControl<QPushButton>(this, "Command3", TwipsRect(5880, 60, 1245, 885), tr("Presets"));
     Command2 = MakeControl<QPushButton>(this, "Command2", TwipsRect(7740, 4560, 825, 405), tr("&Cancel"));
+    Command2->setFocusPolicy(Qt::NoFocus); // outside the visible area
     Command5 = MakeControl<QPushButton>(this, "Command5", TwipsRect(60, 6000, 3495, 675), tr("About this software"));
     Command4 = MakeControl<QPushButton>(this, "Command4", TwipsRect(3660, 6000, 3495, 675), QString());
 
@@ -77,6 +80,36 @@ void MainWindow::createControls()
     presetGrids_->showAddColor(controller_.history().addColor);
 
     view_->lower();
+    setTabOrderByLayout();
+}
+
+// Tab follows the layout: the picker, the controls beside it (the entry boxes, or the grid's), Keep
+// and Presets, the swatches, each code with its Copy button, then About and Visit. Hidden controls
+// are skipped by Tab itself.
+void MainWindow::setTabOrderByLayout()
+{
+    QStringList order{QStringLiteral("surface")};
+    order << QStringLiteral("optH") << QStringLiteral("txtH") << QStringLiteral("optS") << QStringLiteral("txtS")
+          << QStringLiteral("optB") << QStringLiteral("txtB") << QStringLiteral("Text1") << QStringLiteral("Text2")
+          << QStringLiteral("Text3");
+    order << QStringLiteral("cmbPreset") << QStringLiteral("lblADDColor") << QStringLiteral("cmdADD");
+    order << QStringLiteral("Command1") << QStringLiteral("Command3") << QStringLiteral("Label2")
+          << QStringLiteral("lblSelColor");
+    for (int i = 0; i < kHistoryLength; ++i)
+        order << IndexedName("hist", i);
+    // The codes row by row: RGB and decimal, then HTML and hexadecimal.
+    order << QStringLiteral("txtColor_2") << QStringLiteral("cmdCopy_0") << QStringLiteral("txtColor_3")
+          << QStringLiteral("cmdCopy_2") << QStringLiteral("txtColor_4") << QStringLiteral("cmdCopy_1")
+          << QStringLiteral("txtColor_5") << QStringLiteral("cmdCopy_3");
+    order << QStringLiteral("Command5") << QStringLiteral("Command4");
+    QWidget* previous = nullptr;
+    for (const QString& name : order) {
+        QWidget* widget = findChild<QWidget*>(name);
+        Q_ASSERT(widget);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void MainWindow::wireControls()
@@ -86,6 +119,13 @@ void MainWindow::wireControls()
     connect(view_, &SurfaceView::surfaceMouseMoved, this,
         [this](double x, double y, Qt::MouseButtons buttons) { onSurfaceDragged(buttons, x, y); });
     connect(view_, &SurfaceView::surfaceMouseReleased, this, [this] { onSurfaceReleased(); });
+    connect(view_, &SurfaceView::surfaceArrowPressed, this,
+        [this](int dx, int dy) { apply(controller_.ArrowPressed(dx, dy)); });
+    // The frames beside and below the picker reach into its mouse area (the slider's reaches 11
+    // pixels past its right edge and 3 below its bottom): there the picker takes the clicks.
+    const QRect pickerMouseArea(QPoint(FieldLeft, SliderTop - 2), QPoint(SliderRight + 10, SliderBottom + 2));
+    for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame5"})
+        view_->takeMouseFrom(findChild<QWidget*>(QLatin1String(frame)), pickerMouseArea);
 
     connect(Command1, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
     connect(Command3, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);

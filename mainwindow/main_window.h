@@ -59,6 +59,7 @@ protected:
 private:
     void startUp();
     void createControls();
+    void setTabOrderByLayout();
     void wireControls();
     void apply(const PickerChange& change);
     void applyPresentation();

@@ -14,6 +14,17 @@
 #include <string_view>
 
 namespace pelmora {
+namespace {
+
+// In the order of kVisibleCodes.
+constexpr const char* kCodeAccessibleNames[] = {
+    QT_TRANSLATE_NOOP("pelmora::OutputPanel", "RGB colour code"),
+    QT_TRANSLATE_NOOP("pelmora::OutputPanel", "Decimal colour code"),
+    QT_TRANSLATE_NOOP("pelmora::OutputPanel", "HTML colour code"),
+    QT_TRANSLATE_NOOP("pelmora::OutputPanel", "Hexadecimal colour code"),
+};
+
+} // namespace
 
 OutputPanel::OutputPanel(QWidget* window)
     : QGroupBox(tr("Color Outputs"), window)
@@ -44,11 +55,13 @@ void OutputPanel::createFields()
     lblCap[0]->setObjectName(IndexedName("lblCap", 0));
     lblCap[0]->hide();
     txtColor[kFieldQBColor]->hide();
-    // Filled like the others but kept outside the visible area.
+    // Filled like the others but kept outside the visible area, where the keyboard cannot reach them.
     const int outside = ClientWidth + 40;
     txtColor[kFieldConstant]->setGeometry(outside, 0, 167, 19);
     txtColor[kFieldSystemName]->setGeometry(outside, 24, 167, 19);
     txtColor[kFieldSystemCode]->setGeometry(outside, 48, 167, 19);
+    for (int field : {kFieldConstant, kFieldQBColor, kFieldSystemName, kFieldSystemCode})
+        txtColor[static_cast<std::size_t>(field)]->setFocusPolicy(Qt::NoFocus);
 }
 
 // The four visible codes in a 2 x 2 grid, each with its caption above and its Copy button beside.
@@ -71,6 +84,10 @@ void OutputPanel::placeVisibleCodes()
             QString::fromLatin1(kCodeCaptions[caption].data()));
         txtColor[static_cast<std::size_t>(code.field)]->setGeometry(places[i].field);
         auto* copy = MakeControl<QPushButton>(this, IndexedName("cmdCopy", code.copy), places[i].button, tr("Copy"));
+        // The panel's title would name every field alike: each is named for its code.
+        const QString name = tr(kCodeAccessibleNames[i]);
+        txtColor[static_cast<std::size_t>(code.field)]->setAccessibleName(name);
+        copy->setAccessibleName(tr("Copy %1").arg(name));
         cmdCopy[static_cast<std::size_t>(code.copy)] = copy;
         connect(copy, &QPushButton::clicked, this, [this, index = code.copy] { onCopyClicked(index); });
     }
@@ -83,6 +100,7 @@ void OutputPanel::createSystemColorList(QWidget* window)
     for (std::string_view name : SysColorNames)
         cboSysColors->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     cboSysColors->setCurrentIndex(15);
+    cboSysColors->setFocusPolicy(Qt::NoFocus); // outside the visible area
 }
 
 void OutputPanel::showCodes(const ColorCodes& codes)

@@ -7,6 +7,7 @@
 #include "mainwindow/color_readout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -25,6 +26,9 @@ bool InSliderArea(double x, double y)
 // it is a field colour.
 int ClampX(int x) { return std::clamp(x, FieldLeft, FieldRight); }
 int ClampY(int y) { return std::clamp(y, FieldTop, FieldBottom); }
+// Likewise a hue beyond 0..360 puts the slider marker on the slider's top or bottom row, the row its
+// colour is taken from.
+float ClampSliderY(float y) { return std::isnan(y) ? y : std::clamp<float>(y, SliderTop, SliderBottom); }
 
 } // namespace
 
@@ -118,6 +122,22 @@ PickerChange PickerController::Released()
     return TakeChange();
 }
 
+PickerChange PickerController::ArrowPressed(int dx, int dy)
+{
+    if (grids_.kind() != PresetKind::Picker) {
+        const int column = (picker_.selectedCell() - 1) % CellsPerRow + dx;
+        const int cell = picker_.selectedCell() + dx + CellsPerRow * dy;
+        if (column >= 0 && column < CellsPerRow && cell >= 1 && cell <= CellCount) {
+            const Rect rect = CellRect(cell);
+            PickPaletteCell(rect.left + CellSize / 2, rect.top + CellSize / 2);
+        }
+        return TakeChange();
+    }
+    PickFieldPoint(ClampX(picker_.markerX() + dx), ClampY(picker_.markerY() + dy));
+    change_.surface = true;
+    return TakeChange();
+}
+
 // The field point becomes the selected colour. In Saturation and Brightness modes the slider is
 // repainted for the field colour first, and the colour is the one under the slider marker.
 void PickerController::PickFieldPoint(double x, double y)
@@ -196,7 +216,7 @@ void PickerController::ApplyMode()
 void PickerController::ApplyHueMode()
 {
     picker_.DrawHueStrip();
-    picker_.MoveSliderMarker(static_cast<float>(SliderYFromHueWhole(texts_.value(EntryBox::Hue))));
+    picker_.MoveSliderMarker(ClampSliderY(static_cast<float>(SliderYFromHueWhole(texts_.value(EntryBox::Hue)))));
     const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 3));
     picker_.DrawFieldHue(hue.r, hue.g, hue.b);
     picker_.MoveFieldMarker(ClampX(FieldXFromSat(texts_.value(EntryBox::Saturation))),
@@ -237,7 +257,7 @@ PickerChange PickerController::HueTyped(std::string text)
         texts_.Write(EntryBox::Hue, 0, change_);
     if (sliderDragging_ || mode_ != PickerMode::Hue)
         return TakeChange();
-    picker_.MoveSliderMarker(SliderYFromHueTyped(texts_.value(EntryBox::Hue)));
+    picker_.MoveSliderMarker(ClampSliderY(SliderYFromHueTyped(texts_.value(EntryBox::Hue))));
     const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 5));
     picker_.DrawFieldHue(hue.r, hue.g, hue.b);
     ShowMarkerColor();

@@ -36,6 +36,9 @@ public:
     PickerChange LeftPressed(double x, double y);
     PickerChange LeftDragged(double x, double y);
     PickerChange Released();
+    // An arrow key on the picker: the field marker moves one pixel (and picks there), or in a grid
+    // the selection moves one cell, within the field or the grid.
+    PickerChange ArrowPressed(int dx, int dy);
 
     // A mode button was clicked, also the one already selected: the field and slider are repainted
     // for the typed values.

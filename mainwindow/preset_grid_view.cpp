@@ -17,11 +17,15 @@ PresetGridView::PresetGridView(QWidget* window, const SystemColors& systemColors
     lblADDColor = new Swatch(QStringLiteral("lblADDColor"), systemColors, Frame3);
     lblADDColor->setGeometry(120, 42, 52, 36);
     lblADDColor->setToolTip(tr("The colour \"Add\" stores in the selected cell"));
+    lblADDColor->setAccessibleName(tr("Colour to add"));
     Frame3->hide();
     cmbPreset = MakeControl<QComboBox>(window, "cmbPreset", TwipsRect(4560, 1920, 2565, 315));
     cmbPreset->setPlaceholderText(tr("Safe Colors"));
+    cmbPreset->setAccessibleName(tr("Preset colours"));
     cmbPreset->hide();
     cmdADD = MakeControl<QPushButton>(window, "cmdADD", TwipsRect(4560, 3000, 2565, 885), tr("Add"));
+    cmdADD->setAccessibleName(tr("Add"));
+    cmdADD->setAccessibleDescription(tr("Stores the colour to add in the selected custom colour cell"));
     cmdADD->hide();
 
     connect(cmdADD, &QPushButton::clicked, this, &PresetGridView::addClicked);

@@ -2,8 +2,11 @@
 
 #include "color/shown_color.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace pelmora {
 
@@ -15,6 +18,7 @@ Swatch::Swatch(const QString& objectName, const SystemColors& systemColors, QWid
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void Swatch::setColor(Color color)
@@ -33,6 +37,27 @@ void Swatch::paintEvent(QPaintEvent* event)
         painter.fillRect(contentsRect(), QColor(shown.red(), shown.green(), shown.blue()));
     }
     QFrame::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void Swatch::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit clicked();
+        return;
+    default:
+        QFrame::keyPressEvent(event);
+    }
 }
 
 void Swatch::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
-// A colour swatch: a label whose background is one colour value, clickable like a button.
+// A colour swatch: a label whose background is one colour value, clickable like a button. It takes
+// the keyboard focus by Tab only (a click leaves the focus where it is), and Space or Enter clicks it.
 
 #include "color/color.h"
 #include "color/system_colors.h"
@@ -24,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const SystemColors& systemColors_;

@@ -6,7 +6,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool xclip imagemagick x11-utils
+  xvfb xauth xdotool xclip imagemagick x11-utils openbox
   fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream lintian

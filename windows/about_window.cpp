@@ -9,6 +9,7 @@
 #include "windows/branding.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -89,6 +90,10 @@ AboutWindow::AboutWindow(const Branding& branding, int startDelayMs)
     link.setColor(QPalette::WindowText, Qt::blue);
     lblWebsite->setPalette(link);
     lblWebsite->setCursor(Qt::PointingHandCursor);
+    // A link for the keyboard too: Tab reaches it (underlined while it has the focus), and Enter or
+    // Space opens it as a click does.
+    lblWebsite->setFocusPolicy(Qt::StrongFocus);
+    lblWebsite->setAccessibleDescription(QStringLiteral("Opens the web site in your browser"));
     lblWebsite->installEventFilter(this);
 
     creditsClip = new QWidget(Picture1);
@@ -141,6 +146,18 @@ void AboutWindow::PlaceCredits()
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == lblWebsite && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QFont font = lblWebsite->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        lblWebsite->setFont(font);
+    }
+    if (watched == lblWebsite && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            emit websiteClicked();
+            return true;
+        }
+    }
     if (watched == lblWebsite && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
         && lblWebsite->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {

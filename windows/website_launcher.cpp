@@ -3,6 +3,7 @@
 #include "windows/web_address.h"
 
 #include <QDesktopServices>
+#include <QEventLoopLocker>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -17,8 +18,8 @@ QWidget* MakeLauncherWindow()
 {
     auto* window = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint);
     window->setObjectName(QStringLiteral("frmWebsite"));
-    // Qt drops quit-on-close for tool windows; a shown launcher must keep the program alive until it
-    // has closed itself, exactly like any other open window.
+    // Qt drops quit-on-close for tool windows; the launcher counts like any other window of the
+    // program.
     window->setAttribute(Qt::WA_QuitOnClose, true);
     window->setFixedSize(WebsiteLauncher::kWidth, WebsiteLauncher::kHeight);
     // The screen's centre point less half the size: for an even screen width this sits one pixel
@@ -53,12 +54,15 @@ QWidget* WebsiteLauncher::open(const QString& address, bool show)
         connect(timer, &QTimer::timeout, this, &WebsiteLauncher::onLifetimeOver);
         timer->start();
     }
-    if (show)
-        window_->show();
+    // An empty box over the About window would tell the user nothing: the window stays off the
+    // screen, and what showing it meant, a program that runs until the launcher has closed itself,
+    // is kept by holding the event loop.
+    if (show && !keepsProgramRunning_)
+        keepsProgramRunning_ = std::make_unique<QEventLoopLocker>();
     return window_;
 }
 
-bool WebsiteLauncher::isShown() const { return window_ && window_->isVisible(); }
+bool WebsiteLauncher::isShown() const { return window_ && keepsProgramRunning_; }
 
 void WebsiteLauncher::onLifetimeOver()
 {
@@ -67,6 +71,8 @@ void WebsiteLauncher::onLifetimeOver()
     window->close();
     emit unloaded();
     window->deleteLater();
+    // Last: with no other window left, the program ends here.
+    keepsProgramRunning_.reset();
 }
 
 } // namespace pelmora

@@ -1,11 +1,16 @@
 #pragma once
 // The website launcher: opens the owner's web address in the user's browser from a small
 // borderless window, which unloads itself when its timer runs out (one second in the program).
+// The window has nothing to show: asked to show itself, it keeps the program running until it
+// has unloaded, and puts no empty box on the screen.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
+class QEventLoopLocker;
 class QWidget;
 
 namespace pelmora {
@@ -24,14 +29,15 @@ public:
     // Loads the launcher window unless it is loaded: the load opens `address` in the browser ("http://"
     // put in front of a bare host name) and starts the timer that unloads the window again. While the
     // window is loaded a further request opens nothing; it only shows the window when asked.
+    // A shown window stays off the screen.
     // Returns the loaded window.
     QWidget* open(const QString& address, bool show);
 
     // The loaded window, or nullptr once its timer has unloaded it (or before the first open()).
     QWidget* window() const { return window_; }
 
-    // Whether a loaded window is on the screen: the program does not end while it is (it ends when
-    // the launcher has closed itself).
+    // Whether the loaded window has been asked to show itself: the program does not end while it
+    // is (it ends when the launcher has closed itself).
     bool isShown() const;
 
 signals:
@@ -43,6 +49,7 @@ private:
 
     int lifetimeMs_;
     QPointer<QWidget> window_;
+    std::unique_ptr<QEventLoopLocker> keepsProgramRunning_; // while shown
 };
 
 } // namespace pelmora

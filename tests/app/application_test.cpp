@@ -237,6 +237,53 @@ private slots:
         QVERIFY(clock.elapsed() >= 150);
         QVERIFY(!application->launcher().isShown());
     }
+
+    void theAboutWindowClosesWithTheMainWindowAndTheLauncherEndsTheProgram()
+    {
+        MainWindow* form = start();
+        QVERIFY(form);
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+        QPointer<AboutWindow> about = application->aboutWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("lblWebsite")), Qt::LeftButton);
+        QVERIFY(application->launcher().isShown());
+        // The launcher has nothing to show: no box of its own on the screen.
+        QVERIFY(application->launcher().window());
+        QVERIFY(!application->launcher().window()->isVisible());
+        QTimer::singleShot(0, form, &QWidget::close);
+        QElapsedTimer clock;
+        clock.start();
+        QApplication::setQuitOnLastWindowClosed(true);
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, [] { qApp->exit(1); });
+        guard.start(3000);
+        bool aboutOpenAfterTheClose = true;
+        QTimer::singleShot(50, qApp, [&] { aboutOpenAfterTheClose = about && about->isVisible(); });
+        const int status = qApp->exec();
+        QApplication::setQuitOnLastWindowClosed(false);
+        QCOMPARE(status, 0);
+        QVERIFY2(!aboutOpenAfterTheClose, "the About window stayed open after the main window had closed");
+        QVERIFY(clock.elapsed() >= 150); // not before the launcher has closed itself
+        QVERIFY(!application->launcher().isShown());
+    }
+
+    void theLaunchersEndLeavesAnOpenMainWindowRunning()
+    {
+        MainWindow* form = start();
+        QVERIFY(form);
+        AboutWindow* about = application->showAbout();
+        QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("lblWebsite")), Qt::LeftButton);
+        about->close();
+        QApplication::setQuitOnLastWindowClosed(true);
+        // The launcher closes itself after 200 ms; the program must still run 300 ms later.
+        QTimer::singleShot(500, qApp, [] { qApp->exit(7); });
+        const int status = qApp->exec();
+        QApplication::setQuitOnLastWindowClosed(false);
+        QCOMPARE(status, 7);
+        QVERIFY(!application->launcher().isShown());
+        QVERIFY(form->isVisible());
+    }
 };
 
 QTEST_MAIN(ApplicationTest)

@@ -30,8 +30,9 @@ private slots:
             {"H: (Hue mode)", "S: (Saturation mode)", "B: (Brightness mode)", "slider",
                 "Enter an Integer Value Between 0 and 360", "RGB(255, 128, 0)", "#FF8000", "33023", "&H0080FF&", "Copy",
                 "Hex: #FFFF00", "Keep", "Old", "New", "18 swatches", "Presets", "Custom...", "Safe Palette (216)",
-                "Add", "224", "usercolors.cps", "Show at Startup", "About this software", "pelmora codes VALUE...",
-                "--json", "vbYellow", "QBColor(14)", "&H8000000F&", "-2147483633", "--version"}) {
+                "Add", "224", "usercolors.cps", "Show at Startup", "~/.config/Pelmora/Pelmora.conf", "showHelp=1",
+                "select and copy", "About this software", "pelmora codes VALUE...", "--json", "vbYellow", "QBColor(14)",
+                "&H8000000F&", "-2147483633", "--version"}) {
             QTest::newRow(phrase) << QString::fromUtf8(phrase);
         }
     }

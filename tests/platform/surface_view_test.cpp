@@ -2,6 +2,10 @@
 // (the scale runs repeat this program at 1.5 and 2), and the mouse mapped back to surface pixels.
 #include "platform/surface_view.h"
 
+#include <QApplication>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include <cmath>
@@ -128,6 +132,78 @@ private slots:
         QTest::mouseClick(&view, Qt::RightButton, {}, at);
         QCOMPARE(pressed.count(), 2);
         QCOMPARE(pressed[1][2].value<Qt::MouseButton>(), Qt::RightButton);
+    }
+
+    // Qt hands a widget the pointer rounded to whole logical pixels; the window position keeps the
+    // fraction. Every device pixel under the pointer reads as the surface pixel it shows.
+    void mouseReadsThePixelShownUnderThePointer()
+    {
+        Surface surface;
+        SurfaceView view(surface);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const qreal ratio = view.devicePixelRatioF();
+        QSignalSpy pressed(&view, &SurfaceView::surfaceMousePressed);
+        for (int device = 0; device < 64; ++device) {
+            const QPointF exact(device / ratio, (device + 7) / ratio);
+            QMouseEvent event(QEvent::MouseButtonPress, exact.toPoint(), exact, view.mapToGlobal(exact), Qt::LeftButton,
+                Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&view, &event);
+            QCOMPARE(pressed.last()[0].toDouble(), double(SourceOf(device, ratio)));
+            QCOMPARE(pressed.last()[1].toDouble(), double(SourceOf(device + 7, ratio)));
+        }
+    }
+
+    // A frame laid over the picture leaves the view the presses inside the given area, and the drag
+    // that follows; its own controls keep theirs.
+    void overlappingWidgetHandsOverItsPressesInsideTheArea()
+    {
+        Surface surface;
+        QWidget window;
+        auto* view = new SurfaceView(surface, &window);
+        auto* frame = new QFrame(&window);
+        frame->setGeometry(300, 64, 177, 59);
+        auto* button = new QPushButton(QStringLiteral("Keep"), frame);
+        button->setGeometry(10, 10, 60, 30);
+        view->takeMouseFrom(frame, QRect(QPoint(10, 8), QPoint(302, 267)));
+        window.resize(480, 519);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy pressed(view, &SurfaceView::surfaceMousePressed);
+        QSignalSpy moved(view, &SurfaceView::surfaceMouseMoved);
+        QSignalSpy released(view, &SurfaceView::surfaceMouseReleased);
+        QSignalSpy clicked(button, &QPushButton::clicked);
+
+        QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(0, 36));
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed[0][0].toDouble(), 300.0);
+        QCOMPARE(pressed[0][1].toDouble(), 100.0);
+        QCOMPARE(released.count(), 1);
+
+        // x 304: beyond the area. (At a fractional scale an odd logical position lies inside a device
+        // pixel that shows the surface pixel before it, so the positions here are even.)
+        QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(4, 36));
+        QCOMPARE(pressed.count(), 1);
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(pressed.count(), 1);
+
+        // A drag that starts in the area follows the pointer beyond it.
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(2, 50));
+        QTest::mouseMove(frame, QPoint(100, 56));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(100, 56));
+        QCOMPARE(pressed.count(), 2);
+        QVERIFY(moved.count() >= 1);
+        QCOMPARE(moved.last()[0].toDouble(), 400.0);
+        QCOMPARE(moved.last()[1].toDouble(), 120.0);
+        QCOMPARE(released.count(), 2);
+        // Moves after the drag are the frame's again.
+        const qsizetype movesAfterDrag = moved.count();
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), frame->mapToGlobal(QPointF(5, 5)),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(frame, &move);
+        QCOMPARE(moved.count(), movesAfterDrag);
     }
 
     void surfaceOutlivingItsViewStaysSafe()

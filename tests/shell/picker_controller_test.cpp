@@ -204,6 +204,46 @@ TEST_F(PickerControllerStory, TypedValuesActInHueModeAndWaitInTheOthers)
     EXPECT_EQ(controller.picker().markerY(), 138);
 }
 
+// A hue beyond 0..360 keeps its slider marker on the slider, at the row its colour is read from.
+TEST_F(PickerControllerStory, AHueBeyondTheStripKeepsItsMarkerAtTheStripsEnd)
+{
+    const auto markerRows = [this] {
+        std::vector<int> rows;
+        for (int y = 0; y < controller.surface().height(); ++y) {
+            if (pixel(SliderLeft - 4, y) != kBackground)
+                rows.push_back(y);
+        }
+        return rows;
+    };
+    const struct {
+        const char* name;
+        const char* hue;
+        bool typed; // typed, else applied by the Hue mode button
+        float row;
+    } cases[] = {
+        {"typed 400", "400", true, SliderTop},
+        {"typed 1e9", "1e9", true, SliderTop},
+        {"typed 360", "360", true, SliderTop},
+        {"mode button 720", "720", false, SliderTop},
+        {"mode button -30", "-30", false, SliderBottom},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.typed) {
+            controller.HueTyped(c.hue);
+        } else {
+            controller.BoxEdited(EntryBox::Hue, c.hue);
+            controller.ModeChosen(PickerMode::Hue);
+        }
+        EXPECT_EQ(controller.picker().sliderMarkerY(), c.row);
+        // The bars are three rows thick around the marker's row.
+        const int row = static_cast<int>(c.row);
+        EXPECT_EQ(markerRows(), (std::vector<int>{row - 1, row, row + 1}));
+        EXPECT_EQ(pixel(265, 10), RGB(255, 0, 0));
+        controller.HueTyped("180"); // back to the middle before the next case
+    }
+}
+
 TEST_F(PickerControllerStory, KeepFillsTheHistoryAndASwatchClickOnlyDescribesItsColour)
 {
     for (int i = 1; i <= 19; ++i) {

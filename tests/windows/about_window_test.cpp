@@ -243,6 +243,27 @@ private slots:
         QCOMPARE(clicked.count(), 1);
     }
 
+    void websiteLabelIsReachedAndOpenedFromTheKeyboard()
+    {
+        AboutWindow* about = load();
+        about->show();
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QSignalSpy clicked(about, &AboutWindow::websiteClicked);
+        QLabel* website = label(about, "lblWebsite");
+        // The only control of the window that takes the focus: the first Tab lands on it.
+        QTest::keyClick(about, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), website);
+        QVERIFY(website->font().underline()); // the focus shows
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            QTest::keyClick(website, key);
+        QCOMPARE(clicked.count(), 3);
+        QTest::keyClick(website, Qt::Key_A);
+        QCOMPARE(clicked.count(), 3);
+        website->clearFocus();
+        QVERIFY(!website->font().underline());
+    }
+
     void startDelayIsInjectable()
     {
         loaded = new AboutWindow(branding, 30);
