@@ -37,20 +37,26 @@ QString Shown(char32_t c)
 
 QString QuotedExcerpt(const QString& text, int maxCharacters)
 {
+    // Lengths in characters as the user sees them: an escape is as long as it is written, a
+    // character beyond 16 bits is one.
     QStringList pieces;
     qsizetype total = 0;
+    const auto length
+        = [](const QString& piece) { return piece.size() == 1 || piece.at(0).isHighSurrogate() ? 1 : piece.size(); };
     for (const uint c : text.toUcs4()) {
         pieces.append(Shown(static_cast<char32_t>(c)));
-        total += pieces.back().size();
+        total += length(pieces.back());
     }
     if (total <= maxCharacters)
         return pieces.join(QString());
     // Room for the ellipsis; an escape is never cut in two.
     QString quoted;
+    qsizetype characters = 0;
     for (const QString& piece : pieces) {
-        if (quoted.size() + piece.size() > maxCharacters - 1)
+        if (characters + length(piece) > maxCharacters - 1)
             break;
         quoted += piece;
+        characters += length(piece);
     }
     return quoted + QStringLiteral("\u2026");
 }

@@ -21,6 +21,6 @@ PastedColor ReadPastedColor(const QString& text, const SystemColors& systemColor
 
 // `text` as a note can quote it: control characters written as escapes (\n, \t, \x1B), and cut to
 // at most `maxCharacters` characters with an ellipsis, so a whole pasted page stays one short line.
-QString QuotedExcerpt(const QString& text, int maxCharacters = 32);
+QString QuotedExcerpt(const QString& text, int maxCharacters = 24);
 
 } // namespace pelmora

@@ -1,6 +1,7 @@
 #include "mainwindow/status_note.h"
 
 #include <QAccessible>
+#include <QFont>
 #include <QFontMetrics>
 
 namespace pelmora {
@@ -9,6 +10,10 @@ StatusNote::StatusNote(QWidget* parent)
     : QLabel(parent)
 {
     setTextFormat(Qt::PlainText); // pasted text is shown as it is, never as markup
+    // Lighter than the window's bold captions: a remark, and more of it fits the line.
+    QFont font = this->font();
+    font.setBold(false);
+    setFont(font);
     setAccessibleName(tr("Note"));
     clearTimer_.setSingleShot(true);
     clearTimer_.setInterval(std::chrono::seconds(10));
