@@ -10,10 +10,32 @@
 #include "platform/surface_view.h"
 #include "screen/screen_picker.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
 namespace pelmora {
+namespace {
+
+constexpr QKeyCombination kPickKey(Qt::ControlModifier, Qt::Key_E);
+
+// On X11 a text box claims Ctrl+E ("to the end of the line", as in a terminal) before the
+// window's shortcuts are looked up; for the boxes of this window the pick goes first, as the tool
+// tip and the help promise. End still takes the cursor to the end of the line.
+class PickKeyFirst final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride || static_cast<QKeyEvent*>(event)->keyCombination() != kPickKey)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+} // namespace
 
 // In the band below About and Visit, at its left end; the window keeps its size.
 void MainWindow::createScreenPicking()
@@ -23,7 +45,10 @@ void MainWindow::createScreenPicking()
     cmdPickScreen->setAccessibleDescription(tr("Picks a colour from anywhere on the screen with a loupe"));
     cmdPickScreen->setToolTip(tr("Pick a colour from anywhere on the screen (Ctrl+E)"));
     // Window-wide, as every shortcut of a button.
-    cmdPickScreen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    cmdPickScreen->setShortcut(QKeySequence(kPickKey));
+    auto* pickKeyFirst = new PickKeyFirst(this);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(pickKeyFirst);
 
     screenPicker_ = new ScreenPicker(this);
     connect(cmdPickScreen, &QPushButton::clicked, this, &MainWindow::onPickScreenClicked);
