@@ -45,6 +45,8 @@ void MainWindow::startUp()
     connect(&systemColors_, &DesktopSystemColors::changed, this, [this] { onSystemColorsChanged(); });
     createControls();
     wireControls();
+    createScreenPicking();
+    wirePaste();
 
     // The branding record names the window, its icon and the visit button.
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), true);

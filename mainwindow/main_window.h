@@ -20,7 +20,10 @@ namespace pelmora {
 class EntryPanel;
 class HistoryStrip;
 class OutputPanel;
+class PasteTarget;
 class PresetGridView;
+class ScreenPicker;
+class StatusNote;
 class SurfaceView;
 
 class MainWindow final : public QWidget {
@@ -44,6 +47,10 @@ public:
     void onSurfacePressed(Qt::MouseButton button, double x, double y);
     void onSurfaceDragged(Qt::MouseButtons buttons, double x, double y);
     void onSurfaceReleased();
+
+    // Picking from the screen and reading pasted or dropped codes (tests drive them directly).
+    ScreenPicker& screenPicker() { return *screenPicker_; }
+    PasteTarget& pasteTarget() { return *pasteTarget_; }
 
 signals:
     // The window has been closed; the program decides whether it ends now.
@@ -80,6 +87,14 @@ private:
     void onVisitClicked();
     void onAboutClicked();
 
+    // A colour from outside the window: the screen, the clipboard or a drop (main_window_outside.cpp).
+    void createScreenPicking();
+    void wirePaste();
+    void onPickScreenClicked();
+    void comeBackFromScreen();
+    void onColorFromOutside(Color color);
+    void showSurfaceMenu(QPoint position);
+
     const Branding branding_;
     DesktopSystemColors systemColors_;
     UserColorsFileStore userColorsFile_;
@@ -96,6 +111,10 @@ private:
     QPushButton* Command3 = nullptr; // Picker/Preset toggle
     QPushButton* Command4 = nullptr; // "Visit <web address>"
     QPushButton* Command5 = nullptr; // "About this software"
+    QPushButton* cmdPickScreen = nullptr; // "Pick from Screen"
+    ScreenPicker* screenPicker_ = nullptr;
+    PasteTarget* pasteTarget_ = nullptr;
+    StatusNote* statusNote_ = nullptr; // lblNote: why a pasted text gave no colour
 };
 
 } // namespace pelmora

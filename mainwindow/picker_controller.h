@@ -6,6 +6,7 @@
 #include "color/channels.h"
 #include "color/color.h"
 #include "color/color_model.h"
+#include "color/hsb.h"
 #include "color/system_colors.h"
 #include "mainwindow/color_history.h"
 #include "mainwindow/entry_texts.h"
@@ -58,6 +59,16 @@ public:
     // The New swatch takes `color`, as after a pick, with nothing else changed.
     PickerChange SetNewColor(Color color);
 
+    // A colour from outside the picker (picked from the screen, pasted or dropped as a code) becomes
+    // the current colour exactly: the codes, the channel boxes and the New swatch show it as it is,
+    // even where the nearest field pixel differs by a step, and the H, S, B boxes its whole numbers.
+    // In the picker the markers follow by those numbers in every mode, as a mode button would place
+    // them (Hue mode repaints the field for the hue; Saturation and Brightness modes repaint the
+    // slider and move its marker to the saturation or brightness). With a grid shown the grid
+    // stays as it is and the readout beside it describes the colour, as after a cell pick; the
+    // numbers wait in the boxes and place the markers on the way back to the picker.
+    PickerChange ExactColorChosen(Color color);
+
     // The Presets button: between the picker and the grids.
     PickerChange PresetsClicked();
     PickerChange GridChosen(PresetGrid grid);
@@ -97,6 +108,7 @@ private:
     void ApplyMode();
     void ApplyHueMode();
     void ApplySaturationOrBrightnessMode();
+    void PlaceMarkersFor(const HsbNumbers& hsb);
 
     void ReturnToPicker();
     void OpenGrids();

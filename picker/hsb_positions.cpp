@@ -45,6 +45,8 @@ int FieldXFromSat(double sat) { return EvenNearest(sat * 255.0 / 100.0 + FieldLe
 int FieldYFromBri(double bri) { return EvenNearest(FieldBottom - bri * 255.0 / 100.0); }
 int FieldYFromSat(double sat) { return EvenNearest(FieldBottom - sat * 255.0 / 100.0); }
 
+int SliderYFromPercent(double percent) { return EvenNearest(SliderBottom - percent * 255.0 / 100.0); }
+
 int SliderYFromHueWhole(double hue) { return FloorToInt(SliderBottom - hue * 255.0 / 360.0); }
 
 float SliderYFromHueTyped(double hue)

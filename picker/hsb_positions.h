@@ -27,6 +27,10 @@ int FieldXFromSat(double sat);
 int FieldYFromBri(double bri);
 int FieldYFromSat(double sat);
 
+// Slider row for a saturation (Saturation mode) or brightness (Brightness mode): 100 at the top,
+// 0 at the bottom, even-nearest.
+int SliderYFromPercent(double percent);
+
 // Slider marker row for a hue: whole row when Hue mode is switched on ...
 int SliderYFromHueWhole(double hue);
 // ... and the row with its fraction when the hue is typed (the marker is drawn at its

@@ -43,6 +43,22 @@ private slots:
         QVERIFY2(document.toPlainText().contains(phrase), qPrintable("the help never says: " + phrase));
     }
 
+    void mentionsPickingFromTheScreenAndPasting_data()
+    {
+        QTest::addColumn<QString>("phrase");
+        for (const char* phrase : {"Pick from Screen", "Ctrl+E", "Esc", "Shift+arrow", "3 \u00D7 3", "Ctrl+Shift",
+                 "xdg-desktop-portal-gnome", "Ctrl+V", "Paste", "hsl(120 100% 25%)", "oklch()", "drop text",
+                 "No colour in \u201Cnonsense\u201D"}) {
+            QTest::newRow(phrase) << QString::fromUtf8(phrase);
+        }
+    }
+
+    void mentionsPickingFromTheScreenAndPasting()
+    {
+        QFETCH(QString, phrase);
+        QVERIFY2(document.toPlainText().contains(phrase), qPrintable("the help never says: " + phrase));
+    }
+
     // Headings are bold, larger than the body and coloured; at least the eleven sections exist.
     void hasHeadings()
     {

@@ -24,5 +24,35 @@ TEST(ColorOfHsb, BlendsTowardWhiteThenScales)
         EXPECT_EQ(ColorOfHsb(row.hue, row.s, row.b), row.expected) << row.what;
 }
 
+TEST(HsbOfColor, GivesTheWholeNumbersTheBoxesShow)
+{
+    struct Row {
+        const char* what;
+        Color color;
+        HsbNumbers expected;
+    };
+    const Row rows[] = {
+        {"black has no hue and no saturation", RGB(0, 0, 0), {0, 0, 0}},
+        {"white", RGB(255, 255, 255), {0, 0, 100}},
+        {"grey 128: 50.196 %", RGB(128, 128, 128), {0, 0, 50}},
+        {"red", RGB(255, 0, 0), {0, 100, 100}},
+        {"yellow", RGB(255, 255, 0), {60, 100, 100}},
+        {"green of hsl(120 100% 25%)", RGB(0, 128, 0), {120, 100, 50}},
+        {"cyan", RGB(0, 255, 255), {180, 100, 100}},
+        {"blue", RGB(0, 0, 255), {240, 100, 100}},
+        {"magenta", RGB(255, 0, 255), {300, 100, 100}},
+        {"orange: 128/255 of a sixth is 30.12 degrees", RGB(255, 128, 0), {30, 100, 100}},
+        {"a red just below 360 rounds to 0, not 360", RGB(255, 0, 1), {0, 100, 100}},
+        {"a red at 359 degrees stays 359", RGB(255, 0, 4), {359, 100, 100}},
+        {"S 127/255 = 49.8 % -> 50", RGB(255, 128, 128), {0, 50, 100}},
+        {"azure", RGB(0, 85, 255), {220, 100, 100}},
+        {"S 0.5 % ties to the even 0", RGB(200, 199, 199), {0, 0, 78}},
+        {"S 1.5 % ties to the even 2", RGB(200, 197, 197), {0, 2, 78}},
+        {"139.39, 81.59, 78.82", RGB(37, 201, 90), {139, 82, 79}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(HsbOfColor(SplitChannels(row.color)), row.expected) << row.what;
+}
+
 } // namespace
 } // namespace pelmora

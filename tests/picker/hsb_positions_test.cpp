@@ -65,6 +65,10 @@ TEST(HsbPositions, NumberToPositionTakesEvenNearest)
         {"B 0", FieldYFromBri, 0, 265},
         {"B 70 -> 86.5", FieldYFromBri, 70, 86},
         {"S(y) 50", FieldYFromSat, 50, 138},
+        {"slider S or B 50 -> 137.5", SliderYFromPercent, 50, 138},
+        {"slider 100 is the top row", SliderYFromPercent, 100, 10},
+        {"slider 0 is the bottom row", SliderYFromPercent, 0, 265},
+        {"slider 70 -> 86.5", SliderYFromPercent, 70, 86},
         {"huge hue saturates", FieldXFromHue, 1e300, 2147483647},
     };
     for (const Row& row : rows)

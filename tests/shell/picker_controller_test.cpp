@@ -3,8 +3,11 @@
 
 #include "mainwindow/picker_controller.h"
 
+#include "picker/hsb_positions.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -321,6 +324,99 @@ TEST_F(PickerControllerStory, TheSafePaletteAndTheWayBackToThePicker)
     EXPECT_EQ(controller.mode(), PickerMode::Brightness);
     EXPECT_EQ(pixel(10, 265), Color::white()); // the brightness field again
     EXPECT_EQ(controller.picker().selectedCell(), 220);
+}
+
+// Each channel of `a` within `steps` of `b`'s.
+bool Near(Color a, Color b, int steps)
+{
+    const Channels x = SplitChannels(a);
+    const Channels y = SplitChannels(b);
+    return std::abs(x.r - y.r) <= steps && std::abs(x.g - y.g) <= steps && std::abs(x.b - y.b) <= steps;
+}
+
+// #25C95A: H 139.39, S 81.59, B 78.82. In the Hue-mode field the nearest pixel to it is #24C95B.
+constexpr Color kOutside = RGB(37, 201, 90);
+constexpr char kOutsideBoxes[] = "surface codes swatches H=139 S=82 B=79 RGB=37,201,90";
+
+TEST_F(PickerControllerStory, AnExactColourInHueModeMovesBothMarkersAndKeepsItsCodes)
+{
+    EXPECT_EQ(Touched(controller.ExactColorChosen(kOutside)), kOutsideBoxes);
+    EXPECT_EQ(controller.history().newColor, kOutside);
+    EXPECT_EQ(controller.colorModel().CurrentColor(), kOutside);
+    EXPECT_EQ(controller.colorModel().codes().text[kFieldHtml], "#25C95A");
+    EXPECT_EQ(controller.boxText(EntryBox::Hue), "139");
+
+    // The markers stand where the numbers put them, and the field is painted for the hue.
+    EXPECT_EQ(controller.picker().sliderMarkerY(), static_cast<float>(SliderYFromHueWhole(139)));
+    EXPECT_EQ(controller.picker().markerX(), FieldXFromSat(82));
+    EXPECT_EQ(controller.picker().markerY(), FieldYFromBri(79));
+    EXPECT_EQ(pixel(265, 10), pixel(SliderLeft + 3, SliderYFromHueWhole(139)));
+    // The field offers only a near colour there; the codes still describe the exact one.
+    const Color underMarker = pixel(controller.picker().markerX(), controller.picker().markerY());
+    EXPECT_NE(underMarker, kOutside);
+    EXPECT_TRUE(Near(underMarker, kOutside, 2)) << underMarker.value();
+
+    // It is the place the mode button gives the same numbers: clicking it moves nothing.
+    const auto picture = this->picture();
+    controller.ModeChosen(PickerMode::Hue);
+    EXPECT_EQ(this->picture(), picture);
+
+    // A grey has no hue: the slider goes to the bottom and the marker to the field's left edge.
+    EXPECT_EQ(Touched(controller.ExactColorChosen(RGB(128, 128, 128))),
+        "surface codes swatches H=0 S=0 B=50 RGB=128,128,128");
+    EXPECT_EQ(controller.picker().sliderMarkerY(), 265.0f);
+    EXPECT_EQ(controller.picker().markerX(), 10);
+    EXPECT_EQ(controller.picker().markerY(), 138);
+    EXPECT_EQ(controller.history().newColor, RGB(128, 128, 128));
+}
+
+TEST_F(PickerControllerStory, InSaturationAndBrightnessModesTheMarkersFollowByTheSameNumbers)
+{
+    struct Row {
+        const char* what;
+        PickerMode mode;
+        int markerY;
+        int sliderRow;
+    };
+    const Row rows[] = {
+        {"Saturation: field hue by brightness, slider at S", PickerMode::Saturation, FieldYFromBri(79),
+            SliderYFromPercent(82)},
+        {"Brightness: field hue by saturation, slider at B", PickerMode::Brightness, FieldYFromSat(82),
+            SliderYFromPercent(79)},
+    };
+    for (const Row& row : rows) {
+        controller.ModeChosen(row.mode);
+        EXPECT_EQ(Touched(controller.ExactColorChosen(kOutside)), kOutsideBoxes) << row.what;
+        EXPECT_EQ(controller.picker().markerX(), FieldXFromHue(139)) << row.what;
+        EXPECT_EQ(controller.picker().markerY(), row.markerY) << row.what;
+        EXPECT_EQ(controller.picker().sliderMarkerY(), static_cast<float>(row.sliderRow)) << row.what;
+        EXPECT_EQ(controller.history().newColor, kOutside) << row.what;
+        EXPECT_EQ(controller.colorModel().CurrentColor(), kOutside) << row.what;
+        // The field under the marker is the colour's hue.
+        const Color hueThere = pixel(controller.picker().markerX(), controller.picker().markerY());
+        EXPECT_EQ(HsbOfColor(SplitChannels(hueThere)).h, 139) << row.what << " " << hueThere.value();
+    }
+    // The brightness slider at its marker shows nearly the colour itself.
+    EXPECT_TRUE(Near(pixel(SliderLeft + 5, SliderYFromPercent(79)), kOutside, 2));
+}
+
+TEST_F(PickerControllerStory, WithAGridShownOnlyTheCodesBoxesAndSwatchChangeUntilThePickerReturns)
+{
+    controller.PresetsClicked();
+    const Color cell1 = pixel(CellCentre(1).x, CellCentre(1).y);
+    const int selected = controller.picker().selectedCell();
+    EXPECT_EQ(Touched(controller.ExactColorChosen(kOutside)), kOutsideBoxes);
+    EXPECT_EQ(controller.presetKind(), PresetKind::CustomColors);
+    EXPECT_EQ(controller.picker().selectedCell(), selected);
+    EXPECT_EQ(pixel(CellCentre(1).x, CellCentre(1).y), cell1);
+    EXPECT_EQ(controller.history().newColor, kOutside);
+    EXPECT_EQ(controller.colorModel().codes().text[kFieldHtml], "#25C95A");
+
+    // Back in the picker the markers stand on the colour's numbers.
+    controller.PresetsClicked();
+    EXPECT_EQ(controller.picker().sliderMarkerY(), static_cast<float>(SliderYFromHueWhole(139)));
+    EXPECT_EQ(controller.picker().markerX(), FieldXFromSat(82));
+    EXPECT_EQ(controller.picker().markerY(), FieldYFromBri(79));
 }
 
 } // namespace

@@ -1,0 +1,114 @@
+// The main window's ways of taking a colour from outside itself: picking it from the screen, and
+// reading a code from the clipboard or from text dropped on the window. Every colour that arrives
+// so becomes current by one road, PickerController::ExactColorChosen.
+
+#include "mainwindow/main_window.h"
+
+#include "mainwindow/control_factory.h"
+#include "mainwindow/paste_target.h"
+#include "mainwindow/status_note.h"
+#include "platform/surface_view.h"
+#include "screen/screen_picker.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+namespace pelmora {
+namespace {
+
+constexpr QKeyCombination kPickKey(Qt::ControlModifier, Qt::Key_E);
+
+// On X11 a text box claims Ctrl+E ("to the end of the line", as in a terminal) before the
+// window's shortcuts are looked up; for the boxes of this window the pick goes first, as the tool
+// tip and the help promise. End still takes the cursor to the end of the line.
+class PickKeyFirst final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride || static_cast<QKeyEvent*>(event)->keyCombination() != kPickKey)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+// In the band below About and Visit, at its left end; the window keeps its size.
+void MainWindow::createScreenPicking()
+{
+    cmdPickScreen = MakeControl<QPushButton>(this, "cmdPickScreen", QRect(4, 450, 116, 23), tr("Pick from Screen"));
+    cmdPickScreen->setAccessibleName(tr("Pick from Screen"));
+    cmdPickScreen->setAccessibleDescription(tr("Picks a colour from anywhere on the screen with a loupe"));
+    cmdPickScreen->setToolTip(tr("Pick a colour from anywhere on the screen (Ctrl+E)"));
+    // Window-wide, as every shortcut of a button.
+    cmdPickScreen->setShortcut(QKeySequence(kPickKey));
+    auto* pickKeyFirst = new PickKeyFirst(this);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(pickKeyFirst);
+
+    screenPicker_ = new ScreenPicker(this);
+    connect(cmdPickScreen, &QPushButton::clicked, this, &MainWindow::onPickScreenClicked);
+    connect(screenPicker_, &ScreenPicker::picked, this, [this](Color color) {
+        comeBackFromScreen();
+        onColorFromOutside(color);
+    });
+    // Cancelling changes nothing and says nothing.
+    connect(screenPicker_, &ScreenPicker::cancelled, this, &MainWindow::comeBackFromScreen);
+    connect(screenPicker_, &ScreenPicker::failed, this, [this](const QString& message) {
+        comeBackFromScreen();
+        showMessage(message, cmdPickScreen);
+    });
+}
+
+void MainWindow::wirePaste()
+{
+    statusNote_ = MakeControl<StatusNote>(this, "lblNote", QRect(4, 502, 472, 16));
+    pasteTarget_ = new PasteTarget(this, systemColors_);
+    connect(pasteTarget_, &PasteTarget::colorRead, this, [this](Color color) {
+        statusNote_->clearNote();
+        onColorFromOutside(color);
+    });
+    // A mistake in a paste is noted, not answered: no box to close for every wrong text.
+    connect(pasteTarget_, &PasteTarget::unreadable, statusNote_, &StatusNote::showNote);
+
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this, &MainWindow::showSurfaceMenu);
+}
+
+void MainWindow::showSurfaceMenu(QPoint position)
+{
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("surfaceMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(pasteTarget_->pasteAction());
+    QAction* pick = menu->addAction(tr("Pick from &Screen"), this, &MainWindow::onPickScreenClicked);
+    pick->setShortcut(cmdPickScreen->shortcut()); // shown beside the entry; the button holds the key
+    pick->setShortcutVisibleInContextMenu(true);
+    pasteTarget_->pasteAction()->setShortcutVisibleInContextMenu(true);
+    menu->popup(view_->mapToGlobal(position));
+}
+
+// The window steps aside so that the loupe reads what lies under it, and comes back whatever the
+// outcome.
+void MainWindow::onPickScreenClicked()
+{
+    if (screenPicker_->isActive())
+        return;
+    hide();
+    screenPicker_->start();
+}
+
+void MainWindow::comeBackFromScreen()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::onColorFromOutside(Color color) { apply(controller_.ExactColorChosen(color)); }
+
+} // namespace pelmora
