@@ -76,6 +76,7 @@ void MainWindow::createControls()
     outputPanel_ = new OutputPanel(this);
     presetGrids_->showAddColor(controller_.history().addColor);
 
+    createBand();
     view_->lower();
 }
 
@@ -106,6 +107,7 @@ void MainWindow::wireControls()
     connect(presetGrids_, &PresetGridView::addSwatchClicked, this, [this] {
         onSwatchClicked({SwatchRef::Kind::Add, 0});
     });
+    wirePalettes();
 }
 
 // Every view is brought up to date from the controller here, and only here.
@@ -121,6 +123,7 @@ void MainWindow::apply(const PickerChange& change)
         entryPanel_->showChannels(*change.channels);
     if (change.codes)
         outputPanel_->showCodes(controller_.colorModel().codes());
+    applyBand(change);
     if (change.swatches) {
         historyStrip_->show(controller_.history());
         presetGrids_->showAddColor(controller_.history().addColor);
@@ -142,6 +145,7 @@ void MainWindow::applyPresentation()
     entryPanel_->setVisible(kind == PresetKind::Picker);
     Command3->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
     presetGrids_->showPresentation(kind);
+    paletteControls_->showPresentation(kind);
 }
 
 void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)

@@ -6,6 +6,7 @@
 // Each control's objectName is the name the tests know it by, with "_<index>" for the elements of a
 // control array (txtColor_2); the README lists them.
 
+#include "mainwindow/palette_controls.h"
 #include "mainwindow/picker_controller.h"
 #include "mainwindow/user_colors_file_store.h"
 #include "platform/desktop_system_colors.h"
@@ -17,9 +18,12 @@ class QPushButton;
 
 namespace pelmora {
 
+class ContrastLabel;
 class EntryPanel;
 class HistoryStrip;
+class NotationRow;
 class OutputPanel;
+class PaletteControls;
 class PresetGridView;
 class SurfaceView;
 
@@ -62,6 +66,12 @@ private:
     void wireControls();
     void apply(const PickerChange& change);
     void applyPresentation();
+    // The band below About and Visit: the palette buttons, the contrast label and the notation row.
+    void createBand();
+    void wirePalettes();
+    void applyBand(const PickerChange& change);
+    void onImportFileChosen(const QString& path);
+    void onExportFileChosen(PaletteSource source, const QString& path, PaletteFormat format);
     void showMessage(const QString& text, QWidget* focusAfterwards);
 
     // What the user did, each handed to the controller.
@@ -95,6 +105,9 @@ private:
     QPushButton* Command3 = nullptr; // Picker/Preset toggle
     QPushButton* Command4 = nullptr; // "Visit <web address>"
     QPushButton* Command5 = nullptr; // "About this software"
+    PaletteControls* paletteControls_ = nullptr; // cmdImport, cmdExport and the palette menus
+    ContrastLabel* contrastLabel_ = nullptr; // lblContrast
+    NotationRow* notationRow_ = nullptr; // cmbNotation, txtNotation, cmdCopyNotation
 };
 
 } // namespace pelmora
