@@ -316,7 +316,7 @@ private slots:
     void importFromTheSafeGridShowsTheCustomGridAndSaysWhatWasLeftOut()
     {
         const QString css = folder->filePath(QStringLiteral("four.css"));
-        WriteAll(css, ":root { --a: #010101; --b: rgb(2 2 2); --c: hsl(0 100% 50%); --d: orange; }\n");
+        WriteAll(css, ":root { --a: #010101; --b: RGB(2, 2, 2); --c: #f00; --d: 65535; }\n");
         openGrids();
         clickCell(223);
         child<QComboBox>(QStringLiteral("cmbPreset"))->setCurrentIndex(1);
