@@ -31,6 +31,12 @@ void PrintHelp(std::ostream& out)
            "       pelmora --help                    show this help\n"
            "       pelmora --version                 show the version\n"
            "\n"
+           "In the window, the row at the bottom shows the current colour in any notation of\n"
+           "--formats or in a template of your own ([Templates] in ~/.config/Pelmora/Pelmora.conf,\n"
+           "placeholders {r} {g} {b} {hex} {HEX} {rf:.3} {h} {s} {l} ...); beside Import... and\n"
+           "Export... (palettes, with the grids) it shows the contrast of New against Old and\n"
+           "New's CSS name.\n"
+           "\n"
         << pelmora::kWindowProgramOptionsHelp
         << "\n"
            "Exit status: 0; 1 when the output could not be written; 2 for a usage error or,\n"

@@ -2,7 +2,6 @@
 
 #include "mainwindow/palette_files.h"
 #include "mainwindow/user_colors_file.h"
-#include "palette/css_color_names.h"
 
 #include <QCoreApplication>
 

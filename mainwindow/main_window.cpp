@@ -47,6 +47,7 @@ void MainWindow::startUp()
     wireControls();
     createScreenPicking();
     wirePaste();
+    setTabOrderByLayout();
 
     // The branding record names the window, its icon and the visit button.
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), true);
@@ -81,13 +82,13 @@ void MainWindow::createControls()
     outputPanel_ = new OutputPanel(this);
     presetGrids_->showAddColor(controller_.history().addColor);
 
+    createBand();
     view_->lower();
-    setTabOrderByLayout();
 }
 
 // Tab follows the layout: the picker, the controls beside it (the entry boxes, or the grid's), Keep
-// and Presets, the swatches, each code with its Copy button, then About and Visit. Hidden controls
-// are skipped by Tab itself.
+// and Presets, the swatches, each code with its Copy button, About and Visit, then the band below them.
+// Hidden controls are skipped by Tab itself.
 void MainWindow::setTabOrderByLayout()
 {
     QStringList order{QStringLiteral("surface")};
@@ -104,6 +105,10 @@ void MainWindow::setTabOrderByLayout()
           << QStringLiteral("cmdCopy_2") << QStringLiteral("txtColor_4") << QStringLiteral("cmdCopy_1")
           << QStringLiteral("txtColor_5") << QStringLiteral("cmdCopy_3");
     order << QStringLiteral("Command5") << QStringLiteral("Command4");
+    // The band below them, left to right and top to bottom.
+    order << QStringLiteral("cmdPickScreen") << QStringLiteral("cmdImport") << QStringLiteral("cmdExport")
+          << QStringLiteral("lblContrast") << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation")
+          << QStringLiteral("cmdCopyNotation");
     QWidget* previous = nullptr;
     for (const QString& name : order) {
         QWidget* widget = findChild<QWidget*>(name);
@@ -148,6 +153,7 @@ void MainWindow::wireControls()
     connect(presetGrids_, &PresetGridView::addSwatchClicked, this, [this] {
         onSwatchClicked({SwatchRef::Kind::Add, 0});
     });
+    wirePalettes();
 }
 
 // Every view is brought up to date from the controller here, and only here.
@@ -163,6 +169,7 @@ void MainWindow::apply(const PickerChange& change)
         entryPanel_->showChannels(*change.channels);
     if (change.codes)
         outputPanel_->showCodes(controller_.colorModel().codes());
+    applyBand(change);
     if (change.swatches) {
         historyStrip_->show(controller_.history());
         presetGrids_->showAddColor(controller_.history().addColor);
@@ -184,6 +191,7 @@ void MainWindow::applyPresentation()
     entryPanel_->setVisible(kind == PresetKind::Picker);
     Command3->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
     presetGrids_->showPresentation(kind);
+    paletteControls_->showPresentation(kind);
 }
 
 void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)

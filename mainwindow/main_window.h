@@ -6,6 +6,7 @@
 // Each control's objectName is the name the tests know it by, with "_<index>" for the elements of a
 // control array (txtColor_2); the README lists them.
 
+#include "mainwindow/palette_controls.h"
 #include "mainwindow/picker_controller.h"
 #include "mainwindow/user_colors_file_store.h"
 #include "platform/desktop_system_colors.h"
@@ -17,10 +18,13 @@ class QPushButton;
 
 namespace pelmora {
 
+class ContrastLabel;
 class EntryPanel;
 class HistoryStrip;
+class NotationRow;
 class OutputPanel;
 class PasteTarget;
+class PaletteControls;
 class PresetGridView;
 class ScreenPicker;
 class StatusNote;
@@ -70,6 +74,12 @@ private:
     void wireControls();
     void apply(const PickerChange& change);
     void applyPresentation();
+    // The band below About and Visit: the palette buttons, the contrast label and the notation row.
+    void createBand();
+    void wirePalettes();
+    void applyBand(const PickerChange& change);
+    void onImportFileChosen(const QString& path);
+    void onExportFileChosen(PaletteSource source, const QString& path, PaletteFormat format);
     void showMessage(const QString& text, QWidget* focusAfterwards);
 
     // What the user did, each handed to the controller.
@@ -94,6 +104,8 @@ private:
     void comeBackFromScreen();
     void onColorFromOutside(Color color);
     void showSurfaceMenu(QPoint position);
+    // The grid's palette menu, when the grids are shown and `position` (on the surface) is on them.
+    bool showGridMenuAt(QPoint position);
 
     const Branding branding_;
     DesktopSystemColors systemColors_;
@@ -115,6 +127,9 @@ private:
     ScreenPicker* screenPicker_ = nullptr;
     PasteTarget* pasteTarget_ = nullptr;
     StatusNote* statusNote_ = nullptr; // lblNote: why a pasted text gave no colour
+    PaletteControls* paletteControls_ = nullptr; // cmdImport, cmdExport and the palette menus
+    ContrastLabel* contrastLabel_ = nullptr; // lblContrast
+    NotationRow* notationRow_ = nullptr; // cmbNotation, txtNotation, cmdCopyNotation
 };
 
 } // namespace pelmora

@@ -79,8 +79,11 @@ void MainWindow::wirePaste()
     connect(view_, &QWidget::customContextMenuRequested, this, &MainWindow::showSurfaceMenu);
 }
 
+// On a grid the grid's palette menu; anywhere else on the picture Paste and Pick from Screen.
 void MainWindow::showSurfaceMenu(QPoint position)
 {
+    if (showGridMenuAt(position))
+        return;
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("surfaceMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);

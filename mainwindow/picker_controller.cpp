@@ -443,6 +443,17 @@ PickerChange PickerController::AddClicked()
     return TakeChange();
 }
 
+PickerChange PickerController::ImportColors(std::span<const Color> colors, std::string note)
+{
+    if (std::optional<std::string> error = grids_.StoreFromSelected(colors))
+        change_.message = UserMessage{std::move(*error), false};
+    else if (!note.empty())
+        change_.message = UserMessage{std::move(note), false};
+    change_.surface = true;
+    change_.presentation = true;
+    return TakeChange();
+}
+
 PickerChange PickerController::SystemColorsChanged()
 {
     if (grids_.kind() == PresetKind::Picker) {

@@ -16,6 +16,7 @@
 #include "picker/surface.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace pelmora {
@@ -73,6 +74,11 @@ public:
     PickerChange PresetsClicked();
     PickerChange GridChosen(PresetGrid grid);
     PickerChange AddClicked();
+    // Colours read from a palette go into the custom cells from the selected one on, as many as
+    // fit, and are saved; the custom grid shows them as saved. `note` (what was left out) is shown
+    // once they are saved; a failed save shows why instead and changes nothing.
+    PickerChange ImportColors(std::span<const Color> colors, std::string note);
+    int selectedCell() const { return grids_.selectedCell(); }
 
     // The desktop's colours changed: the frames and the highlight are drawn in the new ones.
     PickerChange SystemColorsChanged();

@@ -2,6 +2,8 @@
 
 #include "color/shown_color.h"
 
+#include <algorithm>
+
 namespace pelmora {
 
 PresetGrids::PresetGrids(Picker& picker, const SystemColors& systemColors, UserColorsStore& store)
@@ -60,18 +62,45 @@ std::optional<std::string> PresetGrids::AddToSelected(Color color)
     // the grid was loaded are shown as saved.
     UserColorArray saved = userColors_;
     std::optional<std::string> error = store_.StoreCell(cell, color, saved);
-    if (!error) {
-        for (int i = 1; i <= CellCount; ++i) {
-            if (saved[static_cast<std::size_t>(i)] != userColors_[static_cast<std::size_t>(i)]) {
-                userColors_[static_cast<std::size_t>(i)] = saved[static_cast<std::size_t>(i)];
-                PaintUserCell(i);
-            }
-        }
-        userColors_ = saved;
-    }
+    if (!error)
+        ShowSaved(saved);
     picker_.DrawCellHighlight(cell);
     picker_.surface().Refresh();
     return error;
+}
+
+std::optional<std::string> PresetGrids::StoreFromSelected(std::span<const Color> cellColors)
+{
+    const int first = picker_.selectedCell();
+    const std::size_t fitting = std::min(cellColors.size(), static_cast<std::size_t>(CellCount + 1 - first));
+    UserColorArray saved = userColors_;
+    std::optional<std::string> error = store_.StoreCells(first, cellColors.first(fitting), saved);
+    if (kind_ != PresetKind::CustomColors) {
+        // The imported colours land in the custom grid, so that is the grid to see them in.
+        picker_.surface().Clear();
+        kind_ = PresetKind::CustomColors;
+        for (int i = 1; i <= CellCount; ++i)
+            PaintUserCell(i);
+    }
+    picker_.EraseCellHighlight(first);
+    if (!error)
+        ShowSaved(saved);
+    picker_.DrawCellHighlight(first);
+    picker_.surface().Refresh();
+    return error;
+}
+
+// Repaints the cells whose saved colour differs from the one shown: the ones just stored, and those
+// another running copy stored since the grid was loaded.
+void PresetGrids::ShowSaved(const UserColorArray& saved)
+{
+    for (int i = 1; i <= CellCount; ++i) {
+        if (saved[static_cast<std::size_t>(i)] != userColors_[static_cast<std::size_t>(i)]) {
+            userColors_[static_cast<std::size_t>(i)] = saved[static_cast<std::size_t>(i)];
+            PaintUserCell(i);
+        }
+    }
+    userColors_ = saved;
 }
 
 void PresetGrids::LoadUserColors()

@@ -8,6 +8,7 @@
 #include "picker/picker.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace pelmora {
@@ -27,6 +28,10 @@ public:
     // cells since they were read) and saves them all. On success `colors` becomes what was saved;
     // on failure it is left as it is and a sentence for the user naming where and why is returned.
     virtual std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) = 0;
+    // As StoreCell for the cells firstCell, firstCell + 1, ... taking `cellColors` in order.
+    virtual std::optional<std::string> StoreCells(
+        int firstCell, std::span<const Color> cellColors, UserColorArray& colors)
+        = 0;
 };
 
 class PresetGrids {
@@ -54,10 +59,16 @@ public:
     // Stores `color` in the selected custom cell, repaints it and saves that cell. The colour stays
     // in the grid even when the save fails; then the store's sentence saying why is returned.
     std::optional<std::string> AddToSelected(Color color);
+    // Stores `cellColors` in the custom cells from the selected one on (as many as fit) and saves
+    // them as AddToSelected saves one. The custom grid is shown afterwards; on failure it shows the
+    // colours as they were.
+    std::optional<std::string> StoreFromSelected(std::span<const Color> cellColors);
+    int selectedCell() const { return picker_.selectedCell(); }
 
 private:
     void LoadUserColors();
     void PaintUserCell(int cell);
+    void ShowSaved(const UserColorArray& saved);
 
     Picker& picker_;
     const SystemColors& systemColors_;

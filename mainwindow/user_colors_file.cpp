@@ -73,6 +73,19 @@ std::optional<UserColorArray> UserColorsFile::StoreCell(int cell, Color color, Q
     return saved;
 }
 
+std::optional<UserColorArray> UserColorsFile::StoreCells(
+    int firstCell, std::span<const Color> colors, QString* error) const
+{
+    UserColorArray saved{};
+    const auto store = [&](UserColorArray& cells) {
+        for (std::size_t i = 0; i < colors.size(); ++i)
+            cells.at(static_cast<std::size_t>(firstCell) + i) = colors[i];
+    };
+    if (!Update(store, &saved, error))
+        return std::nullopt;
+    return saved;
+}
+
 bool UserColorsFile::Update(
     const std::function<void(UserColorArray&)>& change, UserColorArray* saved, QString* error) const
 {

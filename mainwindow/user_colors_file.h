@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 namespace pelmora {
 
@@ -35,6 +36,9 @@ public:
     // in the meantime are kept. Returns the colours saved, or nothing with `error` set as Save()
     // does. Running copies take turns through a lock file beside the file.
     std::optional<UserColorArray> StoreCell(int cell, Color color, QString* error) const;
+    // The same for the cells firstCell, firstCell + 1, ... taking `colors` in order; all of them are
+    // saved or none. The range must lie within the cells.
+    std::optional<UserColorArray> StoreCells(int firstCell, std::span<const Color> colors, QString* error) const;
 
 private:
     // Under the file's lock: reads the file, applies `change`, saves it and gives what was saved.

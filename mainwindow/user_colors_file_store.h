@@ -15,14 +15,25 @@ public:
     std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) override
     {
         QString error;
-        std::optional<UserColorArray> saved = file_.StoreCell(cell, color, &error);
+        return Adopt(file_.StoreCell(cell, color, &error), error, colors);
+    }
+    std::optional<std::string> StoreCells(
+        int firstCell, std::span<const Color> cellColors, UserColorArray& colors) override
+    {
+        QString error;
+        return Adopt(file_.StoreCells(firstCell, cellColors, &error), error, colors);
+    }
+
+private:
+    static std::optional<std::string> Adopt(
+        const std::optional<UserColorArray>& saved, const QString& error, UserColorArray& colors)
+    {
         if (!saved)
             return error.toStdString();
         colors = *saved;
         return std::nullopt;
     }
 
-private:
     UserColorsFile file_ = UserColorsFile::ForThisProgram();
 };
 

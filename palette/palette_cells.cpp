@@ -1,6 +1,7 @@
 #include "palette/palette_cells.h"
 
 #include "color/shown_color.h"
+#include "notations/named_colors.h"
 
 #include <algorithm>
 
@@ -22,6 +23,15 @@ std::string Plural(std::size_t count, std::string_view word)
 }
 
 } // namespace
+
+std::optional<std::string> CssColorName(Color color)
+{
+    // A system colour code is no colour of its own; the caller names the colour it shows as.
+    if (!color.isRgb())
+        return std::nullopt;
+    const std::optional<std::string_view> name = CssNameOf(color);
+    return name ? std::optional<std::string>(*name) : std::nullopt;
+}
 
 Palette PaletteFromCells(
     std::span<const Color> cells, CellSelection selection, const SystemColors& systemColors, const ColorNamer& namer)

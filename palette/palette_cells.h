@@ -9,6 +9,7 @@
 #include "palette/palette.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -31,6 +32,10 @@ Palette PaletteFromCells(
 // The history (element 0 newest) as a palette named "Pelmora colour history"; unnamed colours are
 // "history N", N counting from 1 for the newest.
 Palette PaletteFromHistory(std::span<const Color> history, const SystemColors& systemColors, const ColorNamer& namer);
+
+// The CSS name of an RGB colour that has one exactly (of synonyms the alphabetically first), the
+// notation engine's; the namer exports use.
+std::optional<std::string> CssColorName(Color color);
 
 struct Placement {
     std::size_t placed = 0;

@@ -1,7 +1,8 @@
 // Export then import gives the same cells, in every format, for a grid full of distinct colours
 // (CSS-named ones among them, whose names repeat).
 
-#include "palette/css_color_names.h"
+#include "notations/named_colors.h"
+#include "palette/palette_cells.h"
 #include "palette/palette_cells.h"
 #include "palette/palette_import.h"
 #include "palette_test_support.h"

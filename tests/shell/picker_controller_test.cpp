@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,16 @@ public:
         if (failure)
             return failure;
         stored[static_cast<std::size_t>(cell)] = color;
+        saves.push_back(stored);
+        colors = stored;
+        return std::nullopt;
+    }
+    std::optional<std::string> StoreCells(
+        int firstCell, std::span<const Color> cellColors, UserColorArray& colors) override
+    {
+        if (failure)
+            return failure;
+        std::copy(cellColors.begin(), cellColors.end(), stored.begin() + firstCell);
         saves.push_back(stored);
         colors = stored;
         return std::nullopt;
@@ -304,6 +316,43 @@ TEST_F(PickerControllerStory, AGridCellAndAddStoreTheColourInTheFile)
     EXPECT_EQ(failed.message->text, *store.failure);
     EXPECT_FALSE(failed.message->returnFocusToHue);
     EXPECT_EQ(pixel(CellCentre(6).x, CellCentre(6).y), Color::white());
+}
+
+TEST_F(PickerControllerStory, ImportedColoursFillTheCustomCellsFromTheSelectedOneAndShowAsSaved)
+{
+    const std::vector<Color> imported = {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)};
+    controller.PresetsClicked();
+    controller.GridChosen(PresetGrid::SafePalette);
+    click(CellCentre(223).x, CellCentre(223).y);
+    // Another running copy stored cell 10 since this one loaded the grid: it shows as saved too.
+    store.stored[10] = RGB(10, 10, 10);
+
+    const PickerChange change = controller.ImportColors(imported, "1 colour was left out.");
+    EXPECT_EQ(Touched(change), "surface presentation message");
+    ASSERT_TRUE(change.message);
+    EXPECT_EQ(change.message->text, "1 colour was left out.");
+    EXPECT_EQ(controller.presetKind(), PresetKind::CustomColors);
+    ASSERT_EQ(store.saves.size(), 1u);
+    EXPECT_EQ(store.saves[0][223], RGB(1, 2, 3));
+    EXPECT_EQ(store.saves[0][224], RGB(4, 5, 6));
+    EXPECT_EQ(store.saves[0][0], Color::black()); // element 0 is never a cell
+    EXPECT_EQ(pixel(CellCentre(223).x, CellCentre(223).y), RGB(1, 2, 3));
+    EXPECT_EQ(pixel(CellCentre(224).x, CellCentre(224).y), RGB(4, 5, 6));
+    EXPECT_EQ(pixel(CellCentre(10).x, CellCentre(10).y), RGB(10, 10, 10));
+    EXPECT_EQ(controller.picker().selectedCell(), 223);
+
+    // A failed save says why, and the grid keeps what it showed.
+    store.failure = "The custom colours could not be saved.";
+    click(CellCentre(1).x, CellCentre(1).y);
+    const PickerChange failed = controller.ImportColors(imported, "");
+    ASSERT_TRUE(failed.message);
+    EXPECT_EQ(failed.message->text, *store.failure);
+    EXPECT_EQ(pixel(CellCentre(1).x, CellCentre(1).y), Color::black());
+    EXPECT_EQ(controller.userColors()[1], Color::black());
+    // Everything fitted and was saved: nothing to say.
+    store.failure.reset();
+    EXPECT_FALSE(controller.ImportColors(imported, "").message);
+    EXPECT_EQ(controller.userColors()[3], RGB(7, 8, 9));
 }
 
 TEST_F(PickerControllerStory, TheSafePaletteAndTheWayBackToThePicker)

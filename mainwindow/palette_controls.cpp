@@ -1,0 +1,100 @@
+#include "mainwindow/palette_controls.h"
+
+#include "mainwindow/control_factory.h"
+#include "mainwindow/palette_files.h"
+
+#include <QFileDialog>
+#include <QMenu>
+#include <QPushButton>
+
+namespace pelmora {
+
+PaletteControls::PaletteControls(QWidget* window)
+    : QObject(window)
+    , window_(window)
+{
+    cmdImport = MakeControl<QPushButton>(window, "cmdImport", QRect(124, 450, 58, 23), tr("Import…"));
+    cmdImport->setAccessibleName(tr("Import a palette into the custom colours"));
+    cmdImport->hide();
+    cmdExport = MakeControl<QPushButton>(window, "cmdExport", QRect(186, 450, 58, 23), tr("Export…"));
+    cmdExport->setAccessibleName(tr("Export the custom colours or the history as a palette"));
+    cmdExport->hide();
+    // The button's menu is its keyboard path too: Space opens it, the arrows choose.
+    exportMenu_ = new QMenu(cmdExport);
+    exportMenu_->setObjectName(QStringLiteral("exportMenu"));
+    addExportEntries(exportMenu_, true);
+    cmdExport->setMenu(exportMenu_);
+
+    connect(cmdImport, &QPushButton::clicked, this, &PaletteControls::chooseImportFile);
+}
+
+void PaletteControls::addExportEntries(QMenu* menu, bool withCells)
+{
+    if (withCells) {
+        menu->addAction(tr("Export All Custom Colors…"), this, [this] { chooseExportFile(PaletteSource::AllCells); });
+        menu->addAction(tr("Export Set Custom Colors…"), this, [this] { chooseExportFile(PaletteSource::SetCells); });
+    }
+    menu->addAction(tr("Export History…"), this, [this] { chooseExportFile(PaletteSource::History); });
+}
+
+void PaletteControls::showPresentation(PresetKind kind)
+{
+    const bool grid = kind != PresetKind::Picker;
+    cmdImport->setVisible(grid);
+    cmdExport->setVisible(grid);
+}
+
+void PaletteControls::popUpGridMenu(const QPoint& globalPos)
+{
+    auto* menu = new QMenu(window_);
+    menu->setObjectName(QStringLiteral("gridMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(tr("Import…"), this, &PaletteControls::chooseImportFile);
+    addExportEntries(menu, true);
+    menu->popup(globalPos);
+}
+
+void PaletteControls::popUpHistoryMenu(const QPoint& globalPos)
+{
+    auto* menu = new QMenu(window_);
+    menu->setObjectName(QStringLiteral("historyMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    addExportEntries(menu, false);
+    menu->popup(globalPos);
+}
+
+QFileDialog* PaletteControls::openDialog(const QString& title, const QString& filters)
+{
+    auto* dialog = new QFileDialog(window_, title);
+    dialog->setObjectName(QStringLiteral("paletteFileDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setNameFilters(filters.split(QStringLiteral(";;")));
+    return dialog;
+}
+
+void PaletteControls::chooseImportFile()
+{
+    QFileDialog* dialog = openDialog(tr("Import a Palette"), PaletteImportFilters());
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    connect(dialog, &QFileDialog::fileSelected, this, &PaletteControls::importFileChosen);
+    dialog->open();
+}
+
+void PaletteControls::chooseExportFile(PaletteSource source)
+{
+    QFileDialog* dialog
+        = openDialog(source == PaletteSource::History ? tr("Export the Color History") : tr("Export the Custom Colors"),
+            PaletteExportFilters());
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog, source](const QString& chosen) {
+        // A bare name takes the extension of the filter it was saved under.
+        const std::optional<PaletteFormat> format = PaletteFormatForFile(chosen, dialog->selectedNameFilter());
+        const PaletteFormat written = format.value_or(PaletteFormat::Gpl);
+        emit exportFileChosen(source, WithPaletteExtension(chosen, written), written);
+    });
+    dialog->open();
+}
+
+} // namespace pelmora

@@ -1,0 +1,61 @@
+#pragma once
+// The palette controls of the main window: "Import…" and "Export…" beside the grids, the same
+// entries in the grid's context menu, "Export History…" in the history's, and the file dialogs
+// they open. What was chosen goes to the window; reading and writing the files is its part.
+
+#include "mainwindow/preset_grids.h"
+#include "palette/palette_formats.h"
+
+#include <QObject>
+#include <QString>
+
+class QFileDialog;
+class QMenu;
+class QPoint;
+class QPushButton;
+class QWidget;
+
+namespace pelmora {
+
+// What an export writes.
+enum class PaletteSource {
+    AllCells, // the 224 custom colours
+    SetCells, // the custom colours that are not 0
+    History, // the 18 history swatches, newest first
+};
+
+class PaletteControls final : public QObject {
+    Q_OBJECT
+public:
+    // Creates the buttons on `window`, hidden until the grids are shown.
+    explicit PaletteControls(QWidget* window);
+
+    QPushButton* importButton() const { return cmdImport; }
+    QPushButton* exportButton() const { return cmdExport; }
+
+    // The buttons go with the grids (either of them), like the grid list.
+    void showPresentation(PresetKind kind);
+    // The grid's menu: import and every export; the history's: its export.
+    void popUpGridMenu(const QPoint& globalPos);
+    void popUpHistoryMenu(const QPoint& globalPos);
+
+    // The file dialogs (window-modal, object name "paletteFileDialog"); each reports its choice
+    // through the signals below once accepted.
+    void chooseImportFile();
+    void chooseExportFile(PaletteSource source);
+
+signals:
+    void importFileChosen(const QString& path);
+    void exportFileChosen(pelmora::PaletteSource source, const QString& path, pelmora::PaletteFormat format);
+
+private:
+    QFileDialog* openDialog(const QString& title, const QString& filters);
+    void addExportEntries(QMenu* menu, bool withCells);
+
+    QWidget* window_;
+    QPushButton* cmdImport = nullptr;
+    QPushButton* cmdExport = nullptr;
+    QMenu* exportMenu_ = nullptr;
+};
+
+} // namespace pelmora

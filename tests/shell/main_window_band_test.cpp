@@ -1,0 +1,430 @@
+// The band below About and Visit: its layout and keyboard path, the notation row and the contrast
+// label following the window's colours, and palettes in and out through the window's file dialogs.
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/swatch.h"
+#include "notations/notation_table.h"
+#include "palette/palette_formats.h"
+#include "picker/geometry.h"
+#include "platform/notation_settings.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace pelmora;
+
+namespace {
+
+const QStringList kBandControls
+    = {QStringLiteral("cmdImport"), QStringLiteral("cmdExport"), QStringLiteral("lblContrast"),
+        QStringLiteral("cmbNotation"), QStringLiteral("txtNotation"), QStringLiteral("cmdCopyNotation")};
+
+QString CodeIn(const char* notation, Color color)
+{
+    return QString::fromStdString(FormatIn(*FindNotation(notation), color).value_or("?"));
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class MainWindowBandTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> form;
+
+    template <typename T> T* child(const QString& name) const { return form->findChild<T*>(name); }
+    QWidget* view() const { return child<QWidget>(QStringLiteral("surface")); }
+    QComboBox* notationList() const { return child<QComboBox>(QStringLiteral("cmbNotation")); }
+    QString notationCode() const { return child<QLineEdit>(QStringLiteral("txtNotation"))->text(); }
+    QString contrast() const { return child<QLabel>(QStringLiteral("lblContrast"))->text(); }
+    QString colorsFile() const { return folder->filePath(QStringLiteral("usercolors.cps")); }
+    Color pixel(int x, int y) const { return form->surface().ReadPixel(x, y); }
+    Color cellPixel(int cell) const { return pixel(CellRect(cell).left + 7, CellRect(cell).top + 7); }
+    void click(int x, int y) { QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(x, y)); }
+    void clickCell(int cell) { click(CellRect(cell).left + 7, CellRect(cell).top + 7); }
+    void clickButton(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+    void chooseNotation(const char* name)
+    {
+        notationList()->setCurrentIndex(notationList()->findData(QString::fromLatin1(name)));
+    }
+    void openWindow()
+    {
+        form = std::make_unique<MainWindow>();
+        form->setUserColorsFile(UserColorsFile(folder->path(), folder->filePath(QStringLiteral("data"))));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void openGrids()
+    {
+        clickButton(QStringLiteral("Command3"));
+        QCOMPARE(form->controller().presetKind(), PresetKind::CustomColors);
+    }
+    QMessageBox* message() const { return form->findChild<QMessageBox*>(QStringLiteral("messageBox")); }
+    QString takeMessage()
+    {
+        QMessageBox* box = message();
+        if (!box)
+            return QString();
+        const QString text = box->text();
+        box->button(QMessageBox::Ok)->click();
+        QTest::qWaitFor([this] { return !message(); }, 2000);
+        return text;
+    }
+    // The dialog the last action opened, given `path` and accepted as a user would.
+    void answerFileDialog(const QString& path, const QString& filter = QString())
+    {
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (dialog = form->findChild<QFileDialog*>(QStringLiteral("paletteFileDialog"))) != nullptr, 2000);
+        QVERIFY(dialog->isVisible());
+        if (!filter.isEmpty())
+            dialog->selectNameFilter(filter);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own accept(), as its Save/Open button
+        QTRY_VERIFY_WITH_TIMEOUT(!form->findChild<QFileDialog*>(QStringLiteral("paletteFileDialog")), 2000);
+    }
+    QMenu* popUpMenu(QWidget* target, QPoint pos, const QString& menuName)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+        QApplication::sendEvent(target, &event);
+        return form->findChild<QMenu*>(menuName);
+    }
+    void triggerMenuEntry(QMenu* menu, const QString& text)
+    {
+        QVERIFY(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                action->trigger();
+                menu->close();
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("no menu entry \"%1\"").arg(text)));
+    }
+    void importFile(const QString& path)
+    {
+        clickButton(QStringLiteral("cmdImport"));
+        answerFileDialog(path);
+    }
+    QStringList savedLines() const
+    {
+        QStringList lines;
+        for (const QString& line : QString::fromLatin1(ReadAll(colorsFile())).split(QStringLiteral("\r\n")))
+            lines << line.trimmed();
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        QVERIFY(SaveChosenNotation(QStringLiteral("html")));
+        openWindow();
+    }
+    void cleanup()
+    {
+        form.reset();
+        folder.reset();
+    }
+
+    // --- layout ---------------------------------------------------------------------------------
+
+    void bandControlsSitInTheirPlacesClearOfEveryOtherControl()
+    {
+        const struct {
+            const char* name;
+            QRect place;
+        } places[] = {
+            {"cmdImport", QRect(124, 450, 58, 23)},
+            {"cmdExport", QRect(186, 450, 58, 23)},
+            {"lblContrast", QRect(250, 450, 227, 23)},
+            {"cmbNotation", QRect(4, 478, 150, 23)},
+            {"txtNotation", QRect(158, 478, 240, 23)},
+            {"cmdCopyNotation", QRect(402, 478, 74, 23)},
+        };
+        openGrids(); // the palette buttons show with the grids
+        QCOMPARE(form->size(), QSize(480, 519));
+        for (const auto& row : places) {
+            auto* control = child<QWidget>(QString::fromLatin1(row.name));
+            QVERIFY2(control, row.name);
+            QVERIFY2(control->isVisible(), row.name);
+            const QRect inWindow(control->mapTo(form.get(), QPoint(0, 0)), control->size());
+            QVERIFY2(inWindow.left() >= row.place.left() && inWindow.right() <= row.place.right(), row.name);
+            QCOMPARE(inWindow.top(), row.place.top());
+            QCOMPARE(inWindow.height(), row.place.height());
+            // The space of Pick from Screen and of the paste message stay free.
+            QVERIFY2(!inWindow.intersects(QRect(4, 450, 117, 23)), row.name);
+            QVERIFY2(inWindow.bottom() < 505, row.name);
+        }
+        // No band control covers a visible control that was there before, in either presentation.
+        for (int round = 0; round < 2; ++round) {
+            for (QWidget* other : form->findChildren<QWidget*>()) {
+                if (other->parentWidget() != form.get() || !other->isVisible() || other == view()
+                    || kBandControls.contains(other->objectName())
+                    || other->objectName() == QStringLiteral("notationRow"))
+                    continue;
+                for (const QString& name : kBandControls) {
+                    QWidget* control = child<QWidget>(name);
+                    const QRect inWindow(control->mapTo(form.get(), QPoint(0, 0)), control->size());
+                    QVERIFY2(!control->isVisible() || !inWindow.intersects(other->geometry()),
+                        qPrintable(name + QStringLiteral(" covers ") + other->objectName()));
+                }
+            }
+            clickButton(QStringLiteral("Command3")); // to the picker, then back to the grids
+        }
+        clickButton(QStringLiteral("Command3"));
+        QCOMPARE(form->controller().presetKind(), PresetKind::Picker);
+        QVERIFY(!child<QWidget>(QStringLiteral("cmdImport"))->isVisible());
+        QVERIFY(!child<QWidget>(QStringLiteral("cmdExport"))->isVisible());
+    }
+
+    void tabGoesFromVisitThroughTheBandAndEveryControlHasAName()
+    {
+        openGrids();
+        QWidget* widget = child<QWidget>(QStringLiteral("Command4"));
+        for (const QString& name : QStringList{QStringLiteral("cmdPickScreen")} + kBandControls) {
+            do
+                widget = widget->nextInFocusChain();
+            while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
+            QCOMPARE(widget->objectName(), name);
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(name));
+        }
+        // The keyboard reaches them: Tab from Visit lands on Pick from Screen, then on Import.
+        child<QWidget>(QStringLiteral("Command4"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdPickScreen"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdImport"));
+        // Export's menu offers all three exports.
+        auto* exportButton = child<QPushButton>(QStringLiteral("cmdExport"));
+        QVERIFY(exportButton->menu());
+        QCOMPARE(exportButton->menu()->actions().size(), 3);
+    }
+
+    // --- the notation row and the contrast label -------------------------------------------------
+
+    void notationRowFollowsPicksAndSwatchClicks()
+    {
+        chooseNotation("oklch");
+        click(FieldLeft + 40, FieldTop + 100);
+        const Color picked = child<Swatch>(QStringLiteral("lblSelColor"))->color();
+        QCOMPARE(notationCode(), CodeIn("oklch", picked));
+        clickButton(QStringLiteral("Command1")); // Keep
+        click(FieldLeft + 200, FieldTop + 30);
+        const Color second = child<Swatch>(QStringLiteral("lblSelColor"))->color();
+        QVERIFY(second != picked);
+        QCOMPARE(notationCode(), CodeIn("oklch", second));
+        // A history swatch describes its colour, as the output panel does.
+        QTest::mouseClick(child<Swatch>(QStringLiteral("hist_0")), Qt::LeftButton);
+        QCOMPARE(notationCode(), CodeIn("oklch", picked));
+        QCOMPARE(child<QLineEdit>(QStringLiteral("txtColor_4"))->text(), CodeIn("html", picked));
+        // Another notation shows the same colour at once; Copy puts it on the clipboard.
+        chooseNotation("hsl");
+        QCOMPARE(notationCode(), CodeIn("hsl", picked));
+        clickButton(QStringLiteral("cmdCopyNotation"));
+        QCOMPARE(QApplication::clipboard()->text(), CodeIn("hsl", picked));
+        // A safe palette cell.
+        openGrids();
+        child<QComboBox>(QStringLiteral("cmbPreset"))->setCurrentIndex(1);
+        emit child<QComboBox>(QStringLiteral("cmbPreset"))->activated(1);
+        clickCell(2);
+        QCOMPARE(notationCode(), CodeIn("hsl", cellPixel(2)));
+    }
+
+    void theChosenNotationIsRememberedAcrossRestarts()
+    {
+        chooseNotation("lab");
+        form.reset();
+        QCOMPARE(LoadChosenNotation(), QStringLiteral("lab"));
+        openWindow();
+        QCOMPARE(notationList()->currentData().toString(), QStringLiteral("lab"));
+        form->ShowSwatchColor(RGB(255, 0, 0));
+        click(FieldLeft + 10, FieldTop + 10);
+        const Color picked = child<Swatch>(QStringLiteral("lblSelColor"))->color();
+        QCOMPARE(notationCode(), CodeIn("lab", picked));
+    }
+
+    void contrastFollowsNewAndOld()
+    {
+        form->ShowSwatchColor(RGB(0x76, 0x76, 0x76));
+        clickButton(QStringLiteral("Command1")); // Old is #767676 now
+        form->ShowSwatchColor(Color::white());
+        QCOMPARE(contrast(), QStringLiteral("4.54:1 AA AA large UI  = white"));
+        form->ShowSwatchColor(RGB(0x77, 0x77, 0x77));
+        QVERIFY2(contrast().startsWith(QStringLiteral("1.0"))
+                && contrast().endsWith(QStringLiteral("fails all  \u2248 gray")),
+            qPrintable(contrast()));
+        form->ShowSwatchColor(RGB(255, 165, 0));
+        QVERIFY2(contrast().endsWith(QStringLiteral("  = orange")), qPrintable(contrast()));
+        clickButton(QStringLiteral("Command1"));
+        form->ShowSwatchColor(Color::black());
+        QVERIFY2(contrast().startsWith(QStringLiteral("10.63:1 AA AAA AA large UI")), qPrintable(contrast()));
+        QCOMPARE(child<QLabel>(QStringLiteral("lblContrast"))->toolTip(), contrast());
+    }
+
+    // --- palettes through the window -------------------------------------------------------------
+
+    void importPlacesFromTheSelectedCellSavesAndRepaints()
+    {
+        WriteAll(colorsFile(), QByteArray()); // an empty file: all black
+        const QString gpl = folder->filePath(QStringLiteral("three.gpl"));
+        WriteAll(gpl, "GIMP Palette\nName: t\n#\n255 0 0\tred\n0 128 0\tgreen\n1 2 3\tx\n");
+        openGrids();
+        clickCell(5);
+        importFile(gpl);
+        QCOMPARE(takeMessage(), QString()); // everything fitted: nothing to say
+        QCOMPARE(cellPixel(5), RGB(255, 0, 0));
+        QCOMPARE(cellPixel(6), RGB(0, 128, 0));
+        QCOMPARE(cellPixel(7), RGB(1, 2, 3));
+        QCOMPARE(cellPixel(8), Color::black());
+        const QStringList lines = savedLines();
+        QCOMPARE(lines.size(), 225);
+        QCOMPARE(lines[5].toInt(), static_cast<int>(RGB(255, 0, 0).value()));
+        QCOMPARE(lines[7].toInt(), static_cast<int>(RGB(1, 2, 3).value()));
+        QCOMPARE(form->controller().userColors()[6], RGB(0, 128, 0));
+    }
+
+    void importFromTheSafeGridShowsTheCustomGridAndSaysWhatWasLeftOut()
+    {
+        const QString css = folder->filePath(QStringLiteral("four.css"));
+        WriteAll(css, ":root { --a: #010101; --b: RGB(2, 2, 2); --c: #f00; --d: 65535; }\n");
+        openGrids();
+        clickCell(223);
+        child<QComboBox>(QStringLiteral("cmbPreset"))->setCurrentIndex(1);
+        emit child<QComboBox>(QStringLiteral("cmbPreset"))->activated(1);
+        QCOMPARE(form->controller().presetKind(), PresetKind::SafePalette);
+        importFile(css);
+        const QString text = takeMessage();
+        QVERIFY2(text.contains(QStringLiteral("2 colours were left out")), qPrintable(text));
+        QCOMPARE(form->controller().presetKind(), PresetKind::CustomColors);
+        QCOMPARE(child<QComboBox>(QStringLiteral("cmbPreset"))->currentIndex(), 0);
+        QCOMPARE(cellPixel(223), RGB(1, 1, 1));
+        QCOMPARE(cellPixel(224), RGB(2, 2, 2));
+        QCOMPARE(savedLines()[224].toInt(), static_cast<int>(RGB(2, 2, 2).value()));
+    }
+
+    void aDamagedFileChangesNeitherTheGridNorTheFile()
+    {
+        WriteAll(colorsFile(), QByteArray("0\n").repeated(1) + QByteArray("255\n").repeated(224));
+        const QByteArray before = ReadAll(colorsFile());
+        const QString gpl = folder->filePath(QStringLiteral("damaged.gpl"));
+        WriteAll(gpl, "GIMP Palette\nName: t\n10 20 30\tok\n10 twenty 30\tbad\n");
+        openGrids();
+        clickCell(1);
+        const Color cellBefore = cellPixel(2);
+        importFile(gpl);
+        const QString text = takeMessage();
+        QVERIFY2(
+            text.contains(QStringLiteral("damaged.gpl")) && text.contains(QStringLiteral("line 4")), qPrintable(text));
+        QCOMPARE(ReadAll(colorsFile()), before);
+        QCOMPARE(cellPixel(2), cellBefore);
+        QCOMPARE(cellPixel(1), RGB(255, 0, 0));
+    }
+
+    void exportWritesAllCellsSetCellsOrTheHistoryInTheChosenFormat()
+    {
+        WriteAll(colorsFile(), "0\n255\n0\n65280\n" + QByteArray("0\n").repeated(221));
+        openGrids();
+        auto* menu = child<QPushButton>(QStringLiteral("cmdExport"))->menu();
+
+        const QString all = folder->filePath(QStringLiteral("all.gpl"));
+        triggerMenuEntry(menu, QStringLiteral("Export All Custom Colors…"));
+        answerFileDialog(all);
+        PaletteReadResult read = ReadPalette(PaletteFormat::Gpl, ReadAll(all).toStdString());
+        QVERIFY(read.ok());
+        QCOMPARE(read.palette.entries.size(), std::size_t{224});
+        QCOMPARE(read.palette.entries[0].color, RGB(255, 0, 0));
+        QCOMPARE(read.palette.entries[0].name, std::string("red"));
+        QCOMPARE(read.palette.entries[2].color, RGB(0, 255, 0));
+
+        // A bare name takes the extension of the filter it was saved under.
+        const QString setOnly = folder->filePath(QStringLiteral("set"));
+        triggerMenuEntry(menu, QStringLiteral("Export Set Custom Colors…"));
+        answerFileDialog(setOnly, QStringLiteral("JSON palette (*.json)"));
+        read = ReadPalette(PaletteFormat::Json, ReadAll(setOnly + QStringLiteral(".json")).toStdString());
+        QVERIFY2(read.ok(), read.error ? read.error->describe().c_str() : "");
+        QCOMPARE(read.palette.entries.size(), std::size_t{2});
+
+        // The history, from its own context menu.
+        form->ShowSwatchColor(RGB(0x12, 0x34, 0x56));
+        clickButton(QStringLiteral("Command1"));
+        auto* history = child<QGroupBox>(QStringLiteral("Frame5"));
+        QMenu* historyMenu
+            = popUpMenu(child<QWidget>(QStringLiteral("hist_3")), QPoint(5, 5), QStringLiteral("historyMenu"));
+        QVERIFY(historyMenu && history);
+        const QString historyFile = folder->filePath(QStringLiteral("history.txt"));
+        triggerMenuEntry(historyMenu, QStringLiteral("Export History…"));
+        answerFileDialog(historyFile);
+        const QStringList lines
+            = QString::fromLatin1(ReadAll(historyFile)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 18);
+        QCOMPARE(lines[0], QStringLiteral("#123456"));
+    }
+
+    void theGridsContextMenuOffersImportAndExportOnlyOverTheGrid()
+    {
+        QVERIFY(!popUpMenu(view(), QPoint(FieldLeft + 20, FieldTop + 20), QStringLiteral("gridMenu")));
+        openGrids();
+        QVERIFY(!popUpMenu(view(), QPoint(FieldLeft + 20, 400), QStringLiteral("gridMenu")));
+        QMenu* menu = popUpMenu(view(), QPoint(FieldLeft + 20, FieldTop + 20), QStringLiteral("gridMenu"));
+        QVERIFY(menu);
+        QStringList entries;
+        for (QAction* action : menu->actions())
+            entries << action->text();
+        QCOMPARE(entries,
+            (QStringList{QStringLiteral("Import…"), QStringLiteral("Export All Custom Colors…"),
+                QStringLiteral("Export Set Custom Colors…"), QStringLiteral("Export History…")}));
+        // Import from the menu opens the same dialog.
+        const QString list = folder->filePath(QStringLiteral("one.txt"));
+        WriteAll(list, "#abc\n");
+        clickCell(9);
+        triggerMenuEntry(menu, QStringLiteral("Import…"));
+        answerFileDialog(list);
+        QCOMPARE(cellPixel(9), RGB(0xAA, 0xBB, 0xCC));
+    }
+
+    void aFailedExportSaysWhyAndKeepsThePreviousFile()
+    {
+        openGrids();
+        const QString target = folder->filePath(QStringLiteral("missing/sub/out.css"));
+        triggerMenuEntry(child<QPushButton>(QStringLiteral("cmdExport"))->menu(), QStringLiteral("Export History…"));
+        answerFileDialog(target);
+        const QString text = takeMessage();
+        QVERIFY2(text.contains(QStringLiteral("out.css")), qPrintable(text));
+        QVERIFY(!QFile::exists(target));
+    }
+};
+
+QTEST_MAIN(MainWindowBandTest)
+#include "main_window_band_test.moc"
