@@ -1,14 +1,13 @@
 #include "app/codes_command.h"
 
 #include "app/checked_output.h"
-#include "app/terminal_text.h"
 #include "app/json_text.h"
-#include "notations/notation_table.h"
-#include "notations/read_any_color.h"
-
+#include "app/terminal_text.h"
 #include "color/code_formats.h"
 #include "color/notation.h"
 #include "color/system_colors.h"
+#include "notations/notation_table.h"
+#include "notations/read_any_color.h"
 
 #include <array>
 #include <charconv>

@@ -1,39 +1,22 @@
 #include "color/linear_light.h"
 
 #include "color/rounding.h"
-
-#include <array>
-#include <cmath>
+#include "color/srgb_transfer.h"
 
 namespace pelmora {
-namespace {
 
-// The 256 decoded values, computed once: decoding is the hot part of a 5 x 5 average per frame.
-const std::array<double, 256>& LinearTable()
-{
-    static const std::array<double, 256> table = [] {
-        std::array<double, 256> values{};
-        for (int c = 0; c < 256; ++c) {
-            const double encoded = c / 255.0;
-            values[c] = encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
-        }
-        return values;
-    }();
-    return table;
-}
+double SrgbToLinear(int channel) { return ByteToLinear(channel); }
 
-} // namespace
-
-double SrgbToLinear(int channel) { return LinearTable()[channel < 0 ? 0 : (channel > 255 ? 255 : channel)]; }
-
+// Even-nearest of the encoded value, not LinearToByte's midpoint comparison: the two give different
+// levels for light on a midpoint or within a rounding error of one, and averages land there (on the
+// straight segment near black, the mean of two neighbouring levels is their midpoint).
 int LinearToSrgb(double linear)
 {
     if (!(linear > 0.0))
         return 0;
     if (linear >= 1.0)
         return 255;
-    const double encoded = linear <= 0.0031308 ? linear * 12.92 : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
-    return EvenNearest(encoded * 255.0);
+    return EvenNearest(EncodeSrgb(linear) * 255.0);
 }
 
 Color AverageInLinearLight(std::span<const Color> colors)

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <numbers>
 
 namespace pelmora {
@@ -66,69 +65,9 @@ constexpr Triple kD50White = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.
 constexpr double kLabEpsilon = 216.0 / 24389;
 constexpr double kLabKappa = 24389.0 / 27;
 
-struct ByteTables {
-    std::array<double, 256> linear{};
-    // midpoint[j]: linear light of the encoded level (j + 0.5) / 255, between bytes j and j + 1.
-    std::array<double, 255> midpoint{};
-    // firstAbove[k]: how many midpoints lie below k / kBuckets, where the walk for a value in that
-    // bucket starts (at most two midpoints share a bucket, so the walk is a step or two).
-    static constexpr int kBuckets = 4096;
-    std::array<std::uint8_t, kBuckets> firstAbove{};
-    ByteTables()
-    {
-        for (int i = 0; i < 256; ++i)
-            linear[static_cast<std::size_t>(i)] = DecodeSrgb(i / 255.0);
-        for (int j = 0; j < 255; ++j)
-            midpoint[static_cast<std::size_t>(j)] = DecodeSrgb((j + 0.5) / 255.0);
-        for (int k = 0; k < kBuckets; ++k)
-            firstAbove[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(
-                std::lower_bound(midpoint.begin(), midpoint.end(), static_cast<double>(k) / kBuckets)
-                - midpoint.begin());
-    }
-};
-
-const ByteTables& Tables()
-{
-    static const ByteTables tables;
-    return tables;
-}
-
 double Cube(double x) { return x * x * x; }
 
 } // namespace
-
-double DecodeSrgb(double encoded)
-{
-    const double magnitude = std::fabs(encoded);
-    if (magnitude <= 0.04045)
-        return encoded / 12.92;
-    return std::copysign(std::pow((magnitude + 0.055) / 1.055, 2.4), encoded);
-}
-
-double EncodeSrgb(double linear)
-{
-    const double magnitude = std::fabs(linear);
-    if (magnitude > 0.0031308)
-        return std::copysign(1.055 * std::pow(magnitude, 1 / 2.4) - 0.055, linear);
-    return 12.92 * linear;
-}
-
-double ByteToLinear(int byte) { return Tables().linear[static_cast<std::size_t>(std::clamp(byte, 0, 255))]; }
-
-int LinearToByte(double linear)
-{
-    // Negative and NaN light is black, light from 1 up white.
-    if (!(linear > 0))
-        return 0;
-    if (linear >= 1)
-        return 255;
-    const ByteTables& tables = Tables();
-    // The number of midpoints at or below `linear`: the level whose interval holds it.
-    std::size_t level = tables.firstAbove[static_cast<std::size_t>(linear * ByteTables::kBuckets)];
-    while (level < tables.midpoint.size() && tables.midpoint[level] <= linear)
-        ++level;
-    return static_cast<int>(level);
-}
 
 int UnitToByte(double encoded) { return std::clamp(EvenNearest(encoded * 255.0), 0, 255); }
 

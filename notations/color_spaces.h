@@ -5,6 +5,7 @@
 // Everything is double precision; the 8-bit steps are at the edges only.
 
 #include "color/color.h"
+#include "color/srgb_transfer.h" // the transfer curve and its 8-bit steps, used with these conversions
 
 namespace pelmora {
 
@@ -14,16 +15,6 @@ struct Triple {
     double c = 0;
 };
 
-// The sRGB transfer curve, extended to negative values by symmetry as CSS does.
-double DecodeSrgb(double encoded);
-double EncodeSrgb(double linear);
-
-// The linear-light value of an 8-bit sRGB channel (a table of the 256 values of DecodeSrgb).
-double ByteToLinear(int byte);
-// The 8-bit channel nearest to the sRGB encoding of `linear`, clamped to 0..255 per channel. It compares
-// with the linear-light midpoints between neighbouring levels, which gives the same level as encoding
-// and rounding without a power per channel.
-int LinearToByte(double linear);
 // An encoded sRGB channel (0..1) to 8 bits: clamped per channel, even-nearest of 255 x value.
 int UnitToByte(double encoded);
 

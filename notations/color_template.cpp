@@ -46,15 +46,59 @@ void AppendHexByte(std::string& out, int byte, bool upperCase)
     out += digits[byte & 0xF];
 }
 
+ColorTemplate::ParseResult ParseFailure(std::string_view pattern, std::size_t offset, std::string_view reason)
+{
+    const ReadResult failure = ReadResult::Failure(pattern, offset, reason);
+    return {std::nullopt, failure.position, failure.message};
+}
+
+// The placeholder called `name`, or nullptr when there is none.
+const Placeholder* FindPlaceholder(std::string_view name)
+{
+    static constexpr Placeholder kDecimal = {"decimal", Kind::Decimal, false, -1};
+    if (name == kDecimal.name)
+        return &kDecimal;
+    for (const Placeholder& placeholder : kPlaceholders) {
+        if (placeholder.name == name)
+            return &placeholder;
+    }
+    return nullptr;
+}
+
+// A placeholder's part, or where in the pattern and why it is not one.
+struct PlaceholderReading {
+    std::optional<ColorTemplate::Part> part;
+    std::size_t failureOffset = 0;
+    std::string failureReason;
+};
+
+// The placeholder between the braces at `open` and `close`, with its decimals when given.
+PlaceholderReading ReadPlaceholder(std::string_view pattern, std::size_t open, std::size_t close)
+{
+    const std::string_view inside = pattern.substr(open + 1, close - open - 1);
+    const std::size_t colon = inside.find(':');
+    const std::string_view name = inside.substr(0, colon);
+    const Placeholder* found = FindPlaceholder(name);
+    if (!found)
+        return {std::nullopt, open, "unknown placeholder {" + std::string(name) + "}"};
+    int decimals = found->defaultDecimals;
+    if (colon != std::string_view::npos) {
+        const std::string_view spec = inside.substr(colon + 1);
+        const std::size_t specOffset = open + 1 + colon + 1;
+        if (found->defaultDecimals < 0)
+            return {std::nullopt, specOffset, "{" + std::string(name) + "} takes no decimals"};
+        if (spec.size() != 2 || spec[0] != '.' || spec[1] < '0' || spec[1] > '0' + kMostDecimals)
+            return {std::nullopt, specOffset, "expected decimals as .0 to .6"};
+        decimals = spec[1] - '0';
+    }
+    return {ColorTemplate::Part{found->kind, found->upperCase, decimals, {}}, 0, {}};
+}
+
 } // namespace
 
 ColorTemplate::ParseResult ColorTemplate::Parse(std::string_view pattern)
 {
     ColorTemplate compiled;
-    const auto failAt = [&](std::size_t offset, std::string_view reason) {
-        const ReadResult failure = ReadResult::Failure(pattern, offset, reason);
-        return ParseResult{std::nullopt, failure.position, failure.message};
-    };
     std::string text;
     const auto flushText = [&] {
         if (!text.empty())
@@ -64,56 +108,26 @@ ColorTemplate::ParseResult ColorTemplate::Parse(std::string_view pattern)
     std::size_t i = 0;
     while (i < pattern.size()) {
         const char c = pattern[i];
-        if (c == '}') {
-            if (i + 1 < pattern.size() && pattern[i + 1] == '}') {
-                text += '}';
-                i += 2;
-                continue;
-            }
-            return failAt(i, "a lone '}' (write }} for a brace)");
+        if ((c == '{' || c == '}') && i + 1 < pattern.size() && pattern[i + 1] == c) {
+            text += c; // a doubled brace is a literal one
+            i += 2;
+            continue;
         }
+        if (c == '}')
+            return ParseFailure(pattern, i, "a lone '}' (write }} for a brace)");
         if (c != '{') {
             text += c;
             ++i;
             continue;
         }
-        if (i + 1 < pattern.size() && pattern[i + 1] == '{') {
-            text += '{';
-            i += 2;
-            continue;
-        }
-        const std::size_t open = i;
-        const std::size_t close = pattern.find('}', open);
+        const std::size_t close = pattern.find('}', i);
         if (close == std::string_view::npos)
-            return failAt(open, "'{' without '}'");
-        const std::string_view inside = pattern.substr(open + 1, close - open - 1);
-        const std::size_t colon = inside.find(':');
-        const std::string_view name = inside.substr(0, colon);
-        Placeholder found{};
-        bool known = false;
-        if (name == "decimal") {
-            found = {"decimal", Kind::Decimal, false, -1};
-            known = true;
-        }
-        for (const Placeholder& placeholder : kPlaceholders)
-            if (placeholder.name == name) {
-                found = placeholder;
-                known = true;
-            }
-        if (!known)
-            return failAt(open, "unknown placeholder {" + std::string(name) + "}");
-        int decimals = found.defaultDecimals;
-        if (colon != std::string_view::npos) {
-            const std::string_view spec = inside.substr(colon + 1);
-            const std::size_t specOffset = open + 1 + colon + 1;
-            if (found.defaultDecimals < 0)
-                return failAt(specOffset, "{" + std::string(name) + "} takes no decimals");
-            if (spec.size() != 2 || spec[0] != '.' || spec[1] < '0' || spec[1] > '0' + kMostDecimals)
-                return failAt(specOffset, "expected decimals as .0 to .6");
-            decimals = spec[1] - '0';
-        }
+            return ParseFailure(pattern, i, "'{' without '}'");
+        PlaceholderReading placeholder = ReadPlaceholder(pattern, i, close);
+        if (!placeholder.part)
+            return ParseFailure(pattern, placeholder.failureOffset, placeholder.failureReason);
         flushText();
-        compiled.parts_.push_back({found.kind, found.upperCase, decimals, {}});
+        compiled.parts_.push_back(std::move(*placeholder.part));
         i = close + 1;
     }
     flushText();

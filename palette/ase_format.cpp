@@ -167,6 +167,79 @@ PaletteReadResult ReadColorBlock(std::string_view content, std::size_t at, Palet
     return {};
 }
 
+// What the blocks read so far have built.
+struct AseReading {
+    Palette palette;
+    bool named = false; // the first group has named the palette
+    int depth = 0; // groups open
+};
+
+// The 12-byte header: checks it and sets `blockCount` to the number of blocks it announces.
+PaletteReadResult ReadHeader(std::string_view bytes, ByteReader& reader, std::uint32_t& blockCount)
+{
+    if (bytes.size() > kMaxPaletteFileBytes)
+        return {{},
+            PaletteError{PaletteError::Place::File, 0,
+                "the file is larger than " + std::to_string(kMaxPaletteFileBytes / (1024 * 1024)) + " MiB"}};
+    if (!bytes.starts_with(kMagic))
+        return FailAtByte(0, "an Adobe swatch exchange file starts with 'ASEF'");
+    if (bytes.size() < kHeaderBytes)
+        return FailAtByte(bytes.size(), "the file ends inside its 12-byte header");
+    reader.take(4);
+    const std::uint16_t major = reader.get16();
+    const std::uint16_t minor = reader.get16();
+    if (major != 1)
+        return FailAtByte(
+            4, "version " + std::to_string(major) + "." + std::to_string(minor) + " cannot be read, only version 1");
+    blockCount = reader.get32();
+    const std::size_t room = reader.remaining() / kBlockHeaderBytes;
+    if (blockCount > room)
+        return FailAtByte(8,
+            std::to_string(blockCount) + " blocks announced, but the file has room for at most "
+                + std::to_string(room));
+    return {};
+}
+
+// Block `index` of `blockCount`: a group start or end, or a colour.
+PaletteReadResult ReadBlock(ByteReader& reader, std::uint32_t index, std::uint32_t blockCount, AseReading& reading)
+{
+    const std::size_t at = reader.offset();
+    if (reader.remaining() < kBlockHeaderBytes)
+        return FailAtByte(
+            at, "the file ends before block " + std::to_string(index + 1) + " of " + std::to_string(blockCount));
+    const std::uint16_t type = reader.get16();
+    const std::uint32_t length = reader.get32();
+    if (length > reader.remaining())
+        return FailAtByte(at, "a block of " + std::to_string(length) + " bytes runs past the end of the file");
+    const std::string_view content = reader.take(length);
+    if (type == kGroupStart) {
+        ByteReader group(content);
+        std::string name;
+        if (auto error = ReadName(group, name))
+            return FailAtByte(at, *error);
+        if (!reading.named)
+            reading.palette.name = std::move(name);
+        reading.named = true;
+        ++reading.depth;
+    } else if (type == kGroupEnd) {
+        if (reading.depth == 0)
+            return FailAtByte(at, "a group ends that never started");
+        --reading.depth;
+    } else if (type == kColorEntry) {
+        if (reading.palette.entries.size() == kMaxPaletteColors)
+            return FailAtByte(at, "more than " + std::to_string(kMaxPaletteColors) + " colours");
+        PaletteEntry entry;
+        if (PaletteReadResult failed = ReadColorBlock(content, at, entry); !failed.ok())
+            return failed;
+        reading.palette.entries.push_back(std::move(entry));
+    } else {
+        char hex[8];
+        const auto end = std::to_chars(hex, hex + sizeof hex, type, 16).ptr;
+        return FailAtByte(at, "unknown block type 0x" + std::string(hex, end));
+    }
+    return {};
+}
+
 } // namespace
 
 std::string WriteAse(const Palette& palette)
@@ -190,72 +263,20 @@ std::string WriteAse(const Palette& palette)
 
 PaletteReadResult ReadAse(std::string_view bytes)
 {
-    if (bytes.size() > kMaxPaletteFileBytes)
-        return {{},
-            PaletteError{PaletteError::Place::File, 0,
-                "the file is larger than " + std::to_string(kMaxPaletteFileBytes / (1024 * 1024)) + " MiB"}};
-    if (!bytes.starts_with(kMagic))
-        return FailAtByte(0, "an Adobe swatch exchange file starts with 'ASEF'");
-    if (bytes.size() < kHeaderBytes)
-        return FailAtByte(bytes.size(), "the file ends inside its 12-byte header");
     ByteReader reader(bytes);
-    reader.take(4);
-    const std::uint16_t major = reader.get16();
-    const std::uint16_t minor = reader.get16();
-    if (major != 1)
-        return FailAtByte(
-            4, "version " + std::to_string(major) + "." + std::to_string(minor) + " cannot be read, only version 1");
-    const std::uint32_t blockCount = reader.get32();
-    const std::size_t room = reader.remaining() / kBlockHeaderBytes;
-    if (blockCount > room)
-        return FailAtByte(8,
-            std::to_string(blockCount) + " blocks announced, but the file has room for at most "
-                + std::to_string(room));
-
-    Palette palette;
-    bool named = false;
-    int depth = 0;
+    std::uint32_t blockCount = 0;
+    if (PaletteReadResult failed = ReadHeader(bytes, reader, blockCount); !failed.ok())
+        return failed;
+    AseReading reading;
     for (std::uint32_t index = 0; index < blockCount; ++index) {
-        const std::size_t at = reader.offset();
-        if (reader.remaining() < kBlockHeaderBytes)
-            return FailAtByte(
-                at, "the file ends before block " + std::to_string(index + 1) + " of " + std::to_string(blockCount));
-        const std::uint16_t type = reader.get16();
-        const std::uint32_t length = reader.get32();
-        if (length > reader.remaining())
-            return FailAtByte(at, "a block of " + std::to_string(length) + " bytes runs past the end of the file");
-        const std::string_view content = reader.take(length);
-        if (type == kGroupStart) {
-            ByteReader group(content);
-            std::string name;
-            if (auto error = ReadName(group, name))
-                return FailAtByte(at, *error);
-            if (!named)
-                palette.name = std::move(name);
-            named = true;
-            ++depth;
-        } else if (type == kGroupEnd) {
-            if (depth == 0)
-                return FailAtByte(at, "a group ends that never started");
-            --depth;
-        } else if (type == kColorEntry) {
-            if (palette.entries.size() == kMaxPaletteColors)
-                return FailAtByte(at, "more than " + std::to_string(kMaxPaletteColors) + " colours");
-            PaletteEntry entry;
-            if (PaletteReadResult failed = ReadColorBlock(content, at, entry); !failed.ok())
-                return failed;
-            palette.entries.push_back(std::move(entry));
-        } else {
-            char hex[8];
-            const auto end = std::to_chars(hex, hex + sizeof hex, type, 16).ptr;
-            return FailAtByte(at, "unknown block type 0x" + std::string(hex, end));
-        }
+        if (PaletteReadResult failed = ReadBlock(reader, index, blockCount, reading); !failed.ok())
+            return failed;
     }
     if (reader.remaining() > 0)
         return FailAtByte(reader.offset(),
             std::to_string(reader.remaining()) + " bytes follow the last of the " + std::to_string(blockCount)
                 + " announced blocks");
-    return {std::move(palette), std::nullopt};
+    return {std::move(reading.palette), std::nullopt};
 }
 
 } // namespace pelmora
