@@ -1,6 +1,8 @@
 #include "palette/palette_text.h"
 
 #include "color/notation.h"
+#include "color/system_colors.h"
+#include "notations/read_any_color.h"
 
 #include <charconv>
 
@@ -160,7 +162,13 @@ std::optional<Color> ReadColorNotation(std::string_view text)
         const std::string doubled = {'#', trimmed[1], trimmed[1], trimmed[2], trimmed[2], trimmed[3], trimmed[3]};
         return ParseColorNotation(doubled);
     }
-    return ParseColorNotation(trimmed);
+    if (const auto color = ParseColorNotation(trimmed))
+        return color;
+    // Any other notation of the engine (CSS, programming literals); the panel's own spelling
+    // RGB(r, g, b) stays strict, 0 to 255, where CSS's rgb() would clamp.
+    if (trimmed.starts_with("RGB("))
+        return std::nullopt;
+    return ReadAnyColor(trimmed, DefaultSystemColors()).color;
 }
 
 std::string HexText(Color color, bool lowerCase)
