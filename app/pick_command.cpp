@@ -1,8 +1,8 @@
 #include "app/pick_command.h"
 
+#include "app/checked_output.h"
 #include "app/clipboard_keeper.h"
 #include "app/codes_command.h"
-#include "app/checked_output.h"
 #include "app/display_check.h"
 #include "app/terminal_text.h"
 #include "color/code_formats.h"

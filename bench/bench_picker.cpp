@@ -32,8 +32,7 @@ void BM_MemsetFloor(benchmark::State& state)
 }
 BENCHMARK(BM_MemsetFloor);
 
-template <typename Draw>
-void RunOnPicker(benchmark::State& state, Draw draw)
+template <typename Draw> void RunOnPicker(benchmark::State& state, Draw draw)
 {
     PickerFixture fixture;
     for (auto _ : state) {

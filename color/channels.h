@@ -23,7 +23,7 @@ constexpr Channels SplitChannels(Color color)
     const std::int32_t c = color.value();
     const std::int32_t t = c / 256;
     return Channels{static_cast<std::int16_t>(c % 256), static_cast<std::int16_t>(t % 256),
-                    static_cast<std::int16_t>((t / 256) % 256)};
+        static_cast<std::int16_t>((t / 256) % 256)};
 }
 
 } // namespace pelmora

@@ -11,7 +11,10 @@ namespace pelmora {
 class Color {
 public:
     constexpr Color() = default;
-    constexpr explicit Color(std::int32_t value) : value_(value) {}
+    constexpr explicit Color(std::int32_t value)
+        : value_(value)
+    {
+    }
 
     static constexpr Color none() { return Color(-1); }
     static constexpr Color black() { return Color(0); }
@@ -47,6 +50,6 @@ constexpr Color RGB(int r, int g, int b)
     return Color(clamp(r) + 256 * clamp(g) + 65536 * clamp(b));
 }
 
-std::ostream& operator<<(std::ostream& out, Color color);  // for test failure messages
+std::ostream& operator<<(std::ostream& out, Color color); // for test failure messages
 
 } // namespace pelmora

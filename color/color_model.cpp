@@ -6,7 +6,10 @@
 
 namespace pelmora {
 
-ColorModel::ColorModel(const SystemColors& systemColors) : systemColors_(&systemColors) {}
+ColorModel::ColorModel(const SystemColors& systemColors)
+    : systemColors_(&systemColors)
+{
+}
 
 void ColorModel::setSystemColors(const SystemColors& systemColors) { systemColors_ = &systemColors; }
 
@@ -37,9 +40,6 @@ Color ColorModel::GetSafeColor(int index, Channels& rgb, std::string& hex)
     return safe->color;
 }
 
-void ColorModel::setCodesListener(std::function<void(const ColorCodes&)> listener)
-{
-    listener_ = std::move(listener);
-}
+void ColorModel::setCodesListener(std::function<void(const ColorCodes&)> listener) { listener_ = std::move(listener); }
 
 } // namespace pelmora

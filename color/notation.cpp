@@ -39,8 +39,7 @@ bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix)
 }
 
 // The whole of `s` as an unsigned number in `base`, nothing else allowed.
-template <typename Int>
-std::optional<Int> WholeNumber(std::string_view s, int base = 10)
+template <typename Int> std::optional<Int> WholeNumber(std::string_view s, int base = 10)
 {
     if (s.empty() || s.front() == '-' || s.front() == '+')
         return std::nullopt;
@@ -76,8 +75,8 @@ std::optional<Color> ParseHtml(std::string_view digits)
     const auto rrggbb = WholeNumber<std::uint32_t>(digits, 16);
     if (!rrggbb)
         return std::nullopt;
-    return RGB(static_cast<int>(*rrggbb >> 16), static_cast<int>((*rrggbb >> 8) & 0xFF),
-               static_cast<int>(*rrggbb & 0xFF));
+    return RGB(
+        static_cast<int>(*rrggbb >> 16), static_cast<int>((*rrggbb >> 8) & 0xFF), static_cast<int>(*rrggbb & 0xFF));
 }
 
 std::optional<Color> ParseHexLiteral(std::string_view digits)

@@ -20,8 +20,8 @@ namespace pelmora {
 std::optional<Color> ParseColorNotation(std::string_view text);
 
 // One line naming the accepted notations, for error messages.
-inline constexpr std::string_view kAcceptedNotations =
-    "a decimal value (65535, -1), #RRGGBB, &HBBGGRR&, RGB(r, g, b), QBColor(n) "
-    "or a constant name (vbYellow, vbButtonFace)";
+inline constexpr std::string_view kAcceptedNotations
+    = "a decimal value (65535, -1), #RRGGBB, &HBBGGRR&, RGB(r, g, b), QBColor(n) "
+      "or a constant name (vbYellow, vbButtonFace)";
 
 } // namespace pelmora

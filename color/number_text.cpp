@@ -26,7 +26,11 @@ int DigitValue(char c, int base)
 // Reads a text one non-blank character at a time.
 class Cursor {
 public:
-    explicit Cursor(std::string_view text) : text_(text) { skipBlanks(); }
+    explicit Cursor(std::string_view text)
+        : text_(text)
+    {
+        skipBlanks();
+    }
     bool atEnd() const { return pos_ >= text_.size(); }
     char peek() const { return atEnd() ? '\0' : text_[pos_]; }
     void next()

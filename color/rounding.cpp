@@ -7,8 +7,7 @@ namespace pelmora {
 namespace {
 
 // `whole` already has no fraction; clamp before converting, which is what makes the cast defined.
-template <typename Int>
-Int SaturateWhole(double whole)
+template <typename Int> Int SaturateWhole(double whole)
 {
     if (std::isnan(whole))
         return 0;

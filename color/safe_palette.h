@@ -19,7 +19,7 @@ constexpr Channels SafeChannels(int index)
 {
     const int m = index - 1;
     return Channels{static_cast<std::int16_t>(51 * (m / 36)), static_cast<std::int16_t>(51 * ((m / 6) % 6)),
-                    static_cast<std::int16_t>(51 * (m % 6))};
+        static_cast<std::int16_t>(51 * (m % 6))};
 }
 
 // The colour painted in safe-palette grid cell `cell` (1..224): the cube for 1..216, black for

@@ -62,7 +62,10 @@ public:
 // A table the caller fills (the desktop program fills it from the desktop's palette).
 class TableSystemColors final : public SystemColors {
 public:
-    explicit TableSystemColors(const std::array<Color, kSysColorCount>& table) : table_(table) {}
+    explicit TableSystemColors(const std::array<Color, kSysColorCount>& table)
+        : table_(table)
+    {
+    }
     Color GetSysColor(int index) const override;
     using SystemColors::GetSysColor;
 

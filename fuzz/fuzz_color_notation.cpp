@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     // The hex literal always names the colour that the other fields describe.
     const auto hex = pelmora::ParseColorNotation(codes.text[pelmora::kFieldHex]);
-    const pelmora::Color described =
-        color->value() < -1 ? system.GetSysColor(color->value() & 255) : *color;
+    const pelmora::Color described = color->value() < -1 ? system.GetSysColor(color->value() & 255) : *color;
     if (hex != described)
         std::abort();
     std::string_view trimmed = text;

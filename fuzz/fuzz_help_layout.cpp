@@ -2,8 +2,8 @@
 // it, take long (libFuzzer's -timeout turns a slow input into a failure), or leave a document
 // beyond the stated limits.
 
-#include "windows/help_file.h"
 #include "rtf/rtf_reader.h"
+#include "windows/help_file.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

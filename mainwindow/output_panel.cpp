@@ -1,7 +1,7 @@
 #include "mainwindow/output_panel.h"
 
-#include "mainwindow/control_factory.h"
 #include "helpers/twips.h"
+#include "mainwindow/control_factory.h"
 #include "outputs/output_panel.h"
 #include "picker/geometry.h"
 #include "platform/clipboard.h"

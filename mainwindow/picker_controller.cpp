@@ -2,9 +2,9 @@
 
 #include "color/code_formats.h"
 #include "color/hsb.h"
-#include "picker/hsb_positions.h"
 #include "color/rounding.h"
 #include "mainwindow/color_readout.h"
+#include "picker/hsb_positions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,7 +11,8 @@
 namespace pelmora {
 
 Swatch::Swatch(const QString& objectName, const SystemColors& systemColors, QWidget* parent)
-    : QFrame(parent), systemColors_(systemColors)
+    : QFrame(parent)
+    , systemColors_(systemColors)
 {
     setObjectName(objectName);
     setFrameShape(QFrame::Box);

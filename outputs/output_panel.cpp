@@ -28,8 +28,7 @@ std::array<std::string, 4> ReadoutLines(Channels channels, std::string_view hex)
 {
     std::string hexLine("Hex: #");
     hexLine += hex;
-    return {Labelled("R: ", channels.r), Labelled("G: ", channels.g), Labelled("B: ", channels.b),
-            std::move(hexLine)};
+    return {Labelled("R: ", channels.r), Labelled("G: ", channels.g), Labelled("B: ", channels.b), std::move(hexLine)};
 }
 
 } // namespace pelmora

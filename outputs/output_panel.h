@@ -17,14 +17,18 @@ int CopySourceField(int cmdCopyIndex);
 // The caption lblCap `lblCapIndex` (0 "QBColor Code:" is the hidden one; 1..4 the visible
 // "RGB Color Code:", "Decimal Color Code:", "HTML Color Code:", "VB Hex Color Code:").
 inline constexpr std::array<std::string_view, 5> kCodeCaptions = {
-    "QBColor Code:", "RGB Color Code:", "Decimal Color Code:", "HTML Color Code:", "VB Hex Color Code:",
+    "QBColor Code:",
+    "RGB Color Code:",
+    "Decimal Color Code:",
+    "HTML Color Code:",
+    "VB Hex Color Code:",
 };
 
 // One visible cell of the panel's 2 x 2 grid.
 struct VisibleCode {
-    int caption;  // lblCap index
-    int field;    // txtColor index
-    int copy;     // cmdCopy index
+    int caption; // lblCap index
+    int field; // txtColor index
+    int copy; // cmdCopy index
 };
 inline constexpr std::array<VisibleCode, 4> kVisibleCodes = {{
     {1, 2, 0}, // RGB call text

@@ -12,7 +12,7 @@ namespace {
 // A line's value: its leading number when that is within the 32-bit range, otherwise 0.
 Color ColorOfLine(std::string_view line)
 {
-    const double value = std::nearbyint(Val(line));  // the default rounding mode: halves to even
+    const double value = std::nearbyint(Val(line)); // the default rounding mode: halves to even
     if (!(value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()))
         return Color::black();
     return Color(static_cast<std::int32_t>(value));

@@ -25,10 +25,7 @@ void StorePixel(std::uint8_t* pixel, int red, int green, int blue)
 }
 
 // A value outside 0 .. 255 cannot be stored in a channel byte; the byte keeps its 0.
-int StorableChannel(std::int64_t value)
-{
-    return value >= 0 && value <= kMaxChannel ? static_cast<int>(value) : 0;
-}
+int StorableChannel(std::int64_t value) { return value >= 0 && value <= kMaxChannel ? static_cast<int>(value) : 0; }
 
 // A Hue-mode field channel is round(x * d + base) with base = h - y * h / 255 and
 // d = ((255 - y) - base) / 255, which is the rational (255 - y)(255h + x(255 - h)) / 65025. Its
@@ -44,8 +41,8 @@ constexpr float kInverse65025 = 1.0f / 65025.0f;
 constexpr int kHalf65025 = 32512;
 
 struct HueChannelLine {
-    std::int32_t atLastColumn;  // numerator for x = 0 (field column 255)
-    std::int32_t step;          // added per x, subtracted per field column
+    std::int32_t atLastColumn; // numerator for x = 0 (field column 255)
+    std::int32_t step; // added per x, subtracted per field column
 };
 
 HueChannelLine MakeHueChannelLine(int h, int y)
@@ -63,28 +60,29 @@ int FieldHueChannelPlain(int h, int y, int i)
     return StorableChannel(EvenNearest(static_cast<double>(255 - i) * d + base));
 }
 
-bool IsChannel(int value)
-{
-    return value >= 0 && value <= kMaxChannel;
-}
+bool IsChannel(int value) { return value >= 0 && value <= kMaxChannel; }
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]]
-void FieldHuePixelRowFast(HueChannelLine red, HueChannelLine green, HueChannelLine blue, std::uint32_t* out)
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void FieldHuePixelRowFast(
+    HueChannelLine red, HueChannelLine green, HueChannelLine blue, std::uint32_t* out)
 {
     for (int i = 0; i < FieldSize; ++i) {
         const int x = 255 - i;
-        const auto r = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<float>(red.atLastColumn + red.step * x) * kInverse65025));
-        const auto g = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<float>(green.atLastColumn + green.step * x) * kInverse65025));
-        const auto b = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<float>(blue.atLastColumn + blue.step * x) * kInverse65025));
+        const auto r = static_cast<std::uint32_t>(
+            static_cast<std::int32_t>(static_cast<float>(red.atLastColumn + red.step * x) * kInverse65025));
+        const auto g = static_cast<std::uint32_t>(
+            static_cast<std::int32_t>(static_cast<float>(green.atLastColumn + green.step * x) * kInverse65025));
+        const auto b = static_cast<std::uint32_t>(
+            static_cast<std::int32_t>(static_cast<float>(blue.atLastColumn + blue.step * x) * kInverse65025));
         out[i] = 0xFF000000u | (r << 16) | (g << 8) | b;
     }
 }
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]]
-void FieldHueChannelRowFast(HueChannelLine line, std::uint8_t* out)
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void FieldHueChannelRowFast(
+    HueChannelLine line, std::uint8_t* out)
 {
     for (int i = 0; i < FieldSize; ++i)
-        out[i] = static_cast<std::uint8_t>(static_cast<std::int32_t>(static_cast<float>(line.atLastColumn + line.step * (255 - i)) * kInverse65025));
+        out[i] = static_cast<std::uint8_t>(
+            static_cast<std::int32_t>(static_cast<float>(line.atLastColumn + line.step * (255 - i)) * kInverse65025));
 }
 
 // The shared frame of the Saturation- and Brightness-mode fields: per picture row y the channel
@@ -103,7 +101,9 @@ PickerBitmap MakeRampField(MaxOf maxOf, MinOf minOf, MidOffsetOf midOffsetOf)
         for (const RampSegment& segment : segments) {
             for (int c = segment.first; c <= segment.last; ++c) {
                 const int mid = StorableChannel(EvenNearest(midOffsetOf(y) + static_cast<double>(HueRampValue(c)) * k));
-                auto pick = [&](RampRole role) { return role == RampRole::Max ? max : role == RampRole::Min ? min : mid; };
+                auto pick = [&](RampRole role) {
+                    return role == RampRole::Max ? max : role == RampRole::Min ? min : mid;
+                };
                 StorePixel(row + 3 * c, pick(segment.red), pick(segment.green), pick(segment.blue));
             }
         }
@@ -134,7 +134,7 @@ Color HueStripColor(int k)
 PickerBitmap MakeHueStripPicture()
 {
     PickerBitmap picture(SliderWidth, SliderHeight);
-    const int slots = picture.stride() / 3;  // 16: the padding bytes take the row colour as well
+    const int slots = picture.stride() / 3; // 16: the padding bytes take the row colour as well
     for (int k = 0; k < SliderHeight; ++k) {
         const Color color = HueStripColor(k);
         std::uint8_t* row = picture.storedRow(k);
@@ -161,7 +161,8 @@ void FieldHuePixelRow(int r, int g, int b, int y, std::uint32_t* out)
         return;
     }
     for (int i = 0; i < FieldSize; ++i)
-        out[i] = Surface::ToPixel(RGB(FieldHueChannelPlain(r, y, i), FieldHueChannelPlain(g, y, i), FieldHueChannelPlain(b, y, i)));
+        out[i] = Surface::ToPixel(
+            RGB(FieldHueChannelPlain(r, y, i), FieldHueChannelPlain(g, y, i), FieldHueChannelPlain(b, y, i)));
 }
 
 PickerBitmap MakeFieldHuePicture(int r, int g, int b)
@@ -181,7 +182,8 @@ PickerBitmap MakeFieldHuePicture(int r, int g, int b)
 
 PickerBitmap MakeFieldBriPicture()
 {
-    return MakeRampField([](int) { return 255; }, [](int y) { return y; }, [](int y) { return static_cast<double>(y); });
+    return MakeRampField(
+        [](int) { return 255; }, [](int y) { return y; }, [](int y) { return static_cast<double>(y); });
 }
 
 PickerBitmap MakeFieldSatPicture()
@@ -227,20 +229,20 @@ std::span<const std::uint32_t> FieldBriPixels()
 
 namespace {
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]]
-void SliderPixelsFast(std::uint32_t towardWhite, std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t* out)
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void SliderPixelsFast(
+    std::uint32_t towardWhite, std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t* out)
 {
     // The same rationals as SliderSatColor (towardWhite 1) and SliderBriColor (towardWhite 0); the
     // numerators stay below 2^16, which lets the division by 255 run in narrow vector lanes.
     for (std::uint32_t k = 0; k < SliderHeight; ++k) {
         const std::uint32_t white = towardWhite * 255u * k + 127u;
         const std::uint32_t keep = 255u - k;
-        out[k] = 0xFF000000u | ((white + r * keep) / 255u) << 16 | ((white + g * keep) / 255u) << 8 | (white + b * keep) / 255u;
+        out[k] = 0xFF000000u | ((white + r * keep) / 255u) << 16 | ((white + g * keep) / 255u) << 8
+            | (white + b * keep) / 255u;
     }
 }
 
-template <typename ColorOfRow>
-void SliderPixelsPlain(ColorOfRow colorOfRow, std::uint32_t* out)
+template <typename ColorOfRow> void SliderPixelsPlain(ColorOfRow colorOfRow, std::uint32_t* out)
 {
     for (int k = 0; k < SliderHeight; ++k)
         out[k] = Surface::ToPixel(colorOfRow(k));
@@ -251,7 +253,8 @@ void SliderPixelsPlain(ColorOfRow colorOfRow, std::uint32_t* out)
 void SliderSatPixels(int r, int g, int b, std::uint32_t* out)
 {
     if (IsChannel(r) && IsChannel(g) && IsChannel(b))
-        SliderPixelsFast(1, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(g), static_cast<std::uint32_t>(b), out);
+        SliderPixelsFast(
+            1, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(g), static_cast<std::uint32_t>(b), out);
     else
         SliderPixelsPlain([&](int k) { return SliderSatColor(k, r, g, b); }, out);
 }
@@ -259,7 +262,8 @@ void SliderSatPixels(int r, int g, int b, std::uint32_t* out)
 void SliderBriPixels(int r, int g, int b, std::uint32_t* out)
 {
     if (IsChannel(r) && IsChannel(g) && IsChannel(b))
-        SliderPixelsFast(0, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(g), static_cast<std::uint32_t>(b), out);
+        SliderPixelsFast(
+            0, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(g), static_cast<std::uint32_t>(b), out);
     else
         SliderPixelsPlain([&](int k) { return SliderBriColor(k, r, g, b); }, out);
 }

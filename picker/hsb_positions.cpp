@@ -17,14 +17,11 @@ int FloorOver255(std::int64_t numerator)
     std::int64_t q = numerator / 255;
     if (numerator % 255 != 0 && numerator < 0)
         --q;
-    return static_cast<int>(std::clamp<std::int64_t>(q, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(q, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-int SliderNumber(double y, double top)
-{
-    return FloorToInt((255.0 - y + FieldTop) * top / 255.0);
-}
+int SliderNumber(double y, double top) { return FloorToInt((255.0 - y + FieldTop) * top / 255.0); }
 
 } // namespace
 

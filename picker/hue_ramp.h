@@ -15,8 +15,8 @@ namespace pelmora {
 enum class RampRole : std::uint8_t { Max, Min, Mid };
 
 struct RampSegment {
-    int first;  // first picture column
-    int last;   // last picture column, inclusive
+    int first; // first picture column
+    int last; // last picture column, inclusive
     RampRole red, green, blue;
 };
 

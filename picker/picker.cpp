@@ -22,10 +22,7 @@ constexpr Rect kSliderFrame = {SliderLeft - 1, SliderTop - 1, SliderRight + 1, S
 
 } // namespace
 
-std::int16_t SliderMarkerRow(float sliderMarkerY)
-{
-    return EvenNearest16(static_cast<double>(sliderMarkerY));
-}
+std::int16_t SliderMarkerRow(float sliderMarkerY) { return EvenNearest16(static_cast<double>(sliderMarkerY)); }
 
 void Picker::DrawHueStrip()
 {
@@ -40,7 +37,7 @@ void Picker::DrawFieldHue(int r, int g, int b)
     ToggleFieldMarker();
     // The same pixels MakeFieldHuePicture stores, written straight into the surface rows.
     surface_.PaintRows(FieldLeft, FieldTop, FieldSize, FieldSize,
-                       [&](int y, std::uint32_t* row) { FieldHuePixelRow(r, g, b, y, row); });
+        [&](int y, std::uint32_t* row) { FieldHuePixelRow(r, g, b, y, row); });
     DrawFieldFrame();
     ToggleFieldMarker();
 }
@@ -61,8 +58,7 @@ void Picker::DrawFieldBri()
     ToggleFieldMarker();
 }
 
-template <typename PixelsOfRows>
-void Picker::DrawSlider(PixelsOfRows pixelsOfRows)
+template <typename PixelsOfRows> void Picker::DrawSlider(PixelsOfRows pixelsOfRows)
 {
     std::array<std::uint32_t, SliderHeight> pixels;
     pixelsOfRows(pixels.data());
@@ -88,10 +84,7 @@ void Picker::DrawSliderBri(int r, int g, int b)
     DrawSlider([&](std::uint32_t* pixels) { SliderBriPixels(r, g, b, pixels); });
 }
 
-void Picker::ToggleFieldMarker()
-{
-    surface_.InvertCircle(markerX_, markerY_, kMarkerRadius);
-}
+void Picker::ToggleFieldMarker() { surface_.InvertCircle(markerX_, markerY_, kMarkerRadius); }
 
 void Picker::DrawSliderMarker(std::int16_t y)
 {

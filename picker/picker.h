@@ -15,7 +15,11 @@ std::int16_t SliderMarkerRow(float sliderMarkerY);
 
 class Picker {
 public:
-    Picker(Surface& surface, const SystemColors& colors) : surface_(surface), colors_(colors) {}
+    Picker(Surface& surface, const SystemColors& colors)
+        : surface_(surface)
+        , colors_(colors)
+    {
+    }
 
     Surface& surface() { return surface_; }
 
@@ -64,8 +68,7 @@ public:
     void PaintCell(int n, Color color);
 
 private:
-    template <typename PixelsOfRows>
-    void DrawSlider(PixelsOfRows pixelsOfRows);
+    template <typename PixelsOfRows> void DrawSlider(PixelsOfRows pixelsOfRows);
 
     Surface& surface_;
     const SystemColors& colors_;

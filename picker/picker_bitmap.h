@@ -10,10 +10,7 @@
 namespace pelmora {
 
 // Bytes per stored row for a picture `width` pixels wide: 48 for 15, 768 for 256.
-constexpr int PictureStride(int width)
-{
-    return width <= 0 ? 0 : (width * 3 + 3) / 4 * 4;
-}
+constexpr int PictureStride(int width) { return width <= 0 ? 0 : (width * 3 + 3) / 4 * 4; }
 
 struct PickerBitmapInfo {
     std::int32_t headerSize = 40;
@@ -21,7 +18,7 @@ struct PickerBitmapInfo {
     std::int32_t height = 0;
     std::int16_t planes = 1;
     std::int16_t bitsPerPixel = 24;
-    std::int32_t compression = 0;  // uncompressed
+    std::int32_t compression = 0; // uncompressed
 
     constexpr int stride() const { return PictureStride(width); }
     constexpr std::size_t imageSize() const
@@ -45,8 +42,14 @@ public:
     std::size_t size() const { return bytes_.size(); }
 
     // Row `n` in storage order (0 is the bottom row of the picture).
-    std::uint8_t* storedRow(int n) { return bytes_.data() + static_cast<std::size_t>(n) * static_cast<std::size_t>(stride()); }
-    const std::uint8_t* storedRow(int n) const { return bytes_.data() + static_cast<std::size_t>(n) * static_cast<std::size_t>(stride()); }
+    std::uint8_t* storedRow(int n)
+    {
+        return bytes_.data() + static_cast<std::size_t>(n) * static_cast<std::size_t>(stride());
+    }
+    const std::uint8_t* storedRow(int n) const
+    {
+        return bytes_.data() + static_cast<std::size_t>(n) * static_cast<std::size_t>(stride());
+    }
 
     // Row `y` counted from the top of the picture.
     std::uint8_t* pictureRow(int y) { return storedRow(info_.height - 1 - y); }

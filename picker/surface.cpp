@@ -35,7 +35,8 @@ void CopyPictureRow(const std::uint8_t* source, std::uint32_t* destination, int 
         }
     }
     const std::uint8_t* last = source + 3 * wordCount;
-    const std::uint32_t lastPixel = 0xFF000000u | last[0] | (std::uint32_t{last[1]} << 8) | (std::uint32_t{last[2]} << 16);
+    const std::uint32_t lastPixel
+        = 0xFF000000u | last[0] | (std::uint32_t{last[1]} << 8) | (std::uint32_t{last[2]} << 16);
     destination[reversed ? -wordCount : wordCount] = lastPixel;
 }
 
@@ -74,18 +75,15 @@ struct EdgeColors {
 } // namespace
 
 Surface::Surface(int width, int height)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
-      background_(DefaultSystemColors::table()[static_cast<std::size_t>(SysColor::ButtonFace)])
+    : width_(std::max(width, 0))
+    , height_(std::max(height, 0))
+    , pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_))
+    , background_(DefaultSystemColors::table()[static_cast<std::size_t>(SysColor::ButtonFace)])
 {
     Clear();
 }
 
-void Surface::Clear()
-{
-    std::fill(pixels_.begin(), pixels_.end(), ToPixel(background_));
-}
+void Surface::Clear() { std::fill(pixels_.begin(), pixels_.end(), ToPixel(background_)); }
 
 void Surface::PutPicture(const PickerBitmap& picture, int left, int top, Mirror mirror)
 {
@@ -116,7 +114,8 @@ void Surface::PutPicture(std::span<const std::uint8_t> bytes, int width, int hei
         const int y = mirror == Mirror::TopBottom ? top + stored : top + height - 1 - stored;
         if (y < 0 || y >= height_)
             continue;
-        const std::uint8_t* source = bytes.data() + static_cast<std::size_t>(stored) * stride + 3 * static_cast<std::size_t>(firstColumn);
+        const std::uint8_t* source
+            = bytes.data() + static_cast<std::size_t>(stored) * stride + 3 * static_cast<std::size_t>(firstColumn);
         CopyPictureRow(source, row(y) + firstDestinationX, columnCount, reversed);
     }
 }
@@ -127,7 +126,7 @@ void Surface::PutPixels(std::span<const std::uint32_t> pixels, int width, int he
         return;
     PaintRows(left, top, width, height, [&](int n, std::uint32_t* destination) {
         std::memcpy(destination, pixels.data() + static_cast<std::size_t>(n) * static_cast<std::size_t>(width),
-                    static_cast<std::size_t>(width) * sizeof(std::uint32_t));
+            static_cast<std::size_t>(width) * sizeof(std::uint32_t));
     });
 }
 
@@ -185,10 +184,7 @@ void Surface::InvertCircle(int cx, int cy, int radius)
             row(y)[x] ^= kInvertMask;
 }
 
-void Surface::InvertBar(int x1, int x2, int y)
-{
-    invertRect(std::min(x1, x2), y - 1, std::max(x1, x2) + 1, y + 2);
-}
+void Surface::InvertBar(int x1, int x2, int y) { invertRect(std::min(x1, x2), y - 1, std::max(x1, x2) + 1, y + 2); }
 
 void Surface::FilledRectangle(int left, int top, int right, int bottom, Color outline, Color fill)
 {
@@ -206,10 +202,10 @@ void Surface::HollowWideRectangle(int left, int top, int right, int bottom, Colo
     const std::uint32_t pixel = ToPixel(color);
     // The pen reaches one pixel to either side of the outline columns left, right - 1 and rows
     // top, bottom - 1.
-    fillRect(left - 1, top - 1, right + 1, top + 2, pixel);        // top band
-    fillRect(left - 1, bottom - 2, right + 1, bottom + 1, pixel);  // bottom band
-    fillRect(left - 1, top - 1, left + 2, bottom + 1, pixel);      // left band
-    fillRect(right - 2, top - 1, right + 1, bottom + 1, pixel);    // right band
+    fillRect(left - 1, top - 1, right + 1, top + 2, pixel); // top band
+    fillRect(left - 1, bottom - 2, right + 1, bottom + 1, pixel); // bottom band
+    fillRect(left - 1, top - 1, left + 2, bottom + 1, pixel); // left band
+    fillRect(right - 2, top - 1, right + 1, bottom + 1, pixel); // right band
 }
 
 void Surface::Bevel(Rect rect, BevelStyle style, const SystemColors& colors)
@@ -232,7 +228,8 @@ void Surface::Bevel(Rect rect, BevelStyle style, const SystemColors& colors)
         break;
     case BevelStyle::SunkenSoft:
         border(rect, {SysColor::DarkShadow3D, SysColor::Highlight3D});
-        border({rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1}, {SysColor::ButtonShadow, SysColor::Light3D});
+        border({rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1},
+            {SysColor::ButtonShadow, SysColor::Light3D});
         break;
     }
 }
@@ -247,7 +244,8 @@ Color Surface::ReadPixel(int x, int y) const
 {
     if (!contains(x, y))
         return Color::none();
-    return ToColor(pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]);
+    return ToColor(
+        pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]);
 }
 
 int Surface::DrawTextLine(int x, int y, std::string_view text, Color color)

@@ -25,8 +25,8 @@ class Surface;
 enum class Mirror { None, LeftRight, TopBottom };
 
 enum class BevelStyle {
-    SunkenInner,  // one pixel: dark shadow top and left, light bottom and right
-    SunkenSoft,   // two pixels, soft sunken outer and inner border
+    SunkenInner, // one pixel: dark shadow top and left, light bottom and right
+    SunkenSoft, // two pixels, soft sunken outer and inner border
 };
 
 // Draws one line of text with its top-left corner at (x, y) onto the surface and returns the height
@@ -55,8 +55,7 @@ public:
     // Hands the painter the rows of the rectangle width x height at (left, top), one at a time, as
     // `paint(int rowIndex, std::uint32_t* row)` with `width` pixels to fill; a row that is clipped
     // is painted into scratch and only its visible part copied, so the painter never needs to know.
-    template <typename RowPainter>
-    void PaintRows(int left, int top, int width, int height, RowPainter paint);
+    template <typename RowPainter> void PaintRows(int left, int top, int width, int height, RowPainter paint);
     // Copies rows of 32-bit surface pixels (width per row, rows top-down) onto (left, top), clipped.
     void PutPixels(std::span<const std::uint32_t> pixels, int width, int height, int left, int top);
 
@@ -97,7 +96,10 @@ public:
 
 private:
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_); }
+    std::uint32_t* row(int y)
+    {
+        return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    }
     // Sets columns x1 .. x2 - 1 of row y, clipped.
     void fillSpan(int x1, int x2, int y, std::uint32_t pixel);
     void fillRect(int left, int top, int right, int bottom, std::uint32_t pixel);
@@ -111,8 +113,7 @@ private:
     TextPainter textPainter_;
 };
 
-template <typename RowPainter>
-void Surface::PaintRows(int left, int top, int width, int height, RowPainter paint)
+template <typename RowPainter> void Surface::PaintRows(int left, int top, int width, int height, RowPainter paint)
 {
     if (width <= 0 || height <= 0)
         return;

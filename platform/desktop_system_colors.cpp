@@ -79,9 +79,8 @@ bool DesktopSystemColors::eventFilter(QObject* watched, QEvent* event)
 
 void DesktopSystemColors::reload()
 {
-    table_ = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                 ? SystemColorTable(QGuiApplication::palette())
-                 : DefaultSystemColors::table();
+    table_ = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? SystemColorTable(QGuiApplication::palette())
+                                                                          : DefaultSystemColors::table();
 }
 
 } // namespace pelmora

@@ -24,22 +24,16 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent)
     resize(sizeHint());
 }
 
-SurfaceView::~SurfaceView()
-{
-    surface_.setRefreshListener(nullptr);
-}
+SurfaceView::~SurfaceView() { surface_.setRefreshListener(nullptr); }
 
-QSize SurfaceView::sizeHint() const
-{
-    return QSize(surface_.width(), surface_.height());
-}
+QSize SurfaceView::sizeHint() const { return QSize(surface_.width(), surface_.height()); }
 
 void SurfaceView::paintEvent(QPaintEvent*)
 {
     // Wraps the surface's pixels (no copy). Nearest-pixel scaling onto the device: each device pixel
     // shows exactly one surface pixel, never a blend of two.
     const QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(), surface_.height(),
-                       surface_.width() * 4, QImage::Format_RGB32);
+        surface_.width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -34,11 +34,11 @@ public:
 signals:
     // Positions are whole surface pixels: the pixel shown under the pointer;
     // `button` is the button that changed (none for a move), `buttons` those held afterwards.
-    void surfaceMousePressed(double x, double y, Qt::MouseButton button, Qt::MouseButtons buttons,
-                             Qt::KeyboardModifiers modifiers);
+    void surfaceMousePressed(
+        double x, double y, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void surfaceMouseMoved(double x, double y, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    void surfaceMouseReleased(double x, double y, Qt::MouseButton button, Qt::MouseButtons buttons,
-                              Qt::KeyboardModifiers modifiers);
+    void surfaceMouseReleased(
+        double x, double y, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // An arrow key while the view has the keyboard focus: one step right (dx 1), left, down (dy 1) or up.
     void surfaceArrowPressed(int dx, int dy);
 

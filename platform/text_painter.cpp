@@ -40,8 +40,8 @@ TextPainter MakeReadoutTextPainter()
                Surface& surface, int x, int y, std::string_view text, Color color) {
         // Painting through an image that shares the surface's pixels: what the painter sets is what
         // ReadPixel returns, with no copy back.
-        QImage image(reinterpret_cast<uchar*>(surface.pixels()), surface.width(), surface.height(),
-                     surface.width() * 4, QImage::Format_RGB32);
+        QImage image(reinterpret_cast<uchar*>(surface.pixels()), surface.width(), surface.height(), surface.width() * 4,
+            QImage::Format_RGB32);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setRenderHint(QPainter::Antialiasing, false);

@@ -6,9 +6,9 @@
 namespace pelmora {
 
 struct VersionRecord {
-    const char* productName;  // "Pelmora"
-    const char* companyName;  // the owner's name
-    const char* comments;     // the owner's web address as a bare host name
+    const char* productName; // "Pelmora"
+    const char* companyName; // the owner's name
+    const char* comments; // the owner's web address as a bare host name
     int major;
     int minor;
     int revision;

@@ -16,7 +16,7 @@ struct AboutScroller {
     static constexpr int kStepsPerLine = 18;
 
     int intScrollStep = 0;
-    int topTwips = 0;  // the element's top in twips: whole pixels would lose the 2/3-pixel steps
+    int topTwips = 0; // the element's top in twips: whole pixels would lose the 2/3-pixel steps
     QString text;
 
     // One Timer1 tick.

@@ -57,13 +57,14 @@ QString AboutWindow::CreditsText()
 }
 
 AboutWindow::AboutWindow(const Branding& branding, int startDelayMs)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(nullptr,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
     , Timer1(new QTimer(this))
     , Timer2(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next load starts from the design state
+    setAttribute(Qt::WA_DeleteOnClose); // closing unloads: the next load starts from the design state
     setFont(WindowFont(11));
     setFixedSize(kWidth, kHeight);
     CentreOnScreen(this);
@@ -75,8 +76,8 @@ AboutWindow::AboutWindow(const Branding& branding, int startDelayMs)
     Picture1->setPixmap(QPixmap::fromImage(MakeAboutBanner(Picture1->size())));
 
     const QFont valueFont = WindowFont(16, true);
-    Label1 = MakeLabel(Picture1, "Label1", TwipsRect(120, 300, 5655, 435), QStringLiteral("Your Program Name"),
-                       WindowFont(19, true));
+    Label1 = MakeLabel(
+        Picture1, "Label1", TwipsRect(120, 300, 5655, 435), QStringLiteral("Your Program Name"), WindowFont(19, true));
     QPalette onBanner = Label1->palette();
     onBanner.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(onBanner);
@@ -84,7 +85,8 @@ AboutWindow::AboutWindow(const Branding& branding, int startDelayMs)
     Label3 = MakeLabel(this, "Label3", TwipsRect(180, 1680, 2295, 315), QStringLiteral("Owned By:"), valueFont);
     Label4 = MakeLabel(this, "Label4", TwipsRect(180, 2100, 2295, 315), QStringLiteral("Website:"), valueFont);
     lblVersion = MakeLabel(this, "lblVersion", TwipsRect(2580, 1260, 4635, 315), QStringLiteral("Version:"), valueFont);
-    lblCompany = MakeLabel(this, "lblCompany", TwipsRect(2580, 1680, 4635, 315), QStringLiteral("Owned By:"), valueFont);
+    lblCompany
+        = MakeLabel(this, "lblCompany", TwipsRect(2580, 1680, 4635, 315), QStringLiteral("Owned By:"), valueFont);
     lblWebsite = MakeLabel(this, "lblWebsite", TwipsRect(2580, 2100, 4635, 315), QStringLiteral("Website:"), valueFont);
     QPalette link = lblWebsite->palette();
     link.setColor(QPalette::WindowText, Qt::blue);
@@ -141,7 +143,8 @@ void AboutWindow::PlaceCredits()
     const QString shown = ShownLines(scroller_.text);
     if (lblCredits->text() != shown)
         lblCredits->setText(shown);
-    lblCredits->setGeometry(0, TwipsToPixels(scroller_.topTwips), creditsClip->width(), lblCredits->sizeHint().height());
+    lblCredits->setGeometry(
+        0, TwipsToPixels(scroller_.topTwips), creditsClip->width(), lblCredits->sizeHint().height());
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)

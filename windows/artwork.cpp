@@ -28,7 +28,7 @@ QImage BrightnessFieldImage()
     QImage image(kFieldSide, kFieldSide, QImage::Format_RGB32);
     for (int y = 0; y < kFieldSide; ++y)
         std::memcpy(image.scanLine(y), field.pixels() + static_cast<std::size_t>(y) * kFieldSide,
-                    kFieldSide * sizeof(std::uint32_t));
+            kFieldSide * sizeof(std::uint32_t));
     return image;
 }
 
@@ -104,8 +104,8 @@ QImage MakeSplashArtwork(QSize size, const SplashTexts& texts)
     painter.setFont(ArtworkFont(13, QFont::Bold));
     const QRect footer(margin + 2, footerTop + 8, size.width() - 2 * margin - 2, 22);
     DrawShadowedText(painter, footer, Qt::AlignLeft | Qt::AlignVCenter, texts.owner, Qt::white);
-    DrawShadowedText(painter, footer, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Version ") + texts.version, QColor(220, 225, 235));
+    DrawShadowedText(painter, footer, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version ") + texts.version,
+        QColor(220, 225, 235));
 
     // A thin dark frame: the splash has no border of its own to stand out from the desktop.
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -9,7 +9,7 @@ namespace pelmora {
 
 struct SplashTexts {
     QString programName;
-    QString version;  // "2.1"
+    QString version; // "2.1"
     QString owner;
     QString tagline;
 };

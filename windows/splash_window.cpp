@@ -22,7 +22,11 @@ namespace {
 // so the splash is mapped first and the picture is ready for the window's first paint.
 class DeferredPictureLabel final : public QLabel {
 public:
-    DeferredPictureLabel(QWidget* parent, std::function<QImage()> draw) : QLabel(parent), draw_(std::move(draw)) {}
+    DeferredPictureLabel(QWidget* parent, std::function<QImage()> draw)
+        : QLabel(parent)
+        , draw_(std::move(draw))
+    {
+    }
 
     // Lets go of the picture while the window is off the screen; it is drawn again if it comes back.
     void releasePicture()
@@ -65,8 +69,7 @@ SplashWindow::SplashWindow(const Branding& branding, int tickMs)
 
     const VersionRecord& version = ProgramVersion();
     const SplashTexts texts{branding.strProgramName, VersionCaption(version.major, version.minor),
-                            branding.strOwnerName,
-                            QStringLiteral("Colour codes for web pages and desktop programs")};
+        branding.strOwnerName, QStringLiteral("Colour codes for web pages and desktop programs")};
     Image1 = new DeferredPictureLabel(this, [size = size(), texts] { return MakeSplashArtwork(size, texts); });
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, kWidth, kHeight);

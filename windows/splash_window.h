@@ -20,9 +20,9 @@ public:
     // Client area 7170 x 4770 twips.
     static constexpr int kWidth = 478;
     static constexpr int kHeight = 318;
-    static constexpr int kTickMs = 2;  // below most platforms' timer resolution: they tick as fast as they can
+    static constexpr int kTickMs = 2; // below most platforms' timer resolution: they tick as fast as they can
     static constexpr std::int16_t kTicksStep = 2;
-    static constexpr std::int16_t kMainWindowAt = 150;  // intTemp on the 75th tick
+    static constexpr std::int16_t kMainWindowAt = 150; // intTemp on the 75th tick
 
     // The load steps: takes its caption and texts from `branding` and starts Timer2, which ticks
     // every `tickMs` milliseconds.
@@ -39,7 +39,7 @@ signals:
     void mainWindowDue();
 
 private:
-    QLabel* Image1 = nullptr;  // draws the artwork when first painted
+    QLabel* Image1 = nullptr; // draws the artwork when first painted
     QTimer* Timer2;
     std::int16_t intTemp = 0;
 };

@@ -97,8 +97,8 @@ std::string windowName(Display* display, Window window)
 
 int usage(const char* self)
 {
-    std::fprintf(stderr, "usage: %s [--name REGEX] [--idle-ms MS] [--settle-ms MS] [--timeout-ms MS] -- PROGRAM [ARGS...]\n",
-                 self);
+    std::fprintf(stderr,
+        "usage: %s [--name REGEX] [--idle-ms MS] [--settle-ms MS] [--timeout-ms MS] -- PROGRAM [ARGS...]\n", self);
     return 2;
 }
 
@@ -180,7 +180,8 @@ int main(int argc, char** argv)
         const double left = static_cast<double>(timeoutMs) - (nowMs() - start);
         int status = 0;
         if (left <= 0 || waitpid(child, &status, WNOHANG) == child) {
-            std::fprintf(stderr, "startup_probe: %s\n", left <= 0 ? "no window was mapped in time" : "the program ended before mapping a window");
+            std::fprintf(stderr, "startup_probe: %s\n",
+                left <= 0 ? "no window was mapped in time" : "the program ended before mapping a window");
             kill(child, SIGKILL);
             waitpid(child, nullptr, 0);
             return 1;
@@ -204,6 +205,6 @@ int main(int argc, char** argv)
         regfree(&regex);
 
     std::printf("map_ms=%.2f rss_kb=%ld idle_cpu_ms=%ld first_map_ms=%.2f\n", *mappedAt - start, rss,
-                (cpuAfter - cpuBefore) * 1000 / ticksPerSecond, *firstMappedAt - start);
+        (cpuAfter - cpuBefore) * 1000 / ticksPerSecond, *firstMappedAt - start);
     return 0;
 }

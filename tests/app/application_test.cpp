@@ -120,8 +120,8 @@ private slots:
 
         for (int tick = 1; tick <= 74; ++tick) {
             splash->onTick();
-            QVERIFY2(
-                !application->mainWindow() && LoadedWindows("pelmora::MainWindow") == 0, qPrintable(QString::number(tick)));
+            QVERIFY2(!application->mainWindow() && LoadedWindows("pelmora::MainWindow") == 0,
+                qPrintable(QString::number(tick)));
         }
         QVERIFY(splash->isVisible());
         splash->onTick();

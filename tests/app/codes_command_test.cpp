@@ -25,9 +25,8 @@ CodesRun RunCodes(std::vector<std::string_view> args)
     return {status, out.str(), err.str()};
 }
 
-constexpr std::string_view kYellow =
-    "Constant: vbYellow\nQBColor: QBColor(14)\nRGB: RGB(255, 255, 0)\nDecimal: 65535\n"
-    "HTML: #FFFF00\nHex: &H00FFFF&\nSystem name: N/A\nSystem code: N/A\n";
+constexpr std::string_view kYellow = "Constant: vbYellow\nQBColor: QBColor(14)\nRGB: RGB(255, 255, 0)\nDecimal: 65535\n"
+                                     "HTML: #FFFF00\nHex: &H00FFFF&\nSystem name: N/A\nSystem code: N/A\n";
 
 TEST(CodesCommand, PrintsTheEightCodesOfEachValue)
 {
@@ -41,8 +40,9 @@ TEST(CodesCommand, SystemColourUsesTheDefaultTable)
 {
     const CodesRun run = RunCodes({"&H8000000F&"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "Constant: N/A\nQBColor: QBColor(N/A)\nRGB: RGB(239, 239, 239)\nDecimal: 15724527\n"
-                       "HTML: #EFEFEF\nHex: &HEFEFEF&\nSystem name: vbButtonFace\nSystem code: &H8000000F&\n");
+    EXPECT_EQ(run.out,
+        "Constant: N/A\nQBColor: QBColor(N/A)\nRGB: RGB(239, 239, 239)\nDecimal: 15724527\n"
+        "HTML: #EFEFEF\nHex: &HEFEFEF&\nSystem name: vbButtonFace\nSystem code: &H8000000F&\n");
 }
 
 TEST(CodesCommand, UnreadableValueIsReportedAndTheOthersStillPrinted)
@@ -62,16 +62,17 @@ TEST(CodesCommand, JsonArrayWithOneObjectPerValue)
     EXPECT_EQ(run.status, 2);
     // Every object also carries every notation (their texts are checked with the notations).
     const std::regex notations(R"(, "notations": \{[^{}]*\})");
-    EXPECT_EQ(std::distance(std::sregex_iterator(run.out.begin(), run.out.end(), notations), std::sregex_iterator()), 2);
+    EXPECT_EQ(
+        std::distance(std::sregex_iterator(run.out.begin(), run.out.end(), notations), std::sregex_iterator()), 2);
     EXPECT_EQ(std::regex_replace(run.out, notations, ""),
-              "[\n"
-              "  {\"input\": \"65535\", \"constant\": \"vbYellow\", \"qbcolor\": \"QBColor(14)\", "
-              "\"rgb\": \"RGB(255, 255, 0)\", \"decimal\": \"65535\", \"html\": \"#FFFF00\", "
-              "\"hex\": \"&H00FFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\"},\n"
-              "  {\"input\": \"-1\", \"constant\": \"N/A\", \"qbcolor\": \"QBColor(N/A)\", "
-              "\"rgb\": \"RGB(255, 255, 255)\", \"decimal\": \"-1\", \"html\": \"#FFFFFF\", "
-              "\"hex\": \"&HFFFFFFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\"}\n"
-              "]\n");
+        "[\n"
+        "  {\"input\": \"65535\", \"constant\": \"vbYellow\", \"qbcolor\": \"QBColor(14)\", "
+        "\"rgb\": \"RGB(255, 255, 0)\", \"decimal\": \"65535\", \"html\": \"#FFFF00\", "
+        "\"hex\": \"&H00FFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\"},\n"
+        "  {\"input\": \"-1\", \"constant\": \"N/A\", \"qbcolor\": \"QBColor(N/A)\", "
+        "\"rgb\": \"RGB(255, 255, 255)\", \"decimal\": \"-1\", \"html\": \"#FFFFFF\", "
+        "\"hex\": \"&HFFFFFFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\"}\n"
+        "]\n");
     EXPECT_NE(run.err.find("bad\"value"), std::string::npos);
 }
 
@@ -84,7 +85,11 @@ TEST(CodesCommand, JsonWithNothingReadableIsAnEmptyArray)
 
 TEST(CodesCommand, CommandLineErrors)
 {
-    struct Row { std::vector<std::string_view> args; int status; bool mentionsUsage; };
+    struct Row {
+        std::vector<std::string_view> args;
+        int status;
+        bool mentionsUsage;
+    };
     const Row rows[] = {
         {{}, 2, false},
         {{"--json"}, 2, false},

@@ -26,17 +26,17 @@ private slots:
     void mentionsEveryFeature_data()
     {
         QTest::addColumn<QString>("phrase");
-        for (const char* phrase :
-            {"H: (Hue mode)", "S: (Saturation mode)", "B: (Brightness mode)", "slider",
-                "Enter an Integer Value Between 0 and 360", "RGB(255, 128, 0)", "#FF8000", "33023", "&H0080FF&", "Copy",
-                "Hex: #FFFF00", "Keep", "Old", "New", "18 swatches", "Presets", "Custom...", "Safe Palette (216)",
-                "Add", "224", "usercolors.cps", "Show at Startup", "showHelp=1", "select and copy", "About this software", "pelmora codes VALUE...",
-                "--json", "vbYellow", "QBColor(14)", "&H8000000F&", "-2147483633", "--version",
-                // The band below About and Visit: palettes, the notation row with templates, contrast.
-                "Import\u2026", "Export\u2026", "Export History\u2026", ".gpl", ".ase", "left out",
-                "line and the reason", "--formats", "oklch()", "[Templates]", "~/.config/Pelmora/Pelmora.conf",
-                "{rf:.2}", "{HEX}", "4.54:1 AA AA large UI", "never rounded up", "= orange", "\u2248 darkorange",
-                "pelmora contrast A B", "pelmora palette export"}) {
+        for (const char* phrase : {"H: (Hue mode)", "S: (Saturation mode)", "B: (Brightness mode)", "slider",
+                 "Enter an Integer Value Between 0 and 360", "RGB(255, 128, 0)", "#FF8000", "33023", "&H0080FF&",
+                 "Copy", "Hex: #FFFF00", "Keep", "Old", "New", "18 swatches", "Presets", "Custom...",
+                 "Safe Palette (216)", "Add", "224", "usercolors.cps", "Show at Startup", "showHelp=1",
+                 "select and copy", "About this software", "pelmora codes VALUE...", "--json", "vbYellow",
+                 "QBColor(14)", "&H8000000F&", "-2147483633", "--version",
+                 // The band below About and Visit: palettes, the notation row with templates, contrast.
+                 "Import\u2026", "Export\u2026", "Export History\u2026", ".gpl", ".ase", "left out",
+                 "line and the reason", "--formats", "oklch()", "[Templates]", "~/.config/Pelmora/Pelmora.conf",
+                 "{rf:.2}", "{HEX}", "4.54:1 AA AA large UI", "never rounded up", "= orange", "\u2248 darkorange",
+                 "pelmora contrast A B", "pelmora palette export"}) {
             QTest::newRow(phrase) << QString::fromUtf8(phrase);
         }
     }
@@ -50,9 +50,9 @@ private slots:
     void mentionsPickingFromTheScreenAndPasting_data()
     {
         QTest::addColumn<QString>("phrase");
-        for (const char* phrase : {"Pick from Screen", "Ctrl+E", "Esc", "Shift+arrow", "3 \u00D7 3", "Ctrl+Shift",
-                 "xdg-desktop-portal-gnome", "Ctrl+V", "Paste", "hsl(120 100% 25%)", "oklch()", "drop text",
-                 "No colour in \u201Cnonsense\u201D"}) {
+        for (const char* phrase :
+            {"Pick from Screen", "Ctrl+E", "Esc", "Shift+arrow", "3 \u00D7 3", "Ctrl+Shift", "xdg-desktop-portal-gnome",
+                "Ctrl+V", "Paste", "hsl(120 100% 25%)", "oklch()", "drop text", "No colour in \u201Cnonsense\u201D"}) {
             QTest::newRow(phrase) << QString::fromUtf8(phrase);
         }
     }

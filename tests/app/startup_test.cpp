@@ -80,7 +80,7 @@ private slots:
     void cleanup()
     {
         QPointer<HelpWindow> help = application ? application->helpWindow() : nullptr;
-        application.reset();  // the main window takes its help window with it
+        application.reset(); // the main window takes its help window with it
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(help.isNull());
     }

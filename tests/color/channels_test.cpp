@@ -9,16 +9,14 @@ namespace {
 
 TEST(SplitChannels, EdgeValues)
 {
-    struct Row { std::int32_t value; Channels expected; };
+    struct Row {
+        std::int32_t value;
+        Channels expected;
+    };
     const Row rows[] = {
-        {65535, {255, 255, 0}},
-        {1193046, {86, 52, 18}},
-        {0, {0, 0, 0}},
-        {-1, {-1, 0, 0}},
+        {65535, {255, 255, 0}}, {1193046, {86, 52, 18}}, {0, {0, 0, 0}}, {-1, {-1, 0, 0}},
         {static_cast<std::int32_t>(0x8000000Fu), {-241, -255, -255}},
-        {static_cast<std::int32_t>(0x80000000u), {0, 0, 0}},
-        {-256, {0, -1, 0}},
-        {0x7FFFFFFF, {255, 255, 255}},
+        {static_cast<std::int32_t>(0x80000000u), {0, 0, 0}}, {-256, {0, -1, 0}}, {0x7FFFFFFF, {255, 255, 255}},
         {0x1FFFFFF, {255, 255, 255}}, // the top byte is dropped by the last Mod
     };
     for (const Row& row : rows) {

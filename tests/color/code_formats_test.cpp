@@ -28,41 +28,36 @@ TableSystemColors NoPaletteSystemColors()
 TEST(MakeColorCodes, EdgeValues)
 {
     const TableSystemColors system = NoPaletteSystemColors();
-    struct Row { std::int32_t value; Texts text; Flags enabled; };
+    struct Row {
+        std::int32_t value;
+        Texts text;
+        Flags enabled;
+    };
     const Row rows[] = {
-        {65535,
-         {"vbYellow", "QBColor(14)", "RGB(255, 255, 0)", "65535", "#FFFF00", "&H00FFFF&", "N/A", "N/A"},
-         kNoSystemColor},
-        {255, {"vbRed", "QBColor(12)", "RGB(255, 0, 0)", "255", "#FF0000", "&H0000FF&", "N/A", "N/A"},
-         kNoSystemColor},
-        {0, {"vbBlack", "QBColor(0)", "RGB(0, 0, 0)", "0", "#000000", "&H000000&", "N/A", "N/A"},
-         kNoSystemColor},
-        {1193046,
-         {"N/A", "QBColor(N/A)", "RGB(86, 52, 18)", "1193046", "#563412", "&H123456&", "N/A", "N/A"},
-         kNoPaletteNoSystem},
-        {8421504,
-         {"N/A", "QBColor(8)", "RGB(128, 128, 128)", "8421504", "#808080", "&H808080&", "N/A", "N/A"},
-         {false, true, true, true, true, true, false, false}},
+        {65535, {"vbYellow", "QBColor(14)", "RGB(255, 255, 0)", "65535", "#FFFF00", "&H00FFFF&", "N/A", "N/A"},
+            kNoSystemColor},
+        {255, {"vbRed", "QBColor(12)", "RGB(255, 0, 0)", "255", "#FF0000", "&H0000FF&", "N/A", "N/A"}, kNoSystemColor},
+        {0, {"vbBlack", "QBColor(0)", "RGB(0, 0, 0)", "0", "#000000", "&H000000&", "N/A", "N/A"}, kNoSystemColor},
+        {1193046, {"N/A", "QBColor(N/A)", "RGB(86, 52, 18)", "1193046", "#563412", "&H123456&", "N/A", "N/A"},
+            kNoPaletteNoSystem},
+        {8421504, {"N/A", "QBColor(8)", "RGB(128, 128, 128)", "8421504", "#808080", "&H808080&", "N/A", "N/A"},
+            {false, true, true, true, true, true, false, false}},
         {0x800000, {"N/A", "QBColor(1)", "RGB(0, 0, 128)", "8388608", "#000080", "&H800000&", "N/A", "N/A"},
-         {false, true, true, true, true, true, false, false}},
-        {-1,
-         {"N/A", "QBColor(N/A)", "RGB(255, 255, 255)", "-1", "#FFFFFF", "&HFFFFFFFF&", "N/A", "N/A"},
-         kNoPaletteNoSystem},
+            {false, true, true, true, true, true, false, false}},
+        {-1, {"N/A", "QBColor(N/A)", "RGB(255, 255, 255)", "-1", "#FFFFFF", "&HFFFFFFFF&", "N/A", "N/A"},
+            kNoPaletteNoSystem},
         {static_cast<std::int32_t>(0x8000000Fu),
-         {"N/A", "QBColor(N/A)", "RGB(212, 208, 200)", "13160660", "#D4D0C8", "&HC8D0D4&", "vbButtonFace",
-          "&H8000000F&"},
-         {false, false, true, true, true, true, true, true}},
-        {0xFF, {"vbRed", "QBColor(12)", "RGB(255, 0, 0)", "255", "#FF0000", "&H0000FF&", "N/A", "N/A"},
-         kNoSystemColor},
-        {1, {"N/A", "QBColor(N/A)", "RGB(1, 0, 0)", "1", "#010000", "&H000001&", "N/A", "N/A"},
-         kNoPaletteNoSystem},
+            {"N/A", "QBColor(N/A)", "RGB(212, 208, 200)", "13160660", "#D4D0C8", "&HC8D0D4&", "vbButtonFace",
+                "&H8000000F&"},
+            {false, false, true, true, true, true, true, true}},
+        {0xFF, {"vbRed", "QBColor(12)", "RGB(255, 0, 0)", "255", "#FF0000", "&H0000FF&", "N/A", "N/A"}, kNoSystemColor},
+        {1, {"N/A", "QBColor(N/A)", "RGB(1, 0, 0)", "1", "#010000", "&H000001&", "N/A", "N/A"}, kNoPaletteNoSystem},
         // Above the RGB range: the mask drops the top byte, the hex keeps it; HTML takes positions.
-        {0x1234567,
-         {"N/A", "QBColor(N/A)", "RGB(103, 69, 35)", "19088743", "#673412", "&H1234567&", "N/A", "N/A"},
-         kNoPaletteNoSystem},
+        {0x1234567, {"N/A", "QBColor(N/A)", "RGB(103, 69, 35)", "19088743", "#673412", "&H1234567&", "N/A", "N/A"},
+            kNoPaletteNoSystem},
         {0x7FFFFFFF,
-         {"N/A", "QBColor(N/A)", "RGB(255, 255, 255)", "2147483647", "#FFFF7F", "&H7FFFFFFF&", "N/A", "N/A"},
-         kNoPaletteNoSystem},
+            {"N/A", "QBColor(N/A)", "RGB(255, 255, 255)", "2147483647", "#FFFF7F", "&H7FFFFFFF&", "N/A", "N/A"},
+            kNoPaletteNoSystem},
     };
     for (const Row& row : rows) {
         const ColorCodes codes = MakeColorCodes(Color(row.value), system);
@@ -111,7 +106,7 @@ TEST(MakeColorCodes, NegativeValuesNamingNoElementAreDescribedAsBlackWithoutName
 {
     const DefaultSystemColors system;
     for (const std::int32_t value : {-2, static_cast<std::int32_t>(0x800000FFu), static_cast<std::int32_t>(0x80000019u),
-                                     static_cast<std::int32_t>(0x8000007Fu), INT32_MIN + 200}) {
+             static_cast<std::int32_t>(0x8000007Fu), INT32_MIN + 200}) {
         const ColorCodes codes = MakeColorCodes(Color(value), system);
         EXPECT_EQ(codes.text[kFieldSystemName], "N/A") << value;
         EXPECT_EQ(codes.sysColorSelection, -1) << value;
@@ -137,8 +132,8 @@ TEST(MakeColorCodes, WritingInPlaceMatchesAFreshResult)
 TEST(InitialColorCodes, TextsBeforeTheFirstColour)
 {
     const ColorCodes codes = InitialColorCodes();
-    const Texts expected = {"vbConst", "QBColor(15)", "RGB(255, 255, 255)", "16777215",
-                            "#FFFF00", "&H00FFFF&",   "vbButtonFace",       "&H8000000F&"};
+    const Texts expected = {"vbConst", "QBColor(15)", "RGB(255, 255, 255)", "16777215", "#FFFF00", "&H00FFFF&",
+        "vbButtonFace", "&H8000000F&"};
     EXPECT_EQ(codes.text, expected);
     EXPECT_EQ(codes.enabled, (Flags{true, true, true, true, true, true, true, true}));
     EXPECT_EQ(codes.sysColorSelection, -1);
@@ -146,11 +141,19 @@ TEST(InitialColorCodes, TextsBeforeTheFirstColour)
 
 TEST(GetHexVal, ChannelsAsSixDigitsAndNegativesAsFour)
 {
-    struct Row { std::int16_t r, g, b; const char* expected; };
+    struct Row {
+        std::int16_t r, g, b;
+        const char* expected;
+    };
     const Row rows[] = {
-        {255, 10, 0, "FF0A00"}, {0, 0, 0, "000000"}, {-241, 0, 0, "FF0F0000"},
-        {-241, -255, -255, "FF0FFF01FF01"}, {-1, 0, 0, "FFFF0000"}, {15, 16, 1, "0F1001"},
-        {256, 0, 0, "1000000"}, {32767, -32768, 0, "7FFF800000"},
+        {255, 10, 0, "FF0A00"},
+        {0, 0, 0, "000000"},
+        {-241, 0, 0, "FF0F0000"},
+        {-241, -255, -255, "FF0FFF01FF01"},
+        {-1, 0, 0, "FFFF0000"},
+        {15, 16, 1, "0F1001"},
+        {256, 0, 0, "1000000"},
+        {32767, -32768, 0, "7FFF800000"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(GetHexVal(row.r, row.g, row.b), row.expected) << row.r << ", " << row.g << ", " << row.b;

@@ -12,11 +12,23 @@ static_assert(SafePaletteColor(216) == Color::white() && SafePaletteColor(217) =
 
 TEST(SafePalette, CellOrderIsRedSlowestBlueFastest)
 {
-    struct Row { int cell; Color expected; };
+    struct Row {
+        int cell;
+        Color expected;
+    };
     const Row rows[] = {
-        {1, RGB(0, 0, 0)},       {2, RGB(0, 0, 51)},   {6, RGB(0, 0, 255)},  {7, RGB(0, 51, 0)},
-        {16, RGB(0, 102, 153)},  {36, RGB(0, 255, 255)}, {37, RGB(51, 0, 0)}, {216, RGB(255, 255, 255)},
-        {217, RGB(0, 0, 0)},     {224, RGB(0, 0, 0)},  {0, RGB(0, 0, 0)},    {225, RGB(0, 0, 0)},
+        {1, RGB(0, 0, 0)},
+        {2, RGB(0, 0, 51)},
+        {6, RGB(0, 0, 255)},
+        {7, RGB(0, 51, 0)},
+        {16, RGB(0, 102, 153)},
+        {36, RGB(0, 255, 255)},
+        {37, RGB(51, 0, 0)},
+        {216, RGB(255, 255, 255)},
+        {217, RGB(0, 0, 0)},
+        {224, RGB(0, 0, 0)},
+        {0, RGB(0, 0, 0)},
+        {225, RGB(0, 0, 0)},
     };
     for (const Row& row : rows)
         EXPECT_EQ(SafePaletteColor(row.cell), row.expected) << "cell " << row.cell;

@@ -7,7 +7,12 @@ namespace {
 
 TEST(ColorOfHsb, BlendsTowardWhiteThenScales)
 {
-    struct Row { const char* what; Channels hue; int s, b; Color expected; };
+    struct Row {
+        const char* what;
+        Channels hue;
+        int s, b;
+        Color expected;
+    };
     const Row rows[] = {
         {"red S50 B100: 127.5 -> 128", {255, 0, 0}, 50, 100, RGB(255, 128, 128)},
         {"red S50 B0", {255, 0, 0}, 50, 0, RGB(0, 0, 0)},

@@ -38,10 +38,7 @@ struct AverageCase {
     Color expected;
 };
 
-void PrintTo(const AverageCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const AverageCase& row, std::ostream* out) { *out << row.name; }
 
 class Average : public testing::TestWithParam<AverageCase> { };
 

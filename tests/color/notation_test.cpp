@@ -10,7 +10,10 @@ namespace {
 
 TEST(ParseColorNotation, AcceptsEveryNotationTheProgramShows)
 {
-    struct Row { std::string_view text; std::int32_t expected; };
+    struct Row {
+        std::string_view text;
+        std::int32_t expected;
+    };
     const Row rows[] = {
         {"65535", 65535},
         {"-1", -1},
@@ -52,13 +55,56 @@ TEST(ParseColorNotation, AcceptsEveryNotationTheProgramShows)
 TEST(ParseColorNotation, RejectsAnythingElse)
 {
     const std::string_view rows[] = {
-        "", "  ", "abc", "N/A", "QBColor(N/A)", "12abc", "1.5", "1e3", "2147483648", "-2147483649",
-        "99999999999999999999", "--1", "-", "+", "+-1", "#", "#FFFF0", "#FFFF000", "#GGGGGG", "#-FFFFF",
-        "&H", "&H&", "&H123456789&", "&HXYZ&", "&H12&&", "&H-1&", "&H+1", "RGB(256, 0, 0)", "RGB(1, 2)",
-        "RGB(1, 2, 3, 4)", "RGB(-1, 0, 0)", "RGB(1,,3)", "RGB(1, 2, 3", "RGB 1, 2, 3", "RGB(1, 2, 3)x",
-        "RGBA(1, 2, 3)", "RGB(+1, 2, 3)", "QBColor(16)", "QBColor(-1)", "QBColor()", "QBColor(1) 2",
-        "vbYellowish", "vb", "vbNothing", "Yellow", "0x00FFFF", "65535 1", "6 5535",
-        std::string_view("65535\0", 6), "vbButtonFace\n",
+        "",
+        "  ",
+        "abc",
+        "N/A",
+        "QBColor(N/A)",
+        "12abc",
+        "1.5",
+        "1e3",
+        "2147483648",
+        "-2147483649",
+        "99999999999999999999",
+        "--1",
+        "-",
+        "+",
+        "+-1",
+        "#",
+        "#FFFF0",
+        "#FFFF000",
+        "#GGGGGG",
+        "#-FFFFF",
+        "&H",
+        "&H&",
+        "&H123456789&",
+        "&HXYZ&",
+        "&H12&&",
+        "&H-1&",
+        "&H+1",
+        "RGB(256, 0, 0)",
+        "RGB(1, 2)",
+        "RGB(1, 2, 3, 4)",
+        "RGB(-1, 0, 0)",
+        "RGB(1,,3)",
+        "RGB(1, 2, 3",
+        "RGB 1, 2, 3",
+        "RGB(1, 2, 3)x",
+        "RGBA(1, 2, 3)",
+        "RGB(+1, 2, 3)",
+        "QBColor(16)",
+        "QBColor(-1)",
+        "QBColor()",
+        "QBColor(1) 2",
+        "vbYellowish",
+        "vb",
+        "vbNothing",
+        "Yellow",
+        "0x00FFFF",
+        "65535 1",
+        "6 5535",
+        std::string_view("65535\0", 6),
+        "vbButtonFace\n",
     };
     for (const std::string_view text : rows)
         EXPECT_FALSE(ParseColorNotation(text).has_value()) << testing::PrintToString(std::string(text));

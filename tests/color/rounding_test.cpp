@@ -14,13 +14,29 @@ constexpr int kIntMin = std::numeric_limits<int>::min();
 
 TEST(Rounding, EvenNearestTiesGoToTheEvenNeighbour)
 {
-    struct Row { double in; int evenNearest; int floor; };
+    struct Row {
+        double in;
+        int evenNearest;
+        int floor;
+    };
     const Row rows[] = {
-        {137.5, 138, 137}, {136.5, 136, 136}, {0.5, 0, 0},      {1.5, 2, 1},
-        {-0.5, 0, -1},     {-1.5, -2, -2},    {-2.5, -2, -3},   {127.49999, 127, 127},
-        {-0.1, 0, -1},     {2.0, 2, 2},       {1e300, kIntMax, kIntMax},
-        {-1e300, kIntMin, kIntMin}, {kInf, kIntMax, kIntMax}, {-kInf, kIntMin, kIntMin},
-        {std::nan(""), 0, 0}, {2147483647.5, kIntMax, kIntMax}, {-2147483648.5, kIntMin, kIntMin},
+        {137.5, 138, 137},
+        {136.5, 136, 136},
+        {0.5, 0, 0},
+        {1.5, 2, 1},
+        {-0.5, 0, -1},
+        {-1.5, -2, -2},
+        {-2.5, -2, -3},
+        {127.49999, 127, 127},
+        {-0.1, 0, -1},
+        {2.0, 2, 2},
+        {1e300, kIntMax, kIntMax},
+        {-1e300, kIntMin, kIntMin},
+        {kInf, kIntMax, kIntMax},
+        {-kInf, kIntMin, kIntMin},
+        {std::nan(""), 0, 0},
+        {2147483647.5, kIntMax, kIntMax},
+        {-2147483648.5, kIntMin, kIntMin},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(EvenNearest(row.in), row.evenNearest) << "EvenNearest(" << row.in << ")";

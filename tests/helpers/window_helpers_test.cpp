@@ -167,13 +167,20 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
-        QTest::newRow("backslashes") << "C:\\Program Files\\Pelmora\\Help.rtf" << "Help.rtf";
-        QTest::newRow("slashes") << "/usr/share/pelmora/Help.rtf" << "Help.rtf";
-        QTest::newRow("mixed") << "/opt/pelmora\\docs/Help.rtf" << "Help.rtf";
-        QTest::newRow("mixed, backslash last") << "/opt/pelmora/docs\\Help.rtf" << "Help.rtf";
-        QTest::newRow("no separator") << "Help.rtf" << "Help.rtf";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("ends in separator") << "/opt/pelmora/" << "";
+        QTest::newRow("backslashes") << "C:\\Program Files\\Pelmora\\Help.rtf"
+                                     << "Help.rtf";
+        QTest::newRow("slashes") << "/usr/share/pelmora/Help.rtf"
+                                 << "Help.rtf";
+        QTest::newRow("mixed") << "/opt/pelmora\\docs/Help.rtf"
+                               << "Help.rtf";
+        QTest::newRow("mixed, backslash last") << "/opt/pelmora/docs\\Help.rtf"
+                                               << "Help.rtf";
+        QTest::newRow("no separator") << "Help.rtf"
+                                      << "Help.rtf";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("ends in separator") << "/opt/pelmora/"
+                                           << "";
     }
     void getFileName()
     {
@@ -236,7 +243,7 @@ private slots:
         for (int twips = -20000; twips <= 20000; ++twips)
             QCOMPARE(TwipsToPixels(twips), EvenNearest(twips / 15.0));
         static_assert(TwipsToPixels(7515) == 501 && TwipsToPixels(-10) == -1 && TwipsToPixels(7) == 0
-                      && TwipsToPixels(8) == 1 && TwipsToPixels(-8) == -1);
+            && TwipsToPixels(8) == 1 && TwipsToPixels(-8) == -1);
         QCOMPARE(TwipsRect(120, 300, 5655, 435), QRect(8, 20, 377, 29));
     }
 

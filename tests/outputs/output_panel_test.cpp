@@ -9,7 +9,10 @@ namespace {
 
 TEST(OutputPanel, CopyButtonsCopyTheirVisibleField)
 {
-    struct Row { int copy; int field; };
+    struct Row {
+        int copy;
+        int field;
+    };
     const Row rows[] = {{0, 2}, {1, 4}, {2, 3}, {3, 5}, {4, -1}, {-1, -1}};
     for (const Row& row : rows)
         EXPECT_EQ(CopySourceField(row.copy), row.field) << "cmdCopy " << row.copy;
@@ -41,7 +44,7 @@ TEST(OutputPanel, ReadoutLines)
     using Lines = std::array<std::string, 4>;
     EXPECT_EQ(ReadoutLines({255, 255, 0}, "FFFF00"), (Lines{"R: 255", "G: 255", "B: 0", "Hex: #FFFF00"}));
     EXPECT_EQ(ReadoutLines({-241, -255, -255}, GetHexVal(-241, -255, -255)),
-              (Lines{"R: -241", "G: -255", "B: -255", "Hex: #FF0FFF01FF01"}));
+        (Lines{"R: -241", "G: -255", "B: -255", "Hex: #FF0FFF01FF01"}));
 }
 
 } // namespace

@@ -101,8 +101,8 @@ TEST(ColorLinesImport, ReadsEveryNotationOfTheEngineButKeepsThePanelsRgbStrict)
         "hsl(120 100% 25%)\noklch(62.8% 0.2577 29.23)\ndarkorange\n0xFF8000\nQColor(1, 2, 3)\nrgb(300 0 0)\n");
     ASSERT_TRUE(result.ok()) << result.error->describe();
     EXPECT_EQ(ColorsOf(result),
-        (std::vector<Color>{RGB(0, 128, 0), RGB(255, 0, 0), RGB(255, 140, 0), RGB(255, 128, 0), RGB(1, 2, 3),
-            RGB(255, 0, 0)}));
+        (std::vector<Color>{
+            RGB(0, 128, 0), RGB(255, 0, 0), RGB(255, 140, 0), RGB(255, 128, 0), RGB(1, 2, 3), RGB(255, 0, 0)}));
     EXPECT_EQ(ReadPalette(PaletteFormat::ColorLines, "RGB(256, 0, 0)\n").error->describe(),
         "line 1: 'RGB(256, 0, 0)' is not a colour");
     const PaletteReadResult css = ReadPalette(PaletteFormat::Css, ":root { --green: hsl(120 100% 25%); }");

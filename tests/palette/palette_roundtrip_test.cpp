@@ -3,7 +3,6 @@
 
 #include "notations/named_colors.h"
 #include "palette/palette_cells.h"
-#include "palette/palette_cells.h"
 #include "palette/palette_import.h"
 #include "palette_test_support.h"
 

@@ -30,8 +30,9 @@ TEST(FieldHueFastPath, EveryChannelValueOfEveryRowMatchesTheDoubleFormula)
             FieldHueChannelRow(h, j, row.data());
             for (int i = 0; i < FieldSize; ++i)
                 if (row[static_cast<std::size_t>(i)] != reference::FieldHueChannel(h, i, j)) {
-                    FAIL() << "h " << h << ", field column " << i << ", row " << j << ": " << int{row[static_cast<std::size_t>(i)]}
-                           << ", expected " << reference::FieldHueChannel(h, i, j);
+                    FAIL() << "h " << h << ", field column " << i << ", row " << j << ": "
+                           << int{row[static_cast<std::size_t>(i)]} << ", expected "
+                           << reference::FieldHueChannel(h, i, j);
                 }
         }
 }
@@ -44,14 +45,16 @@ TEST(FieldHueFastPath, OutOfRangeInputsKeepThePlainFormulaAndItsZeroBytes)
         for (int j : {0, 1, 128, 255}) {
             FieldHueChannelRow(h, j, row.data());
             for (int i = 0; i < FieldSize; ++i)
-                ASSERT_EQ(row[static_cast<std::size_t>(i)], reference::FieldHueChannel(h, i, j)) << "h " << h << ", column " << i << ", row " << j;
+                ASSERT_EQ(row[static_cast<std::size_t>(i)], reference::FieldHueChannel(h, i, j))
+                    << "h " << h << ", column " << i << ", row " << j;
         }
     }
 }
 
 TEST(FieldHueFastPath, SurfacePixelsEqualThePictureIncludingOutOfRangeHues)
 {
-    const std::array<std::array<int, 3>, 5> hues = {{{255, 0, 90}, {17, 255, 0}, {200, 100, 37}, {255, 255, 255}, {300, -5, 128}}};
+    const std::array<std::array<int, 3>, 5> hues
+        = {{{255, 0, 90}, {17, 255, 0}, {200, 100, 37}, {255, 255, 255}, {300, -5, 128}}};
     for (const auto& hue : hues) {
         const std::string name = std::to_string(hue[0]) + ", " + std::to_string(hue[1]) + ", " + std::to_string(hue[2]);
         PickerBench drawn, put;
@@ -74,8 +77,10 @@ TEST(SliderFastPath, AllRowsForEveryChannelValueMatchTheFormula)
         SliderBriPixels(c, other, third, bri.data());
         for (int k = 0; k < SliderHeight; ++k) {
             const auto at = static_cast<std::size_t>(k);
-            const Color wantSat = RGB(reference::SliderSatChannel(k, c), reference::SliderSatChannel(k, other), reference::SliderSatChannel(k, third));
-            const Color wantBri = RGB(reference::SliderBriChannel(k, c), reference::SliderBriChannel(k, other), reference::SliderBriChannel(k, third));
+            const Color wantSat = RGB(reference::SliderSatChannel(k, c), reference::SliderSatChannel(k, other),
+                reference::SliderSatChannel(k, third));
+            const Color wantBri = RGB(reference::SliderBriChannel(k, c), reference::SliderBriChannel(k, other),
+                reference::SliderBriChannel(k, third));
             ASSERT_EQ(Surface::ToColor(sat[at]), wantSat) << "saturation slider, c " << c << ", row " << k;
             ASSERT_EQ(Surface::ToColor(bri[at]), wantBri) << "brightness slider, c " << c << ", row " << k;
             ASSERT_EQ(sat[at] >> 24, 0xFFu) << "opaque, row " << k;
@@ -97,14 +102,17 @@ TEST(SurfaceRows, PutPixelsClipsAtEveryEdgeAndRefusesShortData)
                 for (int x = 0; x < 4; ++x) {
                     const int column = x - left, row = y - top;
                     const bool inside = column >= 0 && column < 3 && row >= 0 && row < 2;
-                    const std::uint32_t want = inside ? block[static_cast<std::size_t>(row * 3 + column)] : Surface::ToPixel(Color::black());
-                    ASSERT_EQ(surface.pixels()[y * 4 + x], want) << "block at (" << left << ", " << top << "), pixel (" << x << ", " << y << ")";
+                    const std::uint32_t want
+                        = inside ? block[static_cast<std::size_t>(row * 3 + column)] : Surface::ToPixel(Color::black());
+                    ASSERT_EQ(surface.pixels()[y * 4 + x], want)
+                        << "block at (" << left << ", " << top << "), pixel (" << x << ", " << y << ")";
                 }
         }
     Surface surface(4, 3);
     const std::vector<std::uint32_t> before(surface.pixels(), surface.pixels() + 12);
     surface.PutPixels(std::span(block).first(5), 3, 2, 0, 0);
-    EXPECT_EQ(std::vector<std::uint32_t>(surface.pixels(), surface.pixels() + 12), before) << "five pixels for a 3 x 2 block";
+    EXPECT_EQ(std::vector<std::uint32_t>(surface.pixels(), surface.pixels() + 12), before)
+        << "five pixels for a 3 x 2 block";
 }
 
 TEST(SurfaceRows, SlidersAndFieldsClipOnASmallSurface)
@@ -118,9 +126,11 @@ TEST(SurfaceRows, SlidersAndFieldsClipOnASmallSurface)
     picker.DrawFieldSat();
     for (int k = 0; k < 190; ++k)
         for (int x = SliderLeft; x < 285; ++x)
-            ASSERT_EQ(small.ReadPixel(x, SliderTop + k), SliderBriColor(k, 200, 100, 37)) << "slider row " << k << ", x " << x;
+            ASSERT_EQ(small.ReadPixel(x, SliderTop + k), SliderBriColor(k, 200, 100, 37))
+                << "slider row " << k << ", x " << x;
     for (int j = 0; j < 190; ++j)
-        ASSERT_EQ(small.ReadPixel(FieldLeft + 7, FieldTop + j), reference::FieldSatPixel(255 - 7, j)) << "field row " << j;
+        ASSERT_EQ(small.ReadPixel(FieldLeft + 7, FieldTop + j), reference::FieldSatPixel(255 - 7, j))
+            << "field row " << j;
 }
 
 } // namespace

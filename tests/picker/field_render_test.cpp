@@ -17,14 +17,16 @@ using testing::Where;
 
 // Every pixel of a field on the surface against the plain evaluation; stops at the first mismatch
 // so a wrong formula reports one readable line rather than 65,536.
-void ExpectWholeField(const PickerBench& bench, const std::function<Color(int i, int j)>& expected, const std::string& what)
+void ExpectWholeField(
+    const PickerBench& bench, const std::function<Color(int i, int j)>& expected, const std::string& what)
 {
     for (int j = 0; j < FieldSize; ++j)
         for (int i = 0; i < FieldSize; ++i) {
             const Color want = expected(i, j);
             const Color got = bench.at(FieldLeft + i, FieldTop + j);
             if (got != want) {
-                ADD_FAILURE() << what << ": field column " << i << ", row " << j << " is " << got << ", expected " << want;
+                ADD_FAILURE() << what << ": field column " << i << ", row " << j << " is " << got << ", expected "
+                              << want;
                 return;
             }
         }
@@ -34,15 +36,25 @@ TEST(FieldRenderers, HueFieldMatchesTheFormulaAtEveryPixelForManyHues)
 {
     // Pure hues as the strip gives them, plus inputs that are not pure hues at all.
     const std::array<std::array<int, 3>, 10> hues = {{
-        {255, 0, 0}, {0, 0, 255}, {0, 255, 0}, {255, 0, 252}, {0, 6, 255}, {127, 255, 0},
-        {255, 1, 0}, {0, 255, 128}, {200, 100, 37}, {0, 0, 0},
+        {255, 0, 0},
+        {0, 0, 255},
+        {0, 255, 0},
+        {255, 0, 252},
+        {0, 6, 255},
+        {127, 255, 0},
+        {255, 1, 0},
+        {0, 255, 128},
+        {200, 100, 37},
+        {0, 0, 0},
     }};
     for (const auto& hue : hues) {
         PickerBench bench;
         bench.parkFieldMarker();
         bench.picker.DrawFieldHue(hue[0], hue[1], hue[2]);
-        ExpectWholeField(bench, [&](int i, int j) { return reference::FieldHuePixel(hue[0], hue[1], hue[2], i, j); },
-                         "DrawFieldHue(" + std::to_string(hue[0]) + ", " + std::to_string(hue[1]) + ", " + std::to_string(hue[2]) + ")");
+        ExpectWholeField(
+            bench, [&](int i, int j) { return reference::FieldHuePixel(hue[0], hue[1], hue[2], i, j); },
+            "DrawFieldHue(" + std::to_string(hue[0]) + ", " + std::to_string(hue[1]) + ", " + std::to_string(hue[2])
+                + ")");
     }
 }
 
@@ -51,9 +63,11 @@ TEST(FieldRenderers, SaturationAndBrightnessFieldsMatchTheFormulaMirrored)
     PickerBench bench;
     bench.parkFieldMarker();
     bench.picker.DrawFieldSat();
-    ExpectWholeField(bench, [](int i, int j) { return reference::FieldSatPixel(255 - i, j); }, "DrawFieldSat");
+    ExpectWholeField(
+        bench, [](int i, int j) { return reference::FieldSatPixel(255 - i, j); }, "DrawFieldSat");
     bench.picker.DrawFieldBri();
-    ExpectWholeField(bench, [](int i, int j) { return reference::FieldBriPixel(255 - i, j); }, "DrawFieldBri");
+    ExpectWholeField(
+        bench, [](int i, int j) { return reference::FieldBriPixel(255 - i, j); }, "DrawFieldBri");
 }
 
 TEST(FieldRenderers, PicturesAreStoredBottomUpInBlueGreenRedOrder)
@@ -65,10 +79,10 @@ TEST(FieldRenderers, PicturesAreStoredBottomUpInBlueGreenRedOrder)
     for (int byte = 0; byte < 768; ++byte)
         ASSERT_EQ(picture.data()[byte], 0) << "bottom row byte " << byte;
     const std::uint8_t* top = picture.data() + 255 * 768;
-    EXPECT_EQ(top[0], 255);  // top-left white
-    EXPECT_EQ(top[255 * 3 + 0], 0);    // blue
-    EXPECT_EQ(top[255 * 3 + 1], 0);    // green
-    EXPECT_EQ(top[255 * 3 + 2], 255);  // red
+    EXPECT_EQ(top[0], 255); // top-left white
+    EXPECT_EQ(top[255 * 3 + 0], 0); // blue
+    EXPECT_EQ(top[255 * 3 + 1], 0); // green
+    EXPECT_EQ(top[255 * 3 + 2], 255); // red
 }
 
 struct Landmark {
@@ -86,8 +100,10 @@ TEST(FieldRenderers, Landmarks)
     const Landmark landmarks[] = {
         {"hue red: top-right is the hue", [](Picker& p) { p.DrawFieldHue(255, 0, 0); }, 265, 10, RGB(255, 0, 0)},
         {"hue red: top-left white", [](Picker& p) { p.DrawFieldHue(255, 0, 0); }, 10, 10, RGB(255, 255, 255)},
-        {"hue red: left column grey 255-127", [](Picker& p) { p.DrawFieldHue(255, 0, 0); }, 10, 137, RGB(128, 128, 128)},
-        {"hue blue: top-right is the hue", [](Picker& p) { p.DrawFieldHue(0, 0, 255); }, left + 255, top, RGB(0, 0, 255)},
+        {"hue red: left column grey 255-127", [](Picker& p) { p.DrawFieldHue(255, 0, 0); }, 10, 137,
+            RGB(128, 128, 128)},
+        {"hue blue: top-right is the hue", [](Picker& p) { p.DrawFieldHue(0, 0, 255); }, left + 255, top,
+            RGB(0, 0, 255)},
         {"hue blue: top-left white", [](Picker& p) { p.DrawFieldHue(0, 0, 255); }, left, top, RGB(255, 255, 255)},
         {"bri top c85: red -3 stays 0", [](Picker& p) { p.DrawFieldBri(); }, column(85), top, RGB(0, 0, 255)},
         {"bri top c255", [](Picker& p) { p.DrawFieldBri(); }, column(255), top, RGB(255, 0, 0)},
@@ -97,13 +113,15 @@ TEST(FieldRenderers, Landmarks)
         {"bri row 3 c85: red rounds to 0", [](Picker& p) { p.DrawFieldBri(); }, column(85), top + 3, RGB(0, 3, 255)},
         {"bri row 4 c85: red positive", [](Picker& p) { p.DrawFieldBri(); }, column(85), top + 4, RGB(1, 4, 255)},
         {"bri field column 43 is yellowish", [](Picker& p) { p.DrawFieldBri(); }, left + 43, top, RGB(246, 255, 0)},
-        {"sat top c43 is not the strip's row 43", [](Picker& p) { p.DrawFieldSat(); }, column(43), top, RGB(249, 0, 255)},
+        {"sat top c43 is not the strip's row 43", [](Picker& p) { p.DrawFieldSat(); }, column(43), top,
+            RGB(249, 0, 255)},
     };
     for (const Landmark& landmark : landmarks) {
         PickerBench bench;
         bench.parkFieldMarker();
         landmark.draw(bench.picker);
-        EXPECT_EQ(bench.at(landmark.x, landmark.y), landmark.expected) << landmark.name << " at " << Where(landmark.x, landmark.y);
+        EXPECT_EQ(bench.at(landmark.x, landmark.y), landmark.expected)
+            << landmark.name << " at " << Where(landmark.x, landmark.y);
     }
 }
 
@@ -135,9 +153,18 @@ TEST(FieldRenderers, SaturationAndBrightnessShareTheTopRowAndEndBlackAndWhite)
 TEST(HueStrip, EveryRowMatchesTheTableAcrossAllFifteenColumns)
 {
     const std::pair<int, Color> landmarks[] = {
-        {0, RGB(255, 0, 0)},     {42, RGB(255, 0, 252)},  {43, RGB(252, 0, 255)},  {85, RGB(0, 0, 255)},
-        {86, RGB(0, 6, 255)},    {127, RGB(0, 252, 255)}, {128, RGB(0, 255, 252)}, {170, RGB(0, 255, 0)},
-        {171, RGB(6, 255, 0)},   {212, RGB(252, 255, 0)}, {213, RGB(255, 252, 0)}, {255, RGB(255, 0, 0)},
+        {0, RGB(255, 0, 0)},
+        {42, RGB(255, 0, 252)},
+        {43, RGB(252, 0, 255)},
+        {85, RGB(0, 0, 255)},
+        {86, RGB(0, 6, 255)},
+        {127, RGB(0, 252, 255)},
+        {128, RGB(0, 255, 252)},
+        {170, RGB(0, 255, 0)},
+        {171, RGB(6, 255, 0)},
+        {212, RGB(252, 255, 0)},
+        {213, RGB(255, 252, 0)},
+        {255, RGB(255, 0, 0)},
     };
     PickerBench bench;
     bench.picker.DrawHueStrip();
@@ -145,7 +172,8 @@ TEST(HueStrip, EveryRowMatchesTheTableAcrossAllFifteenColumns)
         EXPECT_EQ(bench.at(SliderLeft + 3, SliderTop + k), color) << "strip row " << k;
     for (int k = 0; k < SliderHeight; ++k)
         for (int x = SliderLeft; x < SliderRight; ++x)
-            ASSERT_EQ(bench.at(x, SliderTop + k), reference::HueStripRow(k)) << "strip row " << k << ", " << Where(x, SliderTop + k);
+            ASSERT_EQ(bench.at(x, SliderTop + k), reference::HueStripRow(k))
+                << "strip row " << k << ", " << Where(x, SliderTop + k);
 }
 
 TEST(HueStrip, PaddingBytesCarryTheRowColour)
@@ -154,17 +182,19 @@ TEST(HueStrip, PaddingBytesCarryTheRowColour)
     ASSERT_EQ(strip.stride(), 48);
     ASSERT_EQ(strip.size(), 12288u);
     const std::uint8_t* row43 = strip.storedRow(43);
-    EXPECT_EQ(row43[45], 255);  // blue
-    EXPECT_EQ(row43[46], 0);    // green
-    EXPECT_EQ(row43[47], 252);  // red
+    EXPECT_EQ(row43[45], 255); // blue
+    EXPECT_EQ(row43[46], 0); // green
+    EXPECT_EQ(row43[47], 252); // red
 }
 
 TEST(Sliders, EveryRowAndChannelValueMatchesTheFormula)
 {
     for (int k = 0; k < 256; ++k)
         for (int c = 0; c < 256; ++c) {
-            ASSERT_EQ(SliderBriColor(k, c, 0, 0).red(), reference::SliderBriChannel(k, c)) << "brightness row " << k << ", channel " << c;
-            ASSERT_EQ(SliderSatColor(k, 0, c, 0).green(), reference::SliderSatChannel(k, c)) << "saturation row " << k << ", channel " << c;
+            ASSERT_EQ(SliderBriColor(k, c, 0, 0).red(), reference::SliderBriChannel(k, c))
+                << "brightness row " << k << ", channel " << c;
+            ASSERT_EQ(SliderSatColor(k, 0, c, 0).green(), reference::SliderSatChannel(k, c))
+                << "saturation row " << k << ", channel " << c;
         }
 }
 
@@ -177,7 +207,8 @@ TEST(Sliders, PaintFifteenColumnsPerRowOnTheSurface)
     EXPECT_EQ(bench.at(SliderRight - 1, SliderBottom), Color::black());
     bench.picker.DrawSliderBri(255, 255, 255);
     for (int k = 0; k < 256; ++k)
-        ASSERT_EQ(bench.at(SliderLeft + 7, SliderTop + k), RGB(255 - k, 255 - k, 255 - k)) << "brightness slider row " << k;
+        ASSERT_EQ(bench.at(SliderLeft + 7, SliderTop + k), RGB(255 - k, 255 - k, 255 - k))
+            << "brightness slider row " << k;
     bench.picker.DrawSliderSat(0, 0, 0);
     for (int k = 0; k < 256; ++k)
         ASSERT_EQ(bench.at(SliderRight - 1, SliderTop + k), RGB(k, k, k)) << "saturation slider row " << k;

@@ -1,7 +1,7 @@
 #include "test_support.h"
 
-#include "picker/geometry.h"
 #include "color/safe_palette.h"
+#include "picker/geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,14 @@ TEST(CellRect, FollowsTheStepwiseLayout)
 TEST(SafePalette, ColoursRunRedSlowestBlueFastest)
 {
     const std::pair<int, Color> cells[] = {
-        {1, RGB(0, 0, 0)},     {6, RGB(0, 0, 255)},    {7, RGB(0, 51, 0)},        {16, RGB(0, 102, 153)},
-        {36, RGB(0, 255, 255)}, {37, RGB(51, 0, 0)},   {216, RGB(255, 255, 255)}, {217, RGB(0, 0, 0)},
+        {1, RGB(0, 0, 0)},
+        {6, RGB(0, 0, 255)},
+        {7, RGB(0, 51, 0)},
+        {16, RGB(0, 102, 153)},
+        {36, RGB(0, 255, 255)},
+        {37, RGB(51, 0, 0)},
+        {216, RGB(255, 255, 255)},
+        {217, RGB(0, 0, 0)},
         {224, RGB(0, 0, 0)},
     };
     for (auto [n, color] : cells)
@@ -65,13 +71,19 @@ TEST(SafePalette, PaintsCellsWithBlackOutlineAndTheHighlight)
 TEST(SafePicker, HighlightExtentsAndTheUntouchedInnerGap)
 {
     PickerBench bench;
-    bench.picker.DrawCellHighlight(16);  // cell 16 = {280, 10, 295, 25}
+    bench.picker.DrawCellHighlight(16); // cell 16 = {280, 10, 295, 25}
     const std::tuple<int, int, Color> pixels[] = {
-        {277, 7, bench.sys(SysColor::DarkShadow3D)}, {278, 8, bench.sys(SysColor::ButtonShadow)},
-        {297, 15, bench.sys(SysColor::Highlight3D)}, {296, 15, bench.sys(SysColor::Light3D)},
-        {287, 27, bench.sys(SysColor::Highlight3D)}, {287, 26, bench.sys(SysColor::Light3D)},
-        {298, 15, testing::kTestBackground}, {295, 15, testing::kTestBackground}, {279, 15, testing::kTestBackground},
-        {287, 15, testing::kTestBackground}, {276, 15, testing::kTestBackground},
+        {277, 7, bench.sys(SysColor::DarkShadow3D)},
+        {278, 8, bench.sys(SysColor::ButtonShadow)},
+        {297, 15, bench.sys(SysColor::Highlight3D)},
+        {296, 15, bench.sys(SysColor::Light3D)},
+        {287, 27, bench.sys(SysColor::Highlight3D)},
+        {287, 26, bench.sys(SysColor::Light3D)},
+        {298, 15, testing::kTestBackground},
+        {295, 15, testing::kTestBackground},
+        {279, 15, testing::kTestBackground},
+        {287, 15, testing::kTestBackground},
+        {276, 15, testing::kTestBackground},
     };
     for (auto [x, y, color] : pixels)
         EXPECT_EQ(bench.at(x, y), color) << "cell 16 highlight " << Where(x, y);
@@ -88,7 +100,8 @@ TEST(SafePicker, EraseRepaintsOnlyTheBandAroundTheCell)
     fresh.picker.DrawSafePalette();
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 300; ++x)
-            ASSERT_EQ(bench.at(x, y), fresh.at(x, y)) << "moving the highlight from cell 1 to 20 left a trace at " << Where(x, y);
+            ASSERT_EQ(bench.at(x, y), fresh.at(x, y))
+                << "moving the highlight from cell 1 to 20 left a trace at " << Where(x, y);
     // Erasing a highlight that is not drawn paints the band but keeps the cell.
     bench.picker.EraseCellHighlight(100);
     const Rect cell = CellRect(100);

@@ -9,7 +9,12 @@ namespace {
 
 TEST(HsbPositions, FieldPositionToNumber)
 {
-    struct Row { const char* what; int (*f)(int); int position; int expected; };
+    struct Row {
+        const char* what;
+        int (*f)(int);
+        int position;
+        int expected;
+    };
     const Row rows[] = {
         {"H at left column", HueFromFieldX, 10, 0},
         {"H at FieldLeft+128", HueFromFieldX, 138, 180},
@@ -33,7 +38,12 @@ TEST(HsbPositions, FieldPositionToNumber)
 
 TEST(HsbPositions, SliderPositionToNumber)
 {
-    struct Row { const char* what; int (*f)(double); double y; int expected; };
+    struct Row {
+        const char* what;
+        int (*f)(double);
+        double y;
+        int expected;
+    };
     const Row rows[] = {
         {"H at slider top", HueFromSliderY, 10, 360},
         {"H at slider bottom", HueFromSliderY, 265, 0},
@@ -51,7 +61,12 @@ TEST(HsbPositions, SliderPositionToNumber)
 
 TEST(HsbPositions, NumberToPositionTakesEvenNearest)
 {
-    struct Row { const char* what; int (*f)(double); double number; int expected; };
+    struct Row {
+        const char* what;
+        int (*f)(double);
+        double number;
+        int expected;
+    };
     const Row rows[] = {
         {"H 180 -> 137.5", FieldXFromHue, 180, 138},
         {"H 0", FieldXFromHue, 0, 10},
@@ -80,7 +95,7 @@ TEST(HsbPositions, SliderRowForHue)
     EXPECT_EQ(SliderYFromHueWhole(0), 265);
     EXPECT_EQ(SliderYFromHueWhole(360), 10);
     EXPECT_EQ(SliderYFromHueWhole(180), 137); // floor of 137.5
-    EXPECT_EQ(SliderYFromHueWhole(1), 264);   // floor of 264.29
+    EXPECT_EQ(SliderYFromHueWhole(1), 264); // floor of 264.29
     EXPECT_FLOAT_EQ(SliderYFromHueTyped(180), 137.5f);
     EXPECT_FLOAT_EQ(SliderYFromHueTyped(1), static_cast<float>(265.0 - 255.0 / 360.0));
     EXPECT_EQ(SliderYFromHueTyped(1e300), -std::numeric_limits<float>::infinity());

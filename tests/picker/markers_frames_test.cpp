@@ -15,7 +15,8 @@ using testing::Where;
 
 std::vector<std::uint32_t> Snapshot(const Surface& surface)
 {
-    return {surface.pixels(), surface.pixels() + static_cast<std::size_t>(surface.width()) * static_cast<std::size_t>(surface.height())};
+    return {surface.pixels(),
+        surface.pixels() + static_cast<std::size_t>(surface.width()) * static_cast<std::size_t>(surface.height())};
 }
 
 // A picture with the field, both frames and the strip, so a marker crosses varied pixels.
@@ -24,13 +25,14 @@ PickerBench PaintedPicker()
     PickerBench bench;
     bench.picker.DrawHueStrip();
     bench.picker.DrawFieldHue(255, 0, 90);
-    bench.picker.ToggleFieldMarker();  // the renderer leaves the marker drawn; take it off
+    bench.picker.ToggleFieldMarker(); // the renderer leaves the marker drawn; take it off
     return bench;
 }
 
 TEST(FieldMarker, DrawnTwiceRestoresEveryPixelAnywhere)
 {
-    const std::pair<int, int> places[] = {{10, 10}, {265, 265}, {265, 10}, {10, 265}, {137, 100}, {0, 0}, {479, 518}, {-3, 4}};
+    const std::pair<int, int> places[]
+        = {{10, 10}, {265, 265}, {265, 10}, {10, 265}, {137, 100}, {0, 0}, {479, 518}, {-3, 4}};
     for (auto [x, y] : places) {
         PickerBench bench = PaintedPicker();
         const auto before = Snapshot(bench.surface);
@@ -63,7 +65,7 @@ TEST(FieldMarker, RingNeverTouchesItsCentreAndReachesRadiusFive)
         }
     for (auto [dx, dy] : {std::pair{5, 0}, {-5, 0}, {0, 5}, {0, -5}})
         EXPECT_EQ(bench.at(100 + dx, 100 + dy), inverted) << "ring misses offset " << dx << ", " << dy;
-    EXPECT_GE(touched, 28);  // a closed outline, not a few dots
+    EXPECT_GE(touched, 28); // a closed outline, not a few dots
 }
 
 TEST(FieldMarker, FieldRenderersKeepTheMarkerDrawnAndTheFrameIntact)
@@ -145,9 +147,17 @@ TEST(Frames, FieldAndSliderFramesLeaveColumnAndRow266Alone)
     const Color dark = bench.sys(SysColor::DarkShadow3D);
     const Color light = bench.sys(SysColor::Light3D);
     const std::tuple<int, int, Color> pixels[] = {
-        {9, 100, dark}, {100, 9, dark}, {267, 100, light}, {100, 267, light},
-        {266, 100, testing::kTestBackground}, {100, 266, testing::kTestBackground},
-        {276, 100, dark}, {284, 9, dark}, {292, 100, light}, {284, 267, light}, {284, 266, testing::kTestBackground},
+        {9, 100, dark},
+        {100, 9, dark},
+        {267, 100, light},
+        {100, 267, light},
+        {266, 100, testing::kTestBackground},
+        {100, 266, testing::kTestBackground},
+        {276, 100, dark},
+        {284, 9, dark},
+        {292, 100, light},
+        {284, 267, light},
+        {284, 266, testing::kTestBackground},
         {10, 10, testing::kTestBackground},
     };
     for (auto [x, y, color] : pixels)

@@ -8,14 +8,11 @@ namespace pelmora::reference {
 namespace {
 
 // A channel the picture byte cannot hold keeps the 0 of the zeroed buffer.
-int Stored(double rounded)
-{
-    return rounded < 0.0 || rounded > 255.0 ? 0 : static_cast<int>(rounded);
-}
+int Stored(double rounded) { return rounded < 0.0 || rounded > 255.0 ? 0 : static_cast<int>(rounded); }
 
 double Round(double value)
 {
-    return std::nearbyint(value);  // default rounding mode: nearest, halves to even
+    return std::nearbyint(value); // default rounding mode: nearest, halves to even
 }
 
 } // namespace
@@ -111,14 +108,8 @@ Color FieldSatPixel(int c, int y)
     return Arrange(c, 255 - y, 0, Stored(Round(RampValue(c) * k)));
 }
 
-int SliderBriChannel(int k, int c)
-{
-    return static_cast<int>(Round(c - (k * c) / 255.0));
-}
+int SliderBriChannel(int k, int c) { return static_cast<int>(Round(c - (k * c) / 255.0)); }
 
-int SliderSatChannel(int k, int c)
-{
-    return static_cast<int>(Round(k + c * (1 - k / 255.0)));
-}
+int SliderSatChannel(int k, int c) { return static_cast<int>(Round(k + c * (1 - k / 255.0))); }
 
 } // namespace pelmora::reference

@@ -50,7 +50,7 @@ TEST(Surface, PutPictureHonoursTheThreeMirrorModes)
     struct Case {
         const char* name;
         Mirror mirror;
-        int column0, row0;  // picture column and row expected at the rectangle's top-left
+        int column0, row0; // picture column and row expected at the rectangle's top-left
         int columnStep, rowStep;
     };
     const Case cases[] = {
@@ -65,7 +65,8 @@ TEST(Surface, PutPictureHonoursTheThreeMirrorModes)
             for (int dx = 0; dx < 3; ++dx) {
                 const int column = c.column0 + c.columnStep * dx;
                 const int row = c.row0 + c.rowStep * dy;
-                EXPECT_EQ(surface.ReadPixel(2 + dx, 1 + dy), RGB(10 * column + row, 100, 200)) << c.name << " at " << dx << ", " << dy;
+                EXPECT_EQ(surface.ReadPixel(2 + dx, 1 + dy), RGB(10 * column + row, 100, 200))
+                    << c.name << " at " << dx << ", " << dy;
             }
         EXPECT_EQ(surface.ReadPixel(1, 1), kBack) << c.name;
         EXPECT_EQ(surface.ReadPixel(5, 1), kBack) << c.name;
@@ -88,7 +89,8 @@ TEST(Surface, PutPictureClipsAtEveryEdgeAndRefusesShortData)
                     for (int x = 0; x < 8; ++x) {
                         const bool inside = x >= left && x < left + 3 && y >= top && y < top + 2;
                         const Color want = inside ? big.ReadPixel(x + 6, y + 6) : kBack;
-                        ASSERT_EQ(surface.ReadPixel(x, y), want) << "picture at " << left << ", " << top << ", pixel " << x << ", " << y;
+                        ASSERT_EQ(surface.ReadPixel(x, y), want)
+                            << "picture at " << left << ", " << top << ", pixel " << x << ", " << y;
                     }
             }
     Surface surface = SmallSurface();
@@ -103,26 +105,28 @@ TEST(Surface, ShapesCoverExactlyTheirPixels)
     struct Case {
         const char* name;
         void (*draw)(Surface&);
-        const char* expected;  // rows of the 8 x 6 surface: '.' background, 'o' outline/line, '#' fill, '~' inverted
+        const char* expected; // rows of the 8 x 6 surface: '.' background, 'o' outline/line, '#' fill, '~' inverted
     };
     const Case cases[] = {
         {"line, end pixel excluded", [](Surface& s) { s.HorizontalLine(1, 5, 2, Color::white()); },
-         "........ ........ .oooo... ........ ........ ........"},
+            "........ ........ .oooo... ........ ........ ........"},
         {"line drawn leftward", [](Surface& s) { s.HorizontalLine(5, 1, 2, Color::white()); },
-         "........ ........ ..oooo.. ........ ........ ........"},
+            "........ ........ ..oooo.. ........ ........ ........"},
         {"filled rectangle", [](Surface& s) { s.FilledRectangle(1, 1, 5, 5, Color::white(), Color::black()); },
-         "........ .oooo... .o##o... .o##o... .oooo... ........"},
+            "........ .oooo... .o##o... .o##o... .oooo... ........"},
         {"hollow wide rectangle", [](Surface& s) { s.HollowWideRectangle(2, 1, 7, 6, Color::white()); },
-         ".ooooooo .ooooooo .ooooooo .ooo.ooo .ooooooo .ooooooo"},
-        {"invert bar", [](Surface& s) { s.InvertBar(5, 2, 3); }, "........ ........ ..~~~~.. ..~~~~.. ..~~~~.. ........"},
-        {"clipped everything", [](Surface& s) {
-             s.HorizontalLine(INT_MIN, INT_MAX, 0, Color::white());
-             s.FilledRectangle(-100, 5, 100, 1000, Color::white(), Color::white());
-             s.InvertBar(-50, 50, -1);
-             s.InvertCircle(3, 3, 1000);
-             s.HollowWideRectangle(-9, -9, -5, -5, Color::black());
-         },
-         "######## ........ ........ ........ ........ oooooooo"},  // the bar re-inverts row 0
+            ".ooooooo .ooooooo .ooooooo .ooo.ooo .ooooooo .ooooooo"},
+        {"invert bar", [](Surface& s) { s.InvertBar(5, 2, 3); },
+            "........ ........ ..~~~~.. ..~~~~.. ..~~~~.. ........"},
+        {"clipped everything",
+            [](Surface& s) {
+                s.HorizontalLine(INT_MIN, INT_MAX, 0, Color::white());
+                s.FilledRectangle(-100, 5, 100, 1000, Color::white(), Color::white());
+                s.InvertBar(-50, 50, -1);
+                s.InvertCircle(3, 3, 1000);
+                s.HollowWideRectangle(-9, -9, -5, -5, Color::black());
+            },
+            "######## ........ ........ ........ ........ oooooooo"}, // the bar re-inverts row 0
     };
     for (const Case& c : cases) {
         Surface surface = SmallSurface();
@@ -133,7 +137,11 @@ TEST(Surface, ShapesCoverExactlyTheirPixels)
                 got += ' ';
             for (int x = 0; x < 8; ++x) {
                 const Color p = surface.ReadPixel(x, y);
-                got += p == kBack ? '.' : p == Color::white() ? 'o' : p == Color::black() ? '#' : p == kBack.inverted() ? '~' : '?';
+                got += p == kBack           ? '.'
+                    : p == Color::white()   ? 'o'
+                    : p == Color::black()   ? '#'
+                    : p == kBack.inverted() ? '~'
+                                            : '?';
             }
         }
         EXPECT_EQ(got, c.expected) << c.name;
@@ -145,7 +153,7 @@ TEST(Surface, ReadPixelIsMinusOneOutsideAndExactInside)
     Surface surface = SmallSurface();
     surface.HorizontalLine(0, 1, 0, Color(0x123456));
     EXPECT_EQ(surface.ReadPixel(0, 0), Color(0x123456));
-    EXPECT_EQ(surface.pixels()[0], 0xFF563412u);  // shown as a 32-bit RGB image
+    EXPECT_EQ(surface.pixels()[0], 0xFF563412u); // shown as a 32-bit RGB image
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {8, 0}, {0, 6}, {INT_MIN, INT_MAX}})
         EXPECT_EQ(surface.ReadPixel(x, y), Color::none()) << x << ", " << y;
     EXPECT_EQ(Surface(-5, 3).width(), 0);

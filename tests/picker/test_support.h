@@ -22,17 +22,11 @@ struct PickerBench {
         surface.Clear();
     }
     // Puts the field marker where no field pixel is under it, for whole-field comparisons.
-    void parkFieldMarker()
-    {
-        picker.setFieldMarker(-100, -100);
-    }
+    void parkFieldMarker() { picker.setFieldMarker(-100, -100); }
     Color at(int x, int y) const { return surface.ReadPixel(x, y); }
     Color sys(SysColor element) const { return static_cast<const SystemColors&>(colors).GetSysColor(element); }
 };
 
-inline std::string Where(int x, int y)
-{
-    return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
-}
+inline std::string Where(int x, int y) { return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
 
 } // namespace pelmora::testing

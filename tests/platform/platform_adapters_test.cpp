@@ -85,16 +85,14 @@ private slots:
         QFETCH(int, role);
         const QPalette palette = distinctPalette();
         const auto table = SystemColorTable(palette);
-        QCOMPARE(table[std::size_t(element)],
-                 colorOf(palette, QPalette::ColorGroup(group), QPalette::ColorRole(role)));
+        QCOMPARE(table[std::size_t(element)], colorOf(palette, QPalette::ColorGroup(group), QPalette::ColorRole(role)));
     }
 
     void systemColorsRefreshWhenTheDesktopPaletteChanges()
     {
         const QPalette original = QApplication::palette();
         DesktopSystemColors colors;
-        QCOMPARE(colors.GetSysColor(SysColor::ButtonFace),
-                 colorOf(original, QPalette::Active, QPalette::Button));
+        QCOMPARE(colors.GetSysColor(SysColor::ButtonFace), colorOf(original, QPalette::Active, QPalette::Button));
         QCOMPARE(colors.GetSysColor(25), Color::black());
         QCOMPARE(colors.GetSysColor(-1), Color::black());
 
@@ -161,10 +159,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
         QVERIFY2(text.contains("[Settings]\nshowHelp=0\n"), text.constData());
-        QCOMPARE(GetSetting(QStringLiteral("Other"), QStringLiteral("showHelp"), QStringLiteral("1")),
-                 QStringLiteral("1"));
-        QCOMPARE(GetSetting(QStringLiteral("Settings"), QStringLiteral("absent"), QStringLiteral("x")),
-                 QStringLiteral("x"));
+        QCOMPARE(
+            GetSetting(QStringLiteral("Other"), QStringLiteral("showHelp"), QStringLiteral("1")), QStringLiteral("1"));
+        QCOMPARE(
+            GetSetting(QStringLiteral("Settings"), QStringLiteral("absent"), QStringLiteral("x")), QStringLiteral("x"));
     }
 
     void unreadableSettingsGiveTheDefault()
@@ -174,7 +172,7 @@ private slots:
         file.write("[Settings]\nshowHelp=0, 1\nbroken\n\x01\x02");
         file.close();
         QCOMPARE(GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1")),
-                 QStringLiteral("1"));
+            QStringLiteral("1"));
     }
 
     // The settings file may be a symlink to a regular file of the user's own; with anything else in
@@ -281,7 +279,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocked.path());
         QVERIFY(!SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0")));
         QCOMPARE(GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1")),
-                 QStringLiteral("1"));
+            QStringLiteral("1"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
     }
 };

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cmath>
 #include <QSignalSpy>
 #include <QtTest>
+#include <cmath>
 
 using namespace pelmora;
 
@@ -23,7 +23,7 @@ void paintPattern(Surface& surface)
     for (int y = 0; y < surface.height(); ++y) {
         for (int x = 0; x < surface.width(); ++x)
             pixels[y * surface.width() + x] = 0xFF000000u | (std::uint32_t(x & 0xFF) << 16)
-                                              | (std::uint32_t(y & 0xFF) << 8) | std::uint32_t((x ^ y) * 37 & 0xFF);
+                | (std::uint32_t(y & 0xFF) << 8) | std::uint32_t((x ^ y) * 37 & 0xFF);
     }
 }
 
@@ -44,7 +44,12 @@ void compareShown(const QImage& shown, const Surface& surface, qreal ratio)
             const std::uint32_t expected = surface.pixels()[sy * surface.width() + sx];
             if (row[x] != expected)
                 QFAIL(qPrintable(QStringLiteral("device pixel (%1,%2) is %3, surface pixel (%4,%5) is %6")
-                                     .arg(x).arg(y).arg(row[x], 8, 16).arg(sx).arg(sy).arg(expected, 8, 16)));
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(row[x], 8, 16)
+                                     .arg(sx)
+                                     .arg(sy)
+                                     .arg(expected, 8, 16)));
         }
     }
 }
@@ -60,7 +65,7 @@ private slots:
         SurfaceView view(surface);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QCOMPARE(view.size(), QSize(480, 519));  // the unit the window's controls are laid out in
+        QCOMPARE(view.size(), QSize(480, 519)); // the unit the window's controls are laid out in
     }
 
     void showsEverySurfacePixelExactly()
@@ -92,7 +97,7 @@ private slots:
 
         surface.HorizontalLine(90, 110, 50, RGB(255, 0, 0));
         QTest::qWait(50);
-        QCOMPARE(onScreen(100, 50), 0xC8C8C8u);  // drawn but not refreshed: the screen waits
+        QCOMPARE(onScreen(100, 50), 0xC8C8C8u); // drawn but not refreshed: the screen waits
         surface.Refresh();
         QTRY_COMPARE(onScreen(100, 50), 0xFF0000u);
     }
@@ -108,7 +113,7 @@ private slots:
         QSignalSpy released(&view, &SurfaceView::surfaceMouseReleased);
 
         const QPoint at(40, 60);
-        const QPointF expected = at;  // logical pixels are surface pixels at every ratio
+        const QPointF expected = at; // logical pixels are surface pixels at every ratio
         QTest::mousePress(&view, Qt::LeftButton, Qt::ShiftModifier, at);
         QCOMPARE(pressed.count(), 1);
         QCOMPARE(pressed[0][0].toDouble(), expected.x());
@@ -213,7 +218,7 @@ private slots:
             SurfaceView view(surface);
             surface.Refresh();
         }
-        surface.Refresh();  // no listener left pointing at the destroyed view
+        surface.Refresh(); // no listener left pointing at the destroyed view
         QCOMPARE(surface.ReadPixel(0, 0), surface.ReadPixel(1, 1));
     }
 };

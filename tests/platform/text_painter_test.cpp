@@ -10,8 +10,8 @@ using namespace pelmora;
 namespace {
 
 struct Ink {
-    QRect box;      // bounding box of every pixel that changed
-    int count = 0;  // how many changed
+    QRect box; // bounding box of every pixel that changed
+    int count = 0; // how many changed
     QSet<std::int32_t> colors;
 };
 
@@ -80,7 +80,7 @@ private slots:
         QVERIFY2(ink.count > 10 * text.size() / 2, "too little ink for the text");
         QCOMPARE(ink.colors, QSet<std::int32_t>{color});
         QVERIFY2(ink.box.top() >= y && ink.box.bottom() < y + height,
-                 qPrintable(QStringLiteral("ink rows %1..%2").arg(ink.box.top()).arg(ink.box.bottom())));
+            qPrintable(QStringLiteral("ink rows %1..%2").arg(ink.box.top()).arg(ink.box.bottom())));
         QVERIFY(ink.box.left() >= x && ink.box.left() <= x + 2);
         QVERIFY(ink.box.right() < x + QFontMetrics(ReadoutFont()).horizontalAdvance(text) + 1);
     }

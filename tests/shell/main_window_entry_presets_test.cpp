@@ -24,11 +24,7 @@ class MainWindowEntryPresetsTest : public QObject {
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<MainWindow> form;
 
-    template <typename T>
-    T* child(const QString& name) const
-    {
-        return form->findChild<T*>(name);
-    }
+    template <typename T> T* child(const QString& name) const { return form->findChild<T*>(name); }
     QWidget* view() const { return child<QWidget>(QStringLiteral("surface")); }
     QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
     Color swatch(const QString& name) const { return child<Swatch>(name)->color(); }
@@ -96,7 +92,7 @@ private slots:
         QCOMPARE(form->picker().sliderMarkerY(), 137.5f);
         const Color hue = pixel(SliderLeft + 5, 138);
         QCOMPARE(hue, RGB(0, 255, 252));
-        QCOMPARE(pixel(265, 10), hue);            // the field for that hue, marker unchanged
+        QCOMPARE(pixel(265, 10), hue); // the field for that hue, marker unchanged
         QCOMPARE(swatch(QStringLiteral("lblSelColor")), hue);
         QCOMPARE(box(QStringLiteral("Text1"))->text(), QStringLiteral("0"));
         QCOMPARE(box(QStringLiteral("Text3"))->text(), QStringLiteral("252"));
@@ -125,7 +121,7 @@ private slots:
     {
         type(QStringLiteral("txtH"), QStringLiteral("400"));
         QCOMPARE(form->findChildren<QMessageBox*>().size(), 1);
-        QTest::keyClick(box(QStringLiteral("txtH")), Qt::Key_End);  // another key release: still one box
+        QTest::keyClick(box(QStringLiteral("txtH")), Qt::Key_End); // another key release: still one box
         QCOMPARE(form->findChildren<QMessageBox*>().size(), 1);
         closeMessage();
         // Leaving the box for another control with the wrong hue still in it: the message again, and
@@ -137,7 +133,7 @@ private slots:
         QTRY_VERIFY(message());
         QCOMPARE(form->findChildren<QMessageBox*>().size(), 1);
         closeMessage();
-        form->activateWindow();  // the desktop gives the window back its activation
+        form->activateWindow(); // the desktop gives the window back its activation
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTRY_COMPARE(QApplication::focusWidget(), box(QStringLiteral("txtH")));
     }
@@ -159,7 +155,7 @@ private slots:
         type(QStringLiteral("txtH"), QStringLiteral("9999"));
         closeMessage();
         QCOMPARE(form->picker().sliderMarkerY(), float(SliderTop)); // the marker stays on the strip's top row
-        QCOMPARE(pixel(265, 10), RGB(255, 0, 0));  // the strip's top row, not whatever lies above it
+        QCOMPARE(pixel(265, 10), RGB(255, 0, 0)); // the strip's top row, not whatever lies above it
     }
 
     void typedSaturationAndBrightnessMoveTheFieldMarker_data()
@@ -168,12 +164,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
-        QTest::newRow("S 50: x 137.5 rounds to even 138") << "txtS" << "50" << 138 << 10;
-        QTest::newRow("B 50: y 137.5 rounds to even 138") << "txtB" << "50" << 265 << 138;
-        QTest::newRow("S 500 stays on the field") << "txtS" << "500" << 265 << 10;
-        QTest::newRow("B -20 stays on the field") << "txtB" << "-20" << 265 << 265;
-        QTest::newRow("S beyond any integer") << "txtS" << "1e308" << 265 << 10;
-        QTest::newRow("B far below zero") << "txtB" << "-1e999" << 265 << 265;
+        QTest::newRow("S 50: x 137.5 rounds to even 138") << "txtS"
+                                                          << "50" << 138 << 10;
+        QTest::newRow("B 50: y 137.5 rounds to even 138") << "txtB"
+                                                          << "50" << 265 << 138;
+        QTest::newRow("S 500 stays on the field") << "txtS"
+                                                  << "500" << 265 << 10;
+        QTest::newRow("B -20 stays on the field") << "txtB"
+                                                  << "-20" << 265 << 265;
+        QTest::newRow("S beyond any integer") << "txtS"
+                                              << "1e308" << 265 << 10;
+        QTest::newRow("B far below zero") << "txtB"
+                                          << "-1e999" << 265 << 265;
     }
     void typedSaturationAndBrightnessMoveTheFieldMarker()
     {
@@ -185,22 +187,22 @@ private slots:
         QCOMPARE(form->picker().markerX(), x);
         QCOMPARE(form->picker().markerY(), y);
         QCOMPARE(swatch(QStringLiteral("lblSelColor")), pixel(x, y));
-        QCOMPARE(box(boxName)->text(), text);  // the box keeps what was typed
+        QCOMPARE(box(boxName)->text(), text); // the box keeps what was typed
     }
 
     void saturationModeWaitsForTheModeButton()
     {
         clickButton(QStringLiteral("optS"));
-        const QImage before = QImage(reinterpret_cast<const uchar*>(form->surface().pixels()), 480, 519,
-                                     QImage::Format_RGB32).copy();
+        const QImage before
+            = QImage(reinterpret_cast<const uchar*>(form->surface().pixels()), 480, 519, QImage::Format_RGB32).copy();
         type(QStringLiteral("txtH"), QStringLiteral("120"));
         type(QStringLiteral("txtB"), QStringLiteral("50"));
         type(QStringLiteral("Text1"), QStringLiteral("7"));
-        QCOMPARE(QImage(reinterpret_cast<const uchar*>(form->surface().pixels()), 480, 519, QImage::Format_RGB32),
-                 before);
+        QCOMPARE(
+            QImage(reinterpret_cast<const uchar*>(form->surface().pixels()), 480, 519, QImage::Format_RGB32), before);
         clickButton(QStringLiteral("optS"));
-        QCOMPARE(form->picker().markerX(), 95);   // 120 * 255 / 360 + 10 = 95
-        QCOMPARE(form->picker().markerY(), 138);  // 265 - 127.5
+        QCOMPARE(form->picker().markerX(), 95); // 120 * 255 / 360 + 10 = 95
+        QCOMPARE(form->picker().markerY(), 138); // 265 - 127.5
     }
 
     // --- the Picker/Preset toggle and the grids ------------------------------------------------
@@ -214,12 +216,12 @@ private slots:
         QCOMPARE(form->controller().presetKind(), PresetKind::CustomColors);
         QVERIFY(child<QWidget>(QStringLiteral("Frame2"))->isHidden());
         QVERIFY(!child<QWidget>(QStringLiteral("cmdADD"))->isHidden());
-        QCOMPARE(pixel(17, 17), Color::black());  // custom grid, no file: black cells
+        QCOMPARE(pixel(17, 17), Color::black()); // custom grid, no file: black cells
         clickButton(QStringLiteral("Command3"));
         QCOMPARE(toggle->text(), QStringLiteral("&Preset"));
         QCOMPARE(form->controller().presetKind(), PresetKind::Picker);
         QVERIFY(child<QRadioButton>(QStringLiteral("optB"))->isChecked());
-        QCOMPARE(pixel(10, 265), Color::white());  // the brightness field again
+        QCOMPARE(pixel(10, 265), Color::white()); // the brightness field again
         QVERIFY(child<QWidget>(QStringLiteral("cmdADD"))->isHidden());
         // Exactly one slider marker: toggling it at its row removes it and leaves the slider's neighbourhood clean.
         const int row = SliderMarkerRow(form->picker().sliderMarkerY());
@@ -254,16 +256,16 @@ private slots:
 
     void addStoresTheAddSwatchColourInTheFile()
     {
-        click(10, 10);  // white becomes the New colour, and so the add colour
+        click(10, 10); // white becomes the New colour, and so the add colour
         clickButton(QStringLiteral("Command3"));
         QCOMPARE(swatch(QStringLiteral("lblADDColor")), Color::white());
-        click(90, 15);  // cell 5
+        click(90, 15); // cell 5
         QCOMPARE(form->picker().selectedCell(), 5);
         clickButton(QStringLiteral("cmdADD"));
         QFile file(filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 226);  // 225 lines, each ended by CR LF
+        QCOMPARE(lines.size(), 226); // 225 lines, each ended by CR LF
         QCOMPARE(lines[5], QByteArray(" 16777215 \r"));
         QCOMPARE(lines[0], QByteArray(" 0 \r"));
         QCOMPARE(pixel(CellRect(5).left + 7, CellRect(5).top + 7), Color::white());
@@ -274,9 +276,9 @@ private slots:
     {
         writeFile(" 0 \r\n 255 \r\n 65280 \r\n");
         clickButton(QStringLiteral("Command3"));
-        QCOMPARE(pixel(17, 17), RGB(255, 0, 0));   // cell 1
-        QCOMPARE(pixel(35, 17), RGB(0, 255, 0));   // cell 2
-        QCOMPARE(pixel(53, 17), Color::black());   // cell 3: missing lines are black
+        QCOMPARE(pixel(17, 17), RGB(255, 0, 0)); // cell 1
+        QCOMPARE(pixel(35, 17), RGB(0, 255, 0)); // cell 2
+        QCOMPARE(pixel(53, 17), Color::black()); // cell 3: missing lines are black
         click(17, 17);
         QCOMPARE(swatch(QStringLiteral("lblSelColor")), RGB(255, 0, 0));
         QCOMPARE(box(QStringLiteral("txtColor_4"))->text(), QStringLiteral("#FF0000"));
@@ -284,7 +286,7 @@ private slots:
 
     void aFailedSaveSaysSoAndKeepsTheColour()
     {
-        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("usercolors.cps")));  // a folder in the file's place
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("usercolors.cps"))); // a folder in the file's place
         click(10, 10);
         clickButton(QStringLiteral("Command3"));
         clickButton(QStringLiteral("cmdADD"));
@@ -360,7 +362,7 @@ private slots:
         chooseGrid(1);
         QCOMPARE(form->controller().presetKind(), PresetKind::SafePalette);
         QVERIFY(child<QWidget>(QStringLiteral("cmdADD"))->isHidden());
-        const Rect yellow = CellRect(211);  // r 255, g 255, b 0
+        const Rect yellow = CellRect(211); // r 255, g 255, b 0
         click(yellow.left + 7, yellow.top + 7);
         QCOMPARE(swatch(QStringLiteral("lblSelColor")), RGB(255, 255, 0));
         QCOMPARE(box(QStringLiteral("txtColor_5"))->text(), QStringLiteral("&H00FFFF&"));
@@ -399,7 +401,7 @@ private slots:
         clickSwatch(QStringLiteral("hist_1"));
         QVERIFY(readout() != yellowReadout);
         clickSwatch(QStringLiteral("Label2"));
-        QCOMPARE(readout(), yellowReadout);  // redrawn over a freshly erased box
+        QCOMPARE(readout(), yellowReadout); // redrawn over a freshly erased box
         clickSwatch(QStringLiteral("hist_1"));
         QCOMPARE(box(QStringLiteral("txtColor_3"))->text(), QStringLiteral("0"));
     }

@@ -65,7 +65,7 @@ private slots:
         QVERIFY(form->findChild<QRadioButton*>(QStringLiteral("optH"))->isChecked());
         QCOMPARE(form->picker().markerX(), 265);
         QCOMPARE(form->picker().markerY(), 10);
-        QCOMPARE(pixel(265, 10), RGB(255, 0, 0));  // the marker ring leaves its centre alone
+        QCOMPARE(pixel(265, 10), RGB(255, 0, 0)); // the marker ring leaves its centre alone
         QCOMPARE(pixel(10, 10), RGB(255, 255, 255));
         QCOMPARE(pixel(SliderLeft + 3, 10), RGB(255, 0, 0));
         QCOMPARE(text(QStringLiteral("txtH")), QStringLiteral("0"));
@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(text(QStringLiteral("txtColor_3")), QStringLiteral("16777215"));
         QCOMPARE(newColor(), Color::black());
         QCOMPARE(form->findChild<QPushButton*>(QStringLiteral("Command4"))->text(),
-                 QStringLiteral("Visit pelmora.example.org"));
+            QStringLiteral("Visit pelmora.example.org"));
         QCOMPARE(form->windowTitle(), QStringLiteral("Pelmora by Brightwell Studio"));
         QCOMPARE(form->size(), QSize(480, 519));
     }
@@ -131,7 +131,7 @@ private slots:
         press(100, 100);
         QTest::mouseMove(view(), QPoint(200, 50));
         QCOMPARE(form->picker().markerX(), 200);
-        form->onSurfaceDragged(Qt::LeftButton, 400, -50);  // beyond the window, still dragging
+        form->onSurfaceDragged(Qt::LeftButton, 400, -50); // beyond the window, still dragging
         QCOMPARE(form->picker().markerX(), 265);
         QCOMPARE(form->picker().markerY(), 10);
         QCOMPARE(text(QStringLiteral("txtS")), QStringLiteral("100"));
@@ -158,8 +158,8 @@ private slots:
     void hueModeSliderRepaintsTheFieldOnlyOnRelease()
     {
         const Color before = pixel(265, 10);
-        press(280, 86);  // blue-ish hue row
-        QCOMPARE(pixel(265, 10), before);  // not yet
+        press(280, 86); // blue-ish hue row
+        QCOMPARE(pixel(265, 10), before); // not yet
         // The New swatch already shows the colour at S 100, B 100: the hue colour itself.
         QCOMPARE(newColor(), pixel(SliderLeft + 5, 86));
         release(280, 86);
@@ -202,13 +202,13 @@ private slots:
     void modeButtonsRepaintFieldAndSlider()
     {
         const int sliderBottom = SliderBottom;
-        QCOMPARE(pixel(SliderLeft + 5, sliderBottom), RGB(255, 0, 0));  // hue strip
+        QCOMPARE(pixel(SliderLeft + 5, sliderBottom), RGB(255, 0, 0)); // hue strip
         clickButton(QStringLiteral("optS"));
-        QCOMPARE(pixel(10, 265), Color::black());                      // saturation field: black bottom row
+        QCOMPARE(pixel(10, 265), Color::black()); // saturation field: black bottom row
         QCOMPARE(pixel(SliderLeft + 5, sliderBottom), Color::white()); // slider blends toward white
-        QCOMPARE(pixel(SliderLeft + 5, 10), RGB(255, 0, 0));          // for the colour under the marker
+        QCOMPARE(pixel(SliderLeft + 5, 10), RGB(255, 0, 0)); // for the colour under the marker
         clickButton(QStringLiteral("optB"));
-        QCOMPARE(pixel(10, 265), Color::white());                      // brightness field: white bottom row
+        QCOMPARE(pixel(10, 265), Color::white()); // brightness field: white bottom row
         QCOMPARE(pixel(SliderLeft + 5, sliderBottom), Color::black());
         clickButton(QStringLiteral("optH"));
         QCOMPARE(pixel(SliderLeft + 5, sliderBottom), RGB(255, 0, 0));
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(copied(QStringLiteral("cmdCopy_1")), QStringLiteral("#FFFF00"));
         QCOMPARE(copied(QStringLiteral("cmdCopy_2")), QStringLiteral("16777215"));
         QCOMPARE(copied(QStringLiteral("cmdCopy_3")), QStringLiteral("&H00FFFF&"));
-        click(265, 10);  // pure red
+        click(265, 10); // pure red
         QCOMPARE(copied(QStringLiteral("cmdCopy_0")), QStringLiteral("RGB(255, 0, 0)"));
         QCOMPARE(copied(QStringLiteral("cmdCopy_1")), QStringLiteral("#FF0000"));
         QCOMPARE(copied(QStringLiteral("cmdCopy_2")), QStringLiteral("255"));
@@ -250,11 +250,11 @@ private slots:
     {
         const QPalette original = QApplication::palette();
         QPalette themed = original;
-        themed.setColor(QPalette::Shadow, QColor(10, 20, 30));  // the 3D dark shadow
+        themed.setColor(QPalette::Shadow, QColor(10, 20, 30)); // the 3D dark shadow
         QApplication::setPalette(themed);
-        QTRY_COMPARE(pixel(9, 100), RGB(10, 20, 30));     // field frame, left line
-        QTRY_COMPARE(pixel(276, 100), RGB(10, 20, 30));   // slider frame, left line
-        QCOMPARE(pixel(265, 10), RGB(255, 0, 0));          // the marker's centre is untouched
+        QTRY_COMPARE(pixel(9, 100), RGB(10, 20, 30)); // field frame, left line
+        QTRY_COMPARE(pixel(276, 100), RGB(10, 20, 30)); // slider frame, left line
+        QCOMPARE(pixel(265, 10), RGB(255, 0, 0)); // the marker's centre is untouched
         QApplication::setPalette(original);
         QTRY_VERIFY(pixel(9, 100) != RGB(10, 20, 30));
     }
@@ -276,7 +276,7 @@ private slots:
         form->DrawColorReadout(Channels{-241, -255, -255}, "FF0FFF01FF01");
         form->DrawColorReadout(Channels{255, 255, 0}, "FFFF00");
         QCOMPARE(readoutPixels(), yellow);
-        QCOMPARE(pixel(311, 100), pixel(311, 200));  // nothing left of the box
+        QCOMPARE(pixel(311, 100), pixel(311, 200)); // nothing left of the box
     }
 };
 

@@ -63,7 +63,7 @@ private slots:
         const QByteArray bytes = Bytes(FormatUserColors(Sample()));
         const QList<QByteArray> lines = bytes.split('\n');
         QCOMPARE(lines.size(), 226);
-        QVERIFY(lines.last().isEmpty());  // the last line ends in CR LF too
+        QVERIFY(lines.last().isEmpty()); // the last line ends in CR LF too
         QCOMPARE(lines[0], QByteArray(" 0 \r"));
         QCOMPARE(lines[1], QByteArray(" 255 \r"));
         QCOMPARE(lines[5], QByteArray(" 16777215 \r"));
@@ -72,11 +72,20 @@ private slots:
         QByteArray expected;
         for (int line = 0; line < 225; ++line) {
             switch (line) {
-            case 1: expected += " 255 \r\n"; break;
-            case 5: expected += " 16777215 \r\n"; break;
-            case 6: expected += "-2147483633 \r\n"; break;
-            case 224: expected += " 1193046 \r\n"; break;
-            default: expected += " 0 \r\n";
+            case 1:
+                expected += " 255 \r\n";
+                break;
+            case 5:
+                expected += " 16777215 \r\n";
+                break;
+            case 6:
+                expected += "-2147483633 \r\n";
+                break;
+            case 224:
+                expected += " 1193046 \r\n";
+                break;
+            default:
+                expected += " 0 \r\n";
             }
         }
         QCOMPARE(bytes, expected);
@@ -158,7 +167,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("usercolors.cps"));
-        WriteFile(path, QByteArray(5000, '9'));  // longer than any saved file
+        WriteFile(path, QByteArray(5000, '9')); // longer than any saved file
         const UserColorsFile file(folder.path(), QString());
         QString error;
         QVERIFY(file.Save(Sample(), &error));

@@ -48,10 +48,7 @@ class AboutTest : public QObject {
         return loaded;
     }
 
-    static QLabel* label(QWidget* about, const char* name)
-    {
-        return about->findChild<QLabel*>(QLatin1String(name));
-    }
+    static QLabel* label(QWidget* about, const char* name) { return about->findChild<QLabel*>(QLatin1String(name)); }
 
 private slots:
     void initTestCase()
@@ -72,18 +69,28 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("rotated");
-        QTest::newRow("two lines") << "one\r\ntwo\r\n" << "two\r\none\r\n";
-        QTest::newRow("three lines") << "a\r\nbb\r\nccc\r\n" << "bb\r\nccc\r\na\r\n";
-        QTest::newRow("no line break") << "just one line" << "just one line";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("bare LF is no break") << "a\nb\n" << "a\nb\n";
-        QTest::newRow("bare CR is no break") << "a\rb\r" << "a\rb\r";
-        QTest::newRow("LF CR is no break") << "a\n\rb" << "a\n\rb";
-        QTest::newRow("only a break") << "\r\n" << "\r\n";
-        QTest::newRow("empty first line") << "\r\nx\r\n" << "x\r\n\r\n";
+        QTest::newRow("two lines") << "one\r\ntwo\r\n"
+                                   << "two\r\none\r\n";
+        QTest::newRow("three lines") << "a\r\nbb\r\nccc\r\n"
+                                     << "bb\r\nccc\r\na\r\n";
+        QTest::newRow("no line break") << "just one line"
+                                       << "just one line";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("bare LF is no break") << "a\nb\n"
+                                             << "a\nb\n";
+        QTest::newRow("bare CR is no break") << "a\rb\r"
+                                             << "a\rb\r";
+        QTest::newRow("LF CR is no break") << "a\n\rb"
+                                           << "a\n\rb";
+        QTest::newRow("only a break") << "\r\n"
+                                      << "\r\n";
+        QTest::newRow("empty first line") << "\r\nx\r\n"
+                                          << "x\r\n\r\n";
         // The last line without its own break runs into the moved one: text after, then up to and
         // including the break, as written.
-        QTest::newRow("unterminated last line") << "a\r\nb" << "ba\r\n";
+        QTest::newRow("unterminated last line") << "a\r\nb"
+                                                << "ba\r\n";
     }
     void rotateFirstLine()
     {
@@ -125,7 +132,7 @@ private slots:
         const QString credits = AboutWindow::CreditsText();
         QVERIFY(credits.endsWith(kCrlf));
         QStringList lines = credits.split(kCrlf);
-        lines.removeLast();  // after the final break
+        lines.removeLast(); // after the final break
         QVERIFY(lines.size() >= 5);
         AboutScroller scroller{0, 0, credits};
         for (int tick = 1; tick <= 19 * lines.size() * 3 + 7; ++tick) {
@@ -190,7 +197,7 @@ private slots:
         const QColor nameSide = banner.pixelColor(20, 34), farSide = banner.pixelColor(480, 34);
         QVERIFY2(nameSide.valueF() < farSide.valueF(), qPrintable(nameSide.name() + u' ' + farSide.name()));
         QVERIFY2(qAbs(banner.pixelColor(120, 34).hueF() - banner.pixelColor(360, 34).hueF()) > 0.2,
-                 "the banner does not run through the hues");
+            "the banner does not run through the hues");
     }
 
     void startDelayEnablesTheScrollerOnce()

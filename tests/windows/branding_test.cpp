@@ -1,7 +1,7 @@
 // The version record, the branding record filled from it, the version caption and the launcher's
 // scheme rule.
-#include "windows/branding.h"
 #include "platform/version_record.h"
+#include "windows/branding.h"
 #include "windows/web_address.h"
 
 #include <QtTest>
@@ -61,17 +61,26 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("bare host gets http") << "pelmora.example.org" << "http://pelmora.example.org";
-        QTest::newRow("http kept") << "http://a.example.org/" << "http://a.example.org/";
-        QTest::newRow("https kept") << "https://a.example.org" << "https://a.example.org";
-        QTest::newRow("capital HTTPS kept") << "HTTPS://A.EXAMPLE.ORG" << "HTTPS://A.EXAMPLE.ORG";
-        QTest::newRow("mixed-case Http kept") << "Http://a.example.org" << "Http://a.example.org";
+        QTest::newRow("bare host gets http") << "pelmora.example.org"
+                                             << "http://pelmora.example.org";
+        QTest::newRow("http kept") << "http://a.example.org/"
+                                   << "http://a.example.org/";
+        QTest::newRow("https kept") << "https://a.example.org"
+                                    << "https://a.example.org";
+        QTest::newRow("capital HTTPS kept") << "HTTPS://A.EXAMPLE.ORG"
+                                            << "HTTPS://A.EXAMPLE.ORG";
+        QTest::newRow("mixed-case Http kept") << "Http://a.example.org"
+                                              << "Http://a.example.org";
         QTest::newRow("http inside query kept") << "a.example.org/?to=http://b.example.org"
                                                 << "a.example.org/?to=http://b.example.org";
-        QTest::newRow("https inside path kept") << "x/https://y" << "x/https://y";
-        QTest::newRow("ftp gets http") << "ftp://a.example.org" << "http://ftp://a.example.org";
-        QTest::newRow("single slash gets http") << "http:/a.example.org" << "http://http:/a.example.org";
-        QTest::newRow("empty gets http") << "" << "http://";
+        QTest::newRow("https inside path kept") << "x/https://y"
+                                                << "x/https://y";
+        QTest::newRow("ftp gets http") << "ftp://a.example.org"
+                                       << "http://ftp://a.example.org";
+        QTest::newRow("single slash gets http") << "http:/a.example.org"
+                                                << "http://http:/a.example.org";
+        QTest::newRow("empty gets http") << ""
+                                         << "http://";
     }
     void schemeRule()
     {

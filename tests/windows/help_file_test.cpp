@@ -2,9 +2,9 @@
 // windows open at once, the text stays within the stated limits, and Qt lays it out afterwards
 // while the event loop goes on.
 #include "platform/settings_store.h"
+#include "rtf/rtf_reader.h"
 #include "windows/help_file.h"
 #include "windows/help_window.h"
-#include "rtf/rtf_reader.h"
 
 #include <QApplication>
 #include <QFile>

@@ -36,7 +36,8 @@ public:
 class HideWatcher : public QObject {
 public:
     HideWatcher(SplashWindow* splash, const StandInApplication& application)
-        : splash_(splash), application_(application)
+        : splash_(splash)
+        , application_(application)
     {
         splash->installEventFilter(this);
     }
@@ -113,7 +114,7 @@ private slots:
     void mainWindowIsLoadedOnTheSeventyFifthTickOnly()
     {
         splash = std::make_unique<SplashWindow>(branding);
-        splash->findChild<QTimer*>(QStringLiteral("Timer2"))->stop();  // the test ticks by itself
+        splash->findChild<QTimer*>(QStringLiteral("Timer2"))->stop(); // the test ticks by itself
         splash->show();
         QSignalSpy loaded(splash.get(), &SplashWindow::mainWindowDue);
         StandInApplication application(splash.get());
@@ -150,10 +151,10 @@ private slots:
         StandInApplication application(splash.get());
         HideWatcher watcher(splash.get(), application);
         splash->show();
-        QVERIFY(loaded.wait(5000));  // its own event loop: no sleep between the ticks
+        QVERIFY(loaded.wait(5000)); // its own event loop: no sleep between the ticks
         QVERIFY(application.mainWindow != nullptr);
         QCOMPARE(loaded.count(), 1);
-        QTest::qWait(50);  // a further 25 periods of the timer, had it kept running
+        QTest::qWait(50); // a further 25 periods of the timer, had it kept running
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(application.loads, 1);
         QCOMPARE(splash->ticks(), std::int16_t{150});

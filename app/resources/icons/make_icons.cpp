@@ -2,7 +2,8 @@
 // Each size is drawn on its own pixel grid (not scaled down from the largest) so the ring edges,
 // the outline and the picker mark stay crisp at 16 px.
 //
-// Run from the build tree: cmake --build <build> --target pelmora_make_icons && <build>/helpers/pelmora_make_icons app/resources/icons
+// Run from the build tree: cmake --build <build> --target pelmora_make_icons && <build>/helpers/pelmora_make_icons
+// app/resources/icons
 
 #include <QColor>
 #include <QConicalGradient>
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr int kSizes[] = {16, 32, 48, 64, 128};
-constexpr double kPickedHue = 200.0;  // where the picker mark sits on the ring (degrees)
+constexpr double kPickedHue = 200.0; // where the picker mark sits on the ring (degrees)
 
 QImage drawIcon(int size)
 {
@@ -27,7 +28,7 @@ QImage drawIcon(int size)
 
     const double s = size;
     const QPointF centre(s / 2.0, s / 2.0);
-    const double edge = size <= 16 ? 1.0 : s / 32.0;  // outline width, one pixel at the smallest size
+    const double edge = size <= 16 ? 1.0 : s / 32.0; // outline width, one pixel at the smallest size
     const double outer = s / 2.0 - edge / 2.0;
     const double inner = s * (size <= 16 ? 0.25 : 0.26);
     const double disc = inner - (size <= 16 ? 1.0 : s / 24.0);
@@ -66,7 +67,7 @@ QImage drawIcon(int size)
     }
 
     // The picker mark: a white ring with a dark rim on the hue ring at the picked hue.
-    const double angle = qDegreesToRadians(90.0 - kPickedHue);  // clockwise from the top
+    const double angle = qDegreesToRadians(90.0 - kPickedHue); // clockwise from the top
     const double mid = (outer + inner) / 2.0;
     const QPointF mark(centre.x() + mid * std::cos(angle), centre.y() - mid * std::sin(angle));
     const double markRadius = size <= 16 ? 2.0 : (outer - inner) * 0.40;
