@@ -279,25 +279,13 @@ ReadResult ReadCssHex(std::string_view text)
 
 bool FormatCssRgb(Color color, std::string& out)
 {
-    out += "rgb(";
-    AppendInteger(out, color.red());
-    out += ' ';
-    AppendInteger(out, color.green());
-    out += ' ';
-    AppendInteger(out, color.blue());
-    out += ')';
+    AppendChannelCall(out, "rgb", color, " ");
     return true;
 }
 
 bool FormatCssRgbLegacy(Color color, std::string& out)
 {
-    out += "rgb(";
-    AppendInteger(out, color.red());
-    out += ", ";
-    AppendInteger(out, color.green());
-    out += ", ";
-    AppendInteger(out, color.blue());
-    out += ')';
+    AppendChannelCall(out, "rgb", color, ", ");
     return true;
 }
 

@@ -21,6 +21,18 @@ void AppendInteger(std::string& out, std::int64_t value)
     out.append(buffer, end);
 }
 
+void AppendChannelCall(std::string& out, std::string_view name, Color color, std::string_view separator)
+{
+    out += name;
+    out += '(';
+    AppendInteger(out, color.red());
+    out += separator;
+    AppendInteger(out, color.green());
+    out += separator;
+    AppendInteger(out, color.blue());
+    out += ')';
+}
+
 void AppendScaled(std::string& out, std::int64_t scaled, int decimals)
 {
     while (decimals > 0 && scaled % 10 == 0) {

@@ -8,10 +8,13 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pelmora {
 
 void AppendInteger(std::string& out, std::int64_t value);
+// `name(r<separator>g<separator>b)` with whole channels: "rgb(255 128 0)", "QColor(255, 128, 0)".
+void AppendChannelCall(std::string& out, std::string_view name, Color color, std::string_view separator);
 // `scaled` / 10^decimals, trailing zeros (and a bare point) dropped: (5020, 4) -> "0.502".
 void AppendScaled(std::string& out, std::int64_t scaled, int decimals);
 // `value` with exactly `decimals` decimals (half to even on the binary value).

@@ -66,13 +66,7 @@ ReadResult ReadAndroid(std::string_view text) { return ReadHexInteger(text, 8); 
 
 bool FormatQColor(Color color, std::string& out)
 {
-    out += "QColor(";
-    AppendInteger(out, color.red());
-    out += ", ";
-    AppendInteger(out, color.green());
-    out += ", ";
-    AppendInteger(out, color.blue());
-    out += ')';
+    AppendChannelCall(out, "QColor", color, ", ");
     return true;
 }
 

@@ -31,6 +31,8 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i)
     return code > 0x10FFFF ? kReplacement : code;
 }
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t code)
 {
     if (code < 0x80) {
@@ -49,8 +51,6 @@ void AppendUtf8(std::string& out, char32_t code)
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
-
-} // namespace
 
 std::u16string Utf8ToUtf16(std::string_view text)
 {
