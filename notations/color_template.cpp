@@ -83,13 +83,13 @@ PlaceholderReading ReadPlaceholder(std::string_view pattern, std::size_t open, s
         return {std::nullopt, open, "unknown placeholder {" + std::string(name) + "}"};
     int decimals = found->defaultDecimals;
     if (colon != std::string_view::npos) {
-        const std::string_view spec = inside.substr(colon + 1);
-        const std::size_t specOffset = open + 1 + colon + 1;
+        const std::string_view precision = inside.substr(colon + 1);
+        const std::size_t precisionOffset = open + 1 + colon + 1;
         if (found->defaultDecimals < 0)
-            return {std::nullopt, specOffset, "{" + std::string(name) + "} takes no decimals"};
-        if (spec.size() != 2 || spec[0] != '.' || spec[1] < '0' || spec[1] > '0' + kMostDecimals)
-            return {std::nullopt, specOffset, "expected decimals as .0 to .6"};
-        decimals = spec[1] - '0';
+            return {std::nullopt, precisionOffset, "{" + std::string(name) + "} takes no decimals"};
+        if (precision.size() != 2 || precision[0] != '.' || precision[1] < '0' || precision[1] > '0' + kMostDecimals)
+            return {std::nullopt, precisionOffset, "expected decimals as .0 to .6"};
+        decimals = precision[1] - '0';
     }
     return {ColorTemplate::Part{found->kind, found->upperCase, decimals, {}}, 0, {}};
 }
