@@ -72,7 +72,8 @@ bool IsSafeForATerminal(std::string_view text)
     return true;
 }
 
-// A reader for the one shape `--json` prints: an array of objects whose values are strings.
+// A reader for the one shape `--json` prints: an array of objects whose values are strings, but for
+// "notations", an object whose values are strings or null.
 class JsonShape {
 public:
     explicit JsonShape(std::string_view text)
@@ -118,10 +119,30 @@ private:
         if (!take('{'))
             return false;
         do {
-            if (!string() || !take(':') || !string())
+            blanks();
+            const bool notations = text_.substr(i_).starts_with("\"notations\"");
+            if (!string() || !take(':') || !(notations ? notationsObject() : string()))
                 return false;
         } while (take(','));
         return take('}');
+    }
+    bool notationsObject()
+    {
+        if (!take('{'))
+            return false;
+        do {
+            if (!string() || !take(':') || !(string() || word("null")))
+                return false;
+        } while (take(','));
+        return take('}');
+    }
+    bool word(std::string_view literal)
+    {
+        blanks();
+        if (!text_.substr(i_).starts_with(literal))
+            return false;
+        i_ += literal.size();
+        return true;
     }
     bool string()
     {
