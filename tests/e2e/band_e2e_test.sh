@@ -88,9 +88,10 @@ grep -q '^chosen=css-rgb$' "$work/config/Pelmora/Pelmora.conf" || fail "the chos
 step "export the custom colours through the file dialog"
 start_program
 click "$id" "${presets[@]}"
-sleep 0.3
+wait_for_pixel "$id" "${first_cell[@]}" FF0000 10 || fail "the custom colours grid is not shown"
 click "$id" "${export_button[@]}"          # its menu: the first entry exports all cells
-sleep 0.3
+wait_for_popup "$pid" "$id" 10 >/dev/null || fail "Export's menu did not open"
+sleep 0.2
 xdotool key Down Return
 answer_dialog '^Export the Custom Colors$' "$palette_file"
 wait_until 5 test -s "$palette_file" || fail "no palette file was written"
@@ -103,7 +104,7 @@ step "empty the grid, start again and import the palette back"
 write_colors 0 0 0
 start_program
 click "$id" "${presets[@]}"
-sleep 0.3
+wait_for_pixel "$id" "${first_cell[@]}" 000000 10 || fail "the emptied custom colours grid is not shown"
 click "$id" "${first_cell[@]}"
 click "$id" "${import_button[@]}"
 answer_dialog '^Import a Palette$' "$palette_file"
