@@ -1,5 +1,6 @@
 #include "color/notation.h"
 
+#include "color/ascii_case.h"
 #include "color/code_formats.h"
 #include "color/system_colors.h"
 
@@ -19,18 +20,6 @@ std::string_view Trim(std::string_view s)
     while (!s.empty() && IsBlank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
 }
 
 bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix)

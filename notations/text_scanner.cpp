@@ -6,10 +6,9 @@
 namespace pelmora {
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f'); }
-bool IsWordChar(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'z') || c == '-' || c == '_'; }
+bool IsHexDigit(char c) { return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f'); }
+bool IsWordChar(char c) { return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z') || c == '-' || c == '_'; }
 
 // How a stopping place is shown: the character there, or the end.
 std::string Describe(std::string_view rest)
@@ -35,16 +34,6 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
     result.position = position;
     result.message = std::string(reason) + " at position " + std::to_string(position);
     return result;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
 }
 
 void TextScanner::skipBlanks()
@@ -88,7 +77,7 @@ std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)
         const char c = text_[offset_ + i];
         if (!IsHexDigit(c))
             return std::nullopt;
-        value = value * 16 + static_cast<std::uint32_t>(IsDigit(c) ? c - '0' : Lower(c) - 'a' + 10);
+        value = value * 16 + static_cast<std::uint32_t>(IsDigit(c) ? c - '0' : AsciiLower(c) - 'a' + 10);
     }
     offset_ += count;
     return value;
@@ -145,7 +134,7 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
         error = expected("a number");
         return std::nullopt;
     }
-    if (end < text_.size() && Lower(text_[end]) == 'e') {
+    if (end < text_.size() && AsciiLower(text_[end]) == 'e') {
         std::size_t exponent = end + 1;
         if (exponent < text_.size() && (text_[exponent] == '+' || text_[exponent] == '-'))
             ++exponent;

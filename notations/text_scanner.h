@@ -3,6 +3,7 @@
 // words compared without case, CSS numbers with their unit, hexadecimal digit runs. Failures become
 // ReadResults that name the position where reading stopped.
 
+#include "color/ascii_case.h"
 #include "notations/read_result.h"
 
 #include <cstddef>
@@ -20,8 +21,6 @@ struct CssValue {
     std::string_view unit; // for Dimension, as written
     std::size_t offset = 0; // where it starts, for messages
 };
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 class TextScanner {
 public:
