@@ -1,5 +1,8 @@
 #include "app/checked_output.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -22,6 +25,18 @@ int FinishOutput(std::ostream& out, std::ostream& err, std::string_view who, int
     err << '\n';
     err.flush();
     return kOutputFailedStatus;
+}
+
+void HoldClosedStandardStreams()
+{
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // The lowest free descriptor, which is this one: those below it are held by now.
+        const int held = ::open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (held != stream && held >= 0)
+            ::close(held);
+    }
 }
 
 } // namespace pelmora

@@ -15,4 +15,9 @@ inline constexpr int kOutputFailedStatus = 1;
 // `err` in one line that starts with `who` ("pelmora codes") and returns kOutputFailedStatus.
 int FinishOutput(std::ostream& out, std::ostream& err, std::string_view who, int status);
 
+// A standard stream the program was started without (`>&-`) leaves its descriptor free, and the
+// next file or socket opened (Qt opens some) would take the command's output. Holds each closed one
+// with /dev/null opened the other way round, so that using it fails as a closed one does.
+void HoldClosedStandardStreams();
+
 } // namespace pelmora

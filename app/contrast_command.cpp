@@ -1,5 +1,6 @@
 #include "app/contrast_command.h"
 
+#include "app/checked_output.h"
 #include "app/json_text.h"
 #include "notations/contrast.h"
 #include "notations/named_colors.h"
@@ -24,7 +25,8 @@ const std::string_view kContrastUsage
       "--json prints one object: \"a\", \"b\" (as #rrggbb), \"ratio\" (the number),\n"
       "\"text\" (\"4.54:1\"), \"levels\" (an object of true/false by level name).\n"
       "\n"
-      "Exit status: 0, or 2 when A or B cannot be read.\n";
+      "Exit status: 0; 1 when the output could not be written; 2 when A or B cannot be\n"
+      "read.\n";
 
 namespace {
 
@@ -35,9 +37,7 @@ void WriteNumber(std::ostream& out, double value)
     out.write(buffer, end - buffer);
 }
 
-} // namespace
-
-int RunContrastCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+int RunContrast(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
     bool json = false;
     bool optionsEnded = false;
@@ -93,6 +93,13 @@ int RunContrastCommand(std::span<const std::string_view> args, std::ostream& out
     }
     out << "}}\n";
     return 0;
+}
+
+} // namespace
+
+int RunContrastCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+{
+    return FinishOutput(out, err, "pelmora contrast", RunContrast(args, out, err));
 }
 
 } // namespace pelmora

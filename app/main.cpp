@@ -68,6 +68,7 @@ int PrintOnly(std::span<const std::string_view> args, void (*print)(std::ostream
 
 int main(int argc, char** argv)
 {
+    pelmora::HoldClosedStandardStreams();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     // No sub-command, only Qt's own options (such as -platform): the desktop program.
     if (args.empty() || pelmora::IsWindowProgramOption(args[0])) {

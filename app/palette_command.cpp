@@ -1,7 +1,9 @@
 #include "app/palette_command.h"
 
+#include "app/checked_output.h"
 #include "mainwindow/palette_files.h"
 #include "mainwindow/user_colors_file.h"
+#include "platform/regular_file.h"
 
 #include <QCoreApplication>
 
@@ -28,14 +30,18 @@ const std::string_view kPaletteUsage
       "and may be left out when FILE ends in .gpl, .ase, .css, .json or .txt. Colours are\n"
       "named by their CSS name when they have one, otherwise \"cell N\". System colours\n"
       "use a fixed light theme, not the desktop's.\n"
+      "FILE is replaced only once the new one is written in full, and only when it is a\n"
+      "regular file or a link of your own to one; a FIFO, a device or another user's link\n"
+      "is refused. An unreadable custom colours file is refused, not exported as black.\n"
       "\n"
       "import reads a .gpl, .ase, .css, .json or .txt file (in .css and .txt every colour\n"
       "may be written in any notation `pelmora codes` reads, and as #RGB) into the custom\n"
       "colours from cell N on (1 when not given) and saves them. Colours beyond cell 224\n"
       "are left out, and the message says how many. A file that cannot be read changes\n"
-      "nothing.\n"
+      "nothing; a FIFO or a device is refused at once, not read.\n"
       "\n"
-      "Exit status: 0, or 2 with a message naming the bad file, line or option.\n";
+      "Exit status: 0; 1 when the output could not be written; 2 with a message naming the\n"
+      "bad file, line or option.\n";
 
 namespace {
 
@@ -99,12 +105,19 @@ int RunExport(const Options& options, const UserColorsFile& colorsFile, std::ost
         err << "pelmora palette: choose a format with --format gpl|ase|css|json|hex\n";
         return 2;
     }
+    // Loading gives black for a file it cannot read, which suits the grid; an export would pass 224
+    // blacks off as the user's colours.
+    if (const QString why = ReadRegularFile(colorsFile.path(), 0).error; !why.isEmpty()) {
+        err << "pelmora palette: cannot read the custom colours in \"" << colorsFile.path().toStdString()
+            << "\": " << why.toStdString() << '\n';
+        return 2;
+    }
     const UserColorArray cells = colorsFile.Load();
     const Palette palette = PaletteFromCells(
         cells, options.setOnly ? CellSelection::SetOnly : CellSelection::All, DefaultSystemColors(), CssColorName);
     if (path.isEmpty()) {
         out << WritePalette(*format, palette);
-        return out.good() ? 0 : 2;
+        return 0;
     }
     QString error;
     if (!WritePaletteFile(path, *format, palette, &error)) {
@@ -132,9 +145,7 @@ int RunImport(const Options& options, const UserColorsFile& colorsFile, std::ost
     return 0;
 }
 
-} // namespace
-
-int RunPaletteCommand(
+int RunAction(
     std::span<const std::string_view> args, const UserColorsFile& colorsFile, std::ostream& out, std::ostream& err)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
@@ -153,6 +164,14 @@ int RunPaletteCommand(
         return 2;
     }
     return action == "export" ? RunExport(options, colorsFile, out, err) : RunImport(options, colorsFile, out, err);
+}
+
+} // namespace
+
+int RunPaletteCommand(
+    std::span<const std::string_view> args, const UserColorsFile& colorsFile, std::ostream& out, std::ostream& err)
+{
+    return FinishOutput(out, err, "pelmora palette", RunAction(args, colorsFile, out, err));
 }
 
 int RunPaletteCommandForThisProgram(int argc, char** argv)

@@ -63,9 +63,26 @@ void PaletteControls::popUpHistoryMenu(const QPoint& globalPos)
     menu->popup(globalPos);
 }
 
-QFileDialog* PaletteControls::openDialog(const QString& title, const QString& filters)
+namespace {
+
+// A bare name takes the extension of the filter it is saved under. QFileDialog adds it itself, from
+// the default suffix, before it asks whether to replace a file of that name; added afterwards, "pal"
+// would replace "pal.gpl" without a question. The filter may change until the very last moment.
+class ExportDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        setDefaultSuffix(PaletteExtensionForFilter(selectedNameFilter()));
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
+QFileDialog* PaletteControls::openDialog(QFileDialog* dialog, const QString& filters)
 {
-    auto* dialog = new QFileDialog(window_, title);
     dialog->setObjectName(QStringLiteral("paletteFileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setNameFilters(filters.split(QStringLiteral(";;")));
@@ -74,7 +91,7 @@ QFileDialog* PaletteControls::openDialog(const QString& title, const QString& fi
 
 void PaletteControls::chooseImportFile()
 {
-    QFileDialog* dialog = openDialog(tr("Import a Palette"), PaletteImportFilters());
+    QFileDialog* dialog = openDialog(new QFileDialog(window_, tr("Import a Palette")), PaletteImportFilters());
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     connect(dialog, &QFileDialog::fileSelected, this, &PaletteControls::importFileChosen);
@@ -83,16 +100,15 @@ void PaletteControls::chooseImportFile()
 
 void PaletteControls::chooseExportFile(PaletteSource source)
 {
-    QFileDialog* dialog
-        = openDialog(source == PaletteSource::History ? tr("Export the Color History") : tr("Export the Custom Colors"),
-            PaletteExportFilters());
+    const QString title
+        = source == PaletteSource::History ? tr("Export the Color History") : tr("Export the Custom Colors");
+    QFileDialog* dialog = openDialog(new ExportDialog(window_, title), PaletteExportFilters());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     connect(dialog, &QFileDialog::fileSelected, this, [this, dialog, source](const QString& chosen) {
-        // A bare name takes the extension of the filter it was saved under.
+        // Written exactly where the dialog said: the name it has checked.
         const std::optional<PaletteFormat> format = PaletteFormatForFile(chosen, dialog->selectedNameFilter());
-        const PaletteFormat written = format.value_or(PaletteFormat::Gpl);
-        emit exportFileChosen(source, WithPaletteExtension(chosen, written), written);
+        emit exportFileChosen(source, chosen, format.value_or(PaletteFormat::Gpl));
     });
     dialog->open();
 }

@@ -49,7 +49,8 @@ signals:
     void exportFileChosen(pelmora::PaletteSource source, const QString& path, pelmora::PaletteFormat format);
 
 private:
-    QFileDialog* openDialog(const QString& title, const QString& filters);
+    // Gives `dialog` (new, on the window) what every palette dialog has, and returns it.
+    QFileDialog* openDialog(QFileDialog* dialog, const QString& filters);
     void addExportEntries(QMenu* menu, bool withCells);
 
     QWidget* window_;

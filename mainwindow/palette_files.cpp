@@ -1,13 +1,14 @@
 #include "mainwindow/palette_files.h"
 
 #include "palette/palette_import.h"
+#include "platform/regular_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
+
+#include <system_error>
 
 namespace pelmora {
 namespace {
@@ -65,23 +66,21 @@ std::optional<PaletteFormat> PaletteFormatForFile(const QString& path, const QSt
     return std::nullopt;
 }
 
-QString WithPaletteExtension(const QString& path, PaletteFormat format)
+QString PaletteExtensionForFilter(const QString& selectedFilter)
 {
-    if (!QFileInfo(path).suffix().isEmpty())
-        return path;
-    const std::string_view extension = InfoOf(format).extension;
-    return path + QLatin1Char('.') + QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
+    const std::optional<PaletteFormat> format = PaletteFormatForFile(QString(), selectedFilter);
+    const std::string_view extension = InfoOf(format.value_or(PaletteFormat::Gpl)).extension;
+    return QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
 }
 
 bool WritePaletteFile(const QString& path, PaletteFormat format, const Palette& palette, QString* error)
 {
     const std::string bytes = WritePalette(format, palette);
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly)
-        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-        && file.commit();
+    QString reason;
+    const bool saved = ReplaceRegularFile(
+        path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason, SavedFile::NamedByUser);
     if (!saved && error)
-        *error = Tr("The palette could not be saved to \"%1\": %2").arg(Native(path), file.errorString());
+        *error = Tr("The palette could not be saved to \"%1\": %2").arg(Native(path), reason);
     return saved;
 }
 
@@ -89,13 +88,16 @@ PaletteFileImport ImportPaletteFile(
     const QString& path, std::span<Color> cells, int startCell, const ColorReader& reader)
 {
     PaletteFileImport result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.message = Tr("Cannot read \"%1\": %2").arg(Native(path), file.errorString());
+    // One byte past the limit is enough for the reader to refuse the file without reading it all.
+    // Only a regular file is read: a FIFO would block the window until something wrote to it.
+    FileContents file = ReadRegularFile(path, static_cast<qint64>(kMaxPaletteFileBytes) + 1);
+    if (file.missing)
+        file.error = QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message());
+    if (!file.error.isEmpty()) {
+        result.message = Tr("Cannot read \"%1\": %2").arg(Native(path), file.error);
         return result;
     }
-    // One byte past the limit is enough for the reader to refuse the file without reading it all.
-    const QByteArray bytes = file.read(static_cast<qint64>(kMaxPaletteFileBytes) + 1);
+    const QByteArray& bytes = file.bytes;
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const QByteArray name = QFileInfo(path).fileName().toUtf8();
     const PaletteFormat format

@@ -20,11 +20,14 @@ QString PaletteImportFilters();
 // The format of a file chosen in a dialog: its extension when it names one, else the chosen filter.
 std::optional<PaletteFormat> PaletteFormatForFile(const QString& path, const QString& selectedFilter);
 
-// `path` with the format's extension added when it has none (a dialog may return a bare name).
-QString WithPaletteExtension(const QString& path, PaletteFormat format);
+// The extension (without its dot) that a bare name chosen under `selectedFilter` takes: the
+// filter's format's, "gpl" when the filter names no format that can be written.
+QString PaletteExtensionForFilter(const QString& selectedFilter);
 
-// Writes the palette through QSaveFile: the previous file stays intact unless the new one is
-// complete. On failure returns false and sets `error` to a sentence naming the file and the reason.
+// Writes the palette to the file the user named, through ReplaceRegularFile: the previous file stays
+// intact unless the new one is complete, and only a missing file, a regular file of the user's own
+// or the user's own link to one is replaced; its folder must exist. On failure returns false and
+// sets `error` to a sentence naming the file and the reason.
 bool WritePaletteFile(const QString& path, PaletteFormat format, const Palette& palette, QString* error);
 
 struct PaletteFileImport {
@@ -33,7 +36,8 @@ struct PaletteFileImport {
     Placement placement;
 };
 
-// Reads the palette at `path` (its format by extension, else by its content) and places its colours
+// Reads the palette at `path` (a regular file, or a link to one: a FIFO or device is refused, not
+// waited on; its format by extension, else by its content) and places its colours
 // into `cells` from `startCell` on. `cells` is unchanged unless `imported`; the caller saves them.
 PaletteFileImport ImportPaletteFile(
     const QString& path, std::span<Color> cells, int startCell, const ColorReader& reader = ReadColorNotationDefault());

@@ -24,6 +24,8 @@ QString NotARegularFile() { return QCoreApplication::translate("RegularFile", "i
 
 QString AnotherUsersFile() { return QCoreApplication::translate("RegularFile", "the file belongs to another user"); }
 
+QString AnotherUsersLink() { return QCoreApplication::translate("RegularFile", "the link belongs to another user"); }
+
 // The file a save to `path` replaces, or an empty string and the reason why nothing may be.
 QString ReplaceableTarget(const QString& path, QString* reason)
 {
@@ -37,8 +39,17 @@ QString ReplaceableTarget(const QString& path, QString* reason)
     }
     QString target = path;
     if (S_ISLNK(entry.st_mode)) {
+        // Someone else's link (say, planted in a folder every user may write to) would send the
+        // save wherever its maker chose. The kernel refuses such links only where that is
+        // switched on, and only in sticky folders.
+        if (entry.st_uid != ::geteuid()) {
+            *reason = AnotherUsersLink();
+            return {};
+        }
         if (::stat(native.constData(), &entry) != 0) {
-            *reason = NotARegularFile(); // a dangling link would make us create a file where it points
+            // A dangling link would make the save create a file where it points.
+            *reason = errno == ENOENT ? QCoreApplication::translate("RegularFile", "the link points at nothing")
+                                      : ReasonOf(errno);
             return {};
         }
         target = QFileInfo(path).canonicalFilePath();
@@ -127,20 +138,22 @@ bool CreateFolderOf(const QString& path, QString* error)
     return !failure;
 }
 
-bool ReplaceRegularFile(const QString& path, const QByteArray& bytes, QString* error)
+bool ReplaceRegularFile(const QString& path, const QByteArray& bytes, QString* error, SavedFile kind)
 {
     const auto fail = [error](const QString& reason) {
         if (error)
             *error = reason;
         return false;
     };
+    const bool programsOwn = kind == SavedFile::ProgramsOwn;
     QString reason;
-    if (!CreateFolderOf(path, &reason))
+    if (programsOwn && !CreateFolderOf(path, &reason))
         return fail(reason);
     const QString target = ReplaceableTarget(path, &reason);
     if (target.isEmpty())
         return fail(reason);
-    RemoveLeftoverSaves(target);
+    if (programsOwn)
+        RemoveLeftoverSaves(target);
 
     QSaveFile file(target);
     // Unbuffered, so that each write reports its own failure: commit() does not report a failed

@@ -22,12 +22,20 @@ FileContents ReadRegularFile(const QString& path, qint64 maxBytes);
 // sets `error` to the first reason (say, no permission to create a folder).
 bool CreateFolderOf(const QString& path, QString* error);
 
-// Replaces the file at `path` whole with `bytes`, creating its folder when needed. The file may be
-// missing, a regular file of the user's own, or a symlink to one (then the file it points at is
-// replaced, the link stays); anything else is refused and left as it is. The previous file stays
-// intact unless every byte of the new one was written. Leftover temporary files of earlier,
-// interrupted saves of the same file are removed first, so callers must hold the file's lock.
+// Whose name the path to replace is. The program's own files (the custom colours, the settings) lie
+// where the program put them: their folder is made when missing, and the temporary file of a save
+// killed half-way is removed by the next save (so the caller must hold the file's lock). A file the user named (an
+// export) is written exactly where it was named and nothing beside it is touched: a missing folder is an error, and a
+// file that merely looks like an old temporary file ("notes.backup") may be the user's own.
+enum class SavedFile { ProgramsOwn, NamedByUser };
+
+// Replaces the file at `path` whole with `bytes`. The file may be missing, a regular file of the
+// user's own, or a symlink of the user's own to one (then the file it points at is replaced, the
+// link stays); anything else is refused and left as it is: a FIFO, a device, a folder, a link to
+// nothing, a link someone else made (as in a folder every user may write to). The previous file
+// stays intact unless every byte of the new one was written (a full disk keeps it whole).
 // On failure returns false and sets `error` to the first reason found.
-bool ReplaceRegularFile(const QString& path, const QByteArray& bytes, QString* error);
+bool ReplaceRegularFile(
+    const QString& path, const QByteArray& bytes, QString* error, SavedFile kind = SavedFile::ProgramsOwn);
 
 } // namespace pelmora

@@ -1,6 +1,7 @@
 // The band below About and Visit: its layout and keyboard path, the notation row and the contrast
 // label following the window's colours, and palettes in and out through the window's file dialogs.
 
+#include "file_faults.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/swatch.h"
 #include "notations/notation_table.h"
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -23,10 +25,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
 using namespace pelmora;
+using namespace pelmora::test;
 
 namespace {
 
@@ -52,7 +56,32 @@ void WriteAll(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// Runs `action`, answering with `answer` the question a dialog asks in a box of its own while the
+// action waits for it; returns the question, empty when none was asked.
+template <typename Action>
+QString AnswerQuestionDuring(QWidget* asker, QMessageBox::StandardButton answer, Action action)
+{
+    QString question;
+    QTimer lookout;
+    QObject::connect(&lookout, &QTimer::timeout, [&] {
+        QMessageBox* box = asker->findChild<QMessageBox*>();
+        if (box && box->isVisible() && box->button(answer)) {
+            lookout.stop();
+            question = box->text();
+            box->button(answer)->click();
+        }
+    });
+    lookout.start(20);
+    action();
+    return question;
+}
+
+// What stands in the way of the window's export.
+enum class Obstacle { Fifo, SizeLimit };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Obstacle)
 
 class MainWindowBandTest : public QObject {
     Q_OBJECT
@@ -100,13 +129,18 @@ class MainWindowBandTest : public QObject {
             return QStringLiteral("(the message stayed open) ") + text;
         return text;
     }
+    QFileDialog* fileDialog() const { return form->findChild<QFileDialog*>(QStringLiteral("paletteFileDialog")); }
+    // The dialog the last action opened, once it shows; null when none did.
+    QFileDialog* waitForFileDialog() const
+    {
+        const auto shown = [this] { return fileDialog() && fileDialog()->isVisible(); };
+        return QTest::qWaitFor(shown, 2000) ? fileDialog() : nullptr;
+    }
     // The dialog the last action opened, given `path` and accepted as a user would.
     void answerFileDialog(const QString& path, const QString& filter = QString())
     {
-        QFileDialog* dialog = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (dialog = form->findChild<QFileDialog*>(QStringLiteral("paletteFileDialog"))) != nullptr, 2000);
-        QVERIFY(dialog->isVisible());
+        QFileDialog* dialog = waitForFileDialog();
+        QVERIFY(dialog);
         if (!filter.isEmpty())
             dialog->selectNameFilter(filter);
         dialog->selectFile(path);
@@ -414,6 +448,86 @@ private slots:
         triggerMenuEntry(menu, QStringLiteral("Import…"));
         answerFileDialog(list);
         QCOMPARE(cellPixel(9), RGB(0xAA, 0xBB, 0xCC));
+    }
+
+    // "pal" typed under the GIMP filter is "pal.gpl": the dialog asks before replacing that file.
+    void exportAsksBeforeReplacingAFileAlsoWhenItsExtensionWasLeftOut()
+    {
+        const QString typed = folder->filePath(QStringLiteral("pal"));
+        const QString existing = typed + QStringLiteral(".gpl");
+        openGrids();
+        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+            WriteAll(existing, "PRECIOUS\n");
+            triggerMenuEntry(
+                child<QPushButton>(QStringLiteral("cmdExport"))->menu(), QStringLiteral("Export All Custom Colors…"));
+            QFileDialog* dialog = waitForFileDialog();
+            QVERIFY(dialog);
+            dialog->selectFile(typed);
+            const QString question
+                = AnswerQuestionDuring(dialog, answer, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+            QVERIFY2(question.contains(QStringLiteral("pal.gpl")), qPrintable(question));
+            if (answer == QMessageBox::No) {
+                QCOMPARE(ReadAll(existing), QByteArray("PRECIOUS\n"));
+                QVERIFY(dialog->isVisible()); // for another name
+                dialog->reject();
+            } else {
+                QVERIFY(ReadAll(existing).startsWith("GIMP Palette\n"));
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!fileDialog(), 2000);
+        }
+        QVERIFY(!QFile::exists(typed));
+    }
+
+    void aFailedExportKeepsWhatWasThereAndSaysWhy_data()
+    {
+        QTest::addColumn<Obstacle>("obstacle");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << Obstacle::Fifo << "it is not a regular file";
+        QTest::newRow("no room") << Obstacle::SizeLimit << "File too large";
+    }
+    void aFailedExportKeepsWhatWasThereAndSaysWhy()
+    {
+        QFETCH(Obstacle, obstacle);
+        QFETCH(QString, reason);
+        const QString target = folder->filePath(QStringLiteral("mine.gpl"));
+        const QByteArray old = "GIMP Palette\n1 2 3\n";
+        if (obstacle == Obstacle::Fifo)
+            QVERIFY(MakeFifo(target));
+        else
+            WriteAll(target, old);
+        openGrids();
+        triggerMenuEntry(
+            child<QPushButton>(QStringLiteral("cmdExport"))->menu(), QStringLiteral("Export All Custom Colors…"));
+        QFileDialog* dialog = waitForFileDialog();
+        QVERIFY(dialog);
+        dialog->selectFile(target);
+        {
+            std::optional<FileSizeLimit> limit;
+            if (obstacle == Obstacle::SizeLimit)
+                limit.emplace(1000); // less than the 224 cells take
+            AnswerQuestionDuring(dialog, QMessageBox::Yes, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        }
+        const QString text = takeMessage();
+        QCOMPARE(text, QStringLiteral("The palette could not be saved to \"%1\": %2").arg(target, reason));
+        if (obstacle == Obstacle::Fifo)
+            QCOMPARE(TypeAt(target), mode_t(S_IFIFO));
+        else
+            QCOMPARE(ReadAll(target), old);
+    }
+
+    // A FIFO without a writer would hold the window until something wrote to it.
+    void importRefusesAFifoWithoutWaitingOnIt()
+    {
+        const QString fifo = folder->filePath(QStringLiteral("pipe.gpl"));
+        QVERIFY(MakeFifo(fifo));
+        const QByteArray before = ReadAll(colorsFile());
+        openGrids();
+        QElapsedTimer clock;
+        clock.start();
+        importFile(fifo);
+        QCOMPARE(takeMessage(), QStringLiteral("Cannot read \"%1\": it is not a regular file").arg(fifo));
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(ReadAll(colorsFile()), before);
     }
 
     void aFailedExportSaysWhyAndKeepsThePreviousFile()

@@ -2,8 +2,10 @@
 // prints, what it saves, its exit status and its messages.
 
 #include "app/palette_command.h"
+#include "file_faults.h"
 #include "mainwindow/user_colors_file.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include <vector>
 
 using namespace pelmora;
+using namespace pelmora::test;
 
 namespace {
 
@@ -46,7 +49,16 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 
 std::string Path(const QTemporaryDir& dir, const char* name) { return dir.filePath(name).toStdString(); }
 
+// What stands in the way of an export to a file.
+enum class Obstacle { Fifo, SizeLimit };
+
+// What stands in the way of reading the custom colours file.
+enum class Unreadable { Fifo, Folder, DeviceNode, NoPermission };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Obstacle)
+Q_DECLARE_METATYPE(Unreadable)
 
 class PaletteCommandTest : public QObject {
     Q_OBJECT
@@ -146,6 +158,108 @@ private slots:
         QCOMPARE(run.err,
             "pelmora palette: Cannot read \"" + Path(dir_, "bad.json") + "\": line 3: '#ggg' is not a colour\n");
         QCOMPARE(ReadFile(file_.path()), before);
+    }
+
+    void anExportThatCannotBeWrittenKeepsWhatWasThereAndExitsWith2_data()
+    {
+        QTest::addColumn<Obstacle>("obstacle");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << Obstacle::Fifo << "it is not a regular file";
+        QTest::newRow("file size limit") << Obstacle::SizeLimit << "File too large";
+    }
+    void anExportThatCannotBeWrittenKeepsWhatWasThereAndExitsWith2()
+    {
+        QFETCH(Obstacle, obstacle);
+        QFETCH(QString, reason);
+        const QString target = dir_.filePath("mine.gpl");
+        QFile::remove(target);
+        const QByteArray old = "GIMP Palette\n1 2 3\n";
+        if (obstacle == Obstacle::Fifo)
+            QVERIFY(MakeFifo(target));
+        else
+            WriteFile(target, old);
+        Run run;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (obstacle == Obstacle::SizeLimit)
+                limit.emplace(1000); // less than the 224 cells take
+            run = RunPalette(file_, {"export", target.toStdString()});
+        }
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err,
+            QStringLiteral("pelmora palette: The palette could not be saved to \"%1\": %2\n")
+                .arg(target, reason)
+                .toStdString());
+        if (obstacle == Obstacle::Fifo)
+            QCOMPARE(TypeAt(target), mode_t(S_IFIFO));
+        else
+            QCOMPARE(ReadFile(target), old);
+        QFile::remove(target);
+    }
+
+    void aFifoIsNotImportedNorWaitedOn()
+    {
+        const QString fifo = dir_.filePath("colours.txt");
+        QFile::remove(fifo);
+        QVERIFY(MakeFifo(fifo));
+        QElapsedTimer clock;
+        clock.start();
+        const Run run = RunPalette(file_, {"import", fifo.toStdString()});
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err,
+            QStringLiteral("pelmora palette: Cannot read \"%1\": it is not a regular file\n").arg(fifo).toStdString());
+        QVERIFY(!QFile::exists(file_.path()));
+        QFile::remove(fifo);
+    }
+
+    // Loading such a file gives 224 blacks, which must not be exported as if they were the user's.
+    void anUnreadableColoursFileIsNotExported_data()
+    {
+        QTest::addColumn<Unreadable>("unreadable");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << Unreadable::Fifo << "it is not a regular file";
+        QTest::newRow("folder") << Unreadable::Folder << "it is not a regular file";
+        QTest::newRow("device node") << Unreadable::DeviceNode << "it is not a regular file";
+        QTest::newRow("no permission to read") << Unreadable::NoPermission << "Permission denied";
+    }
+    void anUnreadableColoursFileIsNotExported()
+    {
+        QFETCH(Unreadable, unreadable);
+        QFETCH(QString, reason);
+        const QString colours = file_.path();
+        switch (unreadable) {
+        case Unreadable::Fifo:
+            QVERIFY(MakeFifo(colours));
+            break;
+        case Unreadable::Folder:
+            QVERIFY(QDir().mkdir(colours));
+            break;
+        case Unreadable::DeviceNode:
+            if (const QString why = MakeDeviceNode(colours); !why.isEmpty())
+                QSKIP(qPrintable(why));
+            break;
+        case Unreadable::NoPermission:
+            if (::geteuid() == 0)
+                QSKIP("the superuser may read any file");
+            saveCells(UserColorArray{});
+            QVERIFY(QFile::setPermissions(colours, QFile::WriteOwner));
+            break;
+        }
+        const QString target = dir_.filePath("out.gpl");
+        const Run toOutput = RunPalette(file_, {"export", "--format", "hex"});
+        const Run toFile = RunPalette(file_, {"export", target.toStdString()});
+        QDir().rmdir(colours);
+        QFile::remove(colours);
+        const std::string message = QStringLiteral("pelmora palette: cannot read the custom colours in \"%1\": %2\n")
+                                        .arg(colours, reason)
+                                        .toStdString();
+        for (const Run& run : {toOutput, toFile}) {
+            QCOMPARE(run.status, 2);
+            QCOMPARE(run.out, std::string());
+            QCOMPARE(run.err, message);
+        }
+        QVERIFY(!QFile::exists(target));
     }
 
     void wrongCommandLinesExitWith2AndSayWhy_data()
