@@ -140,9 +140,10 @@ private slots:
         const QString part = dir.filePath("part.json");
         const QByteArray old = "GIMP Palette\n1 2 3\n";
         WriteFile(mine, old);
-        Palette large{"", 0, {}};
-        for (int i = 0; i < 5000; ++i) // some 100 KB, more than the disk holds and past any buffer
-            large.entries.push_back({"cell " + std::to_string(i), RGB(i % 256, 0, 0)});
+        // Smaller than any buffer, so that only its flush could tell of the failure.
+        Palette small{"", 0, {}};
+        for (int i = 0; i < 20; ++i)
+            small.entries.push_back({"cell " + std::to_string(i), RGB(i, 0, 0)});
         QString mineError;
         QString partError;
         {
@@ -150,9 +151,9 @@ private slots:
                 FillUp(dir.path());
             std::optional<FileSizeLimit> limit;
             if (noRoom == NoRoom::SizeLimit)
-                limit.emplace(10000);
-            QVERIFY(!WritePaletteFile(mine, PaletteFormat::Gpl, large, &mineError));
-            QVERIFY(!WritePaletteFile(part, PaletteFormat::Json, large, &partError));
+                limit.emplace(100);
+            QVERIFY(!WritePaletteFile(mine, PaletteFormat::Gpl, small, &mineError));
+            QVERIFY(!WritePaletteFile(part, PaletteFormat::Json, small, &partError));
         }
         QVERIFY2(
             mineError.contains(QStringLiteral("could not be saved to \"%1\"").arg(mine)) && mineError.contains(reason),
