@@ -20,8 +20,8 @@ constexpr int kLockWaitMs = 2000;
 // A copy killed between creating the lock file and writing its process id into it leaves a lock
 // that names nobody, which Qt takes for stale only once it is this old (30 s by default). Every
 // running copy also holds an flock() on its lock file for as long as it holds the lock, and Qt
-// removes a stale-looking lock only when it can take that flock itself, so a live copy's lock is
-// never taken over however short this time.
+// removes a stale-looking lock only when it can take that flock itself, so on a file system that
+// keeps such locks a live copy's lock is never taken over however short this time.
 constexpr int kLockStaleMs = 100;
 
 // Far more than the 224 lines of cell numbers the list of black cells ever needs.

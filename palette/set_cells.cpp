@@ -39,14 +39,6 @@ CustomColors WithBlackMarks(const UserColorArray& colors, const CellMarks& marks
     return custom;
 }
 
-CellMarks SetCells(const CustomColors& custom)
-{
-    CellMarks set;
-    for (std::size_t cell = 1; cell < custom.colors.size(); ++cell)
-        set.set(cell, custom.isSet(cell));
-    return set;
-}
-
 std::string FormatBlackCellMarks(const CellMarks& marks)
 {
     std::string text(kMarksHeading);

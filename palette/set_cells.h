@@ -13,7 +13,6 @@
 
 #include <bitset>
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,14 +30,10 @@ struct CustomColors {
     bool isSet(std::size_t cell) const;
     // Puts `color` into `cell` and marks it set.
     void store(std::size_t cell, Color color);
-    bool operator==(const CustomColors&) const = default;
 };
 
 // `colors` with the marks that still apply to them: those of cells 1..224 that hold 0.
 CustomColors WithBlackMarks(const UserColorArray& colors, const CellMarks& marks);
-
-// The cells of `custom` that are set, for exports of the set cells only.
-CellMarks SetCells(const CustomColors& custom);
 
 // The marks file's bytes for the marked cells.
 std::string FormatBlackCellMarks(const CellMarks& marks);

@@ -1,5 +1,5 @@
-// The cells set to black, kept beside the custom colours file: their list's text, how it is read
-// against colours another program may have changed since, and the set cells an export takes.
+// The cells set to black, kept beside the custom colours file: their list's text, and the set cells
+// an export takes. How the list gives way to a colours file changed since: user_colors_file_test.
 
 #include "palette/palette_cells.h"
 #include "palette/set_cells.h"
@@ -58,33 +58,6 @@ TEST(ReadingMarks, WrittenMarksReadBackExactly)
         marks.set(cell);
     EXPECT_EQ(FormatBlackCellMarks(marks), std::string(kHeading) + "1\n2\n99\n224\n");
     EXPECT_EQ(ParseBlackCellMarks(FormatBlackCellMarks(marks)), marks);
-}
-
-// What another program did to the colours since the list was written decides which marks count.
-TEST(WithBlackMarks, AMarkCountsOnlyWhileItsCellHoldsBlack)
-{
-    UserColorArray colors{};
-    colors[2] = RGB(255, 0, 0); // marked black, since given a colour by another program
-    colors[4] = RGB(0, 0, 255); // never marked
-    CellMarks marks;
-    marks.set(0).set(1).set(2).set(3);
-    const CustomColors custom = WithBlackMarks(colors, marks);
-    EXPECT_EQ(Marked(custom.blackSet), (std::vector<std::size_t>{1, 3}));
-    EXPECT_EQ(Marked(SetCells(custom)), (std::vector<std::size_t>{1, 2, 3, 4}));
-}
-
-TEST(CustomColors, StoringMarksBlackAndAColourClearsTheMark)
-{
-    CustomColors custom;
-    custom.store(10, Color::black());
-    custom.store(11, RGB(1, 2, 3));
-    EXPECT_TRUE(custom.isSet(10));
-    EXPECT_TRUE(custom.isSet(11));
-    EXPECT_FALSE(custom.isSet(12));
-    custom.store(10, RGB(9, 9, 9));
-    EXPECT_EQ(Marked(custom.blackSet), std::vector<std::size_t>{});
-    custom.colors[10] = Color::black(); // another program empties the cell: it is not set any more
-    EXPECT_FALSE(custom.isSet(10));
 }
 
 TEST(PaletteFromCells, SetOnlyTakesTheBlackCellsMarkedSet)
