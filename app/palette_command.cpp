@@ -20,8 +20,9 @@ const std::string_view kPaletteUsage
     = "Usage: pelmora palette export [--format FORMAT] [--set-only] [FILE]\n"
       "       pelmora palette import [--cell N] FILE\n"
       "\n"
-      "export writes the custom colours (all 224 cells, or with --set-only the cells that\n"
-      "are not 0) to FILE, or to standard output without FILE. FORMAT is one of\n"
+      "export writes the custom colours (all 224 cells, or with --set-only the cells set\n"
+      "by Add or an import, black ones included) to FILE, or to standard output without\n"
+      "FILE. FORMAT is one of\n"
       "  gpl    GIMP palette\n"
       "  ase    Adobe swatch exchange\n"
       "  css    CSS custom properties (:root { --name: #rrggbb; })\n"
@@ -36,9 +37,10 @@ const std::string_view kPaletteUsage
       "\n"
       "import reads a .gpl, .ase, .css, .json or .txt file (in .css and .txt every colour\n"
       "may be written in any notation `pelmora codes` reads, and as #RGB) into the custom\n"
-      "colours from cell N on (1 when not given) and saves them. Colours beyond cell 224\n"
-      "are left out, and the message says how many. A file that cannot be read changes\n"
-      "nothing; a FIFO or a device is refused at once, not read.\n"
+      "colours from cell N on (1 when not given) and saves just those cells into the\n"
+      "custom colours file as it is, taking turns with a running window. Colours beyond\n"
+      "cell 224 are left out, and the message says how many. A file that cannot be read\n"
+      "changes nothing; a FIFO or a device is refused at once, not read.\n"
       "\n"
       "Exit status: 0; 1 when the output could not be written; 2 with a message naming the\n"
       "bad file, line or option.\n";
@@ -112,9 +114,10 @@ int RunExport(const Options& options, const UserColorsFile& colorsFile, std::ost
             << "\": " << why.toStdString() << '\n';
         return 2;
     }
-    const UserColorArray cells = colorsFile.Load();
-    const Palette palette = PaletteFromCells(
-        cells, options.setOnly ? CellSelection::SetOnly : CellSelection::All, DefaultSystemColors(), CssColorName);
+    const CustomColors cells = colorsFile.LoadCells();
+    const Palette palette
+        = PaletteFromCells(cells.colors, options.setOnly ? CellSelection::SetOnly : CellSelection::All,
+            DefaultSystemColors(), CssColorName, cells.blackSet);
     if (path.isEmpty()) {
         out << WritePalette(*format, palette);
         return 0;
@@ -129,7 +132,9 @@ int RunExport(const Options& options, const UserColorsFile& colorsFile, std::ost
 
 int RunImport(const Options& options, const UserColorsFile& colorsFile, std::ostream& out, std::ostream& err)
 {
-    UserColorArray cells = colorsFile.Load();
+    // Placed into a scratch grid, then only the placed cells are stored into the file as it is under
+    // its lock, as the window's Import does: what another copy saves meanwhile stays.
+    UserColorArray cells{};
     const int startCell = options.cell.value_or(1);
     const PaletteFileImport import = ImportPaletteFile(FromUtf8(options.files[0]), cells, startCell);
     if (!import.imported) {
@@ -137,11 +142,13 @@ int RunImport(const Options& options, const UserColorsFile& colorsFile, std::ost
         return 2;
     }
     QString error;
-    if (!colorsFile.Save(cells, &error)) {
+    const std::span<const Color> placed(cells.data() + startCell, import.placement.placed);
+    if (colorsFile.StoreCells(startCell, placed, &error))
+        out << import.message.toStdString() << '\n';
+    if (!error.isEmpty()) {
         err << "pelmora palette: " << error.toStdString() << '\n';
         return 2;
     }
-    out << import.message.toStdString() << '\n';
     return 0;
 }
 

@@ -114,7 +114,8 @@ void MainWindow::onExportFileChosen(PaletteSource source, const QString& path, P
     const Palette palette = source == PaletteSource::History
         ? PaletteFromHistory(controller_.history().kept, systemColors_, namer)
         : PaletteFromCells(controller_.userColors(),
-            source == PaletteSource::SetCells ? CellSelection::SetOnly : CellSelection::All, systemColors_, namer);
+            source == PaletteSource::SetCells ? CellSelection::SetOnly : CellSelection::All, systemColors_, namer,
+            controller_.customColors().blackSet);
     QString error;
     if (!WritePaletteFile(path, format, palette, &error))
         showMessage(error, nullptr);

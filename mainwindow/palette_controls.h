@@ -20,7 +20,7 @@ namespace pelmora {
 // What an export writes.
 enum class PaletteSource {
     AllCells, // the 224 custom colours
-    SetCells, // the custom colours that are not 0
+    SetCells, // the custom colours that are set: not 0, or set to black
     History, // the 18 history swatches, newest first
 };
 

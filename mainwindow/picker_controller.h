@@ -98,6 +98,7 @@ public:
     const std::string& boxText(EntryBox box) const { return texts_.text(box); }
     const ColorHistory& history() const { return history_; }
     const UserColorArray& userColors() const { return grids_.userColors(); }
+    const CustomColors& customColors() const { return grids_.customColors(); }
 
 private:
     PickerChange TakeChange();

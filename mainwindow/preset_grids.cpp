@@ -55,15 +55,14 @@ void PresetGrids::RedrawHighlight() { picker_.DrawCellHighlight(picker_.selected
 std::optional<std::string> PresetGrids::AddToSelected(Color color)
 {
     const int cell = picker_.selectedCell();
-    userColors_[static_cast<std::size_t>(cell)] = color;
+    custom_.store(static_cast<std::size_t>(cell), color);
     picker_.EraseCellHighlight(cell);
     PaintUserCell(cell);
     // Only this cell is stored into the colours kept now; cells another running copy stored since
     // the grid was loaded are shown as saved.
-    UserColorArray saved = userColors_;
+    CustomColors saved = custom_;
     std::optional<std::string> error = store_.StoreCell(cell, color, saved);
-    if (!error)
-        ShowSaved(saved);
+    ShowSaved(saved);
     picker_.DrawCellHighlight(cell);
     picker_.surface().Refresh();
     return error;
@@ -73,7 +72,7 @@ std::optional<std::string> PresetGrids::StoreFromSelected(std::span<const Color>
 {
     const int first = picker_.selectedCell();
     const std::size_t fitting = std::min(cellColors.size(), static_cast<std::size_t>(CellCount + 1 - first));
-    UserColorArray saved = userColors_;
+    CustomColors saved = custom_;
     std::optional<std::string> error = store_.StoreCells(first, cellColors.first(fitting), saved);
     if (kind_ != PresetKind::CustomColors) {
         // The imported colours land in the custom grid, so that is the grid to see them in.
@@ -83,8 +82,7 @@ std::optional<std::string> PresetGrids::StoreFromSelected(std::span<const Color>
             PaintUserCell(i);
     }
     picker_.EraseCellHighlight(first);
-    if (!error)
-        ShowSaved(saved);
+    ShowSaved(saved); // what the store could not save is left out of `saved`
     picker_.DrawCellHighlight(first);
     picker_.surface().Refresh();
     return error;
@@ -92,20 +90,21 @@ std::optional<std::string> PresetGrids::StoreFromSelected(std::span<const Color>
 
 // Repaints the cells whose saved colour differs from the one shown: the ones just stored, and those
 // another running copy stored since the grid was loaded.
-void PresetGrids::ShowSaved(const UserColorArray& saved)
+void PresetGrids::ShowSaved(const CustomColors& saved)
 {
     for (int i = 1; i <= CellCount; ++i) {
-        if (saved[static_cast<std::size_t>(i)] != userColors_[static_cast<std::size_t>(i)]) {
-            userColors_[static_cast<std::size_t>(i)] = saved[static_cast<std::size_t>(i)];
+        const auto cell = static_cast<std::size_t>(i);
+        if (saved.colors[cell] != custom_.colors[cell]) {
+            custom_.colors[cell] = saved.colors[cell];
             PaintUserCell(i);
         }
     }
-    userColors_ = saved;
+    custom_ = saved;
 }
 
 void PresetGrids::LoadUserColors()
 {
-    userColors_ = store_.Load();
+    custom_ = store_.Load();
     picker_.surface().Clear();
     for (int i = 1; i <= CellCount; ++i)
         PaintUserCell(i);
@@ -116,7 +115,7 @@ void PresetGrids::LoadUserColors()
 // A system colour code is painted in the colour the desktop gives that element now.
 void PresetGrids::PaintUserCell(int cell)
 {
-    picker_.PaintCell(cell, ShownColor(userColors_[static_cast<std::size_t>(cell)], systemColors_));
+    picker_.PaintCell(cell, ShownColor(custom_.colors[static_cast<std::size_t>(cell)], systemColors_));
 }
 
 } // namespace pelmora

@@ -4,7 +4,7 @@
 
 #include "color/color.h"
 #include "color/system_colors.h"
-#include "palette/user_colors_format.h"
+#include "palette/set_cells.h"
 #include "picker/picker.h"
 
 #include <optional>
@@ -22,15 +22,16 @@ enum class PresetGrid { CustomColors = 0, SafePalette = 1 };
 class UserColorsStore {
 public:
     virtual ~UserColorsStore() = default;
-    // All black when there is nothing to read.
-    virtual UserColorArray Load() = 0;
+    // All black and nothing set when there is nothing to read.
+    virtual CustomColors Load() = 0;
     // Stores `color` in `cell` of the colours kept now (another running copy may have stored other
-    // cells since they were read) and saves them all. On success `colors` becomes what was saved;
-    // on failure it is left as it is and a sentence for the user naming where and why is returned.
-    virtual std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) = 0;
+    // cells since they were read), marks it set and saves them all. `colors` becomes what was saved;
+    // it is left as it is when nothing was. On any failure a sentence for the user naming where and
+    // why is returned.
+    virtual std::optional<std::string> StoreCell(int cell, Color color, CustomColors& colors) = 0;
     // As StoreCell for the cells firstCell, firstCell + 1, ... taking `cellColors` in order.
     virtual std::optional<std::string> StoreCells(
-        int firstCell, std::span<const Color> cellColors, UserColorArray& colors)
+        int firstCell, std::span<const Color> cellColors, CustomColors& colors)
         = 0;
 };
 
@@ -40,8 +41,10 @@ public:
     PresetGrids(Picker& picker, const SystemColors& systemColors, UserColorsStore& store);
 
     PresetKind kind() const { return kind_; }
-    const UserColorArray& userColors() const { return userColors_; }
-    Color userColor(int cell) const { return userColors_[static_cast<std::size_t>(cell)]; }
+    const UserColorArray& userColors() const { return custom_.colors; }
+    // The custom colours with the marks of the cells set to black.
+    const CustomColors& customColors() const { return custom_; }
+    Color userColor(int cell) const { return custom_.colors[static_cast<std::size_t>(cell)]; }
 
     // The grids open on the custom colours, painted as if chosen from the list, which reads the
     // store once more.
@@ -68,13 +71,13 @@ public:
 private:
     void LoadUserColors();
     void PaintUserCell(int cell);
-    void ShowSaved(const UserColorArray& saved);
+    void ShowSaved(const CustomColors& saved);
 
     Picker& picker_;
     const SystemColors& systemColors_;
     UserColorsStore& store_;
     PresetKind kind_ = PresetKind::Picker;
-    UserColorArray userColors_{};
+    CustomColors custom_;
 };
 
 } // namespace pelmora

@@ -11,26 +11,28 @@ public:
     // Where the colours are read and written (tests point it at a folder of their own).
     void setFile(const UserColorsFile& file) { file_ = file; }
 
-    UserColorArray Load() override { return file_.Load(); }
-    std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) override
+    CustomColors Load() override { return file_.LoadCells(); }
+    std::optional<std::string> StoreCell(int cell, Color color, CustomColors& colors) override
     {
         QString error;
         return Adopt(file_.StoreCell(cell, color, &error), error, colors);
     }
     std::optional<std::string> StoreCells(
-        int firstCell, std::span<const Color> cellColors, UserColorArray& colors) override
+        int firstCell, std::span<const Color> cellColors, CustomColors& colors) override
     {
         QString error;
         return Adopt(file_.StoreCells(firstCell, cellColors, &error), error, colors);
     }
 
 private:
+    // The colours may have been saved even when something went wrong (their list of black cells).
     static std::optional<std::string> Adopt(
-        const std::optional<UserColorArray>& saved, const QString& error, UserColorArray& colors)
+        const std::optional<CustomColors>& saved, const QString& error, CustomColors& colors)
     {
-        if (!saved)
+        if (saved)
+            colors = *saved;
+        if (!saved || !error.isEmpty())
             return error.toStdString();
-        colors = *saved;
         return std::nullopt;
     }
 

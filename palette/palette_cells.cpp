@@ -33,12 +33,13 @@ std::optional<std::string> CssColorName(Color color)
     return name ? std::optional<std::string>(*name) : std::nullopt;
 }
 
-Palette PaletteFromCells(
-    std::span<const Color> cells, CellSelection selection, const SystemColors& systemColors, const ColorNamer& namer)
+Palette PaletteFromCells(std::span<const Color> cells, CellSelection selection, const SystemColors& systemColors,
+    const ColorNamer& namer, const CellMarks& blackSet)
 {
     Palette palette{"Pelmora custom colours", kPaletteGridColumns, {}};
     for (std::size_t cell = 1; cell < cells.size(); ++cell) {
-        if (selection == CellSelection::SetOnly && cells[cell] == Color::black())
+        if (selection == CellSelection::SetOnly && cells[cell] == Color::black()
+            && !(cell < blackSet.size() && blackSet.test(cell)))
             continue;
         palette.entries.push_back(NamedEntry(cells[cell], systemColors, namer, "cell " + std::to_string(cell)));
     }

@@ -7,6 +7,7 @@
 
 #include "color/system_colors.h"
 #include "palette/palette.h"
+#include "palette/set_cells.h"
 
 #include <cstddef>
 #include <optional>
@@ -17,7 +18,7 @@ namespace pelmora {
 
 enum class CellSelection {
     All, // every cell, black ones included
-    SetOnly, // the cells that hold something other than 0; the file cannot tell a black cell from an empty one
+    SetOnly, // the cells that hold something other than 0, and the black ones marked as set
 };
 
 inline constexpr int kPaletteGridColumns = 16; // the grid's cells per row
@@ -25,9 +26,9 @@ inline constexpr int kPaletteHistoryColumns = 18; // the history's swatches
 
 // The custom colours as a palette named "Pelmora custom colours". Each colour is exported as the grid
 // paints it (a system colour code as its element's current colour); named by `namer` when it
-// gives a name, otherwise "cell N".
-Palette PaletteFromCells(
-    std::span<const Color> cells, CellSelection selection, const SystemColors& systemColors, const ColorNamer& namer);
+// gives a name, otherwise "cell N". `blackSet` marks the cells set to black (see set_cells.h).
+Palette PaletteFromCells(std::span<const Color> cells, CellSelection selection, const SystemColors& systemColors,
+    const ColorNamer& namer, const CellMarks& blackSet = {});
 
 // The history (element 0 newest) as a palette named "Pelmora colour history"; unnamed colours are
 // "history N", N counting from 1 for the newest.

@@ -3,7 +3,8 @@
 # modes and checks that every Copy button puts the codes of the very pixel under the pointer on the
 # clipboard; picks from the safe palette; stores a custom colour with "Add", closes the program, starts
 # it again and finds the colour in the same cell and in the custom colours file; with the program's
-# folder read-only, "Add" writes the per-user copy of the file instead.
+# folder read-only, as installed, "Add" writes the per-user copy of the file instead, and
+# `pelmora palette` exports and imports that same copy while the window runs.
 #
 # At the restart it also checks the order of the windows in the server's log: the splash first, then
 # the main window and the help window, the splash hidden only once the main window is there.
@@ -263,5 +264,23 @@ colors_file=$XDG_DATA_HOME/Pelmora/Pelmora/usercolors.cps
 wait_until 5 test -s "$colors_file" || fail "Add did not write $colors_file: $(find "$work" -name usercolors.cps)"
 check_colors_file
 [ ! -e "$program_folder/usercolors.cps" ] || fail "a file appeared in the read-only program folder"
+
+step "read-only program folder: the palette command shares the window's custom colours"
+palette() { "${as_user[@]}" "$program_folder/pelmora" palette "$@"; }
+exported=$(palette export --format hex --set-only) || fail "palette export failed"
+[ "$exported" = "#$added" ] || fail "palette export does not show the window's Add of #$added: '$exported'"
+printf '#000000\n#ff0000\n' >"$work/black-red.txt"
+chmod a+r "$work/black-red.txt"
+imported=$(palette import --cell 38 "$work/black-red.txt") || fail "palette import failed"
+[ "$imported" = "Imported 2 colours into cells 38 to 39." ] || fail "palette import said '$imported'"
+click "$id" "${presets[*]}"                 # back to the picker, and the grid read again
+click "$id" "${presets[*]}"
+wait_for_pixel "$id" $(cell_center 39) FF0000 5 || fail "the window does not show the red imported into cell 39"
+wait_for_pixel "$id" $(cell_center 37) "$added" 1 || fail "the import lost the window's cell 37"
+exported=$(palette export --format hex --set-only) || fail "palette export failed"
+[ "$exported" = "#$added"$'\n#000000\n#FF0000' ] \
+  || fail "palette export --set-only after the import gives '$exported', not the added colour, black and red"
+[ -z "$(find "$work/user-data" -name usercolors.cps ! -path "*/Pelmora/Pelmora/*")" ] \
+  || fail "a second custom colours file: $(find "$work/user-data" -name usercolors.cps)"
 stop_program
 echo "pelmora end-to-end ok"

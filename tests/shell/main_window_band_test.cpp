@@ -428,6 +428,36 @@ private slots:
         QCOMPARE(lines[0], QStringLiteral("#123456"));
     }
 
+    // Black stored by Add or an import is a set cell: "Export Set Custom Colors…" takes it, also
+    // after a restart, while the colours file holds 0 for it as before.
+    void exportOfSetCellsTakesTheBlackCellsAddedAndImported()
+    {
+        click(FieldLeft, FieldBottom); // black becomes the New colour, and so the add colour
+        QCOMPARE(form->controller().history().newColor, Color::black());
+        openGrids();
+        clickCell(3);
+        clickButton(QStringLiteral("cmdADD"));
+        QCOMPARE(takeMessage(), QString());
+        const QString list = folder->filePath(QStringLiteral("bk.txt"));
+        WriteAll(list, "#000000\n#ff0000\n#000000\n");
+        clickCell(10);
+        importFile(list);
+        QCOMPARE(takeMessage(), QString());
+        QCOMPARE(savedLines().mid(3, 10).join(QLatin1Char(' ')), QStringLiteral("0 0 0 0 0 0 0 0 255 0"));
+
+        for (const char* run : {"first run", "after a restart"}) {
+            const QString exported = folder->filePath(QStringLiteral("set.txt"));
+            QFile::remove(exported);
+            triggerMenuEntry(
+                child<QPushButton>(QStringLiteral("cmdExport"))->menu(), QStringLiteral("Export Set Custom Colors…"));
+            answerFileDialog(exported);
+            QVERIFY2(ReadAll(exported) == "#000000\n#000000\n#FF0000\n#000000\n", run);
+            form.reset();
+            openWindow();
+            openGrids();
+        }
+    }
+
     void theGridsContextMenuOffersImportAndExportOnlyOverTheGrid()
     {
         QVERIFY(!popUpMenu(view(), QPoint(FieldLeft + 20, FieldTop + 20), QStringLiteral("gridMenu")));

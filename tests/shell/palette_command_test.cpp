@@ -7,11 +7,13 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace pelmora;
@@ -143,6 +145,47 @@ private slots:
         QCOMPARE(saved[221], RGB(7, 7, 7));
         QCOMPARE(saved[222], RGB(1, 1, 1));
         QCOMPARE(saved[224], RGB(3, 3, 3));
+    }
+
+    // Black is a colour like any other: imported black cells are set, and exported as set.
+    void importedBlackCellsAreExportedAsSet()
+    {
+        WriteFile(dir_.filePath("bk.txt"), "#000000\n#ff0000\n#000000\n#00ff00\n");
+        const Run imported = RunPalette(file_, {"import", "--cell", "100", Path(dir_, "bk.txt")});
+        QCOMPARE(imported.out, std::string("Imported 4 colours into cells 100 to 103.\n"));
+        QCOMPARE(imported.status, 0);
+        const Run exported = RunPalette(file_, {"export", "--format", "hex", "--set-only"});
+        QCOMPARE(exported.out, std::string("#000000\n#FF0000\n#000000\n#00FF00\n"));
+        QCOMPARE(exported.status, 0);
+        UserColorArray expected{};
+        expected[101] = RGB(255, 0, 0);
+        expected[103] = RGB(0, 255, 0);
+        QCOMPARE(ReadFile(file_.path()), QByteArray::fromStdString(FormatUserColors(expected)));
+    }
+
+    // An import stores its cells into the file as it is once its turn comes: a cell another copy
+    // (the window's Add) saved while the import waited stays.
+    void importKeepsWhatAnotherCopySavedMeanwhile()
+    {
+        UserColorArray cells{};
+        cells[50] = RGB(5, 5, 5);
+        saveCells(cells);
+        WriteFile(dir_.filePath("two.txt"), "#010101\n#020202\n");
+        QLockFile otherCopy(file_.path() + QStringLiteral(".lock"));
+        QVERIFY(otherCopy.tryLock(0));
+        Run run;
+        std::thread import([&] { run = RunPalette(file_, {"import", "--cell", "1", Path(dir_, "two.txt")}); });
+        QTest::qWait(400); // the import has read its palette and waits for the lock
+        cells[50] = RGB(0, 0, 255);
+        WriteFile(file_.path(), QByteArray::fromStdString(FormatUserColors(cells)));
+        otherCopy.unlock();
+        import.join();
+        QCOMPARE(run.err, std::string());
+        QCOMPARE(run.status, 0);
+        const UserColorArray saved = file_.Load();
+        QCOMPARE(saved[50], RGB(0, 0, 255));
+        QCOMPARE(saved[1], RGB(1, 1, 1));
+        QCOMPARE(saved[2], RGB(2, 2, 2));
     }
 
     void aDamagedFileNamesFileAndLineAndLeavesTheColoursFileAlone()

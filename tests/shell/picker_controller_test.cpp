@@ -27,28 +27,28 @@ public:
     std::vector<UserColorArray> saves;
     std::optional<std::string> failure;
 
-    UserColorArray Load() override
+    CustomColors Load() override
     {
         ++loads;
-        return stored;
+        return {stored, {}};
     }
-    std::optional<std::string> StoreCell(int cell, Color color, UserColorArray& colors) override
+    std::optional<std::string> StoreCell(int cell, Color color, CustomColors& colors) override
     {
         if (failure)
             return failure;
         stored[static_cast<std::size_t>(cell)] = color;
         saves.push_back(stored);
-        colors = stored;
+        colors.colors = stored;
         return std::nullopt;
     }
     std::optional<std::string> StoreCells(
-        int firstCell, std::span<const Color> cellColors, UserColorArray& colors) override
+        int firstCell, std::span<const Color> cellColors, CustomColors& colors) override
     {
         if (failure)
             return failure;
         std::copy(cellColors.begin(), cellColors.end(), stored.begin() + firstCell);
         saves.push_back(stored);
-        colors = stored;
+        colors.colors = stored;
         return std::nullopt;
     }
 };

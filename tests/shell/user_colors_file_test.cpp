@@ -3,12 +3,17 @@
 #include "file_faults.h"
 #include "mainwindow/user_colors_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
 
 using namespace pelmora;
 using namespace pelmora::test;
@@ -50,6 +55,34 @@ UserColorArray Other()
     UserColorArray colors = Sample();
     colors[7] = Color(0x00FF00);
     return colors;
+}
+
+// The cells 1..224 that count as set.
+QList<int> SetCellsOf(const CustomColors& custom)
+{
+    QList<int> cells;
+    for (int cell = 1; cell < kUserColorCount; ++cell) {
+        if (custom.isSet(static_cast<std::size_t>(cell)))
+            cells << cell;
+    }
+    return cells;
+}
+
+// What another program that reads and writes only the colours file does to one cell of it.
+void ChangeCellAsAnotherProgram(const QString& path, int cell, Color color)
+{
+    UserColorArray colors = Parse(ReadFile(path));
+    colors[static_cast<std::size_t>(cell)] = color;
+    WriteFile(path, Bytes(FormatUserColors(colors)));
+}
+
+// A process that has ended, so its id names no running process (until the id is used again).
+qint64 EndedProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("true"), {});
+    process.waitForFinished();
+    return process.processId() ? process.processId() : 999999;
 }
 
 } // namespace
@@ -335,13 +368,150 @@ private slots:
         const UserColorArray seenByB = copyB.Load();
         QString error;
         QVERIFY2(copyA.StoreCell(5, Color(0x0000FF), &error), qPrintable(error));
-        const std::optional<UserColorArray> saved = copyB.StoreCell(6, Color(0x00FF00), &error);
+        const std::optional<CustomColors> saved = copyB.StoreCell(6, Color(0x00FF00), &error);
         QVERIFY2(saved, qPrintable(error));
         UserColorArray expected = seenByB;
         expected[5] = Color(0x0000FF);
         expected[6] = Color(0x00FF00);
-        QCOMPARE(*saved, expected);
+        QCOMPARE(saved->colors, expected);
         QCOMPARE(copyA.Load(), expected);
+    }
+
+    // A cell set to black is stored as 0, exactly as before, and counts as set through the list
+    // beside the file; so does one set by a single Add.
+    void blackCellsStoredAreSetAndTheColoursFileKeepsItsBytes()
+    {
+        QTemporaryDir folder;
+        const UserColorsFile file(folder.path(), QString());
+        const std::array<Color, 4> imported{Color::black(), RGB(255, 0, 0), Color::black(), RGB(0, 255, 0)};
+        QString error;
+        QVERIFY2(file.StoreCells(100, imported, &error) && error.isEmpty(), qPrintable(error));
+        QVERIFY2(file.StoreCell(7, Color::black(), &error) && error.isEmpty(), qPrintable(error));
+        UserColorArray expected{};
+        std::copy(imported.begin(), imported.end(), expected.begin() + 100);
+        QCOMPARE(ReadFile(file.path()), Bytes(FormatUserColors(expected)));
+        QCOMPARE(SetCellsOf(file.LoadCells()), (QList<int>{7, 100, 101, 102, 103}));
+        QCOMPARE(file.Load(), expected);
+        QCOMPARE(file.marksPath(), folder.filePath(QStringLiteral("usercolors.cps.set")));
+        // Nothing set to black: no list is written at all.
+        QTemporaryDir plain;
+        const UserColorsFile colorful(plain.path(), QString());
+        QVERIFY(colorful.StoreCell(3, RGB(1, 2, 3), &error));
+        QVERIFY(!QFile::exists(colorful.marksPath()));
+    }
+
+    // The list can fall behind the colours file when another program (or an older version) saves
+    // the colours; a cell that is not 0 is always set, and a mark never outlives the file.
+    void theListOfBlackCellsGivesWayToTheColoursFile_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QList<int>>("setCells");
+        QTest::newRow("untouched") << "none" << QList<int>{10, 11, 12};
+        QTest::newRow("a marked cell given a colour") << "colour 10" << QList<int>{10, 11, 12};
+        QTest::newRow("a coloured cell emptied") << "empty 11" << QList<int>{10, 12};
+        QTest::newRow("a marked cell given a colour, then our save, then emptied")
+            << "colour 10, save, empty 10" << QList<int>{11, 12, 30};
+        QTest::newRow("the colours file deleted") << "delete" << QList<int>{};
+        QTest::newRow("the colours file deleted, then our save") << "delete, save" << QList<int>{30};
+        QTest::newRow("a damaged list") << "damage the list" << QList<int>{11};
+        QTest::newRow("a folder in the list's place") << "folder list" << QList<int>{11};
+    }
+    void theListOfBlackCellsGivesWayToTheColoursFile()
+    {
+        QFETCH(QString, change);
+        QFETCH(QList<int>, setCells);
+        QTemporaryDir folder;
+        const UserColorsFile file(folder.path(), QString());
+        const std::array<Color, 3> colors{Color::black(), RGB(0, 0, 255), Color::black()};
+        QString error;
+        QVERIFY(file.StoreCells(10, colors, &error));
+        for (const QString& step : change.split(QStringLiteral(", "))) {
+            if (step == QLatin1String("colour 10"))
+                ChangeCellAsAnotherProgram(file.path(), 10, RGB(9, 9, 9));
+            else if (step == QLatin1String("empty 10"))
+                ChangeCellAsAnotherProgram(file.path(), 10, Color::black());
+            else if (step == QLatin1String("empty 11"))
+                ChangeCellAsAnotherProgram(file.path(), 11, Color::black());
+            else if (step == QLatin1String("save"))
+                QVERIFY2(file.StoreCell(30, Color::black(), &error), qPrintable(error));
+            else if (step == QLatin1String("delete"))
+                QVERIFY(QFile::remove(file.path()));
+            else if (step == QLatin1String("damage the list"))
+                WriteFile(file.marksPath(), "10\n12\n");
+            else if (step == QLatin1String("folder list"))
+                QVERIFY(
+                    QFile::remove(file.marksPath()) && QDir(folder.path()).mkdir(QStringLiteral("usercolors.cps.set")));
+        }
+        QCOMPARE(SetCellsOf(file.LoadCells()), setCells);
+    }
+
+    // The colours are saved even where the list cannot be, and the user is told which is which.
+    void aListThatCannotBeWrittenKeepsTheSavedColoursAndSaysSo()
+    {
+        QTemporaryDir folder;
+        const UserColorsFile file(folder.path(), QString());
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("usercolors.cps.set")));
+        QString error;
+        const std::optional<CustomColors> saved = file.StoreCell(4, Color::black(), &error);
+        QVERIFY(saved);
+        QVERIFY2(error.contains(QStringLiteral("The custom colours were saved")) && error.contains(file.marksPath()),
+            qPrintable(error));
+        QCOMPARE(ReadFile(file.path()), Bytes(FormatUserColors(UserColorArray{})));
+    }
+
+    // A copy killed between creating the lock file and writing its process id into it leaves an
+    // empty lock; one killed later leaves its id. Neither may hold up the next save.
+    void aLockThatNamesNoRunningCopyIsTakenOverAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("an ended process")
+            << QByteArray::number(EndedProcessId()) + "\npelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        QTest::newRow("not a lock's text") << QByteArray("\x01\x02garbage");
+    }
+    void aLockThatNamesNoRunningCopyIsTakenOverAtOnce()
+    {
+        QFETCH(QByteArray, lock);
+        QTemporaryDir folder;
+        const UserColorsFile file(folder.path(), QString());
+        WriteFile(file.path() + QStringLiteral(".lock"), lock);
+        QElapsedTimer clock;
+        clock.start();
+        QString error;
+        QVERIFY2(file.StoreCell(3, RGB(1, 2, 3), &error), qPrintable(error));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(file.Load()[3], RGB(1, 2, 3));
+        QVERIFY(!QFile::exists(file.path() + QStringLiteral(".lock")));
+    }
+
+    // However old, the lock of a copy that is still saving is left to it.
+    void aLockHeldByARunningCopyIsNotTakenOver()
+    {
+        QTemporaryDir folder;
+        const UserColorsFile file(folder.path(), QString());
+        QVERIFY(file.Save(Sample(), nullptr));
+        QLockFile held(file.path() + QStringLiteral(".lock"));
+        QVERIFY(held.tryLock(0));
+        QTest::qWait(300);
+        QString error;
+        QVERIFY(!file.StoreCell(3, RGB(1, 2, 3), &error));
+        QVERIFY2(error.contains(QStringLiteral("another running copy")), qPrintable(error));
+        QCOMPARE(file.Load(), Sample());
+    }
+
+    // The window and every command keep the colours in one place, whatever names the running
+    // part gives its application.
+    void theUsersFolderIsTheWindowsWhateverTheApplicationsName()
+    {
+        const QString before = UserColorsFile::UserDataFolder();
+        QCoreApplication::setOrganizationName(QStringLiteral("Pelmora"));
+        QCoreApplication::setApplicationName(QStringLiteral("Pelmora"));
+        const QString windows = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCOMPARE(UserColorsFile::UserDataFolder(), windows);
+        QCoreApplication::setOrganizationName(QString());
+        QCoreApplication::setApplicationName(QStringLiteral("pelmora"));
+        QCOMPARE(UserColorsFile::UserDataFolder(), windows);
+        QCOMPARE(before, windows);
     }
 
     // Two processes adding to different cells at the same moment, taking turns through the lock.
