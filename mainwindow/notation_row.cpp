@@ -68,7 +68,12 @@ QString NotationRow::code() const { return field_->text(); }
 
 void NotationRow::onNotationChosen(int index)
 {
-    SaveChosenNotation(list_->itemData(index).toString());
+    QString error;
+    if (!SaveChosenNotation(list_->itemData(index).toString(), &error) && !toldUnsaved_) {
+        // Once: the next choice would fail for the same reason.
+        toldUnsaved_ = true;
+        emit unsaved(tr("Your choice of notation could not be remembered: %1").arg(error));
+    }
     refresh();
 }
 
@@ -88,6 +93,10 @@ void NotationRow::refresh()
         for (const UserTemplate& userTemplate : templates_) {
             if (userTemplate.name != name)
                 continue;
+            if (!userTemplate.problem.empty()) {
+                problem = tr("The template cannot be used: %1").arg(QString::fromStdString(userTemplate.problem));
+                break;
+            }
             const auto parsed = ColorTemplate::Parse(userTemplate.pattern);
             if (parsed.result)
                 text = QString::fromStdString(parsed.result->format(color_));

@@ -28,6 +28,8 @@ public:
 
 signals:
     void copied(const QString& code);
+    // The choice could not be stored (said once a run): one line that says why.
+    void unsaved(const QString& note);
 
 private:
     void fillList();
@@ -40,6 +42,7 @@ private:
     QPushButton* copyButton_;
     std::vector<UserTemplate> templates_;
     Color color_ = Color::black();
+    bool toldUnsaved_ = false;
 };
 
 } // namespace pelmora
