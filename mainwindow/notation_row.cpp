@@ -51,7 +51,7 @@ void NotationRow::fillList()
     for (const Notation& notation : BuiltInNotations())
         list_->addItem(QString::fromUtf8(notation.label.data(), static_cast<qsizetype>(notation.label.size())),
             QString::fromUtf8(notation.name.data(), static_cast<qsizetype>(notation.name.size())));
-    templates_ = LoadUserTemplates();
+    templates_ = LoadUserTemplates(&templateProblems_);
     for (const UserTemplate& userTemplate : templates_) {
         const QString name = QString::fromStdString(userTemplate.name);
         list_->addItem(tr("Template: %1").arg(name), kTemplatePrefix + name);
@@ -90,14 +90,14 @@ void NotationRow::refresh()
     QString problem;
     if (key.startsWith(kTemplatePrefix)) {
         const std::string name = key.mid(kTemplatePrefix.size()).toStdString();
-        for (const UserTemplate& userTemplate : templates_) {
-            if (userTemplate.name != name)
+        for (std::size_t i = 0; i < templates_.size(); ++i) {
+            if (templates_[i].name != name)
                 continue;
-            if (!userTemplate.problem.empty()) {
-                problem = tr("The template cannot be used: %1").arg(QString::fromStdString(userTemplate.problem));
+            if (!templateProblems_[i].isEmpty()) {
+                problem = tr("The template cannot be used: %1").arg(templateProblems_[i]);
                 break;
             }
-            const auto parsed = ColorTemplate::Parse(userTemplate.pattern);
+            const auto parsed = ColorTemplate::Parse(templates_[i].pattern);
             if (parsed.result)
                 text = QString::fromStdString(parsed.result->format(color_));
             else

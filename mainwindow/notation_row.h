@@ -41,6 +41,7 @@ private:
     QLineEdit* field_;
     QPushButton* copyButton_;
     std::vector<UserTemplate> templates_;
+    std::vector<QString> templateProblems_; // one per template: why its pattern could not be read
     Color color_ = Color::black();
     bool toldUnsaved_ = false;
 };

@@ -27,7 +27,6 @@ namespace pelmora {
 struct UserTemplate {
     std::string name;
     std::string pattern;
-    std::string problem; // why the stored pattern could not be read (then it is empty)
     friend bool operator==(const UserTemplate&, const UserTemplate&) = default;
 };
 

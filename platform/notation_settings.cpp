@@ -42,7 +42,7 @@ StoredText ReadStoredText(const QSettings& store, QByteArrayView file, const QSt
 
 } // namespace
 
-std::vector<UserTemplate> ReadUserTemplates(QSettings& store, QByteArrayView file)
+std::vector<UserTemplate> ReadUserTemplates(QSettings& store, QByteArrayView file, std::vector<QString>* problems)
 {
     // The numbered entries there are, in their order. The stored "size" is not taken at its word:
     // a hand-edited 2147483647 would have start-up look up two billion entries.
@@ -62,16 +62,19 @@ std::vector<UserTemplate> ReadUserTemplates(QSettings& store, QByteArrayView fil
         if (name.text.isEmpty())
             continue;
         const StoredText pattern = ReadStoredText(store, file, entry + QStringLiteral("/pattern"));
-        templates.push_back({name.text.toStdString(), pattern.text.toStdString(), pattern.problem.toStdString()});
+        templates.push_back({name.text.toStdString(), pattern.text.toStdString()});
+        if (problems)
+            problems->push_back(pattern.problem);
     }
     store.endGroup();
     return templates;
 }
 
-std::vector<UserTemplate> LoadUserTemplates()
+std::vector<UserTemplate> LoadUserTemplates(std::vector<QString>* problems)
 {
     std::vector<UserTemplate> templates;
-    ReadSettingsAndText([&](QSettings& store, QByteArrayView file) { templates = ReadUserTemplates(store, file); });
+    ReadSettingsAndText(
+        [&](QSettings& store, QByteArrayView file) { templates = ReadUserTemplates(store, file, problems); });
     return templates;
 }
 

@@ -155,8 +155,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("escape in a line of the file")
             << QByteArray("\x1b[31mX\n") << QStringList{"import", "bad.txt"} << "'\\e[31mX' is not a colour";
-        QTest::newRow("override in a line of the file")
-            << QByteArray("\xe2\x80\xaeder\n") << QStringList{"import", "bad.txt"} << "'\\u202eder'";
+        QTest::newRow("override in a line of the file") << QByteArray("\xe2\x80\xae"
+                                                                      "der\n")
+                                                        << QStringList{"import", "bad.txt"} << "'\\u202eder'";
         QTest::newRow("escape in an option")
             << QByteArray() << QStringList{"export", "--\x1b[2J"} << "unknown option '--\\e[2J'";
         QTest::newRow("escape in the action")
