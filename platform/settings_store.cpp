@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace pelmora {
 
@@ -152,27 +154,8 @@ bool RewriteWithQSettings(QByteArray& bytes, const std::function<void(QSettings&
     return true;
 }
 
-} // namespace
-
-bool ReadSettings(const std::function<void(QSettings&)>& read)
-{
-    return ReadSettingsAndText([&](QSettings& store, QByteArrayView) { read(store); });
-}
-
-bool ReadSettingsAndText(const std::function<void(QSettings&, QByteArrayView)>& read)
-{
-    FileContents file = ReadRegularFile(SettingsFilePath(), kMaxSettingsBytes);
-    if (!file.error.isEmpty() || file.missing)
-        return false;
-    return ReadSettingsBytes(file.bytes, read);
-}
-
-bool ReadSettingsBytes(const QByteArray& bytes, const std::function<void(QSettings&, QByteArrayView)>& read)
-{
-    QByteArray copy = bytes;
-    return WithCopy(copy, [&](QSettings& store) { read(store, bytes); });
-}
-
+// `bytes` of a settings file with `key` in `section` set to `value` and nothing else changed;
+// nullopt when the line cannot be changed on its own (or `bytes` are not settings).
 std::optional<QByteArray> SettingsWithValue(
     const QByteArray& bytes, const QString& section, const QString& key, const QString& value)
 {
@@ -191,6 +174,22 @@ std::optional<QByteArray> SettingsWithValue(
             return edited;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+bool ReadSettings(const std::function<void(QSettings&)>& read)
+{
+    return ReadSettingsAndText([&](QSettings& store, QByteArrayView) { read(store); });
+}
+
+bool ReadSettingsAndText(const std::function<void(QSettings&, QByteArrayView)>& read)
+{
+    FileContents file = ReadRegularFile(SettingsFilePath(), kMaxSettingsBytes);
+    if (!file.error.isEmpty() || file.missing)
+        return false;
+    QByteArray copy = file.bytes;
+    return WithCopy(copy, [&](QSettings& store) { read(store, file.bytes); });
 }
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)

@@ -3,12 +3,10 @@
 // Only a regular file of the user's own (or a symlink to one) is read or replaced; anything else in
 // its place leaves the program on the defaults, writing nothing.
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class QSettings;
 
@@ -30,14 +28,6 @@ bool ReadSettings(const std::function<void(QSettings&)>& read);
 // Runs `read` with the stored settings and the bytes of the file they were read from (QSettings
 // reads a value with unquoted commas as a list; its line tells what was written).
 bool ReadSettingsAndText(const std::function<void(QSettings&, QByteArrayView)>& read);
-
-// ReadSettingsAndText on `bytes` as the file's contents.
-bool ReadSettingsBytes(const QByteArray& bytes, const std::function<void(QSettings&, QByteArrayView)>& read);
-
-// `bytes` of a settings file with `key` in `section` set to `value` and nothing else changed;
-// nullopt when the line cannot be changed on its own (or `bytes` are not settings).
-std::optional<QByteArray> SettingsWithValue(
-    const QByteArray& bytes, const QString& section, const QString& key, const QString& value);
 
 // Runs `change` on the stored settings (empty when there are none) and stores the result as
 // QSettings writes it, under the same rules as SaveSetting: a file it would not write back as it
