@@ -2,6 +2,7 @@
 
 #include "app/checked_output.h"
 #include "app/json_text.h"
+#include "app/terminal_text.h"
 #include "notations/contrast.h"
 #include "notations/named_colors.h"
 #include "notations/notation_table.h"
@@ -51,7 +52,7 @@ int RunContrast(std::span<const std::string_view> args, std::ostream& out, std::
             out << kContrastUsage;
             return 0;
         } else if (!optionsEnded && arg.starts_with("--")) {
-            err << "pelmora contrast: unknown option '" << arg << "' (see pelmora contrast --help)\n";
+            err << "pelmora contrast: unknown option '" << PrintableText(arg) << "' (see pelmora contrast --help)\n";
             return 2;
         } else {
             values.push_back(arg);
@@ -66,7 +67,8 @@ int RunContrast(std::span<const std::string_view> args, std::ostream& out, std::
     for (std::size_t i = 0; i < 2; ++i) {
         const ReadResult read = ReadAnyColor(values[i], systemColors);
         if (!read.color) {
-            err << "pelmora contrast: cannot read '" << values[i] << "': " << read.message << '\n';
+            err << "pelmora contrast: cannot read '" << PrintableText(values[i]) << "': " << PrintableText(read.message)
+                << '\n';
             return 2;
         }
         colors[i] = *read.color;

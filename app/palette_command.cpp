@@ -1,6 +1,7 @@
 #include "app/palette_command.h"
 
 #include "app/checked_output.h"
+#include "app/terminal_text.h"
 #include "mainwindow/palette_files.h"
 #include "mainwindow/user_colors_file.h"
 #include "platform/regular_file.h"
@@ -87,7 +88,7 @@ std::optional<std::string> ParseOptions(std::span<const std::string_view> args, 
                 return "--cell needs a cell number from 1 to 224";
             ++i;
         } else {
-            return "unknown option '" + std::string(arg) + "'";
+            return "unknown option '" + PrintableText(arg) + "'";
         }
     }
     if (options.files.size() > 1)
@@ -124,7 +125,7 @@ int RunExport(const Options& options, const UserColorsFile& colorsFile, std::ost
     }
     QString error;
     if (!WritePaletteFile(path, *format, palette, &error)) {
-        err << "pelmora palette: " << error.toStdString() << '\n';
+        err << "pelmora palette: " << PrintableText(error.toStdString()) << '\n';
         return 2;
     }
     return 0;
@@ -138,7 +139,7 @@ int RunImport(const Options& options, const UserColorsFile& colorsFile, std::ost
     const int startCell = options.cell.value_or(1);
     const PaletteFileImport import = ImportPaletteFile(FromUtf8(options.files[0]), cells, startCell);
     if (!import.imported) {
-        err << "pelmora palette: " << import.message.toStdString() << '\n';
+        err << "pelmora palette: " << PrintableText(import.message.toStdString()) << '\n'; // quotes the file
         return 2;
     }
     QString error;
@@ -146,7 +147,7 @@ int RunImport(const Options& options, const UserColorsFile& colorsFile, std::ost
     if (colorsFile.StoreCells(startCell, placed, &error))
         out << import.message.toStdString() << '\n';
     if (!error.isEmpty()) {
-        err << "pelmora palette: " << error.toStdString() << '\n';
+        err << "pelmora palette: " << PrintableText(error.toStdString()) << '\n';
         return 2;
     }
     return 0;
@@ -161,7 +162,7 @@ int RunAction(
     }
     const std::string_view action = args[0];
     if (action != "export" && action != "import") {
-        err << "pelmora palette: unknown action '" << action
+        err << "pelmora palette: unknown action '" << PrintableText(action)
             << "'; use export or import (see pelmora palette --help)\n";
         return 2;
     }

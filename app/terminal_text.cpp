@@ -51,6 +51,12 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& codePoint)
     return length;
 }
 
+// Embeddings, overrides and isolates: the terminal would show the rest of the line reordered.
+bool IsBidiControl(char32_t codePoint)
+{
+    return (codePoint >= 0x202A && codePoint <= 0x202E) || (codePoint >= 0x2066 && codePoint <= 0x2069);
+}
+
 void AppendAscii(std::string& out, unsigned char byte)
 {
     switch (byte) {
@@ -99,10 +105,10 @@ std::string PrintableText(std::string_view text)
             text.remove_prefix(1);
             continue;
         }
-        if (codePoint < 0xA0) { // C1 controls: U+0080 to U+009F
-            out += "\\u00";
-            out += kHex[codePoint >> 4];
-            out += kHex[codePoint & 0xF];
+        if (codePoint < 0xA0 || IsBidiControl(codePoint)) {
+            out += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += kHex[(codePoint >> shift) & 0xF];
         } else {
             out.append(text.substr(0, length));
         }

@@ -9,7 +9,8 @@
 namespace pelmora {
 
 // `text` with C0 controls, DEL and backslashes written as C escapes ("\e", "\x7f", "\\"), C1
-// controls written as "\u009b", and bytes that are not UTF-8 written as "\xff". Every other
+// controls and the bidirectional embeddings, overrides and isolates (U+202A to U+202E, U+2066 to
+// U+2069) written as "\u009b" and "\u202e", and bytes that are not UTF-8 written as "\xff". Every other
 // character, including all printable non-ASCII text, is kept as it is.
 std::string PrintableText(std::string_view text);
 

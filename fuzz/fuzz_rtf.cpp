@@ -29,7 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QTextDocument first;
     const bool firstIsRtf = pelmora::ReadRtf(bytes, first);
     using Limits = pelmora::RtfLimits;
-    const auto added = size / Limits::kMaxWordLength + size / Limits::kMaxParagraphCharacters;
+    // A break opportunity per long word, a paragraph break per paragraph continued: at the soonest
+    // when its tabs times characters pass the limit, after some 200 characters of input.
+    const auto added = size / Limits::kMaxWordLength + size / 200;
     if (static_cast<std::size_t>(first.characterCount()) > size + added + 1)
         std::abort();
     if (first.characterCount() > Limits::kMaxCharacters + 1 || first.blockCount() > Limits::kMaxParagraphs)

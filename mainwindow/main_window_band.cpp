@@ -8,6 +8,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/notation_row.h"
 #include "mainwindow/palette_files.h"
+#include "mainwindow/pasted_color.h"
 #include "palette/palette_cells.h"
 #include "platform/surface_view.h"
 
@@ -100,7 +101,7 @@ void MainWindow::onImportFileChosen(const QString& path)
     const int first = controller_.selectedCell();
     const PaletteFileImport import = ImportPaletteFile(path, cells, first);
     if (!import.imported) {
-        showMessage(import.message, nullptr);
+        showMessage(ShownText(import.message), nullptr); // it may quote a line of the file
         return;
     }
     const std::span<const Color> placed(cells.data() + first, import.placement.placed);

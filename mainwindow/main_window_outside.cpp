@@ -5,6 +5,7 @@
 #include "mainwindow/main_window.h"
 
 #include "mainwindow/control_factory.h"
+#include "mainwindow/notation_row.h"
 #include "mainwindow/paste_target.h"
 #include "mainwindow/status_note.h"
 #include "platform/surface_view.h"
@@ -74,6 +75,7 @@ void MainWindow::wirePaste()
     });
     // A mistake in a paste is noted, not answered: no box to close for every wrong text.
     connect(pasteTarget_, &PasteTarget::unreadable, statusNote_, &StatusNote::showNote);
+    connect(notationRow_, &NotationRow::unsaved, statusNote_, &StatusNote::showNote);
 
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this, &MainWindow::showSurfaceMenu);

@@ -51,7 +51,7 @@ void NotationRow::fillList()
     for (const Notation& notation : BuiltInNotations())
         list_->addItem(QString::fromUtf8(notation.label.data(), static_cast<qsizetype>(notation.label.size())),
             QString::fromUtf8(notation.name.data(), static_cast<qsizetype>(notation.name.size())));
-    templates_ = LoadUserTemplates();
+    templates_ = LoadUserTemplates(&templateProblems_);
     for (const UserTemplate& userTemplate : templates_) {
         const QString name = QString::fromStdString(userTemplate.name);
         list_->addItem(tr("Template: %1").arg(name), kTemplatePrefix + name);
@@ -68,7 +68,12 @@ QString NotationRow::code() const { return field_->text(); }
 
 void NotationRow::onNotationChosen(int index)
 {
-    SaveChosenNotation(list_->itemData(index).toString());
+    QString error;
+    if (!SaveChosenNotation(list_->itemData(index).toString(), &error) && !toldUnsaved_) {
+        // Once: the next choice would fail for the same reason.
+        toldUnsaved_ = true;
+        emit unsaved(tr("Your choice of notation could not be remembered: %1").arg(error));
+    }
     refresh();
 }
 
@@ -85,10 +90,14 @@ void NotationRow::refresh()
     QString problem;
     if (key.startsWith(kTemplatePrefix)) {
         const std::string name = key.mid(kTemplatePrefix.size()).toStdString();
-        for (const UserTemplate& userTemplate : templates_) {
-            if (userTemplate.name != name)
+        for (std::size_t i = 0; i < templates_.size(); ++i) {
+            if (templates_[i].name != name)
                 continue;
-            const auto parsed = ColorTemplate::Parse(userTemplate.pattern);
+            if (!templateProblems_[i].isEmpty()) {
+                problem = tr("The template cannot be used: %1").arg(templateProblems_[i]);
+                break;
+            }
+            const auto parsed = ColorTemplate::Parse(templates_[i].pattern);
             if (parsed.result)
                 text = QString::fromStdString(parsed.result->format(color_));
             else

@@ -28,6 +28,8 @@ public:
 
 signals:
     void copied(const QString& code);
+    // The choice could not be stored (said once a run): one line that says why.
+    void unsaved(const QString& note);
 
 private:
     void fillList();
@@ -39,7 +41,9 @@ private:
     QLineEdit* field_;
     QPushButton* copyButton_;
     std::vector<UserTemplate> templates_;
+    std::vector<QString> templateProblems_; // one per template: why its pattern could not be read
     Color color_ = Color::black();
+    bool toldUnsaved_ = false;
 };
 
 } // namespace pelmora

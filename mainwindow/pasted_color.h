@@ -11,6 +11,10 @@
 
 namespace pelmora {
 
+// No colour text is longer than this (in UTF-16 code units, blanks around it not counted); a
+// longer text is refused before it is read, so a pasted book costs no more than a word.
+inline constexpr qsizetype kMaxColorTextLength = 4096;
+
 struct PastedColor {
     std::optional<Color> color;
     QString problem; // when there is no colour: one line that quotes the text and names the reason
@@ -19,8 +23,13 @@ struct PastedColor {
 // System colour names and codes resolve through `systemColors`, so they give the desktop's colours.
 PastedColor ReadPastedColor(const QString& text, const SystemColors& systemColors);
 
-// `text` as a note can quote it: control characters written as escapes (\n, \t, \x1B), and cut to
-// at most `maxCharacters` characters with an ellipsis, so a whole pasted page stays one short line.
+// `text` as a note can quote it: control characters written as escapes (\n, \t, \x1B), and so are
+// the bidirectional embeddings, overrides and isolates (\u202E), which would turn the rest of the
+// note around; cut to at most `maxCharacters` characters with an ellipsis, so a whole pasted page
+// stays one short line. Only the start of `text` is looked at.
 QString QuotedExcerpt(const QString& text, int maxCharacters = 24);
+
+// All of `text` with the escapes of QuotedExcerpt, for a line that shows what the user gave it.
+QString ShownText(const QString& text);
 
 } // namespace pelmora

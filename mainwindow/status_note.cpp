@@ -1,5 +1,7 @@
 #include "mainwindow/status_note.h"
 
+#include "mainwindow/pasted_color.h"
+
 #include <QAccessible>
 #include <QFont>
 #include <QFontMetrics>
@@ -20,8 +22,11 @@ StatusNote::StatusNote(QWidget* parent)
     connect(&clearTimer_, &QTimer::timeout, this, &StatusNote::clearNote);
 }
 
-void StatusNote::showNote(const QString& text)
+void StatusNote::showNote(const QString& note)
 {
+    // Notes quote what the user gave: a control character or a bidirectional override in it would
+    // break the line or turn the rest of it around.
+    const QString text = ShownText(note);
     const QString shown = fontMetrics().elidedText(text, Qt::ElideRight, contentsRect().width());
     setText(shown);
     setToolTip(shown == text ? QString() : text);

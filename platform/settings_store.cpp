@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 
+#include "platform/ini_lines.h"
 #include "platform/regular_file.h"
 #include "platform/version_record.h"
 
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace pelmora {
 
@@ -61,33 +64,41 @@ QVariantMap Contents(const QSettings& store)
     return contents;
 }
 
-} // namespace
-
-bool ReadSettings(const std::function<void(QSettings&)>& read)
+std::optional<QVariantMap> ContentsOf(QByteArray bytes)
 {
-    FileContents file = ReadRegularFile(SettingsFilePath(), kMaxSettingsBytes);
-    if (!file.error.isEmpty() || file.missing)
-        return false;
-    return WithCopy(file.bytes, read);
+    QVariantMap contents;
+    if (!WithCopy(bytes, [&](QSettings& store) { contents = Contents(store); }))
+        return std::nullopt;
+    return contents;
 }
 
-QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
+// Whether QSettings would write `bytes` back byte for byte. It writes the whole file from what it
+// read: comments and blank lines are dropped, sections and keys sorted, values in its own quoting.
+bool WritesBackAsItWas(const QByteArray& bytes)
 {
-    QVariant value;
-    if (!ReadSettings([&](QSettings& store) { value = store.value(section + u'/' + key); }))
-        return defaultValue;
-    // A hand-edited "a, b" reads back as a list, which no caller stored: treat it as unreadable.
-    if (!value.isValid() || value.typeId() != QMetaType::QString)
-        return defaultValue;
-    return value.toString();
+    const std::optional<QVariantMap> contents = ContentsOf(bytes);
+    QByteArray written;
+    return contents && WithCopy(written, [&](QSettings& store) {
+        for (auto setting = contents->begin(); setting != contents->end(); ++setting)
+            store.setValue(setting.key(), setting.value());
+    }) && written == bytes;
 }
 
-bool SaveSetting(const QString& section, const QString& key, const QString& value, QString* error)
+// The section line and the "key=value" line of one setting, as QSettings writes them.
+std::optional<std::pair<QByteArray, QByteArray>> SettingLines(const QString& key, const QString& value)
 {
-    return ChangeSettings([&](QSettings& store) { store.setValue(section + u'/' + key, value); }, error);
+    QByteArray bytes;
+    if (!WithCopy(bytes, [&](QSettings& store) { store.setValue(key, value); }))
+        return std::nullopt;
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.size() < 2 || !lines[0].startsWith('['))
+        return std::nullopt;
+    return std::pair{lines[0], lines[1]};
 }
 
-bool ChangeSettings(const std::function<void(QSettings&)>& change, QString* error)
+// Under the lock: the file's bytes to `rewrite`, which makes them the new contents or says why
+// not; they then replace the file.
+bool RewriteSettingsFile(const std::function<bool(QByteArray& bytes, QString& reason)>& rewrite, QString* error)
 {
     const auto fail = [error](const QString& reason) {
         if (error)
@@ -109,21 +120,108 @@ bool ChangeSettings(const std::function<void(QSettings&)>& change, QString* erro
     if (file.bytes.size() > kMaxSettingsBytes) // only part of it was read: rewriting it would cut it
         return fail(
             QCoreApplication::translate("SettingsStore", "the file is too large to be this program's settings"));
+    if (!rewrite(file.bytes, reason))
+        return fail(reason);
+    return ReplaceRegularFile(path, file.bytes, error);
+}
+
+// `bytes` as QSettings writes them after `change`, checked; a file it would not write back as it
+// was is left alone, so nothing the user wrote there is lost.
+bool RewriteWithQSettings(QByteArray& bytes, const std::function<void(QSettings&)>& change, QString& reason)
+{
     // A file that cannot be read as settings may hold something of the user's: it is not replaced.
     QVariantMap expected;
-    const bool changed = WithCopy(file.bytes, [&](QSettings& store) {
-        change(store);
-        expected = Contents(store);
-    });
-    if (!changed)
-        return fail(
-            QCoreApplication::translate("SettingsStore", "its contents are not settings this program can read"));
+    QByteArray changed = bytes;
+    if (!WithCopy(changed, [&](QSettings& store) {
+            change(store);
+            expected = Contents(store);
+        })) {
+        reason = QCoreApplication::translate("SettingsStore", "its contents are not settings this program can read");
+        return false;
+    }
+    if (!WritesBackAsItWas(bytes)) {
+        reason = QCoreApplication::translate("SettingsStore",
+            "it holds lines this program would not write back as they are (comments, blank lines, or sections in "
+            "an order of their own)");
+        return false;
+    }
     // QSettings does not notice a failed flush of its own: what it wrote must read back in full.
-    QByteArray written = file.bytes;
-    QVariantMap readBack;
-    if (!WithCopy(written, [&](QSettings& store) { readBack = Contents(store); }) || readBack != expected)
-        return fail(QCoreApplication::translate("SettingsStore", "the new settings could not be written in full"));
-    return ReplaceRegularFile(path, file.bytes, error);
+    if (ContentsOf(changed) != expected) {
+        reason = QCoreApplication::translate("SettingsStore", "the new settings could not be written in full");
+        return false;
+    }
+    bytes = changed;
+    return true;
+}
+
+// `bytes` of a settings file with `key` in `section` set to `value` and nothing else changed;
+// nullopt when the line cannot be changed on its own (or `bytes` are not settings).
+std::optional<QByteArray> SettingsWithValue(
+    const QByteArray& bytes, const QString& section, const QString& key, const QString& value)
+{
+    const QString fullKey = section + u'/' + key;
+    QVariantMap expected;
+    QByteArray changed = bytes;
+    if (!WithCopy(changed, [&](QSettings& store) {
+            store.setValue(fullKey, value);
+            expected = Contents(store);
+        }))
+        return std::nullopt;
+    // Only the one line changes, so comments, blank lines and the order stay as the user left them.
+    if (const auto lines = SettingLines(fullKey, value)) {
+        QByteArray edited = WithIniLine(bytes, lines->first, lines->second);
+        if (ContentsOf(edited) == expected)
+            return edited;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool ReadSettings(const std::function<void(QSettings&)>& read)
+{
+    return ReadSettingsAndText([&](QSettings& store, QByteArrayView) { read(store); });
+}
+
+bool ReadSettingsAndText(const std::function<void(QSettings&, QByteArrayView)>& read)
+{
+    FileContents file = ReadRegularFile(SettingsFilePath(), kMaxSettingsBytes);
+    if (!file.error.isEmpty() || file.missing)
+        return false;
+    QByteArray copy = file.bytes;
+    return WithCopy(copy, [&](QSettings& store) { read(store, file.bytes); });
+}
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
+{
+    QVariant value;
+    if (!ReadSettings([&](QSettings& store) { value = store.value(section + u'/' + key); }))
+        return defaultValue;
+    // A hand-edited "a, b" reads back as a list, which no caller stored: treat it as unreadable.
+    if (!value.isValid() || value.typeId() != QMetaType::QString)
+        return defaultValue;
+    return value.toString();
+}
+
+bool SaveSetting(const QString& section, const QString& key, const QString& value, QString* error)
+{
+    return RewriteSettingsFile(
+        [&](QByteArray& bytes, QString& reason) {
+            if (auto edited = SettingsWithValue(bytes, section, key, value)) {
+                bytes = *edited;
+                return true;
+            }
+            // A line the editor does not understand: QSettings writes the file, if that loses nothing.
+            return RewriteWithQSettings(
+                bytes, [&](QSettings& store) { store.setValue(section + u'/' + key, value); }, reason);
+        },
+        error);
+}
+
+bool ChangeSettings(const std::function<void(QSettings&)>& change, QString* error)
+{
+    return RewriteSettingsFile(
+        [&](QByteArray& bytes, QString& reason) { return RewriteWithQSettings(bytes, change, reason); }, error);
 }
 
 QString SettingsFilePath()

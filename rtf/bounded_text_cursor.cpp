@@ -27,12 +27,20 @@ BoundedTextCursor::BoundedTextCursor(QTextDocument& document)
 
 void BoundedTextCursor::insertText(const QString& text, const QTextCharFormat& format)
 {
+    if (text.isEmpty() || cut_)
+        return;
+    if (paragraphCharacters_ == 0 || format != runFormat_) {
+        if (paragraphRuns_ >= RtfLimits::kMaxParagraphFormatRuns && !startParagraph())
+            return;
+        runFormat_ = format;
+        ++paragraphRuns_;
+    }
     QString pending;
     pending.reserve(text.size() + text.size() / RtfLimits::kMaxWordLength + 1);
     for (const QChar c : text) {
         if (cut_)
             break;
-        if (paragraphCharacters_ >= RtfLimits::kMaxParagraphCharacters && !c.isLowSurrogate()) {
+        if (!c.isLowSurrogate() && paragraphIsFull(c == u'\t')) {
             // Continued in a new paragraph of the same format: nothing is lost, and Qt lays out
             // one paragraph at a time.
             flush(pending, format);
@@ -54,10 +62,19 @@ void BoundedTextCursor::insertText(const QString& text, const QTextCharFormat& f
         pending += c;
         ++characters_;
         ++paragraphCharacters_;
+        if (c == u'\t')
+            ++paragraphTabs_;
         if (!IsBreakOpportunity(c))
             ++wordRun_;
     }
     flush(pending, format);
+}
+
+bool BoundedTextCursor::paragraphIsFull(bool addingTab) const
+{
+    const qint64 tabs = paragraphTabs_ + (addingTab ? 1 : 0);
+    return paragraphCharacters_ >= RtfLimits::kMaxParagraphCharacters
+        || tabs * (paragraphCharacters_ + 1) > RtfLimits::kMaxParagraphTabsTimesCharacters;
 }
 
 void BoundedTextCursor::flush(QString& pending, const QTextCharFormat& format)
@@ -88,6 +105,8 @@ bool BoundedTextCursor::startParagraph()
     ++paragraphs_;
     ++characters_;
     paragraphCharacters_ = 0;
+    paragraphTabs_ = 0;
+    paragraphRuns_ = 0;
     wordRun_ = 0;
     return true;
 }

@@ -15,8 +15,15 @@ struct RtfLimits {
     static constexpr int kMaxCharacters = 500'000;
     // Paragraphs in the document; the rest of the input is left out.
     static constexpr int kMaxParagraphs = 10'000;
-    // Characters in one paragraph; later text of the paragraph is left out.
+    // Characters in one paragraph; later text continues in a new paragraph.
     static constexpr int kMaxParagraphCharacters = 20'000;
+    // Tabs times characters in one paragraph; later text continues in a new paragraph. Qt measures
+    // the way to a tab's explicit stop (\tx) over the whole rest of its paragraph, item by item,
+    // so 10,000 tabs in one paragraph took seconds, with the window waiting all that time.
+    static constexpr int kMaxParagraphTabsTimesCharacters = 50'000;
+    // Runs of text in one format in one paragraph; later text continues in a new paragraph. Qt's
+    // time for a paragraph grows with the square of its runs: 5,000 took a fifth of a second.
+    static constexpr int kMaxParagraphFormatRuns = 1'000;
     // Characters without a break opportunity: a longer run gets an invisible break opportunity
     // (U+200B, zero-width space) after every kMaxWordLength characters, so it wraps anywhere.
     static constexpr int kMaxWordLength = 100;

@@ -4,8 +4,9 @@
 // answer clicks, because the work is bounded:
 //  - at most kMaxHelpFileBytes (4 MiB) of the file are read;
 //  - the text stays within RtfLimits (rtf/rtf_reader.h): 500,000 characters, 10,000
-//    paragraphs of at most 20,000 characters each (a longer one continues in the next), and a
-//    word longer than 100 characters may wrap after every 100th;
+//    paragraphs of at most 20,000 characters each (a longer one continues in the next, and so
+//    does one whose tabs times characters pass 50,000 or whose format changes more than 1,000
+//    times), and a word longer than 100 characters may wrap after every 100th;
 //  - font sizes are shown at most kMaxHelpFontPoints (144 pt) large;
 //  - a file that is not RTF (a UTF-16 file included) shows no text, as one that cannot be read.
 // When text was left out, a last paragraph says so. Qt lays the text out in the background, one

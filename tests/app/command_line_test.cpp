@@ -133,6 +133,11 @@ TEST(PrintableText, EscapesWhatATerminalWouldActOn)
         {"overlong ESC", "\xc0\x9b", "\\xc0\\x9b"},
         {"surrogate", "\xed\xa0\x80", "\\xed\\xa0\\x80"},
         {"cut sequence", "\xe2\x82", "\\xe2\\x82"},
+        {"right-to-left override and isolates",
+            "\xe2\x80\xae"
+            "der\xe2\x81\xa6x\xe2\x81\xa9\xe2\x80\xaa",
+            "\\u202eder\\u2066x\\u2069\\u202a"},
+        {"marks that only nudge kept", "\xe2\x80\x8f", "\xe2\x80\x8f"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(PrintableText(row.text), row.printable) << row.name;

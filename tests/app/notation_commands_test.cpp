@@ -114,5 +114,26 @@ TEST(ContrastCommand, RatioAndLevels)
         std::string::npos);
 }
 
+TEST(ContrastCommand, QuotesValuesWithoutWhatTheTerminalWouldActOn)
+{
+    struct Row {
+        std::vector<std::string_view> args;
+        std::string_view quoted;
+    };
+    const Row rows[] = {
+        {{"\x1b]0;pwned\x07", "blue"}, "cannot read '\\e]0;pwned\\x07'"},
+        {{"blue", "\x1b[31mred"}, "cannot read '\\e[31mred'"},
+        {{"\xe2\x80\xaered", "blue"}, "cannot read '\\u202ered'"},
+        {{"--\x1b[2J", "a", "b"}, "unknown option '--\\e[2J'"},
+    };
+    for (const Row& row : rows) {
+        const CommandRun run = ContrastRun(row.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("\xe2\x80\xae"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(row.quoted), std::string::npos) << run.err;
+    }
+}
+
 } // namespace
 } // namespace pelmora

@@ -2,6 +2,7 @@
 #include "file_faults.h"
 #include "platform/clipboard.h"
 #include "platform/desktop_system_colors.h"
+#include "platform/notation_settings.h"
 #include "platform/settings_store.h"
 
 #include <QApplication>
@@ -36,6 +37,19 @@ Color colorOf(const QPalette& palette, QPalette::ColorGroup group, QPalette::Col
 {
     const QColor c = palette.color(group, role);
     return RGB(c.red(), c.green(), c.blue());
+}
+
+QByteArray SettingsFileBytes()
+{
+    QFile file(SettingsFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteSettingsFile(const QByteArray& bytes)
+{
+    QFile file(SettingsFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -266,6 +280,124 @@ private slots:
         QVERIFY(!SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), huge);
+    }
+
+    // A setting saved into a file the user wrote by hand changes its own line and nothing else.
+    void aSaveKeepsEverythingElseTheUserWrote_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("comments and the order of sections")
+            << QByteArray("; mine\n[Settings]\nshowHelp=1\n\n; chosen by the row\n[Notations]\nchosen=html\n")
+            << "oklch"
+            << QByteArray("; mine\n[Settings]\nshowHelp=1\n\n; chosen by the row\n[Notations]\nchosen=oklch\n");
+        QTest::newRow("blanks around =") << QByteArray("[Notations]\nchosen = html\nz=1\n") << "oklch"
+                                         << QByteArray("[Notations]\nchosen=oklch\nz=1\n");
+        QTest::newRow("after the section's last setting")
+            << QByteArray("[Notations]\nz=1\n; about A\n\n[A]\nx=1\n") << "oklch"
+            << QByteArray("[Notations]\nz=1\nchosen=oklch\n; about A\n\n[A]\nx=1\n");
+        QTest::newRow("a new section at the end") << QByteArray("; mine\n[A]\nx=1") << "oklch"
+                                                  << QByteArray("; mine\n[A]\nx=1\n\n[Notations]\nchosen=oklch\n");
+        QTest::newRow("Windows line ends") << QByteArray("[Notations]\r\nchosen=html\r\n; c\r\n") << "oklch"
+                                           << QByteArray("[Notations]\r\nchosen=oklch\r\n; c\r\n");
+        QTest::newRow("the last of two lines")
+            << QByteArray("[Notations]\nchosen=a\n[Notations]\nchosen=b\n") << "oklch"
+            << QByteArray("[Notations]\nchosen=a\n[Notations]\nchosen=oklch\n");
+        QTest::newRow("quoted as QSettings quotes it") << QByteArray("; mine\n[Notations]\nchosen=html\n") << "a, b;c"
+                                                       << QByteArray("; mine\n[Notations]\nchosen=\"a, b;c\"\n");
+        QTest::newRow("an empty file") << QByteArray() << "oklch" << QByteArray("[Notations]\nchosen=oklch\n");
+    }
+    void aSaveKeepsEverythingElseTheUserWrote()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, after);
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        WriteSettingsFile(before);
+        QVERIFY(SaveChosenNotation(value));
+        QCOMPARE(SettingsFileBytes(), after);
+        QCOMPARE(LoadChosenNotation(), value);
+    }
+
+    // Rewriting the whole file the way QSettings does would lose the comment: it is left alone.
+    void aRewriteThatWouldLoseLinesLeavesTheFileAlone()
+    {
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        const QByteArray before = "; my templates\n[Templates]\n1\\name=A\n1\\pattern={hex}\nsize=1\n";
+        WriteSettingsFile(before);
+        QString error;
+        QVERIFY(!ChangeSettings([](QSettings& store) { store.setValue(QStringLiteral("Templates/size"), 0); }, &error));
+        QVERIFY2(error.contains(QStringLiteral("would not write back")), qPrintable(error));
+        QCOMPARE(SettingsFileBytes(), before);
+        QVERIFY(!SaveUserTemplates({}));
+        QCOMPARE(SettingsFileBytes(), before);
+    }
+
+    // Templates as a user writes them by hand, following the README.
+    void handWrittenTemplatesAreReadAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("patterns");
+        QTest::addColumn<bool>("readable"); // the last pattern
+        QTest::newRow("the README's line: commas, no quotes")
+            << QByteArray("[Templates]\n1\\name=Vec3\n1\\pattern=vec3({rf}, {gf}, {bf})\nsize=1\n")
+            << QStringList{"Vec3"} << QStringList{"vec3({rf}, {gf}, {bf})"} << true;
+        QTest::newRow("commas without blanks")
+            << QByteArray("[Templates]\n1\\name=V\n1\\pattern=  vec3({rf},{gf} ,{bf})  \nsize=1\n") << QStringList{"V"}
+            << QStringList{"vec3({rf},{gf} ,{bf})"} << true;
+        QTest::newRow("in double quotes")
+            << QByteArray("[Templates]\n1\\name=V\n1\\pattern=\"vec3({rf}, {gf}, {bf})\"\nsize=1\n") << QStringList{"V"}
+            << QStringList{"vec3({rf}, {gf}, {bf})"} << true;
+        QTest::newRow("a name with a comma") << QByteArray("[Templates]\n1\\name=Red, green\n1\\pattern={r}\n")
+                                             << QStringList{"Red, green"} << QStringList{"{r}"} << true;
+        QTest::newRow("quotes among the commas") << QByteArray("[Templates]\n1\\name=V\n1\\pattern=\"a\", b\nsize=1\n")
+                                                 << QStringList{"V"} << QStringList{""} << false;
+        QTest::newRow("a comment after the commas")
+            << QByteArray("[Templates]\n1\\name=V\n1\\pattern=a, b ; c\nsize=1\n") << QStringList{"V"}
+            << QStringList{""} << false;
+        QTest::newRow("size of 2147483647 and one template")
+            << QByteArray("[Templates]\n1\\name=V\n1\\pattern={hex}\nsize=2147483647\n") << QStringList{"V"}
+            << QStringList{"{hex}"} << true;
+        QTest::newRow("entries without a size, in their numbers' order")
+            << QByteArray(
+                   "[Templates]\n10\\name=C\n10\\pattern={b}\n2\\name=B\n2\\pattern={g}\n1\\name=A\n1\\pattern={r}\n")
+            << QStringList{"A", "B", "C"} << QStringList{"{r}", "{g}", "{b}"} << true;
+    }
+    void handWrittenTemplatesAreReadAsWritten()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, patterns);
+        QFETCH(bool, readable);
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        WriteSettingsFile(file);
+        std::vector<QString> problems;
+        const std::vector<UserTemplate> templates = LoadUserTemplates(&problems);
+        QCOMPARE(templates.size(), static_cast<std::size_t>(names.size()));
+        QCOMPARE(problems.size(), templates.size());
+        for (std::size_t i = 0; i < templates.size(); ++i) {
+            QCOMPARE(QString::fromStdString(templates[i].name), names[static_cast<qsizetype>(i)]);
+            QCOMPARE(QString::fromStdString(templates[i].pattern), patterns[static_cast<qsizetype>(i)]);
+        }
+        QCOMPARE(problems.back().isEmpty(), readable);
+    }
+
+    void atMostTheStatedNumberOfTemplatesIsRead()
+    {
+        QTemporaryDir home;
+        const auto restore = settingsIn(home.path());
+        QByteArray file = "[Templates]\n";
+        for (std::size_t i = 1; i <= kMaxUserTemplates + 5; ++i)
+            file += QByteArray::number(i) + "\\name=T" + QByteArray::number(i) + "\n";
+        WriteSettingsFile(file);
+        const std::vector<UserTemplate> templates = LoadUserTemplates();
+        QCOMPARE(templates.size(), kMaxUserTemplates);
+        QCOMPARE(templates.back().name, "T" + std::to_string(kMaxUserTemplates));
     }
 
     void savingWhereNoFileCanBeWrittenFailsAndReadsGiveTheDefault()

@@ -8,8 +8,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,6 +96,44 @@ private slots:
         row.setColor(RGB(255, 165, 0));
         QCOMPARE(fieldOf(row)->text(), QStringLiteral("orange"));
         QVERIFY(copyOf(row)->isEnabled());
+    }
+
+    // A pattern the settings file holds in a form that cannot be read is not used as an empty one.
+    void anUnreadablePatternDisablesCopyAndSaysWhy()
+    {
+        QTemporaryDir home;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        const auto restore = qScopeGuard(
+            [this] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path()); });
+        QVERIFY(QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath()));
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Notations]\nchosen=template:Odd\n[Templates]\n1\\name=Odd\n1\\pattern=\"x\", {r}\n");
+        file.close();
+        NotationRow row;
+        QCOMPARE(listOf(row)->currentData().toString(), QStringLiteral("template:Odd"));
+        QCOMPARE(fieldOf(row)->text(), QString());
+        QVERIFY(!copyOf(row)->isEnabled());
+        QVERIFY2(fieldOf(row)->toolTip().contains(QStringLiteral("write it in double quotes")),
+            qPrintable(fieldOf(row)->toolTip()));
+    }
+
+    // A choice that cannot be stored is said once, not at every change.
+    void aChoiceThatCannotBeRememberedIsSaidOnce()
+    {
+        QTemporaryDir home;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        const auto restore = qScopeGuard(
+            [this] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path()); });
+        QVERIFY(QDir().mkpath(SettingsFilePath())); // a folder where the file should be
+        NotationRow row;
+        QSignalSpy unsaved(&row, &NotationRow::unsaved);
+        listOf(row)->setCurrentIndex(2);
+        listOf(row)->setCurrentIndex(3);
+        QCOMPARE(unsaved.count(), 1);
+        const QString note = unsaved.first().first().toString();
+        QVERIFY2(
+            note.startsWith(QStringLiteral("Your choice of notation could not be remembered: ")), qPrintable(note));
     }
 
     void contrastLabelShowsRatioLevelsAndName()

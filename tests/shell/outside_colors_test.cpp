@@ -308,6 +308,8 @@ private slots:
         QTest::newRow("other controls as \\x")
             << QStringLiteral("\x1B[0m\x7F") << 32 << QStringLiteral("\\x1B[0m\\x7F");
         QTest::newRow("line separator") << QStringLiteral("a\u2028b") << 32 << QStringLiteral("a\\u2028b");
+        QTest::newRow("bidirectional override and isolates") << QStringLiteral("\u202Ered\u2066x\u2069\u202A") << 32
+                                                             << QStringLiteral("\\u202Ered\\u2066x\\u2069\\u202A");
         QTest::newRow("exactly the limit") << QStringLiteral("abcde") << 5 << QStringLiteral("abcde");
         QTest::newRow("cut with an ellipsis") << QStringLiteral("abcdef") << 5 << QStringLiteral("abcd\u2026");
         QTest::newRow("an escape is never cut in two")
@@ -330,6 +332,31 @@ private slots:
         QCOMPARE(ReadPastedColor(QStringLiteral(" \n "), colors).problem,
             QStringLiteral("No colour: the text holds only blanks."));
         QVERIFY(!ReadPastedColor(QStringLiteral(" \n "), colors).color);
+    }
+
+    void textLongerThanAnyColourIsNotRead_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("read");
+        const QString blanks(8 * kMaxColorTextLength, u' ');
+        QTest::newRow("a colour among many blanks") << blanks + QStringLiteral("red") + blanks << true;
+        QTest::newRow("a colour code at the limit")
+            << QStringLiteral("rgb(1 2 3") + QString(kMaxColorTextLength - 10, u' ') + u')' << true;
+        QTest::newRow("one character past it")
+            << QStringLiteral("rgb(1 2 3") + QString(kMaxColorTextLength - 9, u' ') + u')' << false;
+        QTest::newRow("10 MiB of text") << QString(10 * 1024 * 1024, u'x') << false;
+    }
+    void textLongerThanAnyColourIsNotRead()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, read);
+        const DefaultSystemColors colors;
+        const PastedColor pasted = ReadPastedColor(text, colors);
+        QCOMPARE(pasted.color.has_value(), read);
+        if (!read)
+            QCOMPARE(pasted.problem,
+                QStringLiteral("No colour in \u201C") + QuotedExcerpt(text)
+                    + QStringLiteral("\u201D: the text is longer than any colour code (at most 4096 characters)."));
     }
 };
 

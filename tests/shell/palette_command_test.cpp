@@ -305,6 +305,38 @@ private slots:
         QVERIFY(!QFile::exists(target));
     }
 
+    void controlCharactersOfTheFileAndTheWordsAreEscaped_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("escape in a line of the file")
+            << QByteArray("\x1b[31mX\n") << QStringList{"import", "bad.txt"} << "'\\e[31mX' is not a colour";
+        QTest::newRow("override in a line of the file") << QByteArray("\xe2\x80\xae"
+                                                                      "der\n")
+                                                        << QStringList{"import", "bad.txt"} << "'\\u202eder'";
+        QTest::newRow("escape in an option")
+            << QByteArray() << QStringList{"export", "--\x1b[2J"} << "unknown option '--\\e[2J'";
+        QTest::newRow("escape in the action")
+            << QByteArray() << QStringList{"\x1b]0;t\x07"} << "unknown action '\\e]0;t\\x07'";
+    }
+
+    void controlCharactersOfTheFileAndTheWordsAreEscaped()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, words);
+        QFETCH(QString, message);
+        WriteFile(dir_.filePath("bad.txt"), line);
+        std::vector<std::string> args;
+        for (const QString& word : words)
+            args.push_back(word == "bad.txt" ? Path(dir_, "bad.txt") : word.toStdString());
+        const Run run = RunPalette(file_, args);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.find('\x1b') == std::string::npos, run.err.c_str());
+        QVERIFY2(run.err.find("\xe2\x80\xae") == std::string::npos, run.err.c_str());
+        QVERIFY2(QString::fromStdString(run.err).contains(message), run.err.c_str());
+    }
+
     void wrongCommandLinesExitWith2AndSayWhy_data()
     {
         QTest::addColumn<QStringList>("words");

@@ -57,6 +57,36 @@ int LongestUnbrokenRun(const QString& text)
     return longest;
 }
 
+// 64 tab stops and `tabs` tabs in one paragraph: Qt measures each tab's way to its stop over the
+// rest of the paragraph.
+QByteArray TabStops(int tabs)
+{
+    QByteArray body = "\\pard";
+    for (int stop = 1; stop <= 64; ++stop)
+        body += "\\tx" + QByteArray::number(stop * 100);
+    body += " a";
+    for (int i = 0; i < tabs; ++i)
+        body += "\\tab";
+    return Rtf(body + "b");
+}
+
+// `runs` runs of text that each change the format, in one paragraph.
+QByteArray FormatRuns(int runs)
+{
+    QByteArray body = "\\pard ";
+    for (int i = 0; i < runs; i += 2)
+        body += "{\\b x}{\\i y}";
+    return Rtf(body);
+}
+
+int FormatRunsOf(const QTextBlock& block)
+{
+    int runs = 0;
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+        ++runs;
+    return runs;
+}
+
 bool IsLaidOut(const QTextBlock& block) { return block.layout() && block.layout()->lineCount() > 0; }
 
 } // namespace
@@ -98,6 +128,8 @@ private slots:
         QTest::newRow("one word of 50 MB") << Rtf(QByteArray(50 * kMegabyte, 'w')) << true;
         QTest::newRow("5 MB of paragraph breaks") << Paragraphs(5 * kMegabyte) << true;
         QTest::newRow("10 MB of pages") << Pages(10 * kMegabyte) << true;
+        QTest::newRow("10,000 tabs to 64 tab stops") << TabStops(10'000) << false;
+        QTest::newRow("20,000 format changes") << FormatRuns(20'000) << false;
     }
 
     void anyHelpFileOpensAtOnce()
@@ -121,8 +153,14 @@ private slots:
         QCOMPARE(document.lastBlock().text().startsWith("The rest of the help file is not shown"), leftOut);
         QVERIFY(document.blockCount() <= RtfLimits::kMaxParagraphs + 1);
         QVERIFY(document.characterCount() <= RtfLimits::kMaxCharacters + 200);
-        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             QVERIFY(block.length() <= RtfLimits::kMaxParagraphCharacters + 1);
+            const auto tabs = block.text().count(u'\t');
+            const auto characters = block.text().size();
+            QVERIFY2(tabs * characters <= RtfLimits::kMaxParagraphTabsTimesCharacters,
+                qPrintable(QStringLiteral("%1 tabs in %2 characters").arg(tabs).arg(characters)));
+            QVERIFY(FormatRunsOf(block) <= RtfLimits::kMaxParagraphFormatRuns);
+        }
         QVERIFY(LongestUnbrokenRun(document.toRawText()) <= RtfLimits::kMaxWordLength);
 
         // A click posted now is answered on the next turn of the event loop.
