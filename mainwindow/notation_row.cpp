@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -20,10 +21,14 @@ const QString kTemplatePrefix = QStringLiteral("template:");
 
 NotationRow::NotationRow(QWidget* parent)
     : QWidget(parent)
+    , caption_(new QLabel(tr("Notation:"), this))
     , list_(new QComboBox(this))
     , field_(new QLineEdit(this))
     , copyButton_(new QPushButton(tr("Copy"), this))
 {
+    caption_->setObjectName(QStringLiteral("lblNotation"));
+    // On Linux a list is announced by its current item; the label it is tied to says what it is.
+    caption_->setBuddy(list_);
     list_->setObjectName(QStringLiteral("cmbNotation"));
     list_->setAccessibleName(tr("Notation"));
     field_->setObjectName(QStringLiteral("txtNotation"));
@@ -34,6 +39,8 @@ NotationRow::NotationRow(QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(caption_);
     layout->addWidget(list_);
     layout->addWidget(field_, 1);
     layout->addWidget(copyButton_);
@@ -58,7 +65,7 @@ void NotationRow::fillList()
     }
 }
 
-void NotationRow::setColor(Color color)
+void NotationRow::setColor(std::optional<Color> color)
 {
     color_ = color;
     refresh();
@@ -84,19 +91,20 @@ void NotationRow::refresh()
     QString text;
     QString problem;
     if (key.startsWith(kTemplatePrefix)) {
+        // A template that cannot be read says so before any colour is chosen, too.
         const std::string name = key.mid(kTemplatePrefix.size()).toStdString();
         for (const UserTemplate& userTemplate : templates_) {
             if (userTemplate.name != name)
                 continue;
             const auto parsed = ColorTemplate::Parse(userTemplate.pattern);
-            if (parsed.result)
-                text = QString::fromStdString(parsed.result->format(color_));
-            else
+            if (!parsed.result)
                 problem = tr("The template cannot be used: %1").arg(QString::fromStdString(parsed.message));
+            else if (color_)
+                text = QString::fromStdString(parsed.result->format(*color_));
             break;
         }
-    } else if (const Notation* notation = FindNotation(key.toStdString())) {
-        const auto formatted = FormatIn(*notation, color_);
+    } else if (const Notation* notation = FindNotation(key.toStdString()); notation && color_) {
+        const auto formatted = FormatIn(*notation, *color_);
         if (formatted)
             text = QString::fromStdString(*formatted);
         else
@@ -104,7 +112,11 @@ void NotationRow::refresh()
     }
     field_->setText(text);
     field_->setToolTip(problem);
-    copyButton_->setEnabled(problem.isEmpty());
+    copyButton_->setEnabled(color_ && problem.isEmpty());
+    // A keyboard user never sees the tool tip: the window puts the reason on its note line.
+    if (problem != problem_ && !problem.isEmpty())
+        emit unusable(problem);
+    problem_ = problem;
 }
 
 } // namespace pelmora
