@@ -116,8 +116,8 @@ void MainWindow::setTabOrderByLayout()
     order << QStringLiteral("Command5") << QStringLiteral("Command4");
     // The band below them, left to right and top to bottom.
     order << QStringLiteral("cmdPickScreen") << QStringLiteral("cmdImport") << QStringLiteral("cmdExport")
-          << QStringLiteral("lblContrast") << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation")
-          << QStringLiteral("cmdCopyNotation");
+          << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation") << QStringLiteral("cmdCopyNotation")
+          << QStringLiteral("lblContrast");
     QWidget* previous = nullptr;
     for (const QString& name : order) {
         QWidget* widget = findChild<QWidget*>(name);

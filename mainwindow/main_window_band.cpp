@@ -58,7 +58,7 @@ void MainWindow::createBand()
     auto* copy = notationRow_->findChild<QPushButton*>(QStringLiteral("cmdCopyNotation"));
     list->setFixedWidth(140);
     copy->setFixedWidth(std::max(74, copy->sizeHint().width()));
-    for (QWidget* part : notationRow_->findChildren<QWidget*>())
+    for (QWidget* part : notationRow_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         part->setFixedHeight(kNotationRowHeight);
     SetSurfaceValue(view_, std::nullopt);
 }

@@ -33,9 +33,10 @@ using namespace pelmora;
 
 namespace {
 
-const QStringList kBandControls = {QStringLiteral("cmdImport"), QStringLiteral("cmdExport"),
-    QStringLiteral("lblContrast"), QStringLiteral("lblNotation"), QStringLiteral("cmbNotation"),
-    QStringLiteral("txtNotation"), QStringLiteral("cmdCopyNotation")};
+// In their tab order: left to right, top to bottom.
+const QStringList kBandControls
+    = {QStringLiteral("cmdImport"), QStringLiteral("cmdExport"), QStringLiteral("cmbNotation"),
+        QStringLiteral("txtNotation"), QStringLiteral("cmdCopyNotation"), QStringLiteral("lblContrast")};
 
 QString CodeIn(const char* notation, Color color)
 {

@@ -118,10 +118,10 @@ private slots:
                  << "Command4";
         // The band below: Import and Export only show with the grids.
         expected << "cmdPickScreen"
-                 << "lblContrast"
                  << "cmbNotation"
                  << "txtNotation"
-                 << "cmdCopyNotation";
+                 << "cmdCopyNotation"
+                 << "lblContrast";
         QCOMPARE(tabChain().join(u' '), expected.join(u' '));
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("optB")), Qt::LeftButton);
         QCOMPARE(tabChain().mid(0, 6), QStringList({"surface", "txtH", "txtS", "optB", "txtB", "Text1"}));
