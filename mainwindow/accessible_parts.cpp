@@ -44,8 +44,7 @@ private:
     Swatch* swatch() const { return static_cast<Swatch*>(widget()); }
 };
 
-// A label whose text is what it says: the text is its value, and its name too ("Note: …"), as
-// screen readers read the name of a status line when it changes.
+// A label whose text is what it says: the text is its value, and its name too ("Note: …").
 class NoteInterface final : public QAccessibleWidget {
 public:
     explicit NoteInterface(StatusNote* note)
@@ -64,7 +63,9 @@ public:
     }
 };
 
-// The picker: a canvas whose value is the colour the arrow keys and the mouse have chosen.
+// The picker: a canvas whose value is the colour the arrow keys and the mouse have chosen. Qt's
+// bridge on Linux passes on a changed value only for numbers, so the name carries the colour too
+// and its change is what a screen reader announces.
 class SurfaceInterface final : public QAccessibleWidget {
 public:
     explicit SurfaceInterface(QWidget* surface)
@@ -73,8 +74,11 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
+        const QString value = widget()->property(kSurfaceValue).toString();
         if (t == QAccessible::Value)
-            return widget()->property(kSurfaceValue).toString();
+            return value;
+        if (t == QAccessible::Name)
+            return widget()->accessibleName() + QStringLiteral(", ") + value;
         return QAccessibleWidget::text(t);
     }
 };
@@ -116,7 +120,7 @@ void SetSurfaceValue(QWidget* surface, std::optional<Color> color)
     if (surface->property(kSurfaceValue).toString() == value)
         return;
     surface->setProperty(kSurfaceValue, value);
-    QAccessibleValueChangeEvent event(surface, value);
+    QAccessibleEvent event(surface, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -52,8 +52,11 @@ void MainWindow::startUp()
     createScreenPicking();
     wirePaste();
     layOutBand();
-    // A notation that gives no code says why where a keyboard user sees it too.
+    // A notation that gives no code says why where a keyboard user sees it too, also when it was
+    // chosen in an earlier run.
     connect(notationRow_, &NotationRow::unusable, statusNote_, &StatusNote::showNote);
+    if (!notationRow_->problem().isEmpty())
+        statusNote_->showNote(notationRow_->problem());
     setTabOrderByLayout();
 
     // The branding record names the window, its icon and the visit button.

@@ -27,6 +27,8 @@ public:
     void setColor(std::optional<Color> color);
     // The shown code ("" while the chosen template cannot be read; its tool tip says why).
     QString code() const;
+    // Why the chosen notation gives no code ("" when it gives one or no colour is shown).
+    const QString& problem() const { return problem_; }
 
 signals:
     void copied(const QString& code);

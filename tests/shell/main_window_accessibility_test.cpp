@@ -122,6 +122,7 @@ private slots:
         const QString first = iface->text(QAccessible::Value);
         const QString html = form->findChild<QLineEdit*>(QStringLiteral("txtColor_4"))->text();
         QVERIFY2(first.startsWith(html + QStringLiteral(", ")), qPrintable(first + QStringLiteral(" / ") + html));
+        QVERIFY2(iface->text(QAccessible::Name).endsWith(first), qPrintable(iface->text(QAccessible::Name)));
         QTest::keyClick(surface, Qt::Key_Down);
         QVERIFY(iface->text(QAccessible::Value) != first);
     }

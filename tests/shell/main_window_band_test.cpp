@@ -304,6 +304,10 @@ private slots:
         const QString note = child<QLabel>(QStringLiteral("lblNote"))->text();
         QVERIFY2(note.contains(QStringLiteral("unknown placeholder {x}")), qPrintable(note));
         QVERIFY(!child<QPushButton>(QStringLiteral("cmdCopyNotation"))->isEnabled());
+        // Chosen in an earlier run, it says so as the window opens.
+        form.reset();
+        openWindow();
+        QCOMPARE(child<QLabel>(QStringLiteral("lblNote"))->text(), note);
         QVERIFY(SaveUserTemplates({}));
     }
 
