@@ -1,5 +1,6 @@
 #include "mainwindow/accessible_parts.h"
 
+#include "color/channels.h"
 #include "color/code_formats.h"
 #include "mainwindow/status_note.h"
 #include "mainwindow/swatch.h"

@@ -8,6 +8,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/notation_row.h"
 #include "mainwindow/palette_files.h"
+#include "mainwindow/status_note.h"
 #include "palette/palette_cells.h"
 #include "platform/surface_view.h"
 
