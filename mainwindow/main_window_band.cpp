@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <optional>
 
 namespace pelmora {
@@ -55,10 +54,6 @@ void MainWindow::createBand()
 
     notationRow_ = new NotationRow(this);
     notationRow_->setObjectName(QStringLiteral("notationRow"));
-    auto* list = notationRow_->findChild<QComboBox*>(QStringLiteral("cmbNotation"));
-    auto* copy = notationRow_->findChild<QPushButton*>(QStringLiteral("cmdCopyNotation"));
-    list->setFixedWidth(140);
-    copy->setFixedWidth(std::max(74, copy->sizeHint().width()));
     for (QWidget* part : notationRow_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         part->setFixedHeight(kNotationRowHeight);
     SetSurfaceValue(view_, std::nullopt);

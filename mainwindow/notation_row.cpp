@@ -9,6 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 namespace pelmora {
 
@@ -46,6 +51,12 @@ NotationRow::NotationRow(QWidget* parent)
     layout->addWidget(copyButton_);
 
     fillList();
+    // Lighter than the bold code and button: the code keeps room for its longest forms.
+    QFont plain = font();
+    plain.setBold(false);
+    caption_->setFont(plain);
+    list_->setFont(plain);
+    fitToTexts();
     const int chosen = list_->findData(LoadChosenNotation());
     list_->setCurrentIndex(chosen >= 0 ? chosen : 0);
     connect(list_, &QComboBox::currentIndexChanged, this, &NotationRow::onNotationChosen);
@@ -63,6 +74,25 @@ void NotationRow::fillList()
         const QString name = QString::fromStdString(userTemplate.name);
         list_->addItem(tr("Template: %1").arg(name), kTemplatePrefix + name);
     }
+}
+
+// The list as wide as the longest built-in notation's name needs (a longer template name is cut),
+// Copy as wide as its word: the code takes the rest.
+void NotationRow::fitToTexts()
+{
+    QStyleOptionComboBox listOption;
+    listOption.initFrom(list_);
+    int widest = 0;
+    for (int i = 0; i < static_cast<int>(BuiltInNotations().size()); ++i)
+        widest = std::max(widest, list_->fontMetrics().horizontalAdvance(list_->itemText(i)));
+    const QSize listText(widest, list_->fontMetrics().height());
+    list_->setFixedWidth(list_->style()->sizeFromContents(QStyle::CT_ComboBox, &listOption, listText, list_).width());
+
+    QStyleOptionButton buttonOption;
+    buttonOption.initFrom(copyButton_);
+    const int margin = copyButton_->style()->pixelMetric(QStyle::PM_ButtonMargin, &buttonOption, copyButton_)
+        + copyButton_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &buttonOption, copyButton_);
+    copyButton_->setFixedWidth(copyButton_->fontMetrics().horizontalAdvance(copyButton_->text()) + 2 * margin);
 }
 
 void NotationRow::setColor(std::optional<Color> color)

@@ -37,6 +37,7 @@ signals:
 
 private:
     void fillList();
+    void fitToTexts();
     void onNotationChosen(int index);
     void onCopyClicked();
     void refresh();

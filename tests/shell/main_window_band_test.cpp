@@ -23,7 +23,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -227,29 +229,47 @@ private slots:
         QVERIFY2(label->text().contains(QStringLiteral("lightgoldenrodyellow")), qPrintable(label->text()));
         QCOMPARE(label->font().pixelSize(), form->font().pixelSize());
         QVERIFY2(!label->text().contains(QStringLiteral("  ")), qPrintable(label->text()));
-        for (const char* name : {"cmdPickScreen", "cmdImport", "cmdExport", "cmdCopyNotation", "lblNotation",
-                 "lblContrast", "lblNote", "txtNotation"}) {
+        const auto fits = [](QWidget* control, int needed, int room) {
+            QVERIFY2(needed <= room,
+                qPrintable(QStringLiteral("%1 needs %2, has %3").arg(control->objectName()).arg(needed).arg(room)));
+        };
+        for (const char* name : {"lblNotation", "lblContrast", "lblNote"}) {
             QWidget* control = child<QWidget>(QString::fromLatin1(name));
-            QVERIFY2(control && control->isVisible(), name);
-            const QSize needed = control->sizeHint();
-            QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
-                qPrintable(QStringLiteral("%1 needs %2 x %3, has %4 x %5")
-                               .arg(QLatin1String(name))
-                               .arg(needed.width())
-                               .arg(needed.height())
-                               .arg(control->width())
-                               .arg(control->height())));
+            QVERIFY2(control->isVisible(), name);
+            fits(control, control->sizeHint().width(), control->width());
+            fits(control, control->sizeHint().height(), control->height());
         }
-        // The list shows each built-in notation whole.
+        // A button's text within its contents, beside the menu arrow where it has one.
+        for (const char* name : {"cmdPickScreen", "cmdImport", "cmdExport", "cmdCopyNotation"}) {
+            auto* button = child<QPushButton>(QString::fromLatin1(name));
+            QVERIFY2(button->isVisible(), name);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+            if (button->menu())
+                room -= button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, button);
+            fits(button, button->fontMetrics().horizontalAdvance(button->text()), room);
+            fits(button, button->fontMetrics().height(), button->height());
+        }
+        // The list shows each built-in notation's name whole, and the field its code.
         QComboBox* list = notationList();
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        const QRect textArea
-            = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        QStyleOptionComboBox listOption;
+        listOption.initFrom(list);
+        const int listRoom = list->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &listOption, QStyle::SC_ComboBoxEditField, list)
+                                 .width();
+        auto* field = child<QLineEdit>(QStringLiteral("txtNotation"));
+        QStyleOptionFrame fieldOption;
+        fieldOption.initFrom(field);
+        const int fieldRoom
+            = field->style()->subElementRect(QStyle::SE_LineEditContents, &fieldOption, field).width() - 4;
         for (const Notation& notation : BuiltInNotations()) {
-            const QString text
-                = QString::fromUtf8(notation.label.data(), static_cast<qsizetype>(notation.label.size()));
-            QVERIFY2(list->fontMetrics().horizontalAdvance(text) <= textArea.width(), qPrintable(text));
+            chooseNotation(notation.name.data());
+            fits(list, list->fontMetrics().horizontalAdvance(list->currentText()), listRoom);
+            for (const Color color : {RGB(0, 255, 0), RGB(255, 128, 0), RGB(18, 52, 86), RGB(101, 67, 33)}) {
+                form->ShowSwatchColor(color);
+                fits(field, field->fontMetrics().horizontalAdvance(notationCode()), fieldRoom);
+            }
         }
     }
 
