@@ -43,7 +43,8 @@ public:
     PickerChange ArrowPressed(int dx, int dy);
 
     // A mode button was clicked, also the one already selected: the field and slider are repainted
-    // for the typed values.
+    // and both markers placed for the typed values. Hue mode then picks the colour under the field
+    // marker; Saturation and Brightness modes pick nothing until the next click.
     PickerChange ModeChosen(PickerMode mode);
 
     // The text of a box as the user left it, with no action (an edit that released no key).
