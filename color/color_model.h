@@ -7,7 +7,7 @@
 #include "color/system_colors.h"
 
 #include <functional>
-#include <string>
+#include <optional>
 
 namespace pelmora {
 
@@ -18,26 +18,25 @@ public:
 
     void setSystemColors(const SystemColors& systemColors);
 
-    // Makes `color` current, refreshes the codes and returns its channels.
-    Channels SplitColor(Color color);
-    // Rewrites every code text from the current colour and the current system colours.
+    // Makes `color` the colour every code text describes and rewrites them. Splitting a colour into
+    // its channels is SplitChannels; it changes nothing here.
+    void MakeCurrent(Color color);
+    // Rewrites every code text from the current colour and the current system colours (none before
+    // the first MakeCurrent).
     void UpdateColorCodes();
 
-    Color CurrentColor() const { return current_; }
-    // Changes the current colour without refreshing the codes (the caller refreshes later).
-    void SetCurrentColor(Color color) { current_ = color; }
+    // Black until the first MakeCurrent, while the codes still hold their initial texts.
+    Color CurrentColor() const { return current_.value_or(Color::black()); }
+    // The colour the codes describe; none while they hold their initial texts.
+    const std::optional<Color>& ChosenColor() const { return current_; }
     const ColorCodes& codes() const { return codes_; }
-
-    // Safe colour `index` (1..216): sets rgb and hex, makes it current, refreshes the codes and
-    // returns it. Any other index returns black (0) and changes nothing, not even the outs.
-    Color GetSafeColor(int index, Channels& rgb, std::string& hex);
 
     // Called after every refresh of the codes.
     void setCodesListener(std::function<void(const ColorCodes&)> listener);
 
 private:
     const SystemColors* systemColors_;
-    Color current_ = Color::black();
+    std::optional<Color> current_;
     ColorCodes codes_ = InitialColorCodes();
     std::function<void(const ColorCodes&)> listener_;
 };

@@ -1,10 +1,13 @@
 #pragma once
-// The contrast of the New swatch against the Old one ("4.54:1 AA AA large UI") and the CSS name of
-// New ("= orange", "≈ darkorange"), on one line.
+// The contrast of the current colour against the Old swatch ("4.54:1 AA AA large UI") and the CSS
+// name of the current colour ("= orange", "≈ darkorange"), on one line; empty while no colour has
+// been chosen. Assistive technology reads the line as the label's name and value.
 
 #include "color/color.h"
 
 #include <QLabel>
+
+#include <optional>
 
 namespace pelmora {
 
@@ -13,7 +16,7 @@ class ContrastLabel : public QLabel {
 public:
     explicit ContrastLabel(QWidget* parent = nullptr);
 
-    void setColors(Color newColor, Color oldColor);
+    void setColors(std::optional<Color> color, Color oldColor);
 };
 
 } // namespace pelmora

@@ -3,11 +3,14 @@
 #include "helpers/twips.h"
 #include "helpers/window_font.h"
 #include "helpers/window_icon.h"
+#include "mainwindow/accessible_parts.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/entry_panel.h"
 #include "mainwindow/history_strip.h"
+#include "mainwindow/notation_row.h"
 #include "mainwindow/output_panel.h"
 #include "mainwindow/preset_grid_view.h"
+#include "mainwindow/status_note.h"
 #include "platform/surface_view.h"
 #include "platform/text_painter.h"
 
@@ -26,6 +29,7 @@ MainWindow::MainWindow(const Branding& branding, QWidget* parent)
     , controller_(systemColors_, userColorsFile_)
 {
     setObjectName(QStringLiteral("Form1"));
+    InstallAccessibleParts();
     startUp();
 }
 
@@ -47,6 +51,12 @@ void MainWindow::startUp()
     wireControls();
     createScreenPicking();
     wirePaste();
+    layOutBand();
+    // A notation that gives no code says why where a keyboard user sees it too, also when it was
+    // chosen in an earlier run.
+    connect(notationRow_, &NotationRow::unusable, statusNote_, &StatusNote::showNote);
+    if (!notationRow_->problem().isEmpty())
+        statusNote_->showNote(notationRow_->problem());
     setTabOrderByLayout();
 
     // The branding record names the window, its icon and the visit button.
@@ -72,7 +82,9 @@ void MainWindow::createControls()
     Command1 = MakeControl<QPushButton>(this, "Command1", TwipsRect(4560, 60, 1245, 885), tr("Keep"));
     Command3 = MakeControl<QPushButton>(this, "Command3", TwipsRect(5880, 60, 1245, 885), tr("Presets"));
     Command2 = MakeControl<QPushButton>(this, "Command2", TwipsRect(7740, 4560, 825, 405), tr("&Cancel"));
-    Command2->setFocusPolicy(Qt::NoFocus); // outside the visible area
+    // Outside the visible area: no tab stop, and hidden from assistive technology as from the eye.
+    Command2->setFocusPolicy(Qt::NoFocus);
+    Command2->hide();
     Command5 = MakeControl<QPushButton>(this, "Command5", TwipsRect(60, 6000, 3495, 675), tr("About this software"));
     Command4 = MakeControl<QPushButton>(this, "Command4", TwipsRect(3660, 6000, 3495, 675), QString());
 
@@ -107,8 +119,8 @@ void MainWindow::setTabOrderByLayout()
     order << QStringLiteral("Command5") << QStringLiteral("Command4");
     // The band below them, left to right and top to bottom.
     order << QStringLiteral("cmdPickScreen") << QStringLiteral("cmdImport") << QStringLiteral("cmdExport")
-          << QStringLiteral("lblContrast") << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation")
-          << QStringLiteral("cmdCopyNotation");
+          << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation") << QStringLiteral("cmdCopyNotation")
+          << QStringLiteral("lblContrast");
     QWidget* previous = nullptr;
     for (const QString& name : order) {
         QWidget* widget = findChild<QWidget*>(name);

@@ -76,6 +76,7 @@ private:
     void applyPresentation();
     // The band below About and Visit: the palette buttons, the contrast label and the notation row.
     void createBand();
+    void layOutBand();
     void wirePalettes();
     void applyBand(const PickerChange& change);
     void onImportFileChosen(const QString& path);

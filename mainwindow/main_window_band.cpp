@@ -1,14 +1,15 @@
-// The main window's band below About and Visit: importing and exporting palettes, the contrast of
-// New against Old with the name of New, and the current colour's code in any notation.
+// The main window's band below About and Visit: importing and exporting palettes, the current
+// colour's code in any notation, its contrast against Old with its name, and the note line.
 
 #include "color/shown_color.h"
-#include "helpers/window_font.h"
+#include "mainwindow/accessible_parts.h"
 #include "mainwindow/contrast_label.h"
 #include "mainwindow/history_strip.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/notation_row.h"
 #include "mainwindow/palette_files.h"
 #include "mainwindow/pasted_color.h"
+#include "mainwindow/status_note.h"
 #include "palette/palette_cells.h"
 #include "platform/surface_view.h"
 
@@ -17,15 +18,24 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <vector>
+#include <optional>
 
 namespace pelmora {
 namespace {
 
-// The band's rows, below Visit (the row at y = 505 stays free for messages).
-constexpr int kBandRowHeight = 23;
-constexpr int kPaletteRowTop = 450;
-constexpr int kNotationRowTop = 478;
+// The band's four rows below Visit, each as tall as its controls need in the window's font: the
+// buttons, the notation row, the contrast line and the note line.
+constexpr int kBandLeft = 4;
+constexpr int kBandWidth = 472;
+constexpr int kButtonRowTop = 447;
+constexpr int kButtonRowHeight = 22;
+constexpr int kNotationRowTop = 471;
+constexpr int kNotationRowHeight = 22;
+constexpr int kContrastRowTop = 493;
+constexpr int kNoteRowTop = 506;
+constexpr int kTextRowHeight = 13;
+constexpr int kPickScreenWidth = 116;
+constexpr int kButtonGap = 4;
 
 // Where the grids are drawn: a right click there offers the grids' palette menu.
 QRect GridArea()
@@ -41,22 +51,29 @@ void MainWindow::createBand()
     paletteControls_ = new PaletteControls(this);
 
     contrastLabel_ = new ContrastLabel(this);
-    contrastLabel_->setGeometry(250, kPaletteRowTop, 226, kBandRowHeight);
-    // Two short lines when the name is long: a smaller plain font fits them in the row.
-    contrastLabel_->setFont(WindowFont(9));
-    contrastLabel_->setWordWrap(true);
     contrastLabel_->setFocusPolicy(Qt::StrongFocus);
 
     notationRow_ = new NotationRow(this);
     notationRow_->setObjectName(QStringLiteral("notationRow"));
-    notationRow_->setGeometry(4, kNotationRowTop, 472, kBandRowHeight);
-    auto* list = notationRow_->findChild<QComboBox*>(QStringLiteral("cmbNotation"));
-    auto* field = notationRow_->findChild<QLineEdit*>(QStringLiteral("txtNotation"));
-    auto* copy = notationRow_->findChild<QPushButton*>(QStringLiteral("cmdCopyNotation"));
-    list->setFixedWidth(150);
-    copy->setFixedWidth(74);
-    for (QWidget* part : std::initializer_list<QWidget*>{list, field, copy})
-        part->setFixedHeight(kBandRowHeight);
+    for (QWidget* part : notationRow_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        part->setFixedHeight(kNotationRowHeight);
+    SetSurfaceValue(view_, std::nullopt);
+}
+
+// Once every band control exists. The palette buttons are as wide as their texts (and Export's
+// menu arrow) need in the window's font, and no narrower than the style's buttons.
+void MainWindow::layOutBand()
+{
+    cmdPickScreen->setGeometry(kBandLeft, kButtonRowTop, kPickScreenWidth, kButtonRowHeight);
+    int x = kBandLeft + kPickScreenWidth + kButtonGap;
+    for (QPushButton* button : {paletteControls_->importButton(), paletteControls_->exportButton()}) {
+        const int width = button->sizeHint().width();
+        button->setGeometry(x, kButtonRowTop, width, kButtonRowHeight);
+        x += width + kButtonGap;
+    }
+    notationRow_->setGeometry(kBandLeft, kNotationRowTop, kBandWidth, kNotationRowHeight);
+    contrastLabel_->setGeometry(kBandLeft, kContrastRowTop, kBandWidth, kTextRowHeight);
+    statusNote_->setGeometry(kBandLeft, kNoteRowTop, kBandWidth, kTextRowHeight);
 }
 
 void MainWindow::wirePalettes()
@@ -80,18 +97,19 @@ bool MainWindow::showGridMenuAt(QPoint position)
     return true;
 }
 
-// Brought up to date from the same change record as the output panel: the row from the colour the
-// codes describe, the contrast from the swatches.
+// Brought up to date from the same change record as the output panel, and describing the same
+// colour: the code row, the name and the contrast against Old (which Keep changes). Before any
+// colour is chosen the panel shows its initial texts and the band no colour at all.
 void MainWindow::applyBand(const PickerChange& change)
 {
-    if (change.codes)
-        notationRow_->setColor(ShownColor(controller_.colorModel().CurrentColor(), systemColors_));
-    if (change.swatches) {
-        const ColorHistory& history = controller_.history();
-        contrastLabel_->setColors(
-            ShownColor(history.newColor, systemColors_), ShownColor(history.oldColor, systemColors_));
-        contrastLabel_->setToolTip(contrastLabel_->text());
-    }
+    if (!change.codes && !change.swatches)
+        return;
+    std::optional<Color> shown = controller_.colorModel().ChosenColor();
+    if (shown)
+        shown = ShownColor(*shown, systemColors_);
+    notationRow_->setColor(shown);
+    contrastLabel_->setColors(shown, ShownColor(controller_.history().oldColor, systemColors_));
+    SetSurfaceValue(view_, shown);
 }
 
 void MainWindow::onImportFileChosen(const QString& path)

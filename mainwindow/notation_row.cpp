@@ -6,8 +6,14 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 namespace pelmora {
 
@@ -20,10 +26,14 @@ const QString kTemplatePrefix = QStringLiteral("template:");
 
 NotationRow::NotationRow(QWidget* parent)
     : QWidget(parent)
+    , caption_(new QLabel(tr("Notation:"), this))
     , list_(new QComboBox(this))
     , field_(new QLineEdit(this))
     , copyButton_(new QPushButton(tr("Copy"), this))
 {
+    caption_->setObjectName(QStringLiteral("lblNotation"));
+    // On Linux a list is announced by its current item; the label it is tied to says what it is.
+    caption_->setBuddy(list_);
     list_->setObjectName(QStringLiteral("cmbNotation"));
     list_->setAccessibleName(tr("Notation"));
     field_->setObjectName(QStringLiteral("txtNotation"));
@@ -34,11 +44,19 @@ NotationRow::NotationRow(QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(caption_);
     layout->addWidget(list_);
     layout->addWidget(field_, 1);
     layout->addWidget(copyButton_);
 
     fillList();
+    // Lighter than the bold code and button: the code keeps room for its longest forms.
+    QFont plain = font();
+    plain.setBold(false);
+    caption_->setFont(plain);
+    list_->setFont(plain);
+    fitToTexts();
     const int chosen = list_->findData(LoadChosenNotation());
     list_->setCurrentIndex(chosen >= 0 ? chosen : 0);
     connect(list_, &QComboBox::currentIndexChanged, this, &NotationRow::onNotationChosen);
@@ -58,7 +76,26 @@ void NotationRow::fillList()
     }
 }
 
-void NotationRow::setColor(Color color)
+// The list as wide as the longest built-in notation's name needs (a longer template name is cut),
+// Copy as wide as its word: the code takes the rest.
+void NotationRow::fitToTexts()
+{
+    QStyleOptionComboBox listOption;
+    listOption.initFrom(list_);
+    int widest = 0;
+    for (int i = 0; i < static_cast<int>(BuiltInNotations().size()); ++i)
+        widest = std::max(widest, list_->fontMetrics().horizontalAdvance(list_->itemText(i)));
+    const QSize listText(widest, list_->fontMetrics().height());
+    list_->setFixedWidth(list_->style()->sizeFromContents(QStyle::CT_ComboBox, &listOption, listText, list_).width());
+
+    QStyleOptionButton buttonOption;
+    buttonOption.initFrom(copyButton_);
+    const int margin = copyButton_->style()->pixelMetric(QStyle::PM_ButtonMargin, &buttonOption, copyButton_)
+        + copyButton_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &buttonOption, copyButton_);
+    copyButton_->setFixedWidth(copyButton_->fontMetrics().horizontalAdvance(copyButton_->text()) + 2 * margin);
+}
+
+void NotationRow::setColor(std::optional<Color> color)
 {
     color_ = color;
     refresh();
@@ -89,6 +126,7 @@ void NotationRow::refresh()
     QString text;
     QString problem;
     if (key.startsWith(kTemplatePrefix)) {
+        // A template that cannot be read says so before any colour is chosen, too.
         const std::string name = key.mid(kTemplatePrefix.size()).toStdString();
         for (std::size_t i = 0; i < templates_.size(); ++i) {
             if (templates_[i].name != name)
@@ -98,14 +136,14 @@ void NotationRow::refresh()
                 break;
             }
             const auto parsed = ColorTemplate::Parse(templates_[i].pattern);
-            if (parsed.result)
-                text = QString::fromStdString(parsed.result->format(color_));
-            else
+            if (!parsed.result)
                 problem = tr("The template cannot be used: %1").arg(QString::fromStdString(parsed.message));
+            else if (color_)
+                text = QString::fromStdString(parsed.result->format(*color_));
             break;
         }
-    } else if (const Notation* notation = FindNotation(key.toStdString())) {
-        const auto formatted = FormatIn(*notation, color_);
+    } else if (const Notation* notation = FindNotation(key.toStdString()); notation && color_) {
+        const auto formatted = FormatIn(*notation, *color_);
         if (formatted)
             text = QString::fromStdString(*formatted);
         else
@@ -113,7 +151,11 @@ void NotationRow::refresh()
     }
     field_->setText(text);
     field_->setToolTip(problem);
-    copyButton_->setEnabled(problem.isEmpty());
+    copyButton_->setEnabled(color_ && problem.isEmpty());
+    // A keyboard user never sees the tool tip: the window puts the reason on its note line.
+    if (problem != problem_ && !problem.isEmpty())
+        emit unusable(problem);
+    problem_ = problem;
 }
 
 } // namespace pelmora

@@ -60,8 +60,11 @@ void OutputPanel::createFields()
     txtColor[kFieldConstant]->setGeometry(outside, 0, 167, 19);
     txtColor[kFieldSystemName]->setGeometry(outside, 24, 167, 19);
     txtColor[kFieldSystemCode]->setGeometry(outside, 48, 167, 19);
-    for (int field : {kFieldConstant, kFieldQBColor, kFieldSystemName, kFieldSystemCode})
+    // Hidden as well, or assistive technology would read them as showing.
+    for (int field : {kFieldConstant, kFieldQBColor, kFieldSystemName, kFieldSystemCode}) {
         txtColor[static_cast<std::size_t>(field)]->setFocusPolicy(Qt::NoFocus);
+        txtColor[static_cast<std::size_t>(field)]->hide();
+    }
 }
 
 // The four visible codes in a 2 x 2 grid, each with its caption above and its Copy button beside.
@@ -101,6 +104,7 @@ void OutputPanel::createSystemColorList(QWidget* window)
         cboSysColors->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     cboSysColors->setCurrentIndex(15);
     cboSysColors->setFocusPolicy(Qt::NoFocus); // outside the visible area
+    cboSysColors->hide(); // and so from assistive technology too
 }
 
 void OutputPanel::showCodes(const ColorCodes& codes)

@@ -60,6 +60,13 @@ void PickerController::ShowNew(Color color)
     change_.swatches = true;
 }
 
+void PickerController::MakeCurrentAndShow(Color color)
+{
+    model_.MakeCurrent(color);
+    ShowChannels(SplitChannels(color));
+    ShowNew(color);
+}
+
 PickerChange PickerController::Start()
 {
     picker_.DrawHueStrip();
@@ -111,11 +118,9 @@ PickerChange PickerController::Released()
     fieldDragging_ = false;
     if (sliderDragging_ && mode_ == PickerMode::Hue) {
         // The field follows the hue only once the slider is released.
-        const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 3));
+        const Channels hue = SplitChannels(HueColorAtSliderMarker(SliderLeft + 3));
         picker_.DrawFieldHue(hue.r, hue.g, hue.b);
-        const Color picked = Point(picker_.markerX(), picker_.markerY());
-        ShowChannels(model_.SplitColor(picked));
-        ShowNew(picked);
+        MakeCurrentAndShow(Point(picker_.markerX(), picker_.markerY()));
     }
     sliderDragging_ = false;
     change_.surface = true;
@@ -144,7 +149,7 @@ void PickerController::PickFieldPoint(double x, double y)
 {
     picker_.MoveFieldMarker(EvenNearest(x), EvenNearest(y));
     const Color fieldColor = Point(x, y);
-    Channels rgb = model_.SplitColor(fieldColor);
+    const Channels rgb = SplitChannels(fieldColor);
     const int mx = picker_.markerX();
     const int my = picker_.markerY();
     if (mode_ == PickerMode::Saturation) {
@@ -162,24 +167,19 @@ void PickerController::PickFieldPoint(double x, double y)
         texts_.Write(EntryBox::Brightness, BriFromFieldY(my), change_);
     } else {
         selected = Point(SliderLeft + 5, picker_.sliderMarkerY());
-        rgb = model_.SplitColor(selected);
     }
-    ShowChannels(rgb);
-    ShowNew(selected);
+    MakeCurrentAndShow(selected);
 }
 
 void PickerController::PickSliderPoint(double y)
 {
     picker_.MoveSliderMarker(static_cast<float>(y));
-    const Color sliderColor = Point(SliderLeft + 5, y);
-    const Channels rgb = model_.SplitColor(sliderColor);
     if (mode_ == PickerMode::Hue) {
         texts_.Write(EntryBox::Hue, HueFromSliderY(y), change_);
         ShowColorFromSB(
             EvenNearest16(texts_.value(EntryBox::Saturation)), EvenNearest16(texts_.value(EntryBox::Brightness)));
     } else {
-        ShowChannels(rgb);
-        ShowNew(sliderColor);
+        MakeCurrentAndShow(Point(SliderLeft + 5, y));
     }
     if (mode_ == PickerMode::Saturation)
         texts_.Write(EntryBox::Saturation, SatFromSliderY(y), change_);
@@ -189,9 +189,12 @@ void PickerController::PickSliderPoint(double y)
 
 void PickerController::ShowColorFromSB(std::int16_t saturation, std::int16_t brightness)
 {
-    // The output codes show the hue colour itself until the button is released.
-    const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 5));
-    ShowNew(ColorOfHsb(hue, saturation, brightness));
+    const Channels hue = SplitChannels(HueColorAtSliderMarker(SliderLeft + 5));
+    // The codes describe the colour New shows, not the hue it is made from; the channel boxes
+    // follow on release, when the field has been repainted for the hue.
+    const Color composed = ColorOfHsb(hue, saturation, brightness);
+    model_.MakeCurrent(composed);
+    ShowNew(composed);
 }
 
 // --- the mode buttons -----------------------------------------------------------------------------
@@ -205,28 +208,40 @@ PickerChange PickerController::ModeChosen(PickerMode mode)
 
 void PickerController::ApplyMode()
 {
+    DrawMode();
+    if (mode_ == PickerMode::Hue) {
+        // The colour under the field marker becomes current and New; the channel boxes stay as
+        // they are. The other modes pick nothing until the next click.
+        const Color marked = Point(picker_.markerX(), picker_.markerY());
+        model_.MakeCurrent(marked);
+        ShowNew(marked);
+    }
+}
+
+void PickerController::DrawMode()
+{
     if (mode_ == PickerMode::Hue)
-        ApplyHueMode();
+        DrawHueMode();
     else
-        ApplySaturationOrBrightnessMode();
+        DrawSaturationOrBrightnessMode();
     change_.surface = true;
 }
 
-// The New swatch takes the colour under the field marker; the channel boxes stay as they are.
-void PickerController::ApplyHueMode()
+void PickerController::DrawHueMode()
 {
     picker_.DrawHueStrip();
     picker_.MoveSliderMarker(ClampSliderY(static_cast<float>(SliderYFromHueWhole(texts_.value(EntryBox::Hue)))));
-    const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 3));
+    const Channels hue = SplitChannels(HueColorAtSliderMarker(SliderLeft + 3));
     picker_.DrawFieldHue(hue.r, hue.g, hue.b);
     picker_.MoveFieldMarker(ClampX(FieldXFromSat(texts_.value(EntryBox::Saturation))),
         ClampY(FieldYFromBri(texts_.value(EntryBox::Brightness))));
-    ShowNew(Point(picker_.markerX(), picker_.markerY()));
 }
 
-// In Saturation and Brightness modes the field spans hue by the other of the two, the slider marker
-// keeps its row, and neither the New swatch nor the channel boxes change until the next pick.
-void PickerController::ApplySaturationOrBrightnessMode()
+// In Saturation and Brightness modes the field spans hue by the other of the two, and both markers
+// go where the boxes say, the slider marker too: left on the row it had in another mode, it would
+// give the next pick a saturation or brightness the box does not show. Nothing is picked yet:
+// neither the codes nor New nor the channel boxes change until the next pick.
+void PickerController::DrawSaturationOrBrightnessMode()
 {
     const bool saturation = mode_ == PickerMode::Saturation;
     if (saturation)
@@ -236,11 +251,13 @@ void PickerController::ApplySaturationOrBrightnessMode()
     const int y = saturation ? FieldYFromBri(texts_.value(EntryBox::Brightness))
                              : FieldYFromSat(texts_.value(EntryBox::Saturation));
     picker_.MoveFieldMarker(ClampX(FieldXFromHue(texts_.value(EntryBox::Hue))), ClampY(y));
-    const Channels rgb = model_.SplitColor(Point(picker_.markerX(), picker_.markerY()));
+    const Channels rgb = SplitChannels(Point(picker_.markerX(), picker_.markerY()));
     if (saturation)
         picker_.DrawSliderSat(rgb.r, rgb.g, rgb.b);
     else
         picker_.DrawSliderBri(rgb.r, rgb.g, rgb.b);
+    const double percent = texts_.value(saturation ? EntryBox::Saturation : EntryBox::Brightness);
+    picker_.MoveSliderMarker(ClampSliderY(static_cast<float>(SliderYFromPercent(percent))));
 }
 
 // --- typed hue, saturation and brightness -------------------------------------------------------
@@ -258,7 +275,7 @@ PickerChange PickerController::HueTyped(std::string text)
     if (sliderDragging_ || mode_ != PickerMode::Hue)
         return TakeChange();
     picker_.MoveSliderMarker(ClampSliderY(SliderYFromHueTyped(texts_.value(EntryBox::Hue))));
-    const Channels hue = model_.SplitColor(HueColorAtSliderMarker(SliderLeft + 5));
+    const Channels hue = SplitChannels(HueColorAtSliderMarker(SliderLeft + 5));
     picker_.DrawFieldHue(hue.r, hue.g, hue.b);
     ShowMarkerColor();
     change_.surface = true;
@@ -294,12 +311,7 @@ PickerChange PickerController::MoveMarkerForTypedValue(int x, int y)
     return TakeChange();
 }
 
-void PickerController::ShowMarkerColor()
-{
-    const Color color = Point(picker_.markerX(), picker_.markerY());
-    ShowNew(color);
-    ShowChannels(model_.SplitColor(color));
-}
+void PickerController::ShowMarkerColor() { MakeCurrentAndShow(Point(picker_.markerX(), picker_.markerY())); }
 
 // --- the swatches and the history ---------------------------------------------------------------
 
@@ -313,13 +325,16 @@ PickerChange PickerController::KeepClicked()
 // Shows a swatch's colour in the code fields and the readout; the New colour stays as it is.
 PickerChange PickerController::SwatchClicked(SwatchRef swatch)
 {
-    const Channels rgb = model_.SplitColor(history_.colorOf(swatch));
+    const Color color = history_.colorOf(swatch);
+    model_.MakeCurrent(color);
+    const Channels rgb = SplitChannels(color);
     DrawColorReadout(rgb, GetHexVal(rgb.r, rgb.g, rgb.b));
     return TakeChange();
 }
 
 PickerChange PickerController::SetNewColor(Color color)
 {
+    model_.MakeCurrent(color);
     ShowNew(color);
     return TakeChange();
 }

@@ -43,7 +43,8 @@ public:
     PickerChange ArrowPressed(int dx, int dy);
 
     // A mode button was clicked, also the one already selected: the field and slider are repainted
-    // for the typed values.
+    // and both markers placed for the typed values. Hue mode then picks the colour under the field
+    // marker; Saturation and Brightness modes pick nothing until the next click.
     PickerChange ModeChosen(PickerMode mode);
 
     // The text of a box as the user left it, with no action (an edit that released no key).
@@ -57,7 +58,8 @@ public:
 
     PickerChange KeepClicked();
     PickerChange SwatchClicked(SwatchRef swatch);
-    // The New swatch takes `color`, as after a pick, with nothing else changed.
+    // The New swatch takes `color` and it becomes current, as after a pick; the boxes and the
+    // picture stay as they are.
     PickerChange SetNewColor(Color color);
 
     // A colour from outside the picker (picked from the screen, pasted or dropped as a code) becomes
@@ -106,16 +108,20 @@ private:
     Color HueColorAtSliderMarker(int column) const;
     void ShowChannels(Channels rgb) { change_.channels = rgb; }
     void ShowNew(Color color);
+    // A pick's end: `color` becomes current, and the channel boxes and New show it.
+    void MakeCurrentAndShow(Color color);
 
     void PickFieldPoint(double x, double y);
     void PickSliderPoint(double y);
     void ShowColorFromSB(std::int16_t saturation, std::int16_t brightness);
     void ShowMarkerColor();
     PickerChange MoveMarkerForTypedValue(int x, int y);
+    // The field, the slider and both markers for the mode and the numbers in the boxes; in Hue
+    // mode the colour under the field marker is then picked.
     void ApplyMode();
-    void ApplyHueMode();
-    void ApplySaturationOrBrightnessMode();
-    void PlaceMarkersFor(const HsbNumbers& hsb);
+    void DrawMode();
+    void DrawHueMode();
+    void DrawSaturationOrBrightnessMode();
 
     void ReturnToPicker();
     void OpenGrids();

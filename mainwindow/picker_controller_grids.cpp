@@ -4,6 +4,7 @@
 #include "mainwindow/picker_controller.h"
 
 #include "color/code_formats.h"
+#include "color/safe_palette.h"
 
 namespace pelmora {
 
@@ -57,25 +58,16 @@ void PickerController::PickPaletteCell(double x, double y)
     grids_.Select(cell);
     change_.surface = true;
 
-    Channels rgb;
-    std::string hex;
-    if (grids_.kind() == PresetKind::CustomColors) {
-        const Color color = grids_.userColor(cell);
-        ShowNew(color);
-        model_.SetCurrentColor(color);
-        model_.UpdateColorCodes();
-        rgb = model_.SplitColor(color);
-        hex = GetHexVal(rgb.r, rgb.g, rgb.b);
-    } else {
-        const Color color = model_.GetSafeColor(cell, rgb, hex);
-        if (cell > 216) {
-            // The black cells after the 216 web-safe colours: the panel describes the black just
-            // picked rather than the colour before it.
-            rgb = model_.SplitColor(color);
-            hex = GetHexVal(rgb.r, rgb.g, rgb.b);
-        }
-        ShowNew(color);
-    }
+    // The black cells after the 216 web-safe colours are picked as black.
+    Color color = Color::black();
+    if (grids_.kind() == PresetKind::CustomColors)
+        color = grids_.userColor(cell);
+    else if (const std::optional<SafeColor> safe = SafeColorAt(cell))
+        color = safe->color;
+    model_.MakeCurrent(color);
+    ShowNew(color);
+    const Channels rgb = SplitChannels(color);
+    const std::string hex = GetHexVal(rgb.r, rgb.g, rgb.b);
     DrawColorReadout(rgb, hex);
 }
 

@@ -3,7 +3,6 @@
 #include "mainwindow/picker_controller.h"
 
 #include "color/hsb.h"
-#include "picker/hsb_positions.h"
 
 namespace pelmora {
 
@@ -16,27 +15,14 @@ PickerChange PickerController::ExactColorChosen(Color color)
     texts_.Write(EntryBox::Hue, hsb.h, change_);
     texts_.Write(EntryBox::Saturation, hsb.s, change_);
     texts_.Write(EntryBox::Brightness, hsb.b, change_);
+    // The mode is redone for the numbers just written, which puts both markers where a mode
+    // button puts them.
     if (grids_.kind() == PresetKind::Picker)
-        PlaceMarkersFor(hsb);
+        DrawMode();
     else
         DrawColorReadout(rgb, GetHexVal(rgb.r, rgb.g, rgb.b));
-    // Last, so that the colours read from the surface on the way leave neither the codes nor the
-    // New swatch behind.
-    ShowChannels(model_.SplitColor(color));
-    ShowNew(color);
+    MakeCurrentAndShow(color);
     return TakeChange();
-}
-
-// The mode is redone for the numbers just written, which puts the field marker (and in Hue mode the
-// slider marker) where a mode button puts them; in Saturation and Brightness modes the slider
-// marker, which a mode button leaves alone, moves to the colour's saturation or brightness.
-void PickerController::PlaceMarkersFor(const HsbNumbers& hsb)
-{
-    ApplyMode();
-    if (mode_ == PickerMode::Saturation)
-        picker_.MoveSliderMarker(static_cast<float>(SliderYFromPercent(hsb.s)));
-    else if (mode_ == PickerMode::Brightness)
-        picker_.MoveSliderMarker(static_cast<float>(SliderYFromPercent(hsb.b)));
 }
 
 } // namespace pelmora

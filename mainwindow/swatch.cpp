@@ -2,6 +2,7 @@
 
 #include "color/shown_color.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,19 +23,24 @@ Swatch::Swatch(const QString& objectName, const SystemColors& systemColors, QWid
     setFocusPolicy(Qt::TabFocus);
 }
 
+Color Swatch::shownColor() const { return ShownColor(color_, systemColors_); }
+
 void Swatch::setColor(Color color)
 {
     if (color == color_)
         return;
     color_ = color;
     update();
+    // Assistive technology names a swatch by its colour.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Swatch::paintEvent(QPaintEvent* event)
 {
     {
         QPainter painter(this);
-        const Color shown = ShownColor(color_, systemColors_);
+        const Color shown = shownColor();
         painter.fillRect(contentsRect(), QColor(shown.red(), shown.green(), shown.blue()));
     }
     QFrame::paintEvent(event);

@@ -16,6 +16,8 @@ public:
     Swatch(const QString& objectName, const SystemColors& systemColors, QWidget* parent);
 
     Color color() const { return color_; }
+    // The colour as painted: a system colour code as the desktop colours that element now.
+    Color shownColor() const;
     void setColor(Color color);
 
 signals:

@@ -50,10 +50,11 @@ TEST(ColorModel, StartsAtBlackWithTheInitialTexts)
     const DefaultSystemColors system;
     const ColorModel model(system);
     EXPECT_EQ(model.CurrentColor(), Color(0));
+    EXPECT_FALSE(model.ChosenColor());
     EXPECT_EQ(model.codes(), InitialColorCodes());
 }
 
-TEST(ColorModel, SplitColorSetsCurrentRefreshesAndNotifies)
+TEST(ColorModel, MakeCurrentRefreshesAndNotifiesAndChangesNothingElse)
 {
     const DefaultSystemColors system;
     ColorModel model(system);
@@ -63,19 +64,19 @@ TEST(ColorModel, SplitColorSetsCurrentRefreshesAndNotifies)
         ++refreshes;
         lastHex = codes.text[kFieldHex];
     });
-    EXPECT_EQ(model.SplitColor(Color(65535)), (Channels{255, 255, 0}));
-    EXPECT_EQ(model.CurrentColor(), Color(65535));
+    // Before any colour is chosen a refresh keeps the initial texts and tells no one.
+    model.UpdateColorCodes();
+    EXPECT_EQ(model.codes(), InitialColorCodes());
+    EXPECT_FALSE(model.ChosenColor());
+    EXPECT_EQ(refreshes, 0);
+
+    model.MakeCurrent(Color(65535));
+    EXPECT_EQ(model.ChosenColor(), Color(65535));
     EXPECT_EQ(model.codes().text[kFieldHtml], "#FFFF00");
     EXPECT_EQ(lastHex, "&H00FFFF&");
-    EXPECT_EQ(model.SplitColor(Color::systemCode(15)), (Channels{-241, -255, -255}));
+    model.MakeCurrent(Color::systemCode(15));
     EXPECT_EQ(model.codes().text[kFieldSystemCode], "&H8000000F&");
     EXPECT_EQ(refreshes, 2);
-
-    model.SetCurrentColor(Color(255));
-    EXPECT_EQ(model.codes().text[kFieldHex], "&HEFEFEF&"); // not refreshed yet
-    model.UpdateColorCodes();
-    EXPECT_EQ(model.codes().text[kFieldHex], "&H0000FF&");
-    EXPECT_EQ(refreshes, 3);
 }
 
 TEST(ColorModel, ThemeChangeShowsAtTheNextRefresh)
@@ -85,40 +86,11 @@ TEST(ColorModel, ThemeChangeShowsAtTheNextRefresh)
     table.fill(RGB(1, 2, 3));
     const TableSystemColors dark(table);
     ColorModel model(light);
-    model.SplitColor(Color::systemCode(15));
+    model.MakeCurrent(Color::systemCode(15));
     EXPECT_EQ(model.codes().text[kFieldRgb], "RGB(239, 239, 239)");
     model.setSystemColors(dark);
     model.UpdateColorCodes();
     EXPECT_EQ(model.codes().text[kFieldRgb], "RGB(1, 2, 3)");
-}
-
-TEST(ColorModel, GetSafeColor)
-{
-    const DefaultSystemColors system;
-    ColorModel model(system);
-    Channels rgb{7, 7, 7};
-    std::string hex = "untouched";
-
-    EXPECT_EQ(model.GetSafeColor(2, rgb, hex), Color(3342336));
-    EXPECT_EQ(rgb, (Channels{0, 0, 51}));
-    EXPECT_EQ(hex, "000033");
-    EXPECT_EQ(model.CurrentColor(), Color(3342336));
-    EXPECT_EQ(model.codes().text[kFieldHtml], "#000033");
-
-    EXPECT_EQ(model.GetSafeColor(216, rgb, hex), RGB(255, 255, 255));
-    EXPECT_EQ(hex, "FFFFFF");
-    EXPECT_EQ(rgb, (Channels{255, 255, 255}));
-
-    for (const int outside : {217, 0, -1, 224, 32767}) {
-        Channels before{1, 2, 3};
-        std::string beforeHex = "kept";
-        const ColorCodes codesBefore = model.codes();
-        EXPECT_EQ(model.GetSafeColor(outside, before, beforeHex), Color(0)) << outside;
-        EXPECT_EQ(before, (Channels{1, 2, 3})) << outside;
-        EXPECT_EQ(beforeHex, "kept") << outside;
-        EXPECT_EQ(model.CurrentColor(), RGB(255, 255, 255)) << outside;
-        EXPECT_EQ(model.codes(), codesBefore) << outside;
-    }
 }
 
 } // namespace

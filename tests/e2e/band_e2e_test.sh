@@ -15,6 +15,7 @@ readonly main_title='^Pelmora by Brightwell Studio$'
 readonly presets=(433 33) import_button=(153 461) export_button=(215 461)
 readonly notation_list=(79 489) notation_copy=(439 489) html_copy=(206 378)
 readonly first_cell=(17 17)
+readonly opt_b=(318 226)                 # inside Frame2 (300, 112)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-band.XXXXXX")
 program_folder=$work/program
@@ -84,6 +85,25 @@ click "$id" "${notation_copy[@]}"
 wait_for_clipboard "$expected" 5 || fail "Copy in the notation row after choosing CSS rgb()"
 stop_program
 grep -q '^chosen=css-rgb$' "$work/config/Pelmora/Pelmora.conf" || fail "the chosen notation was not remembered"
+
+step "one colour: B: right after start picks the brightness in its box; the band copies the panel's colour"
+start_program
+printf 'untouched' | xclip -selection clipboard
+click "$id" "${notation_copy[@]}"          # no colour chosen yet: Copy is greyed
+sleep 0.3
+[ "$(clipboard_text)" = untouched ] || fail "the notation row copied \"$(clipboard_text)\" before any colour was chosen"
+click "$id" "${opt_b[@]}"
+click "$id" 120 60                       # a pale green in the Brightness-mode field
+click "$id" "${html_copy[@]}"
+wait_until 5 bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q "^#"' || fail "HTML Copy after B:"
+html=$(clipboard_text)
+# The B box says 100: the brightest channel is full.
+printf '%s\n' "${html:1:2}" "${html:3:2}" "${html:5:2}" | grep -qx FF \
+  || fail "B: right after start picked $html, not a colour of brightness 100"
+expected=$("$program_folder/pelmora" codes --format css-rgb "$html") || fail "codes --format css-rgb $html"
+click "$id" "${notation_copy[@]}"
+wait_for_clipboard "$expected" 5 || fail "the notation row does not describe the panel's $html"
+stop_program
 
 step "export the custom colours through the file dialog"
 start_program

@@ -167,6 +167,9 @@ pick_field 180 120
 step "Brightness mode"
 click "$id" "${opt_b[*]}"
 wait_for_pixel "$id" "$slider_x" 265 000000 5 || fail "optB did not paint the brightness slider"
+# optB puts the slider marker at the brightness in its box; at the top row, full brightness, a
+# field pick again selects exactly the pixel under the pointer.
+click "$id" "$slider_x 10"
 pick_field 60 200
 added=$picked
 

@@ -4,6 +4,7 @@
 #include "file_faults.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/swatch.h"
+#include "notations/named_colors.h"
 #include "notations/notation_table.h"
 #include "palette/palette_formats.h"
 #include "picker/geometry.h"
@@ -23,6 +24,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,9 +39,10 @@ using namespace pelmora::test;
 
 namespace {
 
+// In their tab order: left to right, top to bottom.
 const QStringList kBandControls
-    = {QStringLiteral("cmdImport"), QStringLiteral("cmdExport"), QStringLiteral("lblContrast"),
-        QStringLiteral("cmbNotation"), QStringLiteral("txtNotation"), QStringLiteral("cmdCopyNotation")};
+    = {QStringLiteral("cmdImport"), QStringLiteral("cmdExport"), QStringLiteral("cmbNotation"),
+        QStringLiteral("txtNotation"), QStringLiteral("cmdCopyNotation"), QStringLiteral("lblContrast")};
 
 QString CodeIn(const char* notation, Color color)
 {
@@ -202,12 +208,13 @@ private slots:
             const char* name;
             QRect place;
         } places[] = {
-            {"cmdImport", QRect(124, 450, 58, 23)},
-            {"cmdExport", QRect(186, 450, 58, 23)},
-            {"lblContrast", QRect(250, 450, 227, 23)},
-            {"cmbNotation", QRect(4, 478, 150, 23)},
-            {"txtNotation", QRect(158, 478, 240, 23)},
-            {"cmdCopyNotation", QRect(402, 478, 74, 23)},
+            {"cmdImport", QRect(124, 447, 352, 22)},
+            {"cmdExport", QRect(124, 447, 352, 22)},
+            {"lblNotation", QRect(4, 471, 472, 22)},
+            {"cmbNotation", QRect(4, 471, 472, 22)},
+            {"txtNotation", QRect(4, 471, 472, 22)},
+            {"cmdCopyNotation", QRect(4, 471, 472, 22)},
+            {"lblContrast", QRect(4, 493, 472, 13)},
         };
         openGrids(); // the palette buttons show with the grids
         QCOMPARE(form->size(), QSize(480, 519));
@@ -219,9 +226,9 @@ private slots:
             QVERIFY2(inWindow.left() >= row.place.left() && inWindow.right() <= row.place.right(), row.name);
             QCOMPARE(inWindow.top(), row.place.top());
             QCOMPARE(inWindow.height(), row.place.height());
-            // The space of Pick from Screen and of the paste message stay free.
-            QVERIFY2(!inWindow.intersects(QRect(4, 450, 117, 23)), row.name);
-            QVERIFY2(inWindow.bottom() < 505, row.name);
+            // The space of Pick from Screen and of the note line stay free.
+            QVERIFY2(!inWindow.intersects(QRect(4, 447, 116, 22)), row.name);
+            QVERIFY2(inWindow.bottom() < 506, row.name);
         }
         // No band control covers a visible control that was there before, in either presentation.
         for (int round = 0; round < 2; ++round) {
@@ -243,6 +250,119 @@ private slots:
         QCOMPARE(form->controller().presetKind(), PresetKind::Picker);
         QVERIFY(!child<QWidget>(QStringLiteral("cmdImport"))->isVisible());
         QVERIFY(!child<QWidget>(QStringLiteral("cmdExport"))->isVisible());
+    }
+
+    // Every text of the band fits its control in the window's fonts: run at scale 1 with the
+    // others, and again at 1.5 and 2.
+    void everyBandTextFits()
+    {
+        openGrids(); // Import and Export show
+        // The longest line: a long name and every level passed.
+        form->ShowSwatchColor(RGB(0xFA, 0xFA, 0xD2)); // lightgoldenrodyellow
+        auto* label = child<QLabel>(QStringLiteral("lblContrast"));
+        QVERIFY2(label->text().contains(QStringLiteral("lightgoldenrodyellow")), qPrintable(label->text()));
+        QCOMPARE(label->font().pixelSize(), form->font().pixelSize());
+        QVERIFY2(!label->text().contains(QStringLiteral("  ")), qPrintable(label->text()));
+        const auto fits = [](QWidget* control, int needed, int room) {
+            QVERIFY2(needed <= room,
+                qPrintable(QStringLiteral("%1 needs %2, has %3").arg(control->objectName()).arg(needed).arg(room)));
+        };
+        for (const char* name : {"lblNotation", "lblContrast", "lblNote"}) {
+            QWidget* control = child<QWidget>(QString::fromLatin1(name));
+            QVERIFY2(control->isVisible(), name);
+            fits(control, control->sizeHint().width(), control->width());
+            fits(control, control->sizeHint().height(), control->height());
+        }
+        // A button's text within its contents, beside the menu arrow where it has one.
+        for (const char* name : {"cmdPickScreen", "cmdImport", "cmdExport", "cmdCopyNotation"}) {
+            auto* button = child<QPushButton>(QString::fromLatin1(name));
+            QVERIFY2(button->isVisible(), name);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+            if (button->menu())
+                room -= button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, button);
+            fits(button, button->fontMetrics().horizontalAdvance(button->text()), room);
+            fits(button, button->fontMetrics().height(), button->height());
+        }
+        // The list shows each built-in notation's name whole, and the field its code.
+        QComboBox* list = notationList();
+        QStyleOptionComboBox listOption;
+        listOption.initFrom(list);
+        const int listRoom = list->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &listOption, QStyle::SC_ComboBoxEditField, list)
+                                 .width();
+        auto* field = child<QLineEdit>(QStringLiteral("txtNotation"));
+        QStyleOptionFrame fieldOption;
+        fieldOption.initFrom(field);
+        const int fieldRoom
+            = field->style()->subElementRect(QStyle::SE_LineEditContents, &fieldOption, field).width() - 4;
+        for (const Notation& notation : BuiltInNotations()) {
+            chooseNotation(notation.name.data());
+            fits(list, list->fontMetrics().horizontalAdvance(list->currentText()), listRoom);
+            for (const Color color : {RGB(0, 255, 0), RGB(255, 128, 0), RGB(18, 52, 86), RGB(101, 67, 33)}) {
+                form->ShowSwatchColor(color);
+                fits(field, field->fontMetrics().horizontalAdvance(notationCode()), fieldRoom);
+            }
+        }
+    }
+
+    // --- one colour ------------------------------------------------------------------------------
+
+    // The code row, the name and the contrast describe the colour the output panel describes, and
+    // no colour before one is chosen.
+    void theBandDescribesTheColourOfTheOutputPanel()
+    {
+        auto* html = child<QLineEdit>(QStringLiteral("txtColor_4"));
+        const QString initialHtml = html->text();
+        QCOMPARE(notationCode(), QString());
+        QCOMPARE(contrast(), QString());
+        QVERIFY(!child<QPushButton>(QStringLiteral("cmdCopyNotation"))->isEnabled());
+        // Choosing B: picks nothing: still no colour anywhere.
+        QTest::mouseClick(child<QAbstractButton>(QStringLiteral("optB")), Qt::LeftButton);
+        QCOMPARE(html->text(), initialHtml);
+        QCOMPARE(notationCode(), QString());
+        QCOMPARE(contrast(), QString());
+
+        const auto sameColour = [this, html](const char* step) {
+            const QString code = html->text();
+            QVERIFY2(notationCode() == code,
+                qPrintable(QStringLiteral("%1: band %2, panel %3").arg(QLatin1String(step), notationCode(), code)));
+            const Color color = form->controller().colorModel().CurrentColor();
+            const QString name = QString::fromStdString(NearestCssName(color).text());
+            QVERIFY2(
+                contrast().endsWith(name), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(step), contrast())));
+        };
+        click(100, 60);
+        sameColour("a click in Brightness mode");
+        QTest::mouseClick(child<QAbstractButton>(QStringLiteral("optH")), Qt::LeftButton);
+        sameColour("H: chosen");
+        QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(280, 100));
+        sameColour("the hue slider held");
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(280, 100));
+        sameColour("the hue slider released");
+        clickButton(QStringLiteral("Command1"));
+        QTest::mouseClick(child<QWidget>(QStringLiteral("hist_0")), Qt::LeftButton);
+        sameColour("a history swatch clicked");
+    }
+
+    // A template that cannot be used says why on the note line, where a keyboard user sees it.
+    void anUnusableTemplateSaysWhyOnTheNoteLine()
+    {
+        QVERIFY(SaveUserTemplates({{"Broken", "{x}"}}));
+        form.reset();
+        openWindow();
+        click(100, 60);
+        QCOMPARE(child<QLabel>(QStringLiteral("lblNote"))->text(), QString());
+        notationList()->setCurrentIndex(notationList()->findData(QStringLiteral("template:Broken")));
+        const QString note = child<QLabel>(QStringLiteral("lblNote"))->text();
+        QVERIFY2(note.contains(QStringLiteral("unknown placeholder {x}")), qPrintable(note));
+        QVERIFY(!child<QPushButton>(QStringLiteral("cmdCopyNotation"))->isEnabled());
+        // Chosen in an earlier run, it says so as the window opens.
+        form.reset();
+        openWindow();
+        QCOMPARE(child<QLabel>(QStringLiteral("lblNote"))->text(), note);
+        QVERIFY(SaveUserTemplates({}));
     }
 
     void tabGoesFromVisitThroughTheBandAndEveryControlHasAName()
@@ -316,13 +436,13 @@ private slots:
         form->ShowSwatchColor(RGB(0x76, 0x76, 0x76));
         clickButton(QStringLiteral("Command1")); // Old is #767676 now
         form->ShowSwatchColor(Color::white());
-        QCOMPARE(contrast(), QStringLiteral("4.54:1 AA AA large UI  = white"));
+        QCOMPARE(contrast(), QStringLiteral("4.54:1 AA AA large UI \u00b7 = white"));
         form->ShowSwatchColor(RGB(0x77, 0x77, 0x77));
         QVERIFY2(contrast().startsWith(QStringLiteral("1.0"))
-                && contrast().endsWith(QStringLiteral("fails all  \u2248 gray")),
+                && contrast().endsWith(QStringLiteral("fails all \u00b7 \u2248 gray")),
             qPrintable(contrast()));
         form->ShowSwatchColor(RGB(255, 165, 0));
-        QVERIFY2(contrast().endsWith(QStringLiteral("  = orange")), qPrintable(contrast()));
+        QVERIFY2(contrast().endsWith(QStringLiteral(" \u00b7 = orange")), qPrintable(contrast()));
         clickButton(QStringLiteral("Command1"));
         form->ShowSwatchColor(Color::black());
         QVERIFY2(contrast().startsWith(QStringLiteral("10.63:1 AA AAA AA large UI")), qPrintable(contrast()));

@@ -118,10 +118,10 @@ private slots:
                  << "Command4";
         // The band below: Import and Export only show with the grids.
         expected << "cmdPickScreen"
-                 << "lblContrast"
                  << "cmbNotation"
                  << "txtNotation"
-                 << "cmdCopyNotation";
+                 << "cmdCopyNotation"
+                 << "lblContrast";
         QCOMPARE(tabChain().join(u' '), expected.join(u' '));
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("optB")), Qt::LeftButton);
         QCOMPARE(tabChain().mid(0, 6), QStringList({"surface", "txtH", "txtS", "optB", "txtB", "Text1"}));
@@ -177,8 +177,14 @@ private slots:
             {"Text1", "Red"},
             {"txtH", "Hue"},
         };
-        for (const auto& [objectName, name] : expected)
-            QCOMPARE(AccessibleName(child<QWidget>(QLatin1String(objectName))), QString::fromLatin1(name));
+        // A swatch's name goes on with its colour ("History colour 1, #000000, black").
+        for (const auto& [objectName, name] : expected) {
+            const QString actual = AccessibleName(child<QWidget>(QLatin1String(objectName)));
+            const bool swatch = qobject_cast<Swatch*>(child<QWidget>(QLatin1String(objectName))) != nullptr;
+            QVERIFY2(swatch ? actual.startsWith(QString::fromLatin1(name) + QStringLiteral(", #"))
+                            : actual == QString::fromLatin1(name),
+                qPrintable(actual));
+        }
         // A drop-down list is named by its current item on this desktop; other desktops read its own name.
         QCOMPARE(child<QWidget>(QStringLiteral("cmbPreset"))->accessibleName(), QStringLiteral("Preset colours"));
     }

@@ -90,6 +90,18 @@ private slots:
         QVERIFY(!copyOf(row)->isEnabled());
         QVERIFY2(fieldOf(row)->toolTip().contains(QStringLiteral("unknown placeholder {x} at position 1")),
             qPrintable(fieldOf(row)->toolTip()));
+        // The reason is told once as the template is chosen, not again with every colour.
+        QSignalSpy unusable(&row, &NotationRow::unusable);
+        listOf(row)->setCurrentIndex(listOf(row)->findData(QStringLiteral("html")));
+        listOf(row)->setCurrentIndex(listOf(row)->findData(QStringLiteral("template:Broken")));
+        row.setColor(RGB(1, 2, 3));
+        QCOMPARE(unusable.count(), 1);
+        QCOMPARE(unusable.at(0).at(0).toString(), fieldOf(row)->toolTip());
+        // No colour yet: nothing to show and nothing to copy.
+        listOf(row)->setCurrentIndex(listOf(row)->findData(QStringLiteral("html")));
+        row.setColor(std::nullopt);
+        QCOMPARE(fieldOf(row)->text(), QString());
+        QVERIFY(!copyOf(row)->isEnabled());
         listOf(row)->setCurrentIndex(listOf(row)->findData(QStringLiteral("css-name")));
         row.setColor(RGB(255, 128, 0));
         QVERIFY(!copyOf(row)->isEnabled());
@@ -140,12 +152,20 @@ private slots:
     {
         ContrastLabel label;
         QCOMPARE(label.objectName(), QStringLiteral("lblContrast"));
+        // No colour chosen: no ratio and no name.
+        QCOMPARE(label.text(), QString());
+        QVERIFY(!label.accessibleName().isEmpty());
         label.setColors(RGB(0x76, 0x76, 0x76), Color::white());
-        QVERIFY2(label.text().startsWith(QStringLiteral("4.54:1 AA AA large UI  \u2248 ")), qPrintable(label.text()));
+        QVERIFY2(
+            label.text().startsWith(QStringLiteral("4.54:1 AA AA large UI \u00b7 \u2248 ")), qPrintable(label.text()));
         label.setColors(RGB(255, 165, 0), Color::black());
-        QVERIFY2(label.text().endsWith(QStringLiteral("  = orange")), qPrintable(label.text()));
+        QVERIFY2(label.text().endsWith(QStringLiteral(" \u00b7 = orange")), qPrintable(label.text()));
+        // The line reaches assistive technology in the label's name.
+        QVERIFY2(label.accessibleName().endsWith(label.text()), qPrintable(label.accessibleName()));
         label.setColors(Color::white(), Color::white());
-        QCOMPARE(label.text(), QStringLiteral("1:1 fails all  = white"));
+        QCOMPARE(label.text(), QStringLiteral("1:1 fails all \u00b7 = white"));
+        label.setColors(std::nullopt, Color::white());
+        QCOMPARE(label.text(), QString());
     }
 
     void cssNamesAgreeWithQtsTable()

@@ -118,7 +118,7 @@ private slots:
     {
         auto* button = child<QPushButton>("cmdPickScreen");
         QVERIFY(button);
-        QCOMPARE(button->geometry(), QRect(4, 450, 116, 23));
+        QCOMPARE(button->geometry(), QRect(4, 447, 116, 22));
         QCOMPARE(button->text(), QStringLiteral("Pick from Screen"));
         QVERIFY(!button->accessibleName().isEmpty());
         QVERIFY(button->toolTip().contains(QStringLiteral("Ctrl+E")));

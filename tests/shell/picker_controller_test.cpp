@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -141,21 +142,27 @@ TEST_F(PickerControllerStory, StartsInHueModeOnPureRedWithNothingPicked)
 
 TEST_F(PickerControllerStory, APickInSaturationModeReadsTheRepaintedSlider)
 {
-    // Choosing the mode repaints field and slider but picks nothing yet.
-    EXPECT_EQ(Touched(controller.ModeChosen(PickerMode::Saturation)), "surface codes");
+    // Choosing the mode repaints field and slider but picks nothing yet: the codes keep their
+    // initial texts. The slider marker goes to the saturation in the box, 100.
+    EXPECT_EQ(Touched(controller.ModeChosen(PickerMode::Saturation)), "surface");
     EXPECT_EQ(pixel(10, 265), Color::black());
     EXPECT_EQ(controller.history().newColor, Color::black());
+    EXPECT_EQ(controller.colorModel().codes(), InitialColorCodes());
+    EXPECT_EQ(controller.picker().sliderMarkerY(), static_cast<float>(SliderTop));
 
     // A field press writes brightness and hue; the colour is the slider's at the marker's row,
-    // which is the bottom row, white in the saturation slider.
-    EXPECT_EQ(Touched(controller.LeftPressed(138, 137)), "surface codes swatches H=180 B=50 RGB=255,255,255");
+    // the top row, full saturation.
+    const PickerChange pressed = controller.LeftPressed(138, 137);
+    const Color teal = pixel(SliderLeft + 5, SliderTop);
+    EXPECT_EQ(Touched(pressed), "surface codes swatches H=180 B=50 " + RgbOf(teal));
+    EXPECT_EQ(HsbOfColor(SplitChannels(teal)).s, 100);
     EXPECT_TRUE(controller.fieldDragging());
-    EXPECT_EQ(controller.history().newColor, Color::white());
-    EXPECT_EQ(controller.colorModel().CurrentColor(), Color::white());
+    EXPECT_EQ(controller.history().newColor, teal);
+    EXPECT_EQ(controller.colorModel().CurrentColor(), teal);
     EXPECT_EQ(controller.boxText(EntryBox::Hue), "180");
 
     // Dragging out of the window keeps the marker on the field's corner.
-    EXPECT_EQ(Touched(controller.LeftDragged(400, -50)), "surface codes swatches H=360 B=100 RGB=255,255,255");
+    EXPECT_EQ(Touched(controller.LeftDragged(400, -50)), "surface codes swatches H=360 B=100 RGB=255,0,0");
     EXPECT_EQ(controller.picker().markerX(), 265);
     EXPECT_EQ(controller.picker().markerY(), 10);
     EXPECT_EQ(Touched(controller.Released()), "surface");
@@ -262,7 +269,7 @@ TEST_F(PickerControllerStory, AHueBeyondTheStripKeepsItsMarkerAtTheStripsEnd)
 TEST_F(PickerControllerStory, KeepFillsTheHistoryAndASwatchClickOnlyDescribesItsColour)
 {
     for (int i = 1; i <= 19; ++i) {
-        EXPECT_EQ(Touched(controller.SetNewColor(Color(i))), "swatches");
+        EXPECT_EQ(Touched(controller.SetNewColor(Color(i))), "codes swatches");
         EXPECT_EQ(Touched(controller.KeepClicked()), "swatches");
     }
     EXPECT_EQ(controller.history().oldColor, Color(19));
@@ -367,8 +374,9 @@ TEST_F(PickerControllerStory, TheSafePaletteAndTheWayBackToThePicker)
     EXPECT_EQ(controller.history().newColor, Color::black());
     EXPECT_EQ(controller.colorModel().codes().text[kFieldHtml], "#000000");
 
-    // The mode is redone for the typed values; neither the New colour nor the boxes change.
-    EXPECT_EQ(Touched(controller.PresetsClicked()), "surface codes presentation");
+    // The mode is redone for the typed values; neither the codes, the New colour nor the boxes
+    // change.
+    EXPECT_EQ(Touched(controller.PresetsClicked()), "surface presentation");
     EXPECT_EQ(controller.presetKind(), PresetKind::Picker);
     EXPECT_EQ(controller.mode(), PickerMode::Brightness);
     EXPECT_EQ(pixel(10, 265), Color::white()); // the brightness field again
@@ -466,6 +474,90 @@ TEST_F(PickerControllerStory, WithAGridShownOnlyTheCodesBoxesAndSwatchChangeUnti
     EXPECT_EQ(controller.picker().sliderMarkerY(), static_cast<float>(SliderYFromHueWhole(139)));
     EXPECT_EQ(controller.picker().markerX(), FieldXFromSat(82));
     EXPECT_EQ(controller.picker().markerY(), FieldYFromBri(79));
+}
+
+// Saturation and Brightness modes put the slider marker at the box's number, so that a click in
+// the field picks a colour with the saturation or brightness the box shows, whatever mode was
+// chosen before.
+TEST_F(PickerControllerStory, TheSliderMarkerOfSaturationAndBrightnessModesStandsAtTheBoxsNumber)
+{
+    const struct {
+        const char* what;
+        PickerMode mode;
+        EntryBox box;
+        const char* typed; // nullptr: the box as it starts, 100
+    } cases[] = {
+        {"S: right after start", PickerMode::Saturation, EntryBox::Saturation, nullptr},
+        {"B: right after start", PickerMode::Brightness, EntryBox::Brightness, nullptr},
+        {"S: after typing 40", PickerMode::Saturation, EntryBox::Saturation, "40"},
+        {"B: after typing 60", PickerMode::Brightness, EntryBox::Brightness, "60"},
+        {"B: after typing 250, on the slider's top row", PickerMode::Brightness, EntryBox::Brightness, "250"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PickerController started{colors, store}; // a fresh start for each case
+        started.surface().setBackground(kBackground);
+        started.surface().Clear();
+        started.Start();
+        if (c.typed)
+            started.BoxEdited(c.box, c.typed);
+        started.ModeChosen(c.mode);
+        const double number = std::min(100.0, std::atof(started.boxText(c.box).c_str()));
+        EXPECT_EQ(started.picker().sliderMarkerY(), static_cast<float>(SliderYFromPercent(number)));
+        started.LeftPressed(100, 60); // a green in either field
+        started.Released();
+        // The colour is the slider's at the marker, and the slider says the box's number there.
+        const float row = started.picker().sliderMarkerY();
+        EXPECT_EQ(started.history().newColor, started.surface().ReadPixel(SliderLeft + 5, static_cast<int>(row)));
+        EXPECT_EQ(c.box == EntryBox::Saturation ? SatFromSliderY(row) : BriFromSliderY(row), number);
+        // The saturation slider blends towards white, so only its ends are exact saturations; the
+        // brightness slider darkens, exactly to a step.
+        const HsbNumbers picked = HsbOfColor(SplitChannels(started.history().newColor));
+        if (c.box == EntryBox::Brightness || number == 100) {
+            EXPECT_NEAR(c.box == EntryBox::Saturation ? picked.s : picked.b, number, 1);
+        }
+        EXPECT_EQ(started.colorModel().CurrentColor(), started.history().newColor);
+        if (c.typed) {
+            EXPECT_EQ(started.boxText(c.box), c.typed);
+        }
+    }
+}
+
+// Whatever the user does in the picker, the colour New takes is the colour the codes describe; only
+// a click on a kept swatch describes another colour, and a mode button in Saturation or Brightness
+// mode changes neither.
+TEST_F(PickerControllerStory, TheCodesDescribeTheColourNewShows)
+{
+    controller.SaturationTyped("50");
+    const struct {
+        const char* what;
+        std::function<PickerChange(PickerController&)> action;
+        bool codes;
+    } steps[] = {
+        {"Hue slider pressed", [](PickerController& c) { return c.LeftPressed(280, 86); }, true},
+        {"Hue slider dragged", [](PickerController& c) { return c.LeftDragged(280, 150); }, true},
+        {"Hue slider released", [](PickerController& c) { return c.Released(); }, true},
+        {"hue typed", [](PickerController& c) { return c.HueTyped("200"); }, true},
+        {"arrow key", [](PickerController& c) { return c.ArrowPressed(1, 0); }, true},
+        {"S: chosen", [](PickerController& c) { return c.ModeChosen(PickerMode::Saturation); }, false},
+        {"field pressed in S mode", [](PickerController& c) { return c.LeftPressed(60, 60); }, true},
+        {"field released", [](PickerController& c) { return c.Released(); }, false},
+        {"B: chosen", [](PickerController& c) { return c.ModeChosen(PickerMode::Brightness); }, false},
+        {"slider pressed in B mode", [](PickerController& c) { return c.LeftPressed(280, 120); }, true},
+        {"slider released", [](PickerController& c) { return c.Released(); }, false},
+        {"H: chosen", [](PickerController& c) { return c.ModeChosen(PickerMode::Hue); }, true},
+        {"grids opened", [](PickerController& c) { return c.PresetsClicked(); }, false},
+        {"cell picked", [](PickerController& c) { return c.LeftPressed(CellCentre(3).x, CellCentre(3).y); }, true},
+        {"back to the picker in Hue mode", [](PickerController& c) { return c.PresetsClicked(); }, true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        const PickerChange change = step.action(controller);
+        EXPECT_EQ(change.codes, step.codes);
+        if (step.codes) {
+            EXPECT_EQ(controller.colorModel().ChosenColor(), controller.history().newColor);
+        }
+    }
 }
 
 } // namespace
