@@ -15,6 +15,13 @@ QString PortalNoSessionBusMessage()
                           "and there is no session bus here.");
 }
 
+QString PortalSilentSessionBusMessage(std::chrono::milliseconds waited)
+{
+    return QStringLiteral("Screen picking needs the desktop portal, which is reached over the D-Bus session bus, "
+                          "and the session bus did not answer within %1 s.")
+        .arg(std::chrono::duration_cast<std::chrono::seconds>(waited).count());
+}
+
 QString PortalNoAnswerMessage(std::chrono::milliseconds waited)
 {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(waited).count();

@@ -119,4 +119,30 @@ std::optional<int> X11ScreenNumberOf(QScreen* screen)
     return reply ? ScreenNumberOfRoot(connection, reply->root) : std::nullopt;
 }
 
+std::optional<QPoint> X11WindowOrigin(unsigned long window)
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return std::nullopt;
+    const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, xcb_window_t(window)), nullptr));
+    if (!geometry)
+        return std::nullopt;
+    const ReplyPtr<xcb_translate_coordinates_reply_t> reply(xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, xcb_window_t(window), geometry->root, 0, 0), nullptr));
+    if (!reply)
+        return std::nullopt;
+    return QPoint(reply->dst_x, reply->dst_y);
+}
+
+void MoveX11Window(unsigned long window, QPoint origin)
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return;
+    const uint32_t values[] = {uint32_t(origin.x()), uint32_t(origin.y())};
+    xcb_configure_window(connection, xcb_window_t(window), XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(connection);
+}
+
 } // namespace pelmora

@@ -35,4 +35,12 @@ int X11ScreenCount();
 // The X screen that Qt's `screen` belongs to; nothing when not on X11.
 std::optional<int> X11ScreenNumberOf(QScreen* screen);
 
+// Where the top-left pixel of window `window` is on its root window, in device pixels; nothing
+// when not on X11.
+std::optional<QPoint> X11WindowOrigin(unsigned long window);
+
+// Asks for window `window` to be at `origin` (device pixels of its root window): exact where Qt's
+// logical positions cannot name every device pixel (at a scale of 1.5).
+void MoveX11Window(unsigned long window, QPoint origin);
+
 } // namespace pelmora
