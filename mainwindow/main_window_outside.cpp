@@ -106,6 +106,7 @@ void MainWindow::onPickScreenClicked()
 
 void MainWindow::comeBackFromScreen()
 {
+    show(); // (the picker has brought it back where it was; this only makes sure)
     raise();
     activateWindow();
 }
