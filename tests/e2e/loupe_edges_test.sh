@@ -20,17 +20,12 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -s "$work/err" ] && sed 's/^/  pick stderr: /' "$work/err" >&2
-  exit 1
-}
+fail() { fail_showing "$work/err" "$@"; }
 
 # The gradient (red = x, green = y) at the top-left corner and at the bottom-right one, where its
 # last column and row are the screen's.
 "$pattern" & pattern_pids+=($!)
 "$pattern" 1024 768 & pattern_pids+=($!)
-pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
 wait_until 10 pixel_is 37 201 25C95A || fail "the pattern is not at the top-left corner"
 wait_until 10 pixel_is 1279 1023 FFFF5A || fail "the pattern is not at the bottom-right corner"
 

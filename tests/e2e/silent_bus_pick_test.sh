@@ -16,11 +16,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -s "$work/err" ] && sed 's/^/  pick stderr: /' "$work/err" >&2
-  exit 1
-}
+fail() { fail_showing "$work/err" "$@"; }
 
 /usr/bin/python3 -c '
 import socket, sys
@@ -37,15 +33,13 @@ silent_bus="unix:path=$work/bus"
 
 "$pattern" &
 pattern_pid=$!
-pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
 wait_until 10 pixel_is 101 77 654D5A || fail "the pattern is not on the screen"
 xdotool mousemove 101 77
 
 for via in x11 auto; do
   DBUS_SESSION_BUS_ADDRESS=$silent_bus "$pelmora" pick --via "$via" --format html >"$work/out" 2>"$work/err" &
   pick_pid=$!
-  loupe_shown() { [ -n "$(xdotool search --onlyvisible --name '^Pelmora screen picker$' 2>/dev/null)" ]; }
-  wait_until 15 loupe_shown || fail "--via $via: no loupe appeared with a silent session bus"
+  wait_until 15 window_shown '^Pelmora screen picker$' || fail "--via $via: no loupe appeared with a silent session bus"
   sleep 0.3
   xdotool click 1
   wait_for_exit "$pick_pid" 10 || fail "--via $via: pelmora pick did not end"

@@ -18,11 +18,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -s "$work/err" ] && sed 's/^/  pick stderr: /' "$work/err" >&2
-  exit 1
-}
+fail() { fail_showing "$work/err" "$@"; }
 location() { xdotool getmouselocation | awk '{print $1, $2, $3}'; }
 
 # The pattern on screen 1 only; screen 0 stays black.

@@ -41,7 +41,6 @@ find_window() {
   done
   return 1
 }
-loupe_shown() { [ -n "$(xdotool search --onlyvisible --name "$loupe_title" 2>/dev/null)" ]; }
 places() { for w in "$@"; do echo "$w $(window_origin "$w")"; done; }
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
@@ -74,7 +73,7 @@ for scale in 1 1.5 2; do
     xdotool windowactivate --sync "$main" 2>/dev/null
     sleep 0.2
     xdotool key ctrl+e
-    wait_until 10 loupe_shown || fail "scale $scale, $outcome: no loupe appeared"
+    wait_until 10 window_shown "$loupe_title" || fail "scale $scale, $outcome: no loupe appeared"
     for w in "$main" "$help" "$about"; do
       wait_until 5 unmapped "$w" || fail "scale $scale, $outcome: window $(xdotool getwindowname "$w") stayed on the screen"
     done
