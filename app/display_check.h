@@ -8,10 +8,12 @@
 
 namespace pelmora {
 
-// Empty when a display is there (or when the toolkit is pointed at a platform that is not X11,
-// such as Wayland or offscreen); otherwise one sentence saying what is missing or why the X
-// server could not be reached. `qtOptions` are the window program's words: "-platform NAME" and
-// "-display NAME" there win over the environment, as they do for Qt.
+// Empty when one of the window platforms Qt will try, in Qt's order, can start here: X11 with a
+// display that answers, Wayland with its plugin installed and a compositor that answers, any other
+// platform (offscreen, ...) with its plugin installed. Otherwise one sentence saying, for each, what
+// is missing or why it could not be reached. `qtOptions` are the window program's words:
+// "-platform NAME", "-platformpluginpath PATH" and "-display NAME" there win over the environment,
+// as they do for Qt.
 std::string MissingDisplayReason(std::span<const std::string_view> qtOptions = {});
 
 } // namespace pelmora

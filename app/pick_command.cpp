@@ -8,11 +8,15 @@
 #include "color/code_formats.h"
 #include "color/system_colors.h"
 #include "notations/notation_table.h"
+#include "screen/screen_pick_messages.h"
 #include "screen/screen_picker.h"
+#include "screen/session_bus_probe.h"
 
 #include <QApplication>
 
 #include <array>
+#include <chrono>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -27,7 +31,8 @@ const std::string_view kPickUsage
       "`pelmora codes` does. On X11 a loupe follows the pointer: click, Enter or Space\n"
       "picks, Esc or a right click cancels, the arrow keys move by one pixel (Shift: ten),\n"
       "the wheel zooms, Ctrl averages 3 x 3 pixels (Ctrl+Shift 5 x 5). On Wayland the\n"
-      "desktop portal lets you pick.\n"
+      "desktop portal lets you pick; only the portal uses the session bus, and a bus\n"
+      "that does not answer within 3 s makes it fail.\n"
       "\n"
       "  --json             print the codes as JSON, as `pelmora codes --json` does\n"
       "  --format NOTATION  print only one code: html (#RRGGBB), rgb (RGB(r, g, b)),\n"
@@ -120,17 +125,22 @@ std::optional<PickOptions> ParseOptions(const std::vector<std::string_view>& arg
     return options;
 }
 
+// How long the session bus may take to answer before the pick goes on without it.
+constexpr std::chrono::seconds kSessionBusWait(3);
+
 struct Outcome {
     enum { Picked, Cancelled, Failed } kind = Cancelled;
     Color color;
     QString message;
 };
 
-Outcome PickOnce(const PickOptions& options)
+Outcome PickOnce(const PickOptions& options, bool sessionBusSilent)
 {
     ScreenPicker picker;
     if (options.viaGiven)
         picker.setWay(options.via);
+    if (sessionBusSilent && picker.way() == PickWay::Portal)
+        return {Outcome::Failed, {}, PortalSilentSessionBusMessage(kSessionBusWait)};
     Outcome outcome;
     QObject::connect(&picker, &ScreenPicker::picked, [&outcome](Color color) {
         outcome = {Outcome::Picked, color, {}};
@@ -170,11 +180,17 @@ int RunPickCommand(int argc, char** argv)
         return 2;
     }
 
+    // Qt opens the session bus for screen readers when the loupe shows, and would wait for ever on a
+    // bus that takes the connection and never answers: such a bus is hidden from it.
+    const bool sessionBusSilent = ProbeSessionBus(kSessionBusWait) == SessionBusState::Silent;
+    if (sessionBusSilent)
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoSessionBusAddress, 1);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     QApplication::setOrganizationName(QStringLiteral("Pelmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Pelmora"));
-    const Outcome outcome = PickOnce(*options);
+    const Outcome outcome = PickOnce(*options, sessionBusSilent);
     if (outcome.kind == Outcome::Cancelled)
         return 1;
     if (outcome.kind == Outcome::Failed) {

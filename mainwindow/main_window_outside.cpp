@@ -97,19 +97,18 @@ void MainWindow::showSurfaceMenu(QPoint position)
     menu->popup(view_->mapToGlobal(position));
 }
 
-// The window steps aside so that the loupe reads what lies under it, and comes back whatever the
-// outcome.
+// The picker takes the program's windows off the screen so that the loupe reads what lies under
+// them, and brings them back where they were whatever the outcome.
 void MainWindow::onPickScreenClicked()
 {
     if (screenPicker_->isActive())
         return;
-    hide();
     screenPicker_->start();
 }
 
 void MainWindow::comeBackFromScreen()
 {
-    show();
+    show(); // (the picker has brought it back where it was; this only makes sure)
     raise();
     activateWindow();
 }

@@ -46,4 +46,30 @@ QRect LogicalGrabRect(const QRect& pixels, qreal factor, QSize logicalScreenSize
     return {QPoint(left, top), QPoint(right - 1, bottom - 1)};
 }
 
+QRect DeviceRectOf(const QRect& logicalGeometry, qreal factor, const QRect& root)
+{
+    const QSize size(static_cast<int>(std::ceil(logicalGeometry.width() * factor - kSlack)),
+        static_cast<int>(std::ceil(logicalGeometry.height() * factor - kSlack)));
+    return QRect(logicalGeometry.topLeft(), size).intersected(root);
+}
+
+QPoint NearestPixelOn(std::span<const QRect> screens, QPoint pixel)
+{
+    QPoint nearest = pixel;
+    qint64 nearestDistance = -1;
+    for (const QRect& screen : screens) {
+        if (screen.isEmpty())
+            continue;
+        const QPoint onScreen(
+            std::clamp(pixel.x(), screen.left(), screen.right()), std::clamp(pixel.y(), screen.top(), screen.bottom()));
+        const QPoint away = onScreen - pixel;
+        const qint64 distance = qint64(away.x()) * away.x() + qint64(away.y()) * away.y();
+        if (nearestDistance < 0 || distance < nearestDistance) {
+            nearest = onScreen;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
 } // namespace pelmora

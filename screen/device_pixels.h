@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QRect>
 
+#include <span>
+
 namespace pelmora {
 
 // A screen's placement: its top-left corner (the same number in logical and device units, as Qt
@@ -26,5 +28,12 @@ QPointF LogicalCentreOf(QPoint pixel, const ScreenScale& screen);
 // (relative to the screen too), clipped to `logicalScreenSize`. `deviceOrigin` receives the device
 // position of the grab's top-left pixel.
 QRect LogicalGrabRect(const QRect& pixels, qreal factor, QSize logicalScreenSize, QPoint* deviceOrigin);
+
+// The device pixels a screen covers: its logical geometry at its scale, within `root` (the device
+// pixels of the whole X screen, which a scaled size rounded by Qt may overshoot by one).
+QRect DeviceRectOf(const QRect& logicalGeometry, qreal factor, const QRect& root);
+
+// The pixel of `screens` (device rectangles) nearest to `pixel`; `pixel` itself when it is on one.
+QPoint NearestPixelOn(std::span<const QRect> screens, QPoint pixel);
 
 } // namespace pelmora

@@ -68,6 +68,7 @@ void LoupeOverlay::start()
         done_ = true;
         return;
     }
+    learnScreens();
     placeOnScreenOf(*pointer);
     show();
     grabAttempts_ = 0;
@@ -75,25 +76,52 @@ void LoupeOverlay::start()
     followPointer(*pointer);
 }
 
-void LoupeOverlay::placeOnScreenOf(QPoint devicePixel)
+void LoupeOverlay::learnScreens()
 {
-    QScreen* screen = nullptr;
-    for (QScreen* candidate : QGuiApplication::screens()) {
-        const QRect geometry = candidate->geometry();
-        const QRect device(geometry.topLeft(), geometry.size() * candidate->devicePixelRatio());
-        if (device.contains(devicePixel)) {
-            screen = candidate;
-            break;
-        }
+    screens_.clear();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const int screenNumber = X11ScreenNumberOf(screen).value_or(0);
+        const QRect root = X11ScreenRect(screenNumber).value_or(QRect(QPoint(), screen->virtualSize() * 4));
+        screens_.push_back({screen, screenNumber, DeviceRectOf(screen->geometry(), screen->devicePixelRatio(), root)});
     }
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+}
+
+void LoupeOverlay::placeOnScreenOf(X11Pointer pointer)
+{
+    const ScreenArea* area = nullptr;
+    for (const ScreenArea& candidate : screens_) {
+        if (candidate.screenNumber != pointer.screenNumber)
+            continue;
+        if (!area || candidate.pixels.contains(pointer.position))
+            area = &candidate;
+        if (candidate.pixels.contains(pointer.position))
+            break;
+    }
+    QScreen* screen = area ? area->screen : QGuiApplication::primaryScreen();
     if (screen == screen_)
         return;
+    const bool otherRoot = screen_ && pointer.screenNumber != screenNumber_;
     screen_ = screen;
+    screenNumber_ = pointer.screenNumber;
     scale_ = {screen->geometry().topLeft(), screen->devicePixelRatio()};
     look_.devicePixelRatio = scale_.factor;
+    // A window lives on one X screen: onto another one it is made anew and must take the input again.
+    setScreen(screen);
     setGeometry(screen->geometry());
+    if (otherRoot && isVisible()) {
+        show();
+        grabAttempts_ = 0;
+        inputGrabRetry_.start();
+    }
+}
+
+QPoint LoupeOverlay::keptOnScreens(QPoint devicePixel) const
+{
+    std::vector<QRect> here;
+    for (const ScreenArea& area : screens_)
+        if (area.screenNumber == screenNumber_)
+            here.push_back(area.pixels);
+    return NearestPixelOn(here, devicePixel);
 }
 
 void LoupeOverlay::takeInput()
@@ -118,10 +146,10 @@ void LoupeOverlay::takeInput()
     }
 }
 
-void LoupeOverlay::followPointer(QPoint devicePixel)
+void LoupeOverlay::followPointer(X11Pointer pointer)
 {
-    placeOnScreenOf(devicePixel);
-    pointer_ = devicePixel;
+    placeOnScreenOf(pointer);
+    pointer_ = pointer.position;
     refresh();
     settle_.start();
 }
@@ -136,26 +164,26 @@ void LoupeOverlay::refresh()
     patch_ = GrabScreenPatch(screen_, onScreen, size);
 
     // Beside the pointer, on whichever side has room, and never over the pixels it reads.
+    // Whole logical pixels, so that the painted loupe and the window's shape line up.
     const QRectF bounds = LoupeBounds(size, look_);
     const QPointF at = LogicalCentreOf(pointer_, scale_) - QPointF(geometry().topLeft());
-    qreal left = at.x() + kLoupeOffset;
-    qreal top = at.y() + kLoupeOffset;
+    qreal left = std::nearbyint(at.x() + kLoupeOffset);
+    qreal top = std::nearbyint(at.y() + kLoupeOffset);
     if (left + bounds.width() > width())
-        left = at.x() - kLoupeOffset - bounds.width();
+        left = std::nearbyint(at.x() - kLoupeOffset - bounds.width());
     if (top + bounds.height() > height())
-        top = at.y() - kLoupeOffset - bounds.height();
-    const QRectF previous = loupeRect_;
+        top = std::nearbyint(at.y() - kLoupeOffset - bounds.height());
     loupeRect_ = QRectF(QPointF(left, top), bounds.size());
-    if (loupeRect_ != previous)
-        setMask(QRegion(loupeRect_.toAlignedRect()));
-    update(loupeRect_.toAlignedRect());
+    if (const QRegion shape = LoupeRegion(loupeRect_.topLeft(), size, look_); shape != mask())
+        setMask(shape);
+    update(loupeRect_.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
-QPoint LoupeOverlay::pointerPixel(QPointF eventPosition) const
+X11Pointer LoupeOverlay::pointerPixel(QPointF eventPosition) const
 {
     // Qt 6.4 rounds the pointer's position to whole logical pixels before it reaches an event (at
     // scale 2, device pixels 101 and 102 both arrive as 51): the server knows the true position.
-    return X11PointerPosition().value_or(DevicePixelAt(eventPosition, scale_));
+    return X11PointerPosition().value_or(X11Pointer{DevicePixelAt(eventPosition, scale_), screenNumber_});
 }
 
 int LoupeOverlay::averageSize(Qt::KeyboardModifiers modifiers) const
@@ -191,11 +219,10 @@ void LoupeOverlay::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     modifiers_ = event->modifiers();
-    pointer_ = pointerPixel(event->globalPosition());
-    refresh();
-    const Color color = patch_.pickedColor(averageSize(modifiers_));
-    finish();
-    emit picked(color);
+    const X11Pointer pointer = pointerPixel(event->globalPosition());
+    placeOnScreenOf(pointer);
+    pointer_ = pointer.position;
+    pickHere();
 }
 
 void LoupeOverlay::wheelEvent(QWheelEvent* event)
@@ -204,7 +231,7 @@ void LoupeOverlay::wheelEvent(QWheelEvent* event)
     if (steps == 0)
         return;
     look_.zoom = std::clamp(look_.zoom + steps, kMinZoom, kMaxZoom);
-    update(loupeRect_.toAlignedRect());
+    update(loupeRect_.toAlignedRect().adjusted(-1, -1, 1, 1));
     refresh();
 }
 
@@ -220,13 +247,9 @@ void LoupeOverlay::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: {
-        refresh();
-        const Color color = patch_.pickedColor(averageSize(modifiers_));
-        finish();
-        emit picked(color);
+    case Qt::Key_Space:
+        pickHere();
         return;
-    }
     default:
         break;
     }
@@ -235,16 +258,31 @@ void LoupeOverlay::keyPressEvent(QKeyEvent* event)
         refresh(); // Ctrl or Shift went down: the outlined square changes
         return;
     }
-    const QPoint target = pointer_ + step * ((event->modifiers() & Qt::ShiftModifier) ? 10 : 1);
+    // Past the edge the pointer stops, as the server stops it: the loupe stays with it.
+    const QPoint target = keptOnScreens(pointer_ + step * ((event->modifiers() & Qt::ShiftModifier) ? 10 : 1));
     // The warp's own motion event follows; until it arrives the loupe already shows the target.
-    WarpX11Pointer(target);
-    followPointer(target);
+    WarpX11Pointer(target, screenNumber_);
+    followPointer({target, screenNumber_});
 }
 
 void LoupeOverlay::keyReleaseEvent(QKeyEvent* event)
 {
     modifiers_ = event->modifiers();
     refresh();
+}
+
+// Picks what the loupe shows, read fresh; a pixel that could not be read is never reported as a colour.
+void LoupeOverlay::pickHere()
+{
+    refresh();
+    const Color color = patch_.pickedColor(averageSize(modifiers_));
+    finish();
+    if (color == Color::none()) {
+        emit failed(
+            QStringLiteral("The loupe could not read the screen at (%1, %2).").arg(pointer_.x()).arg(pointer_.y()));
+        return;
+    }
+    emit picked(color);
 }
 
 void LoupeOverlay::finish()

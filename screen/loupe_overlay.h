@@ -7,9 +7,12 @@
 #include "screen/device_pixels.h"
 #include "screen/loupe_painter.h"
 #include "screen/screen_patch.h"
+#include "screen/x11_pointer.h"
 
 #include <QTimer>
 #include <QWidget>
+
+#include <vector>
 
 class QScreen;
 
@@ -37,17 +40,29 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // One of Qt's screens: on which X screen, and the device pixels it covers there.
+    struct ScreenArea {
+        QScreen* screen = nullptr;
+        int screenNumber = 0;
+        QRect pixels;
+    };
+
     void takeInput();
-    void followPointer(QPoint devicePixel);
+    void learnScreens();
+    void followPointer(X11Pointer pointer);
     void refresh();
-    void placeOnScreenOf(QPoint devicePixel);
-    QPoint pointerPixel(QPointF eventPosition) const;
+    void placeOnScreenOf(X11Pointer pointer);
+    QPoint keptOnScreens(QPoint devicePixel) const;
+    X11Pointer pointerPixel(QPointF eventPosition) const;
     int averageSize(Qt::KeyboardModifiers modifiers) const;
+    void pickHere();
     void finish();
 
+    std::vector<ScreenArea> screens_;
     QScreen* screen_ = nullptr;
+    int screenNumber_ = 0; // the X screen the loupe is on
     ScreenScale scale_;
-    QPoint pointer_; // device pixels of the root window
+    QPoint pointer_; // device pixels of the root window of X screen screenNumber_
     ScreenPatch patch_;
     LoupeLook look_;
     int storedAverage_ = 1;

@@ -50,15 +50,44 @@ QRectF LoupeBounds(int patchSize, const LoupeLook& look)
     return {0, 0, std::max(diameter, kLabelWidth), diameter + kLabelGap + kLabelHeight};
 }
 
+namespace {
+
+QRectF PictureRect(QPointF topLeft, int patchSize, const LoupeLook& look)
+{
+    const qreal diameter = LoupeDiameter(patchSize, look);
+    const qreal width = LoupeBounds(patchSize, look).width();
+    return {topLeft + QPointF((width - diameter) / 2, 0), QSizeF(diameter, diameter)};
+}
+
+QRectF LabelRect(QPointF topLeft, int patchSize, const LoupeLook& look)
+{
+    const qreal width = LoupeBounds(patchSize, look).width();
+    const qreal pictureBottom = topLeft.y() + LoupeDiameter(patchSize, look);
+    return {topLeft.x() + (width - kLabelWidth) / 2, pictureBottom + kLabelGap, kLabelWidth, kLabelHeight};
+}
+
+} // namespace
+
+QRegion LoupeRegion(QPointF topLeft, int patchSize, const LoupeLook& look)
+{
+    // A pixel more on every side for the outline, which antialiasing spreads over the edge.
+    const QRect picture = PictureRect(topLeft, patchSize, look).toAlignedRect().adjusted(-1, -1, 1, 1);
+    const QRegion pictureRegion
+        = look.shape == LoupeShape::Round ? QRegion(picture, QRegion::Ellipse) : QRegion(picture);
+    return pictureRegion.united(LabelRect(topLeft, patchSize, look).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
 void PaintLoupe(QPainter& painter, QPointF topLeft, const QImage& patch, Color picked, const LoupeLook& look)
 {
     const int size = patch.width();
     const qreal diameter = LoupeDiameter(size, look);
     const qreal cell = diameter / size;
-    const qreal width = LoupeBounds(size, look).width();
-    const QRectF picture(topLeft + QPointF((width - diameter) / 2, 0), QSizeF(diameter, diameter));
+    const QRectF picture = PictureRect(topLeft, size, look);
 
     painter.save();
+    // The edges of the shape blend with what is under them: black, as the outline, never an
+    // earlier frame.
+    painter.fillRect(QRectF(topLeft, LoupeBounds(size, look).size()).toAlignedRect().adjusted(-1, -1, 1, 1), Qt::black);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::Antialiasing, look.shape == LoupeShape::Round);
     QPainterPath outline;
@@ -84,8 +113,7 @@ void PaintLoupe(QPainter& painter, QPointF topLeft, const QImage& patch, Color p
     painter.drawPath(outline);
 
     // The code of the colour a click would pick, on a swatch of that colour.
-    const QRectF label(
-        topLeft.x() + (width - kLabelWidth) / 2, picture.bottom() + kLabelGap, kLabelWidth, kLabelHeight);
+    const QRectF label = LabelRect(topLeft, size, look);
     const QColor fill
         = picked == Color::none() ? QColor(Qt::darkGray) : QColor(picked.red(), picked.green(), picked.blue());
     painter.fillRect(label, fill);

@@ -6,6 +6,7 @@
 #include "screen/screen_pick_settings.h"
 
 #include <QRectF>
+#include <QRegion>
 
 class QPainter;
 class QImage;
@@ -30,7 +31,13 @@ int LoupePatchSize(int zoom);
 qreal LoupeDiameter(int patchSize, const LoupeLook& look);
 QRectF LoupeBounds(int patchSize, const LoupeLook& look);
 
-// Paints the loupe with its top-left corner at `topLeft` (logical units of the painter).
+// The part of a window the loupe at `topLeft` shows: its round or square picture with the outline,
+// and the label. A window masked to it shows nothing else, on any screen, with or without a
+// compositor.
+QRegion LoupeRegion(QPointF topLeft, int patchSize, const LoupeLook& look);
+
+// Paints the loupe with its top-left corner at `topLeft` (logical units of the painter), every
+// pixel of its bounds: nothing painted before shows through.
 void PaintLoupe(QPainter& painter, QPointF topLeft, const QImage& patch, Color picked, const LoupeLook& look);
 
 } // namespace pelmora

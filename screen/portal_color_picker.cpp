@@ -1,6 +1,7 @@
 #include "screen/portal_color_picker.h"
 
 #include "screen/screen_pick_messages.h"
+#include "screen/session_bus_probe.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -9,8 +10,10 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QThread>
 
 #include <cmath>
+#include <memory>
 
 namespace pelmora {
 namespace {
@@ -38,7 +41,7 @@ bool MeansNoPortal(const QDBusError& error)
 
 } // namespace
 
-PortalColorPicker::PortalColorPicker(QDBusConnection bus, QObject* parent)
+PortalColorPicker::PortalColorPicker(std::optional<QDBusConnection> bus, QObject* parent)
     : QObject(parent)
     , bus_(std::move(bus))
 {
@@ -46,7 +49,7 @@ PortalColorPicker::PortalColorPicker(QDBusConnection bus, QObject* parent)
     connect(&answerTimer_, &QTimer::timeout, this, [this] {
         // Take the forgotten request off the screen, if the portal is still showing it.
         if (!listenedPath_.isEmpty())
-            bus_.asyncCall(QDBusMessage::createMethodCall(
+            bus_->asyncCall(QDBusMessage::createMethodCall(
                 kPortalService, listenedPath_, kRequestInterface, QStringLiteral("Close")));
         finishWithFailure(PortalNoAnswerMessage(answerTimeout_));
     });
@@ -75,7 +78,35 @@ void PortalColorPicker::start()
     if (active_)
         return;
     active_ = true;
-    if (!bus_.isConnected()) {
+    if (!bus_) {
+        openSessionBus();
+        return;
+    }
+    ask();
+}
+
+// Qt waits for the session bus without a limit when it opens it: greet it first, off this thread.
+void PortalColorPicker::openSessionBus()
+{
+    auto state = std::make_shared<SessionBusState>(SessionBusState::Unchecked);
+    QThread* greeting = QThread::create([state, limit = busTimeout_] { *state = ProbeSessionBus(limit); });
+    connect(greeting, &QThread::finished, greeting, &QObject::deleteLater);
+    connect(greeting, &QThread::finished, this, [this, state] {
+        if (!active_)
+            return;
+        if (*state == SessionBusState::Silent) {
+            finishWithFailure(PortalSilentSessionBusMessage(busTimeout_));
+            return;
+        }
+        bus_ = QDBusConnection::sessionBus();
+        ask();
+    });
+    greeting->start();
+}
+
+void PortalColorPicker::ask()
+{
+    if (!bus_->isConnected()) {
         // Reported from the event loop like every other outcome, so a caller can connect after start().
         QMetaObject::invokeMethod(
             this, [this] { finishWithFailure(PortalNoSessionBusMessage()); }, Qt::QueuedConnection);
@@ -83,13 +114,13 @@ void PortalColorPicker::start()
     }
     const QString token = QStringLiteral("pelmora%1_%2").arg(QCoreApplication::applicationPid()).arg(++requestCount_);
     // Listen before asking: the portal may answer before its reply to the call reaches us.
-    listenOn(requestPath(bus_.baseService(), token));
+    listenOn(requestPath(bus_->baseService(), token));
 
     QDBusMessage call = QDBusMessage::createMethodCall(
         kPortalService, kPortalPath, kScreenshotInterface, QStringLiteral("PickColor"));
     call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
     // The user may take their time: the answer timer, not the call's own timeout, limits the wait.
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, int(answerTimeout_.count())), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call, int(answerTimeout_.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalColorPicker::onCallFinished);
     answerTimer_.start(answerTimeout_);
 }
@@ -154,7 +185,7 @@ void PortalColorPicker::listenOn(const QString& path)
 {
     // Any sender: the path holds our unique name and a fresh token, and the portal's own unique
     // name is not known before it has been started for us.
-    bus_.connect(
+    bus_->connect(
         QString(), path, kRequestInterface, QStringLiteral("Response"), this, SLOT(onResponse(uint, QVariantMap)));
     listenedPath_ = path;
 }
@@ -163,7 +194,7 @@ void PortalColorPicker::stopListening()
 {
     if (listenedPath_.isEmpty())
         return;
-    bus_.disconnect(QString(), listenedPath_, kRequestInterface, QStringLiteral("Response"), this,
+    bus_->disconnect(QString(), listenedPath_, kRequestInterface, QStringLiteral("Response"), this,
         SLOT(onResponse(uint, QVariantMap)));
     listenedPath_.clear();
 }

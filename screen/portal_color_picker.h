@@ -10,6 +10,7 @@
 #include <QVariantMap>
 
 #include <chrono>
+#include <optional>
 
 class QDBusPendingCallWatcher;
 
@@ -18,10 +19,13 @@ namespace pelmora {
 class PortalColorPicker : public QObject {
     Q_OBJECT
 public:
-    explicit PortalColorPicker(QDBusConnection bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    // Without a bus, the session bus, opened on start() once it has answered a greeting in time.
+    explicit PortalColorPicker(std::optional<QDBusConnection> bus = std::nullopt, QObject* parent = nullptr);
 
     // How long to wait for the user's answer before giving up (a minute unless a test shortens it).
     void setAnswerTimeout(std::chrono::milliseconds timeout) { answerTimeout_ = timeout; }
+    // How long the session bus may take to answer a greeting (a few seconds unless a test shortens it).
+    void setBusTimeout(std::chrono::milliseconds timeout) { busTimeout_ = timeout; }
 
     // Asks the portal; exactly one of the signals follows, later, from the event loop.
     void start();
@@ -42,13 +46,16 @@ private slots:
     void onResponse(uint response, const QVariantMap& results);
 
 private:
+    void openSessionBus();
+    void ask();
     void onCallFinished(QDBusPendingCallWatcher* watcher);
     void listenOn(const QString& path);
     void stopListening();
     void finishWithFailure(const QString& message);
 
-    QDBusConnection bus_;
+    std::optional<QDBusConnection> bus_;
     std::chrono::milliseconds answerTimeout_{std::chrono::minutes(1)};
+    std::chrono::milliseconds busTimeout_{std::chrono::seconds(3)};
     QTimer answerTimer_;
     QString listenedPath_;
     bool active_ = false;

@@ -1,6 +1,19 @@
 #include "screen/screen_pick_messages.h"
 
 namespace pelmora {
+namespace {
+
+// "a minute", "2 minutes", "3 s", "300 ms".
+QString Span(std::chrono::milliseconds waited)
+{
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(waited).count();
+    if (waited >= std::chrono::minutes(1) && waited % std::chrono::minutes(1) == waited.zero())
+        return waited == std::chrono::minutes(1) ? QStringLiteral("a minute")
+                                                 : QStringLiteral("%1 minutes").arg(seconds / 60);
+    return seconds >= 1 ? QStringLiteral("%1 s").arg(seconds) : QStringLiteral("%1 ms").arg(waited.count());
+}
+
+} // namespace
 
 QString PortalMissingMessage()
 {
@@ -15,14 +28,16 @@ QString PortalNoSessionBusMessage()
                           "and there is no session bus here.");
 }
 
+QString PortalSilentSessionBusMessage(std::chrono::milliseconds waited)
+{
+    return QStringLiteral("Screen picking needs the desktop portal, which is reached over the D-Bus session bus, "
+                          "and the session bus did not answer within %1.")
+        .arg(Span(waited));
+}
+
 QString PortalNoAnswerMessage(std::chrono::milliseconds waited)
 {
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(waited).count();
-    const QString span = waited >= std::chrono::minutes(1) && waited % std::chrono::minutes(1) == waited.zero()
-        ? (waited == std::chrono::minutes(1) ? QStringLiteral("a minute")
-                                             : QStringLiteral("%1 minutes").arg(seconds / 60))
-        : (seconds >= 1 ? QStringLiteral("%1 s").arg(seconds) : QStringLiteral("%1 ms").arg(waited.count()));
-    return QStringLiteral("The desktop portal did not answer the colour pick within %1.").arg(span);
+    return QStringLiteral("The desktop portal did not answer the colour pick within %1.").arg(Span(waited));
 }
 
 QString PortalEndedMessage(uint response)

@@ -10,6 +10,7 @@ namespace pelmora {
 
 QString PortalMissingMessage();
 QString PortalNoSessionBusMessage();
+QString PortalSilentSessionBusMessage(std::chrono::milliseconds waited);
 QString PortalNoAnswerMessage(std::chrono::milliseconds waited);
 QString PortalEndedMessage(uint response);
 QString PortalNoColorMessage();

@@ -11,7 +11,6 @@ namespace pelmora {
 ScreenPicker::ScreenPicker(QObject* parent)
     : QObject(parent)
     , requested_(StoredPickWay())
-    , portalBus_(QDBusConnection::sessionBus())
 {
 }
 
@@ -31,6 +30,7 @@ template <typename Way> void ScreenPicker::relay(Way* way)
     current_ = way;
     auto done = [this, way] {
         active_ = false;
+        windowsAside_.bringBack();
         way->deleteLater();
     };
     connect(way, &Way::picked, this, [this, done](Color color) {
@@ -53,6 +53,7 @@ void ScreenPicker::start()
     if (active_)
         return;
     active_ = true;
+    windowsAside_.hideAll();
     if (way() == PickWay::Portal) {
         auto* portal = new PortalColorPicker(portalBus_, this);
         portal->setAnswerTimeout(portalTimeout_);
@@ -65,6 +66,7 @@ void ScreenPicker::start()
             this,
             [this, message] {
                 active_ = false;
+                windowsAside_.bringBack();
                 emit failed(message);
             },
             Qt::QueuedConnection);

@@ -3,16 +3,19 @@
 // command line. start(), then exactly one of picked, cancelled or failed.
 //
 // The way is chosen on its own (the desktop portal on Wayland, the live loupe on X11) unless the
-// settings or the caller force one.
+// settings or the caller force one. The program's windows are off the screen during the pick and
+// back where they were before the outcome is reported.
 
 #include "color/color.h"
 #include "screen/screen_pick_settings.h"
+#include "screen/windows_aside.h"
 
 #include <QDBusConnection>
 #include <QObject>
 #include <QPointer>
 
 #include <chrono>
+#include <optional>
 
 namespace pelmora {
 
@@ -27,7 +30,8 @@ public:
     // The way start() takes in this session.
     PickWay way() const;
 
-    // For tests: the portal's bus and how long it may take to answer.
+    // For tests: the portal's bus (the session bus, opened only for the portal, unless set) and how
+    // long it may take to answer.
     void setPortalBus(const QDBusConnection& bus) { portalBus_ = bus; }
     void setPortalTimeout(std::chrono::milliseconds timeout) { portalTimeout_ = timeout; }
 
@@ -44,9 +48,10 @@ private:
     template <typename Way> void relay(Way* way);
 
     PickWay requested_;
-    QDBusConnection portalBus_;
+    std::optional<QDBusConnection> portalBus_;
     std::chrono::milliseconds portalTimeout_{std::chrono::minutes(1)};
     QPointer<QObject> current_;
+    WindowsAside windowsAside_;
     bool active_ = false;
 };
 

@@ -149,3 +149,24 @@ wait_for_popup() {
     sleep 0.05
   done
 }
+
+# pixel_is X Y RRGGBB: whether the screen shows RRGGBB at (X, Y); for wait_until.
+pixel_is() {
+  [ "$(screen_pixel "$1" "$2")" = "$3" ]
+}
+
+# window_shown NAME: whether a window whose name matches NAME is on the screen; for wait_until
+# (xdotool's own --sync gives up when a window it looks at goes away meanwhile).
+window_shown() {
+  [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]
+}
+
+# fail_showing FILE MESSAGE...: prints FAIL: MESSAGE and FILE's lines (a program's standard error),
+# then ends the test.
+fail_showing() {
+  local file=$1
+  shift
+  echo "FAIL: $*" >&2
+  [ -s "$file" ] && sed 's/^/  stderr: /' "$file" >&2
+  exit 1
+}

@@ -4,22 +4,23 @@
 # happened. Exits with CMD's status. Settings and runtime folders are private to the run.
 #
 # With --cookie the server admits only clients that hold the cookie it was given; CMD gets it in
-# XAUTHORITY.
+# XAUTHORITY. Each --screen adds an X screen (:N.0, :N.1, ...); DISPLAY names the first.
 #
-# usage: scripts/xvfb-run-here.sh [--screen WxHxD] [--cookie] CMD [ARGS...]
+# usage: scripts/xvfb-run-here.sh [--screen WxHxD]... [--cookie] CMD [ARGS...]
 set -uo pipefail
 
-screen_geometry=1280x1024x24
+screen_args=()
 cookie=0
 while [ $# -gt 0 ]; do
   case $1 in
-    --screen) screen_geometry=$2; shift 2 ;;
+    --screen) screen_args+=(-screen "$((${#screen_args[@]} / 3))" "$2"); shift 2 ;;
     --cookie) cookie=1; shift ;;
     *) break ;;
   esac
 done
+[ ${#screen_args[@]} -eq 0 ] && screen_args=(-screen 0 1280x1024x24)
 if [ $# -eq 0 ]; then
-  echo "usage: $0 [--screen WxHxD] [--cookie] CMD [ARGS...]" >&2
+  echo "usage: $0 [--screen WxHxD]... [--cookie] CMD [ARGS...]" >&2
   exit 2
 fi
 for tool in Xvfb xdpyinfo; do
@@ -49,7 +50,7 @@ started=0
 for display in $(seq 90 199); do
   [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
   [ "$cookie" -eq 1 ] && xauth -q -f "$XAUTHORITY" add ":$display" . "$(mcookie)" 2>/dev/null
-  Xvfb ":$display" -screen 0 "$screen_geometry" -nolisten tcp -noreset "${auth_args[@]}" >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$display" "${screen_args[@]}" -nolisten tcp -noreset "${auth_args[@]}" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 100); do
     # The lock file names the server that won the display: ours, or another run's that raced us.

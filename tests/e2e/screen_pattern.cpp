@@ -1,4 +1,5 @@
-// A window of known pixels at the top-left corner of the screen, for screen-picking tests:
+// A window of known pixels at the top-left corner of the screen (or with its top-left corner at the
+// X Y given on the command line), for screen-picking tests:
 //   x 0..255, y 0..255   red = x, green = y, blue = 0x5A (every pixel different)
 //   x 280..319, y 0..39  a black-and-white checkerboard, white where x + y is even
 // Everything else is grey #808080.
@@ -7,6 +8,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+
+#include <cstdlib>
 
 namespace {
 
@@ -25,13 +28,13 @@ QImage Pattern()
 
 class PatternWindow : public QWidget {
 public:
-    PatternWindow()
+    explicit PatternWindow(QPoint topLeft)
         : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
         , pattern_(Pattern())
     {
         setWindowTitle(QStringLiteral("Pelmora screen pattern"));
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setGeometry(0, 0, pattern_.width(), pattern_.height());
+        setGeometry(QRect(topLeft, pattern_.size()));
     }
 
 protected:
@@ -46,7 +49,8 @@ private:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    PatternWindow window;
+    const QPoint topLeft = argc == 3 ? QPoint(std::atoi(argv[1]), std::atoi(argv[2])) : QPoint();
+    PatternWindow window(topLeft);
     window.show();
     return QApplication::exec();
 }

@@ -4,21 +4,33 @@
 #include "screen/portal_color_picker.h"
 #include "screen/screen_pick_messages.h"
 #include "screen/screen_picker.h"
+#include "screen/session_bus_probe.h"
 
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <cstring>
 #include <memory>
+#include <string>
+#include <thread>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace pelmora;
 using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(pelmora::Color)
+Q_DECLARE_METATYPE(pelmora::SessionBusState)
 
 namespace {
 
@@ -79,6 +91,64 @@ struct Spies {
     QSignalSpy picked;
     QSignalSpy cancelled;
     QSignalSpy failed;
+};
+
+// A bus that takes connections and answers the first line of each with `answer` (nothing when
+// empty), then says nothing more, on a socket file or an abstract socket of its own.
+class FakeBus {
+public:
+    FakeBus(std::string answer, bool abstract)
+        : answer_(std::move(answer))
+    {
+        name_ = dir_.filePath(QStringLiteral("bus")).toStdString();
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::size_t offset = abstract ? 1 : 0;
+        std::memcpy(address.sun_path + offset, name_.data(), name_.size());
+        const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + offset + name_.size() + (abstract ? 0 : 1));
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(fd_, 8);
+        server_ = std::thread([this] { serve(); });
+    }
+    ~FakeBus()
+    {
+        stop_ = true;
+        server_.join();
+        for (const int client : clients_)
+            ::close(client);
+        ::close(fd_);
+    }
+    const std::string& name() const { return name_; }
+
+private:
+    void serve()
+    {
+        while (!stop_) {
+            pollfd entry{fd_, POLLIN, 0};
+            if (::poll(&entry, 1, 20) <= 0)
+                continue;
+            const int client = ::accept(fd_, nullptr, nullptr);
+            if (client < 0)
+                continue;
+            clients_.push_back(client);
+            if (answer_.empty())
+                continue;
+            std::string line;
+            char c = 0;
+            while (line.find("\r\n") == std::string::npos && ::read(client, &c, 1) == 1)
+                line.push_back(c);
+            (void)!::write(client, answer_.data(), answer_.size());
+        }
+    }
+
+    QTemporaryDir dir_;
+    std::string name_;
+    std::string answer_;
+    int fd_ = -1;
+    std::vector<int> clients_;
+    std::atomic<bool> stop_{false};
+    std::thread server_;
 };
 
 } // namespace
@@ -207,6 +277,75 @@ private slots:
         picker.start();
         QVERIFY(spies.waitForOne(5s));
         QCOMPARE(spies.failed.first().first().toString(), PortalNoSessionBusMessage());
+    }
+
+    // The session bus is greeted before Qt opens it, which it would do with no limit on the wait.
+    void busGreetingIsBounded_data()
+    {
+        QTest::addColumn<QString>("server"); // "", "silent", "auth only", "refuses", "abstract"
+        QTest::addColumn<QString>("address"); // %1: the fake bus's socket, %2: the real session bus
+        QTest::addColumn<SessionBusState>("state");
+        QTest::newRow("the real bus") << ""
+                                      << "%2" << SessionBusState::Answers;
+        QTest::newRow("silent") << "silent"
+                                << "unix:path=%1" << SessionBusState::Silent;
+        QTest::newRow("silent after authentication") << "auth only"
+                                                     << "unix:path=%1" << SessionBusState::Silent;
+        QTest::newRow("refusing is answering") << "refuses"
+                                               << "unix:path=%1" << SessionBusState::Answers;
+        QTest::newRow("silent, abstract") << "abstract"
+                                          << "unix:abstract=%1" << SessionBusState::Silent;
+        QTest::newRow("silent, escaped path") << "silent"
+                                              << "unix:path=%1,guid=0" << SessionBusState::Silent;
+        QTest::newRow("nothing there") << ""
+                                       << "unix:path=/nonexistent/bus" << SessionBusState::Absent;
+        QTest::newRow("the first that takes the connection")
+            << ""
+            << "unix:path=/nonexistent/bus;%2" << SessionBusState::Answers;
+        QTest::newRow("the first, silent, wins") << "silent"
+                                                 << "unix:path=%1;%2" << SessionBusState::Silent;
+        QTest::newRow("not spoken here") << ""
+                                         << "tcp:host=127.0.0.1,port=1" << SessionBusState::Unchecked;
+    }
+    void busGreetingIsBounded()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, address);
+        std::unique_ptr<FakeBus> bus;
+        if (server == QLatin1String("silent"))
+            bus = std::make_unique<FakeBus>("", false);
+        else if (server == QLatin1String("auth only"))
+            bus = std::make_unique<FakeBus>("OK 0123456789abcdef0123456789abcdef\r\n", false);
+        else if (server == QLatin1String("refuses"))
+            bus = std::make_unique<FakeBus>("REJECTED EXTERNAL\r\n", false);
+        else if (server == QLatin1String("abstract"))
+            bus = std::make_unique<FakeBus>("", true);
+        QString socket = bus ? QString::fromStdString(bus->name()) : QString();
+        if (QByteArray(QTest::currentDataTag()).contains("escaped"))
+            socket.replace(QLatin1Char('/'), QStringLiteral("%2f"));
+        const QString real = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+        QElapsedTimer clock;
+        clock.start();
+        address.replace(QLatin1String("%2"), real).replace(QLatin1String("%1"), socket);
+        QTEST(ProbeBusAddress(address.toStdString(), 400ms), "state");
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void silentSessionBusFailsThePortalInTime()
+    {
+        FakeBus bus("", false);
+        const QByteArray real = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QByteArray::fromStdString(bus.name()));
+        PortalColorPicker picker;
+        picker.setBusTimeout(300ms);
+        Spies spies(&picker);
+        picker.start();
+        const bool one = spies.waitForOne(5s);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", real);
+        QVERIFY(one);
+        QCOMPARE(spies.failed.size(), 1);
+        QCOMPARE(spies.failed.first().first().toString(), PortalSilentSessionBusMessage(300ms));
+        QVERIFY(PortalSilentSessionBusMessage(3s).endsWith(QLatin1String("did not answer within 3 s.")));
     }
 
     // Off X11 (the tests run offscreen) the facade takes the portal on its own.

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <vector>
+
 using namespace pelmora;
 
 Q_DECLARE_METATYPE(pelmora::PickWay)
@@ -100,6 +102,49 @@ private slots:
         QCOMPARE(deviceOrigin, QPoint(0, 0));
         const QRect corner = LogicalGrabRect(QRect(95, 95, 11, 11), 1.0, QSize(100, 100), nullptr);
         QCOMPARE(corner.bottomRight(), QPoint(99, 99));
+    }
+
+    // Arrow keys past the edge stop at the last pixel of the screens, whatever their scale.
+    void positionsStayOnTheScreens_data()
+    {
+        QTest::addColumn<QPoint>("wanted");
+        QTest::addColumn<QPoint>("kept");
+        QTest::newRow("on the screen") << QPoint(1279, 300) << QPoint(1279, 300);
+        QTest::newRow("past the right edge") << QPoint(1281, 900) << QPoint(1279, 900);
+        QTest::newRow("past the bottom edge") << QPoint(100, 1030) << QPoint(100, 1023);
+        QTest::newRow("past the corner") << QPoint(-3, -8) << QPoint(0, 0);
+        QTest::newRow("onto the second screen") << QPoint(1285, 10) << QPoint(1285, 10);
+        QTest::newRow("below the short second screen") << QPoint(1400, 800) << QPoint(1400, 767);
+        QTest::newRow("nearest of two") << QPoint(1300, 1000) << QPoint(1279, 1000);
+    }
+    void positionsStayOnTheScreens()
+    {
+        QFETCH(QPoint, wanted);
+        QFETCH(QPoint, kept);
+        // 1280 x 1024 at scale 1.5 (853 x 683 logical), and 1024 x 768 at scale 2 to its right.
+        const QRect root(0, 0, 2304, 1024);
+        const std::vector<QRect> screens{
+            DeviceRectOf(QRect(0, 0, 853, 683), 1.5, root), DeviceRectOf(QRect(1280, 0, 512, 384), 2.0, root)};
+        QCOMPARE(screens[0], QRect(0, 0, 1280, 1024));
+        QCOMPARE(screens[1], QRect(1280, 0, 1024, 768));
+        QCOMPARE(NearestPixelOn(screens, wanted), kept);
+    }
+
+    // Without a compositor the window shows only the loupe's shape: round, or square, and its label.
+    void windowShowsOnlyTheLoupe()
+    {
+        LoupeLook look;
+        const QRectF bounds = LoupeBounds(11, look); // 110 x 134
+        const QRegion round = LoupeRegion(QPointF(100, 50), 11, look);
+        QVERIFY(round.contains(QPoint(155, 105))); // the centre
+        QVERIFY(round.contains(QPoint(155, 50))); // the top of the ring
+        QVERIFY(!round.contains(QPoint(102, 52))); // a corner of the square around it
+        QVERIFY(!round.contains(QPoint(208, 158))); // another
+        QVERIFY(round.contains(QPoint(155, 50 + int(bounds.height()) - 5))); // the label
+        look.shape = LoupeShape::Square;
+        const QRegion square = LoupeRegion(QPointF(100, 50), 11, look);
+        QVERIFY(square.contains(QPoint(102, 52)));
+        QVERIFY(!square.contains(QPoint(102, 50 + int(bounds.height()) - 5))); // beside the narrower label
     }
 
     void wayFollowsTheSession_data()
@@ -233,6 +278,17 @@ private slots:
         QCOMPARE(canvas.pixel(50, 55), 0xFF000000u); // the outline: black on a light centre
         // The code label below the picture is filled with the picked colour.
         QCOMPARE(canvas.pixel(19, 132), 0xFFE0C0A0u);
+        // Every pixel of its bounds is painted: nothing of what was there before shows.
+        look.shape = LoupeShape::Round;
+        canvas.fill(Qt::magenta);
+        {
+            QPainter painter(&canvas);
+            PaintLoupe(painter, QPointF(0, 0), patch, RGB(0xE0, 0xC0, 0xA0), look);
+        }
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                QVERIFY2(canvas.pixel(x, y) != QColor(Qt::magenta).rgb(),
+                    qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     }
 };
 
