@@ -69,7 +69,12 @@ double Cube(double x) { return x * x * x; }
 
 } // namespace
 
-int UnitToByte(double encoded) { return std::clamp(EvenNearest(encoded * 255.0), 0, 255); }
+// A tie exact on paper may land a rounding error below 0.5 in doubles: hwb(120 30% 50%) gives green
+// 0.2 + 0.3 = 0.49999999999999994, and 255 times that just misses the tie that CSS rounds up. The slack
+// is far above such errors and far below any step a text means.
+constexpr double kTieSlack = 1e-9;
+
+int UnitToByte(double encoded) { return std::clamp(HalfUpNearest(encoded * 255.0 + kTieSlack), 0, 255); }
 
 Triple LinearSrgbToXyzD65(Triple rgb) { return Multiply(kLinearSrgbToXyz, rgb); }
 Triple XyzD65ToLinearSrgb(Triple xyz) { return Multiply(kXyzToLinearSrgb, xyz); }

@@ -15,7 +15,8 @@ struct Triple {
     double c = 0;
 };
 
-// An encoded sRGB channel (0..1) to 8 bits: clamped per channel, even-nearest of 255 x value.
+// An encoded sRGB channel (0..1) to 8 bits as CSS does it: clamped, 255 x value rounded with a tie up
+// (a value a rounding error below a tie counts as the tie).
 int UnitToByte(double encoded);
 
 Triple LinearSrgbToXyzD65(Triple rgb);

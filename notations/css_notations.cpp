@@ -307,7 +307,7 @@ ReadResult ReadCssRgb(std::string_view text)
         const auto channel = Scaled(value, 255, true, error, scan);
         if (!channel)
             return error;
-        channels[i] = std::clamp(EvenNearest(*channel), 0, 255);
+        channels[i] = std::clamp(HalfUpNearest(*channel), 0, 255);
     }
     return scan.finish(RGB(channels[0], channels[1], channels[2]));
 }
