@@ -117,7 +117,7 @@ TEST(CssColorExamples, ExampleTextsReadAsTheirColour)
         {"oklch", "oklch(0.628 0.2577 29.23deg)", 0xFF0000},
         {"oklch", "oklch(0% none none)", 0x000000},
         {"oklab", "oklab(1 0 0)", 0xFFFFFF},
-        {"lch", "lch(50% 200 40)", 0xFF0000}, // far outside sRGB: each channel clamped
+        {"lch", "lch(50% 200 40)", 0xFD0043}, // far outside sRGB: gamut-mapped, not clamped to red
         {"rgb-call", "rgb(255,128,0)", 0xFF8000},
         {"decimal", "33023", 0xFF8000},
         {"hex-literal", "&h80ff", 0xFF8000},
