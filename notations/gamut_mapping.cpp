@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace pelmora {
 namespace {
@@ -20,7 +21,6 @@ Triple Clip(Triple v) { return {ClipChannel(v.a), ClipChannel(v.b), ClipChannel(
 // halving forever.
 constexpr double kMostChroma = 1000;
 
-Triple OklchToLinearSrgb(Triple oklch) { return XyzD65ToLinearSrgb(OklabToXyzD65(PolarToRectangular(oklch))); }
 Triple LinearSrgbToOklab(Triple rgb) { return XyzD65ToOklab(LinearSrgbToXyzD65(rgb)); }
 
 // Farther outside sRGB than rounding to 8 bits hides: beyond half a level below 0 or above 255.
@@ -53,16 +53,22 @@ Triple GamutMapOklchToLinearSrgb(Triple oklch)
         return {0, 0, 0};
     if (oklch.a >= 1)
         return {1, 1, 1};
-    if (!std::isfinite(oklch.c))
-        oklch.c = 0;
-    oklch.b = std::isnan(oklch.b) ? 0.0 : std::clamp(oklch.b, 0.0, kMostChroma);
-    Triple current = oklch;
-    const Triple origin = OklchToLinearSrgb(current);
+    const double hue = std::isfinite(oklch.c) ? oklch.c : 0.0;
+    const double chroma = std::isnan(oklch.b) ? 0.0 : std::clamp(oklch.b, 0.0, kMostChroma);
+    // The search changes the chroma only: the hue's direction is worked out once (as
+    // PolarToRectangular would, to the same bits), which saves two trigonometric calls a step.
+    const double radians = hue * std::numbers::pi / 180;
+    const double cosine = std::cos(radians);
+    const double sine = std::sin(radians);
+    const auto oklabAt = [&](double c) { return Triple{oklch.a, c * cosine, c * sine}; };
+    const auto toLinear = [](Triple oklab) { return XyzD65ToLinearSrgb(OklabToXyzD65(oklab)); };
+    const auto distanceOfClip
+        = [](Triple clipped, Triple currentOklab) { return DeltaEOk(LinearSrgbToOklab(clipped), currentOklab); };
+
+    Triple current = oklabAt(chroma);
+    const Triple origin = toLinear(current);
     if (InUnitCube(origin))
         return origin;
-    const auto distanceOfClip = [](Triple clipped, Triple currentOklch) {
-        return DeltaEOk(LinearSrgbToOklab(clipped), PolarToRectangular(currentOklch));
-    };
     Triple clipped = Clip(origin);
     if (distanceOfClip(clipped, current) < kJustNoticeable)
         return clipped;
@@ -70,14 +76,14 @@ Triple GamutMapOklchToLinearSrgb(Triple oklch)
     // it; once a clipped candidate was close enough, the search looks for the largest chroma whose
     // clip is still within the difference, and stops as soon as one lies just under it.
     double low = 0;
-    double high = oklch.b;
+    double high = chroma;
     bool lowInGamut = true;
     while (high - low > kChromaEpsilon) {
-        const double chroma = (low + high) / 2;
-        current.b = chroma;
-        const Triple candidate = OklchToLinearSrgb(current);
+        const double middle = (low + high) / 2;
+        current = oklabAt(middle);
+        const Triple candidate = toLinear(current);
         if (lowInGamut && InUnitCube(candidate)) {
-            low = chroma;
+            low = middle;
             continue;
         }
         clipped = Clip(candidate);
@@ -86,9 +92,9 @@ Triple GamutMapOklchToLinearSrgb(Triple oklch)
             if (kJustNoticeable - distance < kChromaEpsilon)
                 return clipped;
             lowInGamut = false;
-            low = chroma;
+            low = middle;
         } else {
-            high = chroma;
+            high = middle;
         }
     }
     return clipped;
