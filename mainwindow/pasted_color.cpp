@@ -94,19 +94,25 @@ PastedColor ReadPastedColor(const QString& text, const SystemColors& systemColor
     const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())
         return {std::nullopt,
-            text.isEmpty() ? Tr("No colour: there is no text to read.") : Tr("No colour: the text holds only blanks.")};
+            text.isEmpty() ? Tr("No colour: there is no text to read.") : Tr("No colour: the text holds only blanks."),
+            {}};
     if (trimmed.size() > kMaxColorTextLength)
         return {std::nullopt,
             Tr("No colour in \u201C%1\u201D: the text is longer than any colour code (at most %2 characters).")
-                .arg(QuotedExcerpt(text), QString::number(kMaxColorTextLength))};
+                .arg(QuotedExcerpt(text), QString::number(kMaxColorTextLength)),
+            {}};
     // Blanks around a colour are the reader's to skip; only a flood of them is cut off here.
     const QByteArray utf8 = (text.size() <= kMaxColorTextLength ? QStringView(text) : trimmed).toUtf8();
     const ReadResult read
         = ReadAnyColor(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), systemColors);
-    if (read.color)
-        return {read.color, {}};
+    if (read.color) {
+        if (read.mapped)
+            return {
+                read.color, {}, Tr("\u201C%1\u201D was outside sRGB and was mapped into it.").arg(QuotedExcerpt(text))};
+        return {read.color, {}, {}};
+    }
     return {std::nullopt,
-        Tr("No colour in \u201C%1\u201D: %2").arg(QuotedExcerpt(text), QString::fromStdString(read.message))};
+        Tr("No colour in \u201C%1\u201D: %2").arg(QuotedExcerpt(text), QString::fromStdString(read.message)), {}};
 }
 
 } // namespace pelmora

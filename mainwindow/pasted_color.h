@@ -18,6 +18,7 @@ inline constexpr qsizetype kMaxColorTextLength = 4096;
 struct PastedColor {
     std::optional<Color> color;
     QString problem; // when there is no colour: one line that quotes the text and names the reason
+    QString remark; // with a colour, when the text said more than it gives: it lay outside sRGB
 };
 
 // System colour names and codes resolve through `systemColors`, so they give the desktop's colours.

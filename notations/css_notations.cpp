@@ -3,15 +3,17 @@
 // "/ alpha", the legacy comma syntax where CSS has one (rgb(), rgba(), hsl(), hsla()); alpha is read
 // and dropped since colours here are opaque.
 //
-// Out of gamut: a colour outside the sRGB cube is clamped per channel (each of red, green and blue
-// to 0..1) after the conversion to sRGB, not gamut-mapped in OKLCH. Lightness is clamped to its
-// range and chroma to zero or more while reading, as CSS does.
+// Out of gamut: the channels of rgb(), hsl() and hwb() are clamped while reading, as CSS does; a
+// colour of lab(), lch(), oklab(), oklch() or color() that falls outside sRGB is gamut-mapped as CSS
+// Color 4 maps it (gamut_mapping.h) and the result says so. Lightness is clamped to its range and
+// chroma to zero or more while reading, as CSS does.
 
 #include "notations/notation_parts.h"
 
 #include "color/rounding.h"
 #include "notations/color_spaces.h"
 #include "notations/decimal_text.h"
+#include "notations/gamut_mapping.h"
 #include "notations/named_colors.h"
 #include "notations/text_scanner.h"
 
@@ -157,7 +159,7 @@ struct ComponentRule {
 };
 
 ReadResult ReadComponents(std::string_view text, std::initializer_list<std::string_view> names,
-    const std::array<ComponentRule, 3>& rules, bool legacyAllowed, Color (*toColor)(Triple))
+    const std::array<ComponentRule, 3>& rules, bool legacyAllowed, MappedColor (*toColor)(Triple))
 {
     TextScanner scan(text);
     ReadResult error;
@@ -183,7 +185,8 @@ ReadResult ReadComponents(std::string_view text, std::initializer_list<std::stri
             return error;
         printed[i] = std::clamp(*component, rule.lowest, rule.highest);
     }
-    return scan.finish(toColor({printed[0], printed[1], printed[2]}));
+    const MappedColor color = toColor({printed[0], printed[1], printed[2]});
+    return scan.finish(color.color, color.mapped);
 }
 
 // ---- Formatting ---------------------------------------------------------------------------------
@@ -204,27 +207,41 @@ void AppendFractional(std::string& out, std::string_view open, const FractionalL
 
 Color Rgb24(Color color) { return RGB(color.red(), color.green(), color.blue()); }
 
-// Components in the printed units and back.
-Triple HslOf(Color color) { return SrgbToHsl(EncodedOf(color)); }
-Color ColorOfHsl(Triple hsl) { return ColorOfEncoded(HslToSrgb(hsl)); }
-Triple HwbOf(Color color) { return SrgbToHwb(EncodedOf(color)); }
-Color ColorOfHwb(Triple hwb) { return ColorOfEncoded(HwbToSrgb(hwb)); }
-Triple LabOf(Color color) { return XyzD50ToLab(XyzD65ToD50(LinearSrgbToXyzD65(LinearOf(color)))); }
-Color ColorOfLab(Triple lab) { return ColorOfLinear(XyzD65ToLinearSrgb(XyzD50ToD65(LabToXyzD50(lab)))); }
-Triple LchOf(Color color) { return RectangularToPolar(LabOf(color)); }
-Color ColorOfLch(Triple lch) { return ColorOfLab(PolarToRectangular(lch)); }
+// Components in the printed units and back. Reading and the formatters' search share the way back,
+// so what a formatter accepts is what reading its text gives.
+Triple AsPrinted(Triple components) { return components; }
 // OKLab's lightness is printed as a percentage.
-Triple OklabOf(Color color)
+Triple OkLightnessAsPercent(Triple oklab) { return {oklab.a * 100, oklab.b, oklab.c}; }
+Triple OkLightnessFromPercent(Triple printed) { return {printed.a / 100, printed.b, printed.c}; }
+
+template <CssSpace space, Triple (*fromPrinted)(Triple) = AsPrinted> MappedColor MappedFrom(Triple printed)
 {
-    const Triple oklab = XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color)));
-    return {oklab.a * 100, oklab.b, oklab.c};
+    return ToSrgbColor(fromPrinted(printed), space);
 }
-Color ColorOfOklab(Triple printed)
+template <CssSpace space, Triple (*fromPrinted)(Triple) = AsPrinted> Color ColorFrom(Triple printed)
 {
-    return ColorOfLinear(XyzD65ToLinearSrgb(OklabToXyzD65({printed.a / 100, printed.b, printed.c})));
+    return MappedFrom<space, fromPrinted>(printed).color;
 }
+template <CssSpace space, Triple (*toPrinted)(Triple) = AsPrinted> Triple PrintedOf(Color color)
+{
+    return toPrinted(ConvertColor(LinearOf(color), CssSpace::SrgbLinear, space));
+}
+
+// The formatters print 0 for a powerless hue (CSS would print none).
+Triple HslOf(Color color) { return SrgbToHsl(EncodedOf(color)); }
+Triple HwbOf(Color color) { return SrgbToHwb(EncodedOf(color)); }
+Triple LabOf(Color color) { return PrintedOf<CssSpace::Lab>(color); }
+Triple LchOf(Color color) { return RectangularToPolar(LabOf(color)); }
+Triple OklabOf(Color color) { return PrintedOf<CssSpace::Oklab, OkLightnessAsPercent>(color); }
 Triple OklchOf(Color color) { return RectangularToPolar(OklabOf(color)); }
-Color ColorOfOklch(Triple printed) { return ColorOfOklab(PolarToRectangular(printed)); }
+
+constexpr auto ColorOfHsl = ColorFrom<CssSpace::Hsl>;
+constexpr auto ColorOfHwb = ColorFrom<CssSpace::Hwb>;
+constexpr auto ColorOfLab = ColorFrom<CssSpace::Lab>;
+constexpr auto ColorOfLch = ColorFrom<CssSpace::Lch>;
+constexpr auto ColorOfOklab = ColorFrom<CssSpace::Oklab, OkLightnessFromPercent>;
+constexpr auto ColorOfOklch = ColorFrom<CssSpace::Oklch, OkLightnessFromPercent>;
+constexpr auto ColorOfSrgb = ColorFrom<CssSpace::Srgb>;
 
 constexpr FractionalLayout kHslLayout{{0, 0, 0}, 0, 1, HslOf, ColorOfHsl};
 constexpr FractionalLayout kHwbLayout{{0, 0, 0}, -1, -1, HwbOf, ColorOfHwb};
@@ -233,7 +250,9 @@ constexpr FractionalLayout kLchLayout{{0, 0, 0}, 2, 1, LchOf, ColorOfLch};
 // a, b and chroma are about a hundredth of the lightness percentage's scale.
 constexpr FractionalLayout kOklabLayout{{0, 2, 2}, -1, -1, OklabOf, ColorOfOklab};
 constexpr FractionalLayout kOklchLayout{{0, 2, 0}, 2, 1, OklchOf, ColorOfOklch};
-constexpr FractionalLayout kSrgbLayout{{0, 0, 0}, -1, -1, EncodedOf, ColorOfEncoded};
+constexpr FractionalLayout kSrgbLayout{{0, 0, 0}, -1, -1, EncodedOf, ColorOfSrgb};
+constexpr FractionalLayout kDisplayP3Layout{
+    {0, 0, 0}, -1, -1, PrintedOf<CssSpace::DisplayP3>, ColorFrom<CssSpace::DisplayP3>};
 
 using Rule = ComponentRule;
 constexpr Rule kHueRule{Rule::Type::Hue};
@@ -307,7 +326,7 @@ ReadResult ReadCssRgb(std::string_view text)
         const auto channel = Scaled(value, 255, true, error, scan);
         if (!channel)
             return error;
-        channels[i] = std::clamp(EvenNearest(*channel), 0, 255);
+        channels[i] = std::clamp(HalfUpNearest(*channel), 0, 255);
     }
     return scan.finish(RGB(channels[0], channels[1], channels[2]));
 }
@@ -320,7 +339,8 @@ bool FormatHsl(Color color, std::string& out)
 
 ReadResult ReadHsl(std::string_view text)
 {
-    return ReadComponents(text, {"hsl", "hsla"}, {kHueRule, kPercentRule, kPercentRule}, true, ColorOfHsl);
+    return ReadComponents(
+        text, {"hsl", "hsla"}, {kHueRule, kPercentRule, kPercentRule}, true, MappedFrom<CssSpace::Hsl>);
 }
 
 bool FormatHwb(Color color, std::string& out)
@@ -331,7 +351,7 @@ bool FormatHwb(Color color, std::string& out)
 
 ReadResult ReadHwb(std::string_view text)
 {
-    return ReadComponents(text, {"hwb"}, {kHueRule, kPercentRule, kPercentRule}, false, ColorOfHwb);
+    return ReadComponents(text, {"hwb"}, {kHueRule, kPercentRule, kPercentRule}, false, MappedFrom<CssSpace::Hwb>);
 }
 
 bool FormatLab(Color color, std::string& out)
@@ -343,7 +363,7 @@ bool FormatLab(Color color, std::string& out)
 ReadResult ReadLab(std::string_view text)
 {
     constexpr Rule kAxis{Rule::Type::Scaled, 125};
-    return ReadComponents(text, {"lab"}, {kPercentRule, kAxis, kAxis}, false, ColorOfLab);
+    return ReadComponents(text, {"lab"}, {kPercentRule, kAxis, kAxis}, false, MappedFrom<CssSpace::Lab>);
 }
 
 bool FormatLch(Color color, std::string& out)
@@ -355,7 +375,7 @@ bool FormatLch(Color color, std::string& out)
 ReadResult ReadLch(std::string_view text)
 {
     constexpr Rule kChroma{Rule::Type::Scaled, 150, 1, 0};
-    return ReadComponents(text, {"lch"}, {kPercentRule, kChroma, kHueRule}, false, ColorOfLch);
+    return ReadComponents(text, {"lch"}, {kPercentRule, kChroma, kHueRule}, false, MappedFrom<CssSpace::Lch>);
 }
 
 bool FormatOklab(Color color, std::string& out)
@@ -370,7 +390,8 @@ constexpr Rule kOkLightness{Rule::Type::Scaled, 100, 100, 0, 100};
 ReadResult ReadOklab(std::string_view text)
 {
     constexpr Rule kAxis{Rule::Type::Scaled, 0.4};
-    return ReadComponents(text, {"oklab"}, {kOkLightness, kAxis, kAxis}, false, ColorOfOklab);
+    return ReadComponents(
+        text, {"oklab"}, {kOkLightness, kAxis, kAxis}, false, MappedFrom<CssSpace::Oklab, OkLightnessFromPercent>);
 }
 
 bool FormatOklch(Color color, std::string& out)
@@ -382,7 +403,8 @@ bool FormatOklch(Color color, std::string& out)
 ReadResult ReadOklch(std::string_view text)
 {
     constexpr Rule kChroma{Rule::Type::Scaled, 0.4, 1, 0};
-    return ReadComponents(text, {"oklch"}, {kOkLightness, kChroma, kHueRule}, false, ColorOfOklch);
+    return ReadComponents(
+        text, {"oklch"}, {kOkLightness, kChroma, kHueRule}, false, MappedFrom<CssSpace::Oklch, OkLightnessFromPercent>);
 }
 
 bool FormatColorSrgb(Color color, std::string& out)
@@ -391,7 +413,14 @@ bool FormatColorSrgb(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadColorSrgb(std::string_view text)
+bool FormatColorDisplayP3(Color color, std::string& out)
+{
+    AppendFractional(out, "color(display-p3 ", kDisplayP3Layout, Rgb24(color), {"", "", ""});
+    return true;
+}
+
+// color(SPACE c1 c2 c3 [/ alpha]) in any RGB or XYZ space CSS Color 4 predefines; 100% is 1.
+ReadResult ReadColorFunction(std::string_view text)
 {
     TextScanner scan(text);
     scan.skipBlanks();
@@ -401,11 +430,12 @@ ReadResult ReadColorSrgb(std::string_view text)
         return scan.expected("'('");
     scan.skipBlanks();
     const std::size_t spaceStart = scan.offset();
-    const std::string_view space = scan.word();
-    if (!EqualsIgnoringCase(space, "srgb"))
+    const std::string_view spaceName = scan.word();
+    const auto space = CssSpaceNamed(spaceName);
+    if (!space || !IsPredefinedRgbOrXyz(*space))
         return scan.failAt(spaceStart,
-            space.empty() ? "expected a colour space"
-                          : "colour space '" + std::string(space) + "' is not supported (only srgb)");
+            spaceName.empty() ? "expected a colour space"
+                              : "'" + std::string(spaceName) + "' is not a colour space of color()");
     Triple channels;
     double* slots[3] = {&channels.a, &channels.b, &channels.c};
     ReadResult error;
@@ -431,7 +461,8 @@ ReadResult ReadColorSrgb(std::string_view text)
     }
     if (!scan.take(')'))
         return scan.expected("')' or '/'");
-    return scan.finish(ColorOfEncoded(channels));
+    const MappedColor color = ToSrgbColor(channels, *space);
+    return scan.finish(color.color, color.mapped);
 }
 
 bool FormatCssName(Color color, std::string& out)

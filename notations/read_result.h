@@ -16,8 +16,10 @@ struct ReadResult {
     // where reading stopped, and a message that names it: "expected ')' at position 14".
     std::size_t position = 0;
     std::string message;
+    // The colour written lay outside sRGB and was gamut-mapped into it (see gamut_mapping.h).
+    bool mapped = false;
 
-    static ReadResult Of(Color color) { return {color, 0, {}}; }
+    static ReadResult Of(Color color, bool mapped = false) { return {color, 0, {}, mapped}; }
     // `offset` is a byte offset into `text`; the message gets " at position N" appended.
     static ReadResult Failure(std::string_view text, std::size_t offset, std::string_view reason);
 };
