@@ -31,10 +31,10 @@ const std::string_view kContrastUsage
       "or AA-large (3:1).\n"
       "\n"
       "--json prints one object: \"a\", \"b\" (as #rrggbb), \"ratio\" (the number),\n"
-      "\"text\" (\"4.54:1\"), \"levels\" (an object of true/false by level name), and with --suggest\n"
-      "\"suggestion\" (#rrggbb, or null when there is none).\n"
+      "\"text\" (\"4.54:1\"), \"levels\" (an object of true/false by level name), and\n"
+      "with --suggest \"suggestion\" (#rrggbb, or null when there is none).\n"
       "\n"
-      "Exit status: 0, or 2 when A or B cannot be read.\n";
+      "Exit status: 0, or 2 when A or B cannot be read or an option is wrong.\n";
 
 namespace {
 
