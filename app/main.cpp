@@ -26,6 +26,7 @@ void PrintHelp(std::ostream& out)
            "       pelmora codes [--json] VALUE...   print the colour codes of each VALUE\n"
            "       pelmora codes --formats           list the notations (--format NAME picks one)\n"
            "       pelmora contrast [--json] A B     print the contrast ratio of two colours\n"
+           "       pelmora contrast --suggest AA A B  ... and the nearest colour to A that passes\n"
            "       pelmora pick [--copy] ...         pick a colour from the screen, print its codes\n"
            "       pelmora palette export|import     custom colours to and from palette files\n"
            "       pelmora --help                    show this help\n"

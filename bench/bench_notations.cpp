@@ -1,6 +1,7 @@
 // The notation row refreshes on every colour change and the command line prints every notation:
 // formatting all notations of one colour, and reading each notation's text.
 
+#include "notations/contrast_suggestion.h"
 #include "notations/notation_table.h"
 
 #include <benchmark/benchmark.h>
@@ -96,6 +97,32 @@ void BM_ReadLongRoad(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ReadLongRoad)->DenseRange(0, static_cast<int>(LongRoadTexts().size()) - 1);
+
+// The band looks for the nearest passing colour on every colour change: two binary searches along the
+// hue, each a few dozen gamut mappings. Pairs of arbitrary colours, and saturated blue against black,
+// whose lighter forms lie outside sRGB all the way (every step gamut-mapped).
+void BM_NearestPassingColor(benchmark::State& state)
+{
+    const double minimum = kSuggestionLevels[static_cast<std::size_t>(state.range(0))].minimum;
+    std::uint32_t n = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(NearestPassingColor(NthColor(n), NthColor(n + 7919), minimum));
+        ++n;
+    }
+    state.SetLabel(std::string(kSuggestionLevels[static_cast<std::size_t>(state.range(0))].name));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_NearestPassingColor)
+    ->DenseRange(0, static_cast<int>(kSuggestionLevels.size()) - 1)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_NearestPassingColorOutsideSrgb(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NearestPassingColor(RGB(0, 0, 255), Color::black(), 7));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_NearestPassingColorOutsideSrgb)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace pelmora

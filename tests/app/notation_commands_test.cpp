@@ -180,5 +180,50 @@ TEST(ContrastCommand, QuotesValuesWithoutWhatTheTerminalWouldActOn)
     }
 }
 
+TEST(ContrastCommand, SuggestionOfTheNearestPassingColour)
+{
+    struct Row {
+        std::vector<std::string_view> args;
+        std::string_view out; // the last line, or the whole JSON object
+    };
+    const Row rows[] = {
+        {{"--suggest", "AA", "#777", "white"}, "Suggestion: #767676 (4.54:1)\n"},
+        {{"#777", "white", "--suggest", "AAA"}, "Suggestion: #595959 (7:1)\n"},
+        {{"--suggest", "AA", "blue", "black"}, "Suggestion: #2968ff (4.52:1)\n"},
+        {{"--suggest", "aa-large", "#767676", "white"}, "Suggestion: none, A already reaches AA-large\n"},
+        {{"--suggest", "AAA", "red", "#777"}, "Suggestion: none, no colour reaches AAA against B\n"},
+        {{"--json", "--suggest", "AA", "#777", "white"},
+            "{\"a\": \"#777777\", \"b\": \"#ffffff\", \"ratio\": 4.478089453577214, \"text\": \"4.48:1\", "
+            "\"levels\": {\"AA\": false, \"AA large\": true, \"AAA\": false, \"AAA large\": false, \"UI\": true}, "
+            "\"suggestion\": \"#767676\"}\n"},
+        {{"--json", "--suggest", "AA", "black", "white"},
+            "{\"a\": \"#000000\", \"b\": \"#ffffff\", \"ratio\": 21, \"text\": \"21:1\", "
+            "\"levels\": {\"AA\": true, \"AA large\": true, \"AAA\": true, \"AAA large\": true, \"UI\": true}, "
+            "\"suggestion\": null}\n"},
+    };
+    for (const Row& row : rows) {
+        const CommandRun run = ContrastRun(row.args);
+        EXPECT_EQ(run.status, 0) << testing::PrintToString(row.args) << run.err;
+        const std::size_t lastLine = run.out.rfind('\n', run.out.size() - 2);
+        EXPECT_EQ(row.out.starts_with('{') ? run.out : run.out.substr(lastLine + 1), row.out)
+            << testing::PrintToString(row.args);
+    }
+    struct Bad {
+        std::vector<std::string_view> args;
+        std::string_view error;
+    };
+    const Bad bad[] = {
+        {{"--suggest", "AB", "#777", "white"}, "unknown level 'AB' for --suggest (AA, AAA or AA-large)"},
+        {{"--suggest", "AA large", "#777", "white"}, "unknown level 'AA large'"},
+        {{"#777", "white", "--suggest"}, "--suggest needs a level: AA, AAA or AA-large"},
+    };
+    for (const Bad& row : bad) {
+        const CommandRun run = ContrastRun(row.args);
+        EXPECT_EQ(run.status, 2) << testing::PrintToString(row.args);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(row.error), std::string::npos) << run.err;
+    }
+}
+
 } // namespace
 } // namespace pelmora
