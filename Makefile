@@ -1,4 +1,5 @@
-# Pelmora: the two set-up commands are `make run` and `make test`; each installs what is missing first.
+# Pelmora: the two set-up commands are `make run` and `make test`; each installs what is missing first
+# (`make run` only what the program needs, and builds only the program).
 SHELL := /bin/bash
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -14,22 +15,37 @@ CTEST_FLAGS = --output-on-failure --no-tests=error -j $(JOBS)
 # The C++ sources of the house style (.clang-format), as git knows them.
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: all bootstrap configure build run test test-asan bench bench-startup screenshots fuzz install package \
-        format check-format clean
+.PHONY: all bootstrap bootstrap-run configure configure-program build build-program run test test-asan bench \
+        bench-startup screenshots fuzz install package format check-format clean
 
 all: build
 
+# The packages that building and running the program need; `bootstrap` adds the test tools.
+bootstrap-run:
+	@bash scripts/bootstrap.sh run
+
 bootstrap:
-	@bash scripts/bootstrap.sh
+	@bash scripts/bootstrap.sh test
 
 # Configured on every build, so that a changed option (WERROR) always reaches the build tree.
 configure: bootstrap
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPELMORA_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPELMORA_WERROR=$(WERROR) -DBUILD_TESTING=ON \
+	  -DPELMORA_BENCH=ON
+
+# A build tree configured here first leaves the tests and benchmarks out, whose packages `make run`
+# does not install; one that has them (after `make test`) keeps them.
+configure-program: bootstrap-run
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPELMORA_WERROR=$(WERROR) \
+	  $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF -DPELMORA_BENCH=OFF)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program and what it needs (its help file beside it), none of the tests.
+build-program: configure-program
+	cmake --build $(BUILD) -j $(JOBS) --target pelmora
+
+run: build-program
 	$(BUILD)/app/pelmora
 
 test: build
@@ -37,11 +53,13 @@ test: build
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer, but the exhaustive
 # round trips of all 16,777,216 colours (label "slow"): they are arithmetic the plain run checks, and
-# take minutes under the sanitizers.
+# take minutes under the sanitizers. LeakSanitizer watches every test; tests/lsan.supp names the
+# libraries whose own caches live until exit.
 test-asan: bootstrap
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS) -LE slow
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS) -LE slow
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" --benchmark_min_time=0.2 || exit 1; done

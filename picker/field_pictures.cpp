@@ -10,6 +10,15 @@
 #include <cstdint>
 #include <vector>
 
+// The row loops below vectorise; on x86-64 they are also built for the wider vector units, and the
+// loader picks the best clone the CPU runs. Every clone does the same IEEE operations in the same
+// order, so the pixels do not depend on the clone. Other architectures build the one plain version.
+#if defined(__x86_64__)
+#define PELMORA_VECTOR_CLONES [[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]]
+#else
+#define PELMORA_VECTOR_CLONES
+#endif
+
 namespace pelmora {
 
 namespace {
@@ -34,7 +43,7 @@ int StorableChannel(std::int64_t value) { return value >= 0 && value <= kMaxChan
 // gives the same pixel. The numerator stays below 2^24, so the quotient is taken in single
 // precision: a float holds every such numerator exactly, and multiplying by the rounded reciprocal
 // of 65025 and truncating is exact over that whole range (the tests check every numerator), with
-// the same result on any x86-64 because each step is a correctly rounded IEEE operation and
+// the same result on any CPU because each step is a correctly rounded IEEE operation and
 // contraction into fused multiply-adds is off. That keeps 16 lanes per instruction where the CPU
 // has them.
 constexpr float kInverse65025 = 1.0f / 65025.0f;
@@ -62,7 +71,7 @@ int FieldHueChannelPlain(int h, int y, int i)
 
 bool IsChannel(int value) { return value >= 0 && value <= kMaxChannel; }
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void FieldHuePixelRowFast(
+PELMORA_VECTOR_CLONES void FieldHuePixelRowFast(
     HueChannelLine red, HueChannelLine green, HueChannelLine blue, std::uint32_t* out)
 {
     for (int i = 0; i < FieldSize; ++i) {
@@ -77,8 +86,7 @@ bool IsChannel(int value) { return value >= 0 && value <= kMaxChannel; }
     }
 }
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void FieldHueChannelRowFast(
-    HueChannelLine line, std::uint8_t* out)
+PELMORA_VECTOR_CLONES void FieldHueChannelRowFast(HueChannelLine line, std::uint8_t* out)
 {
     for (int i = 0; i < FieldSize; ++i)
         out[i] = static_cast<std::uint8_t>(
@@ -229,7 +237,7 @@ std::span<const std::uint32_t> FieldBriPixels()
 
 namespace {
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void SliderPixelsFast(
+PELMORA_VECTOR_CLONES void SliderPixelsFast(
     std::uint32_t towardWhite, std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t* out)
 {
     // The same rationals as SliderSatColor (towardWhite 1) and SliderBriColor (towardWhite 0); the
