@@ -30,7 +30,7 @@ TEST(NotationErrors, MessageNamesWhereReadingStopped)
         {"hsl", "hsl(1parsec 0% 0%)", 5, "unknown angle unit 'parsec' at position 5"},
         {"oklch", "  oklch(62.8% 0.25)", 19, "expected a number, found ')' at position 19"},
         {"color-srgb", "color(display-p3 1 0 0)", 7,
-            "colour space 'display-p3' is not supported (only srgb) at position 7"},
+            "colour space 'display-p3' is not supported yet at position 7"},
         {"css-hex", "#12345", 2, "expected 3, 4, 6 or 8 hexadecimal digits, found 5 at position 2"},
         {"css-hex", "#ff8000ég", 8, "unexpected 'é' at position 8"},
         {"css-hex", "é#ff8000", 1, "expected '#', found 'é' at position 1"},
