@@ -4,9 +4,9 @@
 #include "app/json_text.h"
 #include "app/terminal_text.h"
 #include "color/code_formats.h"
-#include "color/notation.h"
 #include "color/system_colors.h"
 #include "notations/notation_table.h"
+#include "notations/panel_codes.h"
 #include "notations/read_any_color.h"
 
 #include <array>
@@ -193,14 +193,10 @@ std::optional<CodesOptions> ParseCodesOptions(std::span<const std::string_view> 
 }
 
 // The colour `value` is written in, or nothing (after a message on `err`).
-std::optional<Color> ReadValue(std::string_view value, const SystemColors& systemColors, std::ostream& err)
+std::optional<Color> ReadValue(std::string_view value, std::ostream& err)
 {
-    // The panel's own notations first, so that system colour codes stay codes.
-    if (const auto color = ParseColorNotation(value))
-        return color;
-    // The panel's own spelling RGB(r, g, b) stays strict (0 to 255); CSS's rgb() clamps.
-    const ReadResult read
-        = value.starts_with("RGB(") ? FindNotation("rgb-call")->read(value) : ReadAnyColor(value, systemColors);
+    // System colour codes stay codes: codes describes them as the panel does.
+    const ReadResult read = ReadAnyColorKeepingCodes(value);
     if (!read.color) {
         err << "pelmora codes: cannot read '" << PrintableText(value) << "': " << PrintableText(read.message)
             << "; write " << kAcceptedNotations << " or a notation of --formats\n";
@@ -253,7 +249,7 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
     if (options->json)
         out << "[\n";
     for (const std::string_view value : options->values) {
-        const std::optional<Color> color = ReadValue(value, systemColors, err);
+        const std::optional<Color> color = ReadValue(value, err);
         if (!color) {
             status = 2;
             continue;

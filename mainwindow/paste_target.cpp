@@ -37,9 +37,11 @@ void PasteTarget::pasteClipboard() { readText(QGuiApplication::clipboard()->text
 void PasteTarget::readText(const QString& text)
 {
     const PastedColor pasted = ReadPastedColor(text, systemColors_);
-    if (pasted.color)
+    if (pasted.color) {
         emit colorRead(*pasted.color);
-    else
+        if (!pasted.note.isEmpty())
+            emit noted(pasted.note);
+    } else
         emit unreadable(pasted.problem);
 }
 

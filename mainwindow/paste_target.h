@@ -30,6 +30,8 @@ signals:
     void colorRead(pelmora::Color color);
     // One line that quotes the text and says why it holds no colour.
     void unreadable(const QString& problem);
+    // Said after colorRead when the text held more than the colour: an alpha that was left out.
+    void noted(const QString& note);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

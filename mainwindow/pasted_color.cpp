@@ -65,14 +65,21 @@ PastedColor ReadPastedColor(const QString& text, const SystemColors& systemColor
 {
     if (text.trimmed().isEmpty())
         return {std::nullopt,
-            text.isEmpty() ? Tr("No colour: there is no text to read.") : Tr("No colour: the text holds only blanks.")};
+            text.isEmpty() ? Tr("No colour: there is no text to read.") : Tr("No colour: the text holds only blanks."),
+            {}};
     const QByteArray utf8 = text.toUtf8();
     const ReadResult read
         = ReadAnyColor(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), systemColors);
+    if (read.color && read.alpha != 1) {
+        // Colours here are opaque; the user should know the text asked for some transparency.
+        return {read.color, {},
+            Tr("The alpha %1 of \u201C%2\u201D was left out: colours here are opaque.")
+                .arg(QString::number(read.alpha, 'g', 4), QuotedExcerpt(text))};
+    }
     if (read.color)
-        return {read.color, {}};
+        return {read.color, {}, {}};
     return {std::nullopt,
-        Tr("No colour in \u201C%1\u201D: %2").arg(QuotedExcerpt(text), QString::fromStdString(read.message))};
+        Tr("No colour in \u201C%1\u201D: %2").arg(QuotedExcerpt(text), QString::fromStdString(read.message)), {}};
 }
 
 } // namespace pelmora

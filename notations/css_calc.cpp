@@ -204,6 +204,7 @@ private:
                 break;
             }
             scan_.take(op);
+            scan_.skipBlanks();
             const std::size_t rightStart = scan_.offset();
             const auto right = value(depth);
             if (!right)

@@ -218,8 +218,10 @@ CssColor InterpolateCss(const CssColor& from, const CssColor& to, double t, CssS
             b.channels[i] = a.channels[i];
         result.missing[i] = a.missing[i] && b.missing[i];
     }
-    if (a.alphaMissing != b.alphaMissing)
-        (a.alphaMissing ? a.alpha : b.alpha) = a.alphaMissing ? b.alpha : a.alpha;
+    if (a.alphaMissing && !b.alphaMissing)
+        a.alpha = b.alpha;
+    else if (b.alphaMissing && !a.alphaMissing)
+        b.alpha = a.alpha;
     result.alphaMissing = a.alphaMissing && b.alphaMissing;
 
     const int hueIndex = InfoOf(space).hue;
@@ -254,8 +256,8 @@ CssColor InterpolateCss(const CssColor& from, const CssColor& to, double t, CssS
         }
     }
     // Premultiplied: a transparent colour weighs nothing.
-    const double alphaA = a.alphaMissing ? 1 : a.alpha;
-    const double alphaB = b.alphaMissing ? 1 : b.alpha;
+    const double alphaA = result.alphaMissing ? 1 : a.alpha;
+    const double alphaB = result.alphaMissing ? 1 : b.alpha;
     result.alpha = Lerp(alphaA, alphaB, t);
     for (std::size_t i = 0; i < 3; ++i) {
         if (static_cast<int>(i) == hueIndex) {

@@ -200,6 +200,19 @@ private:
             read.none = true;
             return read;
         }
+        if (!context.keywords.empty() && !AtMathValue(scan_, context)) {
+            // A word where a channel goes: name the channels the relative colour has.
+            TextScanner probe = scan_;
+            const std::string_view word = probe.word();
+            if (!word.empty() && !(word.front() >= '0' && word.front() <= '9') && word.front() != '-') {
+                std::string channels;
+                for (const ChannelKeyword& keyword : context.keywords)
+                    channels += (channels.empty() ? "" : ", ") + std::string(keyword.name);
+                error_ = scan_.fail(
+                    "'" + std::string(word) + "' is not a channel of this relative colour (" + channels + ")");
+                return std::nullopt;
+            }
+        }
         if (AtMathValue(scan_, context)) {
             const auto value = ReadMathValue(scan_, context, error_);
             if (!value)
