@@ -28,6 +28,13 @@ double TiesToEven(double value) { return std::nearbyint(value); }
 
 int EvenNearest(double value) { return SaturateWhole<int>(TiesToEven(value)); }
 
+int HalfUpNearest(double value)
+{
+    // Not floor(value + 0.5): that sum rounds 0.49999999999999994 up to 1. The fraction below is exact.
+    const double down = std::floor(value);
+    return SaturateWhole<int>(value - down >= 0.5 ? down + 1 : down);
+}
+
 std::int16_t EvenNearest16(double value) { return SaturateWhole<std::int16_t>(TiesToEven(value)); }
 
 int FloorToInt(double value) { return SaturateWhole<int>(std::floor(value)); }

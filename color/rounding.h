@@ -10,6 +10,10 @@ namespace pelmora {
 // Saturates to the int range; NaN gives 0.
 int EvenNearest(double value);
 
+// Nearest integer, a tie going up towards +infinity (76.5 -> 77, -0.5 -> 0): how CSS turns a
+// channel into 0..255. Saturates to the int range; NaN gives 0.
+int HalfUpNearest(double value);
+
 // As EvenNearest, saturating to the 16-bit range.
 std::int16_t EvenNearest16(double value);
 

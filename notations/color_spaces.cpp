@@ -10,13 +10,7 @@
 namespace pelmora {
 namespace {
 
-using Matrix = std::array<std::array<double, 3>, 3>;
-
-Triple Multiply(const Matrix& m, Triple v)
-{
-    return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
-        m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
-}
+using Matrix = Matrix3;
 
 // The matrices as CSS Color 4 publishes them (its sample conversion code).
 constexpr Matrix kLinearSrgbToXyz = {{
@@ -69,7 +63,18 @@ double Cube(double x) { return x * x * x; }
 
 } // namespace
 
-int UnitToByte(double encoded) { return std::clamp(EvenNearest(encoded * 255.0), 0, 255); }
+Triple Multiply(const Matrix3& m, Triple v)
+{
+    return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
+        m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
+}
+
+// A tie exact on paper may land a rounding error below 0.5 in doubles: hwb(120 30% 50%) gives green
+// 0.2 + 0.3 = 0.49999999999999994, and 255 times that just misses the tie that CSS rounds up. The slack
+// is far above such errors and far below any step a text means.
+constexpr double kTieSlack = 1e-9;
+
+int UnitToByte(double encoded) { return std::clamp(HalfUpNearest(encoded * 255.0 + kTieSlack), 0, 255); }
 
 Triple LinearSrgbToXyzD65(Triple rgb) { return Multiply(kLinearSrgbToXyz, rgb); }
 Triple XyzD65ToLinearSrgb(Triple xyz) { return Multiply(kXyzToLinearSrgb, xyz); }
@@ -190,9 +195,14 @@ Triple LinearOf(Color color)
 
 Triple EncodedOf(Color color) { return {color.red() / 255.0, color.green() / 255.0, color.blue() / 255.0}; }
 
+// As with UnitToByte: light a rounding error below the midpoint between two levels counts as on it,
+// and so goes up (display-p3's grey 0.5 arrives a hair below the midpoint of 127 and 128).
+constexpr double kLinearTieSlack = 1e-12;
+
 Color ColorOfLinear(Triple linear)
 {
-    return RGB(LinearToByte(linear.a), LinearToByte(linear.b), LinearToByte(linear.c));
+    const auto byte = [](double light) { return LinearToByte(light + kLinearTieSlack); };
+    return RGB(byte(linear.a), byte(linear.b), byte(linear.c));
 }
 
 Color ColorOfEncoded(Triple encoded)

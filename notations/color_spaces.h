@@ -7,6 +7,8 @@
 #include "color/color.h"
 #include "color/srgb_transfer.h" // the transfer curve and its 8-bit steps, used with these conversions
 
+#include <array>
+
 namespace pelmora {
 
 struct Triple {
@@ -15,7 +17,12 @@ struct Triple {
     double c = 0;
 };
 
-// An encoded sRGB channel (0..1) to 8 bits: clamped per channel, even-nearest of 255 x value.
+// A 3 x 3 matrix, rows first, as CSS Color 4 writes its conversion matrices.
+using Matrix3 = std::array<std::array<double, 3>, 3>;
+Triple Multiply(const Matrix3& m, Triple v);
+
+// An encoded sRGB channel (0..1) to 8 bits as CSS does it: clamped, 255 x value rounded with a tie up
+// (a value a rounding error below a tie counts as the tie).
 int UnitToByte(double encoded);
 
 Triple LinearSrgbToXyzD65(Triple rgb);
@@ -48,6 +55,8 @@ double NormalizeHue(double degrees);
 // Whole-colour shortcuts used by several notations.
 Triple LinearOf(Color color);
 Triple EncodedOf(Color color); // each channel / 255
+// Linear-light or encoded sRGB to 8 bits, clamped per channel, a tie (or a rounding error below one)
+// going up as in CSS.
 Color ColorOfLinear(Triple linear);
 Color ColorOfEncoded(Triple encoded);
 

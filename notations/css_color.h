@@ -4,7 +4,8 @@
 // since both convert between spaces and need what is missing.
 
 #include "color/color.h"
-#include "notations/color_spaces.h"
+#include "notations/css_space.h"
+#include "notations/gamut_mapping.h"
 
 #include <array>
 #include <optional>
@@ -12,26 +13,8 @@
 
 namespace pelmora {
 
-enum class CssSpace {
-    Srgb,
-    SrgbLinear,
-    DisplayP3,
-    A98Rgb,
-    ProphotoRgb,
-    Rec2020,
-    XyzD50,
-    XyzD65,
-    Lab,
-    Lch,
-    Oklab,
-    Oklch,
-    Hsl,
-    Hwb,
-};
-
-// Components in the units CSS's relative colours give their channel keywords, except that the
-// RGB spaces run 0..1 (rgb()'s r, g and b are these times 255): hue in degrees, HSL and HWB in
-// percent, CIE lightness 0..100, OK lightness 0..1.
+// Components in the units of css_space.h, which are those CSS's relative colours give their
+// channel keywords, except that rgb()'s r, g and b are the sRGB channels times 255.
 struct CssColor {
     CssSpace space = CssSpace::Srgb;
     std::array<double, 3> channels{};
@@ -42,20 +25,8 @@ struct CssColor {
     bool legacy = false;
 };
 
-struct CssSpaceInfo {
-    CssSpace space;
-    std::string_view name; // as color() and color-mix() write it
-    std::array<std::string_view, 3> keywords; // the channel keywords of its relative colour
-    int hue = -1; // the index of the hue component, or -1 for a rectangular space
-};
-
-const CssSpaceInfo& InfoOf(CssSpace space);
-// The space of a color() or color-mix() name ("xyz" is XYZ D65); `polar` allows hsl, hwb, lch and
-// oklch, the rectangular lab and oklab come with it.
-std::optional<CssSpace> CssSpaceNamed(std::string_view name, bool cylindersAndLab);
-
-// Whether colours of `space` can be converted yet.
-bool ConvertsToXyz(CssSpace space);
+// The channel keywords of a relative colour in `space`: "r", "g", "b"; "l", "c", "h" ...
+std::array<std::string_view, 3> ChannelKeywordsOf(CssSpace space);
 
 // `color` in `space`; a component missing in `color` stays missing where the target has an
 // analogous one (CSS's carried-forward components), and a hue without colour becomes missing.
@@ -69,7 +40,7 @@ enum class HueInterpolation { Shorter, Longer, Increasing, Decreasing };
 CssColor InterpolateCss(const CssColor& from, const CssColor& to, double t, CssSpace space, HueInterpolation hue);
 
 // The 8-bit sRGB colour a browser shows for it: legacy colours clamped, the others brought into
-// sRGB as CSS Color 4 maps a gamut. `mapped`, when given, tells whether mapping changed anything.
-Color CssColorToRgb(const CssColor& color, bool* mapped = nullptr);
+// sRGB as CSS Color 4 maps a gamut (`mapped` says whether that changed the colour).
+MappedColor CssColorToRgb(const CssColor& color);
 
 } // namespace pelmora

@@ -174,7 +174,7 @@ private:
         if (is("hsl") || is("hsla"))
             return components(CssSpace::Hsl, depth, true);
         for (const CssSpace space : {CssSpace::Hwb, CssSpace::Lab, CssSpace::Lch, CssSpace::Oklab, CssSpace::Oklch})
-            if (is(InfoOf(space).name))
+            if (is(CssSpaceName(space)))
                 return components(space, depth, false);
         if (is("color"))
             return components(std::nullopt, depth, false);
@@ -288,11 +288,11 @@ private:
     static std::vector<ChannelKeyword> Keywords(const CssColor& origin, CssSpace space, bool rgbFunction)
     {
         const CssColor converted = ConvertCss(origin, space);
-        const CssSpaceInfo& info = InfoOf(space);
+        const auto names = ChannelKeywordsOf(space);
         std::vector<ChannelKeyword> keywords;
         for (std::size_t i = 0; i < 3; ++i) {
             const double v = converted.missing[i] ? 0 : converted.channels[i];
-            keywords.push_back({info.keywords[i], rgbFunction ? v * 255 : v});
+            keywords.push_back({names[i], rgbFunction ? v * 255 : v});
         }
         keywords.push_back({"alpha", origin.alphaMissing ? 0 : origin.alpha});
         return keywords;
@@ -317,14 +317,12 @@ private:
         if (!fixedSpace) {
             const std::size_t start = scan_.offset();
             const std::string_view name = scan_.word();
-            const auto named = CssSpaceNamed(name, false);
-            if (!named)
+            const auto named = CssSpaceNamed(name);
+            if (!named || !IsPredefinedRgbOrXyz(*named))
                 return failAt(start,
                     name.empty() ? "expected a colour space"
                                  : "'" + std::string(name) + "' is not a colour space of color()");
             space = *named;
-            if (!ConvertsToXyz(space))
-                return failAt(start, "colour space '" + std::string(name) + "' is not supported yet");
         }
         const bool rgbFunction = fixedSpace == CssSpace::Srgb;
         std::vector<ChannelKeyword> keywords;
@@ -420,7 +418,7 @@ private:
         scan_.skipBlanks();
         const std::size_t spaceStart = scan_.offset();
         const std::string_view spaceName = scan_.word();
-        const auto space = CssSpaceNamed(spaceName, true);
+        const auto space = CssSpaceNamed(spaceName);
         if (!space)
             return failAt(spaceStart,
                 spaceName.empty() ? "expected a colour space"
@@ -441,7 +439,7 @@ private:
             if (found == kMethods.end())
                 return failAt(methodStart,
                     "expected ',' or a hue interpolation method (shorter, longer, increasing, decreasing)");
-            if (InfoOf(*space).hue < 0)
+            if (HueIndex(*space) < 0)
                 return failAt(methodStart, "'" + std::string(spaceName) + "' has no hue to interpolate");
             scan_.skipBlanks();
             if (!scan_.takeWord("hue"))
@@ -542,7 +540,8 @@ ReadResult ReadCssColorText(std::string_view text, std::initializer_list<std::st
     const auto color = ReadCssColorAt(scan, 0, error);
     if (!color)
         return error;
-    ReadResult result = scan.finish(CssColorToRgb(*color));
+    const MappedColor rgb = CssColorToRgb(*color);
+    ReadResult result = scan.finish(rgb.color, rgb.mapped);
     result.alpha = color->alphaMissing ? 0 : color->alpha;
     return result;
 }

@@ -3,9 +3,10 @@
 // "/ alpha", the legacy comma syntax where CSS has one (rgb(), rgba(), hsl(), hsla()); alpha is read
 // and dropped since colours here are opaque.
 //
-// Out of gamut: a colour outside the sRGB cube is clamped per channel (each of red, green and blue
-// to 0..1) after the conversion to sRGB, not gamut-mapped in OKLCH. Lightness is clamped to its
-// range and chroma to zero or more while reading, as CSS does.
+// Out of gamut: the channels of rgb(), hsl() and hwb() are clamped while reading, as CSS does; a
+// colour of lab(), lch(), oklab(), oklch() or color() that falls outside sRGB is gamut-mapped as CSS
+// Color 4 maps it (gamut_mapping.h) and the result says so. Lightness is clamped to its range and
+// chroma to zero or more while reading, as CSS does.
 
 #include "notations/notation_parts.h"
 
@@ -13,6 +14,7 @@
 #include "notations/color_spaces.h"
 #include "notations/css_color_reader.h"
 #include "notations/decimal_text.h"
+#include "notations/gamut_mapping.h"
 #include "notations/named_colors.h"
 #include "notations/text_scanner.h"
 
@@ -43,27 +45,41 @@ void AppendFractional(std::string& out, std::string_view open, const FractionalL
 
 Color Rgb24(Color color) { return RGB(color.red(), color.green(), color.blue()); }
 
-// Components in the printed units and back.
-Triple HslOf(Color color) { return SrgbToHsl(EncodedOf(color)); }
-Color ColorOfHsl(Triple hsl) { return ColorOfEncoded(HslToSrgb(hsl)); }
-Triple HwbOf(Color color) { return SrgbToHwb(EncodedOf(color)); }
-Color ColorOfHwb(Triple hwb) { return ColorOfEncoded(HwbToSrgb(hwb)); }
-Triple LabOf(Color color) { return XyzD50ToLab(XyzD65ToD50(LinearSrgbToXyzD65(LinearOf(color)))); }
-Color ColorOfLab(Triple lab) { return ColorOfLinear(XyzD65ToLinearSrgb(XyzD50ToD65(LabToXyzD50(lab)))); }
-Triple LchOf(Color color) { return RectangularToPolar(LabOf(color)); }
-Color ColorOfLch(Triple lch) { return ColorOfLab(PolarToRectangular(lch)); }
+// Components in the printed units and back. Reading and the formatters' search share the way back,
+// so what a formatter accepts is what reading its text gives.
+Triple AsPrinted(Triple components) { return components; }
 // OKLab's lightness is printed as a percentage.
-Triple OklabOf(Color color)
+Triple OkLightnessAsPercent(Triple oklab) { return {oklab.a * 100, oklab.b, oklab.c}; }
+Triple OkLightnessFromPercent(Triple printed) { return {printed.a / 100, printed.b, printed.c}; }
+
+template <CssSpace space, Triple (*fromPrinted)(Triple) = AsPrinted> MappedColor MappedFrom(Triple printed)
 {
-    const Triple oklab = XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color)));
-    return {oklab.a * 100, oklab.b, oklab.c};
+    return ToSrgbColor(fromPrinted(printed), space);
 }
-Color ColorOfOklab(Triple printed)
+template <CssSpace space, Triple (*fromPrinted)(Triple) = AsPrinted> Color ColorFrom(Triple printed)
 {
-    return ColorOfLinear(XyzD65ToLinearSrgb(OklabToXyzD65({printed.a / 100, printed.b, printed.c})));
+    return MappedFrom<space, fromPrinted>(printed).color;
 }
+template <CssSpace space, Triple (*toPrinted)(Triple) = AsPrinted> Triple PrintedOf(Color color)
+{
+    return toPrinted(ConvertColor(LinearOf(color), CssSpace::SrgbLinear, space));
+}
+
+// The formatters print 0 for a powerless hue (CSS would print none).
+Triple HslOf(Color color) { return SrgbToHsl(EncodedOf(color)); }
+Triple HwbOf(Color color) { return SrgbToHwb(EncodedOf(color)); }
+Triple LabOf(Color color) { return PrintedOf<CssSpace::Lab>(color); }
+Triple LchOf(Color color) { return RectangularToPolar(LabOf(color)); }
+Triple OklabOf(Color color) { return PrintedOf<CssSpace::Oklab, OkLightnessAsPercent>(color); }
 Triple OklchOf(Color color) { return RectangularToPolar(OklabOf(color)); }
-Color ColorOfOklch(Triple printed) { return ColorOfOklab(PolarToRectangular(printed)); }
+
+constexpr auto ColorOfHsl = ColorFrom<CssSpace::Hsl>;
+constexpr auto ColorOfHwb = ColorFrom<CssSpace::Hwb>;
+constexpr auto ColorOfLab = ColorFrom<CssSpace::Lab>;
+constexpr auto ColorOfLch = ColorFrom<CssSpace::Lch>;
+constexpr auto ColorOfOklab = ColorFrom<CssSpace::Oklab, OkLightnessFromPercent>;
+constexpr auto ColorOfOklch = ColorFrom<CssSpace::Oklch, OkLightnessFromPercent>;
+constexpr auto ColorOfSrgb = ColorFrom<CssSpace::Srgb>;
 
 constexpr FractionalLayout kHslLayout{{0, 0, 0}, 0, 1, HslOf, ColorOfHsl};
 constexpr FractionalLayout kHwbLayout{{0, 0, 0}, -1, -1, HwbOf, ColorOfHwb};
@@ -72,7 +88,9 @@ constexpr FractionalLayout kLchLayout{{0, 0, 0}, 2, 1, LchOf, ColorOfLch};
 // a, b and chroma are about a hundredth of the lightness percentage's scale.
 constexpr FractionalLayout kOklabLayout{{0, 2, 2}, -1, -1, OklabOf, ColorOfOklab};
 constexpr FractionalLayout kOklchLayout{{0, 2, 0}, 2, 1, OklchOf, ColorOfOklch};
-constexpr FractionalLayout kSrgbLayout{{0, 0, 0}, -1, -1, EncodedOf, ColorOfEncoded};
+constexpr FractionalLayout kSrgbLayout{{0, 0, 0}, -1, -1, EncodedOf, ColorOfSrgb};
+constexpr FractionalLayout kDisplayP3Layout{
+    {0, 0, 0}, -1, -1, PrintedOf<CssSpace::DisplayP3>, ColorFrom<CssSpace::DisplayP3>};
 
 } // namespace
 
@@ -157,7 +175,13 @@ bool FormatColorSrgb(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadColorSrgb(std::string_view text) { return ReadCssColorText(text, {"color"}); }
+bool FormatColorDisplayP3(Color color, std::string& out)
+{
+    AppendFractional(out, "color(display-p3 ", kDisplayP3Layout, Rgb24(color), {"", "", ""});
+    return true;
+}
+
+ReadResult ReadColorFunction(std::string_view text) { return ReadCssColorText(text, {"color"}); }
 
 bool FormatCssName(Color color, std::string& out)
 {

@@ -38,7 +38,8 @@ ReadResult ReadOklab(std::string_view text);
 bool FormatOklch(Color color, std::string& out);
 ReadResult ReadOklch(std::string_view text);
 bool FormatColorSrgb(Color color, std::string& out);
-ReadResult ReadColorSrgb(std::string_view text);
+bool FormatColorDisplayP3(Color color, std::string& out);
+ReadResult ReadColorFunction(std::string_view text); // every space color() takes
 bool FormatCssName(Color color, std::string& out);
 ReadResult ReadCssName(std::string_view text);
 

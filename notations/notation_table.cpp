@@ -10,7 +10,7 @@ namespace {
 
 using namespace notation_parts;
 
-constexpr std::array<Notation, 19> kNotations = {{
+constexpr std::array<Notation, 20> kNotations = {{
     {"rgb-call", "RGB(r, g, b)", FormatRgbCall, ReadRgbCall},
     {"decimal", "Decimal", FormatDecimal, ReadDecimal},
     {"html", "HTML #RRGGBB", FormatHtml, ReadHtml},
@@ -24,7 +24,8 @@ constexpr std::array<Notation, 19> kNotations = {{
     {"lch", "CSS lch()", FormatLch, ReadLch},
     {"oklab", "CSS oklab()", FormatOklab, ReadOklab},
     {"oklch", "CSS oklch()", FormatOklch, ReadOklch},
-    {"color-srgb", "CSS color(srgb)", FormatColorSrgb, ReadColorSrgb},
+    {"color-srgb", "CSS color(srgb)", FormatColorSrgb, ReadColorFunction},
+    {"display-p3", "CSS color(display-p3)", FormatColorDisplayP3, ReadColorFunction},
     {"css-name", "CSS name", FormatCssName, ReadCssName},
     {"hex-0x", "0xRRGGBB", FormatHex0x, ReadHex0x},
     {"android", "Android 0xAARRGGBB", FormatAndroid, ReadAndroid},

@@ -138,8 +138,9 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, ReadResult& fai
         } else {
             ReadResult error;
             if (const auto css = ReadCssColorAt(scan, 0, error)) {
-                color = CssColorToRgb(*css);
-                read = ReadResult::Of(*color, css->alphaMissing ? 0 : css->alpha);
+                const MappedColor rgb = CssColorToRgb(*css);
+                color = rgb.color;
+                read = ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
             } else {
                 read = error;
             }

@@ -202,12 +202,12 @@ ReadResult TextScanner::expected(std::string_view what) const
     return fail("expected " + std::string(what) + ", found " + Describe(rest()));
 }
 
-ReadResult TextScanner::finish(Color color)
+ReadResult TextScanner::finish(Color color, bool mapped)
 {
     skipBlanks();
     if (!atEnd())
         return fail("unexpected " + Describe(rest()));
-    return ReadResult::Of(color);
+    return ReadResult::Of(color, mapped);
 }
 
 } // namespace pelmora

@@ -63,7 +63,7 @@ public:
     // "unexpected 'x'" or "unexpected end" at the current place, after `expected`.
     ReadResult expected(std::string_view what) const;
     // Success only when nothing but blanks is left.
-    ReadResult finish(Color color);
+    ReadResult finish(Color color, bool mapped = false);
 
 private:
     std::string_view text_;

@@ -87,20 +87,27 @@ TEST(CssColorExamples, ExampleTextsReadAsTheirColour)
         {"oklab", "oklab(62.8% 0.2249 0.1258)", 0xFF0000},
         {"lab", "lab(54.29% 80.8 69.9)", 0xFF0000},
         {"lch", "lch(54.29% 106.84 40.86)", 0xFF0000},
-        {"hsl", "hsl(120deg 100% 25%)", 0x008000}, // 127.5 goes to the even 128
+        {"hsl", "hsl(120deg 100% 25%)", 0x008000}, // 127.5: a tie goes up to 128
         {"hsl", "hsl(120 100% 25%)", 0x008000},
         {"hsl", "hsl(0.5turn 100% 50%)", 0x00FFFF},
         {"hsl", "hsla(240, 100%, 50%, 0.5)", 0x0000FF},
         {"hwb", "hwb(0 0% 0%)", 0xFF0000},
         {"hwb", "hwb(200 100% 100%)", 0x808080}, // whiteness + blackness beyond 100%: grey 0.5
-        {"hwb", "hwb(60 20% 30%)", 0xB2B233}, // 178.5 goes to the even 178
+        {"hwb", "hwb(60 20% 30%)", 0xB3B333}, // 178.5: a tie goes up to 179, as in CSS
+        {"hwb", "hwb(120 30% 50%)", 0x4D804D},
+        {"hwb", "hwb(320deg 30% 40%)", 0x994D80},
+        {"hsl", "hsl(0 0% 30%)", 0x4D4D4D},
+        {"css-rgb", "rgb(30% 30% 30%)", 0x4D4D4D}, // 76.5
+        {"color-srgb", "color(srgb 0.7 0.3 0.3)", 0xB34D4D},
+        {"floats", "0.3, 0.7, 0.5", 0x4DB380},
         {"color-srgb", "color(srgb 1 0.5 0)", 0xFF8000},
         {"color-srgb", "color(sRGB 100% 50% 0% / 0.2)", 0xFF8000},
         {"css-rgb", "rgb(255 128 0)", 0xFF8000},
         {"css-rgb", "rgb(100% 50% 0%)", 0xFF8000},
         {"css-rgb", "RGBA(255, 128, 0, 50%)", 0xFF8000},
         {"css-rgb", "rgb(none 128 0 / none)", 0x008000},
-        {"css-rgb", "rgb(300 -5 127.5)", 0xFF0080}, // clamped per channel, 127.5 to even
+        {"css-rgb", "rgb(300 -5 127.5)", 0xFF0080}, // clamped per channel, 127.5 up
+        {"css-rgb", "rgb(300 -5 126.5)", 0xFF007F},
         {"css-hex", "#F80", 0xFF8800},
         {"css-hex", "#ff800080", 0xFF8000},
         {"css-hex", "#abcd", 0xAABBCC},
@@ -110,7 +117,7 @@ TEST(CssColorExamples, ExampleTextsReadAsTheirColour)
         {"oklch", "oklch(0.628 0.2577 29.23deg)", 0xFF0000},
         {"oklch", "oklch(0% none none)", 0x000000},
         {"oklab", "oklab(1 0 0)", 0xFFFFFF},
-        {"lch", "lch(50% 200 40)", 0xFF0000}, // far outside sRGB: each channel clamped
+        {"lch", "lch(50% 200 40)", 0xFD0043}, // far outside sRGB: gamut-mapped, not clamped to red
         {"rgb-call", "rgb(255,128,0)", 0xFF8000},
         {"decimal", "33023", 0xFF8000},
         {"hex-literal", "&h80ff", 0xFF8000},
@@ -157,6 +164,28 @@ TEST(CssColorExamples, FormatsOfOneColour)
     }
     EXPECT_EQ(FormatIn(*FindNotation("css-name"), Hex(0xFF8000)), std::nullopt);
     EXPECT_EQ(FormatIn(*FindNotation("css-name"), Hex(0xFFA500)), std::string("orange"));
+}
+
+// A CSS reader rounds a tie up, so the text of a colour just below a tie must not be the round one
+// that lands on it: 30% is 76.5, which reads as 77.
+TEST(CssColorExamples, TextsBesideATieReadBackInACssReader)
+{
+    struct Row {
+        std::string_view notation;
+        std::uint32_t rrggbb;
+        std::string_view text;
+    };
+    const Row rows[] = {
+        {"hsl", 0x4D4D4D, "hsl(0 0% 30%)"},
+        {"hwb", 0x4D4D4D, "hwb(0 30% 70%)"},
+        {"color-srgb", 0x4D4D4D, "color(srgb 0.3 0.3 0.3)"},
+        {"hsl", 0x4C4C4C, "hsl(0 0% 29.8%)"},
+        {"hwb", 0x4C4C4C, "hwb(0 29.8% 70.2%)"},
+        {"color-srgb", 0x4C4C4C, "color(srgb 0.298 0.298 0.298)"},
+        {"hwb", 0x800800, "hwb(3.8 0% 49.8%)"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FormatIn(*FindNotation(row.notation), Hex(row.rrggbb)), std::string(row.text)) << row.notation;
 }
 
 TEST(CssColorExamples, GreysPrintAZeroHue)

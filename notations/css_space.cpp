@@ -1,0 +1,218 @@
+#include "notations/css_space.h"
+
+#include "color/ascii_case.h"
+#include "color/srgb_transfer.h"
+#include "notations/wide_gamut_spaces.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace pelmora {
+namespace {
+
+struct SpaceEntry {
+    CssSpace space;
+    std::string_view name;
+};
+
+constexpr std::array<SpaceEntry, 14> kNames = {{
+    {CssSpace::Srgb, "srgb"},
+    {CssSpace::SrgbLinear, "srgb-linear"},
+    {CssSpace::DisplayP3, "display-p3"},
+    {CssSpace::A98Rgb, "a98-rgb"},
+    {CssSpace::ProphotoRgb, "prophoto-rgb"},
+    {CssSpace::Rec2020, "rec2020"},
+    {CssSpace::XyzD50, "xyz-d50"},
+    {CssSpace::XyzD65, "xyz-d65"},
+    {CssSpace::Lab, "lab"},
+    {CssSpace::Lch, "lch"},
+    {CssSpace::Oklab, "oklab"},
+    {CssSpace::Oklch, "oklch"},
+    {CssSpace::Hsl, "hsl"},
+    {CssSpace::Hwb, "hwb"},
+}};
+
+// The spaces form a tree rooted at XYZ D65; each knows its parent and the step to it and back.
+CssSpace Parent(CssSpace space)
+{
+    switch (space) {
+    case CssSpace::Hsl:
+    case CssSpace::Hwb:
+        return CssSpace::Srgb;
+    case CssSpace::Srgb:
+        return CssSpace::SrgbLinear;
+    case CssSpace::ProphotoRgb:
+    case CssSpace::Lab:
+        return CssSpace::XyzD50;
+    case CssSpace::Lch:
+        return CssSpace::Lab;
+    case CssSpace::Oklch:
+        return CssSpace::Oklab;
+    default:
+        return CssSpace::XyzD65;
+    }
+}
+
+int Depth(CssSpace space)
+{
+    int depth = 0;
+    for (; space != CssSpace::XyzD65; space = Parent(space))
+        ++depth;
+    return depth;
+}
+
+Triple EachChannel(Triple v, double (*curve)(double)) { return {curve(v.a), curve(v.b), curve(v.c)}; }
+
+// CSS's thresholds below which the hue of a polar colour is powerless.
+constexpr double kLchPowerlessChroma = 0.0015;
+constexpr double kOklchPowerlessChroma = 0.000004;
+
+Triple PolarWithPowerlessHue(Triple lab, double powerlessChroma)
+{
+    Triple lch = RectangularToPolar(lab);
+    if (lch.b <= powerlessChroma)
+        lch.c = std::nan("");
+    return lch;
+}
+
+// HSL and HWB have no hue when red, green and blue are equal.
+Triple CylinderWithPowerlessHue(Triple rgb, Triple (*cylinder)(Triple))
+{
+    Triple result = cylinder(rgb);
+    if (rgb.a == rgb.b && rgb.b == rgb.c)
+        result.a = std::nan("");
+    return result;
+}
+
+Triple ToParent(CssSpace space, Triple v)
+{
+    switch (space) {
+    case CssSpace::Srgb:
+        return EachChannel(v, DecodeSrgb);
+    case CssSpace::SrgbLinear:
+        return LinearSrgbToXyzD65(v);
+    case CssSpace::DisplayP3:
+        return DisplayP3ToXyzD65(v);
+    case CssSpace::A98Rgb:
+        return A98RgbToXyzD65(v);
+    case CssSpace::ProphotoRgb:
+        return ProphotoRgbToXyzD50(v);
+    case CssSpace::Rec2020:
+        return Rec2020ToXyzD65(v);
+    case CssSpace::XyzD50:
+        return XyzD50ToD65(v);
+    case CssSpace::XyzD65:
+        return v;
+    case CssSpace::Lab:
+        return LabToXyzD50(v);
+    case CssSpace::Lch:
+    case CssSpace::Oklch:
+        return PolarToRectangular(v);
+    case CssSpace::Oklab:
+        return OklabToXyzD65(v);
+    case CssSpace::Hsl:
+        return HslToSrgb(v);
+    case CssSpace::Hwb:
+        return HwbToSrgb(v);
+    }
+    return v;
+}
+
+Triple FromParent(CssSpace space, Triple v)
+{
+    switch (space) {
+    case CssSpace::Srgb:
+        return EachChannel(v, EncodeSrgb);
+    case CssSpace::SrgbLinear:
+        return XyzD65ToLinearSrgb(v);
+    case CssSpace::DisplayP3:
+        return XyzD65ToDisplayP3(v);
+    case CssSpace::A98Rgb:
+        return XyzD65ToA98Rgb(v);
+    case CssSpace::ProphotoRgb:
+        return XyzD50ToProphotoRgb(v);
+    case CssSpace::Rec2020:
+        return XyzD65ToRec2020(v);
+    case CssSpace::XyzD50:
+        return XyzD65ToD50(v);
+    case CssSpace::XyzD65:
+        return v;
+    case CssSpace::Lab:
+        return XyzD50ToLab(v);
+    case CssSpace::Lch:
+        return PolarWithPowerlessHue(v, kLchPowerlessChroma);
+    case CssSpace::Oklch:
+        return PolarWithPowerlessHue(v, kOklchPowerlessChroma);
+    case CssSpace::Oklab:
+        return XyzD65ToOklab(v);
+    case CssSpace::Hsl:
+        return CylinderWithPowerlessHue(v, SrgbToHsl);
+    case CssSpace::Hwb:
+        return CylinderWithPowerlessHue(v, SrgbToHwb);
+    }
+    return v;
+}
+
+double ZeroIfMissing(double value) { return std::isnan(value) ? 0.0 : value; }
+
+} // namespace
+
+std::optional<CssSpace> CssSpaceNamed(std::string_view name)
+{
+    if (EqualsIgnoringCase(name, "xyz"))
+        return CssSpace::XyzD65;
+    const auto found = std::find_if(
+        kNames.begin(), kNames.end(), [&](const SpaceEntry& entry) { return EqualsIgnoringCase(entry.name, name); });
+    if (found == kNames.end())
+        return std::nullopt;
+    return found->space;
+}
+
+std::string_view CssSpaceName(CssSpace space) { return kNames[static_cast<std::size_t>(space)].name; }
+
+bool IsPredefinedRgbOrXyz(CssSpace space) { return static_cast<int>(space) <= static_cast<int>(CssSpace::XyzD65); }
+
+int HueIndex(CssSpace space)
+{
+    switch (space) {
+    case CssSpace::Lch:
+    case CssSpace::Oklch:
+        return 2;
+    case CssSpace::Hsl:
+    case CssSpace::Hwb:
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+Triple ConvertColor(Triple value, CssSpace from, CssSpace to)
+{
+    Triple v{ZeroIfMissing(value.a), ZeroIfMissing(value.b), ZeroIfMissing(value.c)};
+    // Up from `from` to the lowest space both roads share, then down to `to`: at most three steps
+    // each way, the ones down remembered to be taken in reverse.
+    std::array<CssSpace, 4> downward{};
+    std::size_t steps = 0;
+    CssSpace up = from;
+    CssSpace down = to;
+    while (Depth(up) > Depth(down)) {
+        v = ToParent(up, v);
+        up = Parent(up);
+    }
+    while (Depth(down) > Depth(up)) {
+        downward[steps++] = down;
+        down = Parent(down);
+    }
+    while (up != down) {
+        v = ToParent(up, v);
+        up = Parent(up);
+        downward[steps++] = down;
+        down = Parent(down);
+    }
+    while (steps > 0)
+        v = FromParent(downward[--steps], v);
+    return v;
+}
+
+} // namespace pelmora
