@@ -184,8 +184,11 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
             "the text holds " + std::to_string(found.size()) + " colours, the second starting here; keep only one");
     if (amongFailure.position > whole.position)
         whole = amongFailure;
-    // Nothing got past the first character: say so plainly instead of one notation's complaint.
-    if (whole.position <= 1) {
+    // Nothing got past the first character: say so plainly instead of one notation's complaint,
+    // unless that complaint is a reason the text was refused for (currentcolor, var() ...).
+    const bool complaint
+        = whole.message.starts_with("expected") || whole.message.find(" is not a") != std::string::npos;
+    if (whole.position <= 1 && complaint) {
         TextScanner scan(value);
         const std::string_view word = scan.word();
         const std::string reason = !word.empty() && scan.atEnd() ? "'" + std::string(word) + "' is not a colour name"

@@ -331,6 +331,21 @@ private slots:
             QStringLiteral("No colour: the text holds only blanks."));
         QVERIFY(!ReadPastedColor(QStringLiteral(" \n "), colors).color);
     }
+
+    // Colours here are opaque: a pasted alpha is left out, and the note line says so.
+    void anAlphaLeftOutIsNoted()
+    {
+        const DefaultSystemColors colors;
+        const PastedColor translucent
+            = ReadPastedColor(QStringLiteral("background: rgb(255 128 0 / 50%) !important;"), colors);
+        QCOMPARE(translucent.color, std::optional<Color>(RGB(255, 128, 0)));
+        QCOMPARE(translucent.note,
+            QStringLiteral("The alpha 0.5 of \u201Cbackground: rgb(255 12\u2026\u201D was left out: colours here "
+                           "are opaque."));
+        const PastedColor opaque = ReadPastedColor(QStringLiteral("rgb(255 128 0 / 100%)"), colors);
+        QVERIFY(opaque.color);
+        QVERIFY(opaque.note.isEmpty());
+    }
 };
 
 QTEST_MAIN(OutsideColorsTest)
