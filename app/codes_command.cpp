@@ -5,12 +5,12 @@
 #include "app/terminal_text.h"
 #include "color/code_formats.h"
 #include "color/system_colors.h"
+#include "notations/named_colors.h"
 #include "notations/notation_table.h"
 #include "notations/panel_codes.h"
 #include "notations/read_any_color.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -30,7 +30,8 @@ const std::string_view kCodesUsage
       "\n"
       "--all adds the value in every notation of --formats, one \"name: text\" line each.\n"
       "--format NAME prints only the value in that notation, one line per VALUE\n"
-      "(N/A when it has none: css-name of a colour without a CSS name).\n"
+      "(N/A when it has none: css-name of a colour without a CSS name). --format name\n"
+      "prints the nearest CSS name: orange when it is exact, otherwise \u2248 darkorange.\n"
       "--formats lists the notations: name, description, pure orange as an example.\n"
       "\n"
       "VALUE may be written as\n"
@@ -41,16 +42,20 @@ const std::string_view kCodesUsage
       "  'QBColor(n)'             n 0 to 15\n"
       "  vbYellow, vbButtonFace   a colour constant or system colour name\n"
       "or in any notation of --formats: '#f80', 'hsl(30 100% 50%)', 'oklch(70% 0.19 48)',\n"
-      "orange, 0xFFFF8000, 'QColor(255, 128, 0)', '1.0, 0.5, 0' ...\n"
+      "'color(display-p3 1 0.5 0)', orange, 0xFFFF8000, 'QColor(255, 128, 0)', '1.0, 0.5, 0' ...\n"
       "CSS may use calc(), color-mix() and relative colours ('hsl(from red calc(h + 90) s l)');\n"
       "a CSS declaration ('color: #abcdef;') reads as its value. currentcolor, system colours\n"
       "(Canvas), light-dark(), var(), attr() and lengths (1em) need a web page and are refused.\n"
+      "A colour outside sRGB (oklch(90% 0.4 30), color(rec2020 0 1 0)) is mapped into it\n"
+      "as CSS Color 4 maps it, and the output says so: a \"Mapped:\" line, \"mapped\": true.\n"
       "\n"
       "--json prints a JSON array with one object per readable VALUE, keys:\n"
       "  \"input\", \"constant\", \"qbcolor\", \"rgb\", \"decimal\", \"html\", \"hex\",\n"
-      "  \"systemName\", \"systemCode\" (all strings, the texts above), and \"notations\",\n"
-      "  an object of every notation's text by name (null for none);\n"
-      "  with --format, \"input\" and the notation's name.\n"
+      "  \"systemName\", \"systemCode\" (all strings, the texts above), \"notations\",\n"
+      "  an object of every notation's text by name (null for none), and \"name\", the\n"
+      "  nearest CSS name: {\"exact\": true or false, \"name\": \"darkorange\", \"distance\":\n"
+      "  its OKLab distance}; with --format, \"input\" and the notation's name.\n"
+      "  \"mapped\": true is added for a colour that was mapped into sRGB.\n"
       "\n"
       "Exit status: 0; 1 when the output could not be written; 2 when a VALUE could not be\n"
       "read (the others are still printed).\n";
@@ -102,6 +107,7 @@ struct CodesOptions {
     bool all = false;
     bool list = false;
     const Notation* format = nullptr;
+    bool nameFormat = false; // --format name: the nearest CSS name
     std::vector<std::string_view> values;
 };
 
@@ -112,6 +118,24 @@ Color DescribedColor(Color color, const SystemColors& systemColors)
     if (color.isSystemCode() && (color.value() & 0xFF) < kSysColorCount)
         return systemColors.GetSysColor(color.value() & 0xFF);
     return color;
+}
+
+// {"exact": false, "name": "darkorange", "distance": 0.0407}
+void WriteNameJson(std::ostream& out, Color color)
+{
+    const NameMatch match = NearestCssName(color);
+    out << "{\"exact\": " << (match.exact ? "true" : "false") << ", \"name\": ";
+    WriteJsonString(out, match.name);
+    out << ", \"distance\": ";
+    WriteJsonNumber(out, match.distance);
+    out << '}';
+}
+
+// "orange" when the colour is exactly that name, "≈ darkorange" otherwise.
+std::string NameText(Color color)
+{
+    const NameMatch match = NearestCssName(color);
+    return match.exact ? std::string(match.name) : match.text();
 }
 
 void WriteNotationList(std::ostream& out)
@@ -125,12 +149,18 @@ void WriteNotationList(std::ostream& out)
         line.resize(40, ' ');
         out << line << example << '\n';
     }
+    std::string line("name");
+    line.resize(16, ' ');
+    line += "nearest CSS name";
+    line.resize(40, ' ');
+    out << line << NameText(orange) << '\n';
 }
 
 void WriteAllNotationsText(std::ostream& out, Color color)
 {
     for (const Notation& notation : BuiltInNotations())
         out << notation.name << ": " << FormatIn(notation, color).value_or("N/A") << '\n';
+    out << "name: " << NameText(color) << '\n';
 }
 
 void WriteAllNotationsJson(std::ostream& out, Color color)
@@ -177,7 +207,8 @@ std::optional<CodesOptions> ParseCodesOptions(std::span<const std::string_view> 
                 return std::nullopt;
             }
             options.format = FindNotation(args[++i]);
-            if (!options.format) {
+            options.nameFormat = args[i] == "name";
+            if (!options.format && !options.nameFormat) {
                 err << "pelmora codes: unknown format '" << PrintableText(args[i])
                     << "' (see pelmora codes --formats)\n";
                 return std::nullopt;
@@ -195,8 +226,8 @@ std::optional<CodesOptions> ParseCodesOptions(std::span<const std::string_view> 
     return options;
 }
 
-// The colour `value` is written in, or nothing (after a message on `err`).
-std::optional<Color> ReadValue(std::string_view value, std::ostream& err)
+// The colour `value` is written in, or none (after a message on `err`).
+ReadResult ReadValue(std::string_view value, std::ostream& err)
 {
     // System colour codes stay codes: codes describes them as the panel does.
     const ReadResult read = ReadAnyColorKeepingCodes(value);
@@ -204,13 +235,20 @@ std::optional<Color> ReadValue(std::string_view value, std::ostream& err)
         err << "pelmora codes: cannot read '" << PrintableText(value) << "': " << PrintableText(read.message)
             << "; write " << kAcceptedNotations << " or a notation of --formats\n";
     }
-    return read.color;
+    return read;
+}
+
+std::string MappedNote(std::string_view value)
+{
+    return "'" + PrintableText(value) + "' was outside sRGB and was mapped into it";
 }
 
 // One value in one notation: a line, or a JSON object.
-void WriteOneNotation(std::ostream& out, const CodesOptions& options, std::string_view value, Color described)
+void WriteOneNotation(
+    std::ostream& out, const CodesOptions& options, std::string_view value, Color described, bool mapped)
 {
-    const std::string text = FormatIn(*options.format, described).value_or("N/A");
+    const std::string text
+        = options.nameFormat ? NameText(described) : FormatIn(*options.format, described).value_or("N/A");
     if (!options.json) {
         out << text << '\n';
         return;
@@ -218,10 +256,15 @@ void WriteOneNotation(std::ostream& out, const CodesOptions& options, std::strin
     out << "  {\"input\": ";
     WriteJsonString(out, value);
     out << ", ";
-    WriteJsonString(out, options.format->name);
-    out << ": ";
-    WriteJsonString(out, text);
-    out << '}';
+    if (options.nameFormat) {
+        out << "\"name\": ";
+        WriteNameJson(out, described);
+    } else {
+        WriteJsonString(out, options.format->name);
+        out << ": ";
+        WriteJsonString(out, text);
+    }
+    out << (mapped ? ", \"mapped\": true}" : "}");
 }
 
 } // namespace
@@ -252,26 +295,34 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
     if (options->json)
         out << "[\n";
     for (const std::string_view value : options->values) {
-        const std::optional<Color> color = ReadValue(value, err);
-        if (!color) {
+        const ReadResult read = ReadValue(value, err);
+        if (!read.color) {
             status = 2;
             continue;
         }
-        const Color described = DescribedColor(*color, systemColors);
+        const Color color = *read.color;
+        const Color described = DescribedColor(color, systemColors);
         if (options->json && !first)
             out << ",\n";
-        if (options->format) {
-            WriteOneNotation(out, *options, value, described);
+        if (options->format || options->nameFormat) {
+            // One line per value stays one line: the remark goes where messages go.
+            if (read.mapped && !options->json)
+                err << "pelmora codes: " << MappedNote(value) << '\n';
+            WriteOneNotation(out, *options, value, described, read.mapped);
         } else if (options->json) {
-            WriteColorCodes(*color, systemColors, codes);
+            WriteColorCodes(color, systemColors, codes);
             WriteJsonFields(out, value, codes);
             WriteAllNotationsJson(out, described);
-            out << '}';
+            out << ", \"name\": ";
+            WriteNameJson(out, described);
+            out << (read.mapped ? ", \"mapped\": true}" : "}");
         } else {
-            WriteColorCodes(*color, systemColors, codes);
+            WriteColorCodes(color, systemColors, codes);
             if (!first)
                 out << '\n';
             WriteText(out, codes);
+            if (read.mapped)
+                out << "Mapped: " << MappedNote(value) << '\n';
             if (options->all)
                 WriteAllNotationsText(out, described);
         }

@@ -6,7 +6,6 @@
 #include "notations/notation_table.h"
 #include "notations/read_any_color.h"
 
-#include <charconv>
 #include <ostream>
 #include <vector>
 
@@ -16,26 +15,15 @@ const std::string_view kContrastUsage
     = "Usage: pelmora contrast [--json] A B\n"
       "\n"
       "Prints the WCAG 2 contrast ratio of colours A and B (in either order) and the\n"
-      "levels it passes: AA (4.5:1) and AAA (7:1) for normal text, AA large (3:1) for\n"
-      "large text, UI (3:1) for user-interface parts. A and B take any notation that\n"
-      "`pelmora codes` reads. The ratio is shown to the hundredth and never rounded up\n"
-      "to a level it fails (2.9953 shows 2.99:1).\n"
+      "levels it passes, or none: AA (4.5:1) and AAA (7:1) for normal text, AA large\n"
+      "(3:1) and AAA large (4.5:1) for large text, UI (3:1) for user-interface parts.\n"
+      "A and B take any notation that `pelmora codes` reads. The ratio is shown to the\n"
+      "hundredth and never rounded up to a level it fails (2.9953 shows 2.99:1).\n"
       "\n"
       "--json prints one object: \"a\", \"b\" (as #rrggbb), \"ratio\" (the number),\n"
       "\"text\" (\"4.54:1\"), \"levels\" (an object of true/false by level name).\n"
       "\n"
       "Exit status: 0, or 2 when A or B cannot be read.\n";
-
-namespace {
-
-void WriteNumber(std::ostream& out, double value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out.write(buffer, end - buffer);
-}
-
-} // namespace
 
 int RunContrastCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
@@ -82,7 +70,7 @@ int RunContrastCommand(std::span<const std::string_view> args, std::ostream& out
     out << ", \"b\": ";
     WriteJsonString(out, *FormatIn(hex, colors[1]));
     out << ", \"ratio\": ";
-    WriteNumber(out, contrast.ratio);
+    WriteJsonNumber(out, contrast.ratio);
     out << ", \"text\": ";
     WriteJsonString(out, contrast.ratioText());
     out << ", \"levels\": {";

@@ -1,5 +1,6 @@
 #include "app/json_text.h"
 
+#include <charconv>
 #include <ostream>
 
 namespace pelmora {
@@ -19,6 +20,13 @@ void WriteJsonString(std::ostream& out, std::string_view text)
         }
     }
     out << '"';
+}
+
+void WriteJsonNumber(std::ostream& out, double value)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.write(buffer, end - buffer);
 }
 
 } // namespace pelmora

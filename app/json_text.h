@@ -8,5 +8,7 @@ namespace pelmora {
 
 // `text` as a JSON string: quoted, with quotes, backslashes and control characters escaped.
 void WriteJsonString(std::ostream& out, std::string_view text);
+// `value` as a JSON number, the shortest text that reads back as the same double.
+void WriteJsonNumber(std::ostream& out, double value);
 
 } // namespace pelmora

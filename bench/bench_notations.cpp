@@ -79,5 +79,52 @@ void BM_ReadPastedText(benchmark::State& state)
 }
 BENCHMARK(BM_ReadPastedText)->DenseRange(0, static_cast<int>(std::size(kPastedTexts)) - 1);
 
+// Texts that take the long roads: every space of color(), and colours outside sRGB, which CSS's gamut
+// mapping brings in by a binary search of a dozen or more conversions. The padded one is the longest
+// text of the kind a user pastes (just under 200 characters).
+struct NamedText {
+    const char* label;
+    std::string text;
+};
+
+const std::vector<NamedText>& LongRoadTexts()
+{
+    static const std::vector<NamedText> texts = {
+        {"color(srgb) inside", "color(srgb 0.7 0.3 0.3)"},
+        {"color(display-p3) inside", "color(display-p3 0.5 0.25 0.1)"},
+        {"color(a98-rgb) inside", "color(a98-rgb 0.44 0.5 0.37)"},
+        {"color(prophoto-rgb) inside", "color(prophoto-rgb 0.37 0.42 0.31)"},
+        {"color(rec2020) inside", "color(rec2020 0.47 0.52 0.41)"},
+        {"color(xyz-d50) inside", "color(xyz-d50 0.16 0.19 0.1)"},
+        {"oklch() mapped", "oklch(90% 0.4 30)"},
+        {"oklab() mapped", "oklab(0.7 -0.35 0.3)"},
+        {"lab() mapped", "lab(50% 100 -100)"},
+        {"lch() mapped", "lch(50% 200 40)"},
+        {"color(display-p3) mapped", "color(display-p3 1 0 0)"},
+        {"color(rec2020) mapped", "color(rec2020 0 1 0)"},
+        {"color(prophoto-rgb) mapped", "color(prophoto-rgb 0.1 0.9 0.2)"},
+        {"199 characters, mapped", std::string(150, ' ') + "color(xyz-d50 0.2 0.9 0.1 / 0.5)" + std::string(16, ' ')},
+    };
+    return texts;
+}
+
+void BM_ReadLongRoad(benchmark::State& state)
+{
+    const NamedText& named = LongRoadTexts()[static_cast<std::size_t>(state.range(0))];
+    const std::string_view name = named.text.find("color(") != std::string::npos ? "color-srgb"
+        : named.text.starts_with("oklch")                                        ? "oklch"
+        : named.text.starts_with("oklab")                                        ? "oklab"
+        : named.text.starts_with("lab")                                          ? "lab"
+                                                                                 : "lch";
+    const Notation& notation = *FindNotation(name);
+    if (!notation.read(named.text).color)
+        state.SkipWithError("the text does not read");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(notation.read(named.text));
+    state.SetLabel(named.label);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReadLongRoad)->DenseRange(0, static_cast<int>(LongRoadTexts().size()) - 1);
+
 } // namespace
 } // namespace pelmora

@@ -72,8 +72,8 @@ bool IsSafeForATerminal(std::string_view text)
     return true;
 }
 
-// A reader for the one shape `--json` prints: an array of objects whose values are strings, but for
-// "notations", an object whose values are strings or null.
+// A reader for the one shape `--json` prints: an array of objects whose values are strings, null,
+// true, false, numbers or objects of those ("notations", "name").
 class JsonShape {
 public:
     explicit JsonShape(std::string_view text)
@@ -81,7 +81,7 @@ public:
     {
     }
 
-    bool isArrayOfStringObjects()
+    bool isArrayOfObjects()
     {
         if (!take('['))
             return false;
@@ -114,27 +114,46 @@ private:
         blanks();
         return i_ == text_.size();
     }
-    bool object()
+    bool object(bool nested = false)
     {
         if (!take('{'))
             return false;
         do {
-            blanks();
-            const bool notations = text_.substr(i_).starts_with("\"notations\"");
-            if (!string() || !take(':') || !(notations ? notationsObject() : string()))
+            if (!string() || !take(':') || !value(nested))
                 return false;
         } while (take(','));
         return take('}');
     }
-    bool notationsObject()
+    bool value(bool nested)
     {
-        if (!take('{'))
+        blanks();
+        if (!nested && i_ < text_.size() && text_[i_] == '{')
+            return object(true);
+        return string() || word("null") || word("true") || word("false") || number();
+    }
+    bool digits()
+    {
+        const std::size_t start = i_;
+        while (i_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[i_])))
+            ++i_;
+        return i_ > start;
+    }
+    bool number()
+    {
+        blanks();
+        if (i_ < text_.size() && text_[i_] == '-')
+            ++i_;
+        if (!digits())
             return false;
-        do {
-            if (!string() || !take(':') || !(string() || word("null")))
-                return false;
-        } while (take(','));
-        return take('}');
+        if (i_ < text_.size() && text_[i_] == '.' && (++i_, !digits()))
+            return false;
+        if (i_ < text_.size() && (text_[i_] == 'e' || text_[i_] == 'E')) {
+            ++i_;
+            if (i_ < text_.size() && (text_[i_] == '+' || text_[i_] == '-'))
+                ++i_;
+            return digits();
+        }
+        return true;
     }
     bool word(std::string_view literal)
     {
@@ -217,7 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!IsSafeForATerminal(err.str()))
         std::abort();
     const std::string printed = out.str();
-    if (printed.starts_with('[') && !JsonShape(printed).isArrayOfStringObjects())
+    if (printed.starts_with('[') && !JsonShape(printed).isArrayOfObjects())
         std::abort();
     if (!printed.starts_with('[') && !IsSafeForATerminal(printed))
         std::abort();

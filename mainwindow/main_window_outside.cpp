@@ -74,7 +74,7 @@ void MainWindow::wirePaste()
     });
     // A mistake in a paste is noted, not answered: no box to close for every wrong text.
     connect(pasteTarget_, &PasteTarget::unreadable, statusNote_, &StatusNote::showNote);
-    connect(pasteTarget_, &PasteTarget::noted, statusNote_, &StatusNote::showNote);
+    connect(pasteTarget_, &PasteTarget::remarked, statusNote_, &StatusNote::showNote);
 
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this, &MainWindow::showSurfaceMenu);

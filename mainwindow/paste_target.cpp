@@ -39,8 +39,8 @@ void PasteTarget::readText(const QString& text)
     const PastedColor pasted = ReadPastedColor(text, systemColors_);
     if (pasted.color) {
         emit colorRead(*pasted.color);
-        if (!pasted.note.isEmpty())
-            emit noted(pasted.note);
+        if (!pasted.remark.isEmpty())
+            emit remarked(pasted.remark);
     } else
         emit unreadable(pasted.problem);
 }

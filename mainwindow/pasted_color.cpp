@@ -70,14 +70,16 @@ PastedColor ReadPastedColor(const QString& text, const SystemColors& systemColor
     const QByteArray utf8 = text.toUtf8();
     const ReadResult read
         = ReadAnyColor(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), systemColors);
-    if (read.color && read.alpha != 1) {
-        // Colours here are opaque; the user should know the text asked for some transparency.
-        return {read.color, {},
-            Tr("The alpha %1 of \u201C%2\u201D was left out: colours here are opaque.")
-                .arg(QString::number(read.alpha, 'g', 4), QuotedExcerpt(text))};
+    if (read.color) {
+        // Colours here are opaque and in sRGB: the user should know when the text asked for more.
+        QStringList said;
+        if (read.mapped)
+            said << Tr("\u201C%1\u201D was outside sRGB and was mapped into it.").arg(QuotedExcerpt(text));
+        if (read.alpha != 1)
+            said << Tr("The alpha %1 of \u201C%2\u201D was left out: colours here are opaque.")
+                        .arg(QString::number(read.alpha, 'g', 4), QuotedExcerpt(text));
+        return {read.color, {}, said.join(QLatin1Char(' '))};
     }
-    if (read.color)
-        return {read.color, {}, {}};
     return {std::nullopt,
         Tr("No colour in \u201C%1\u201D: %2").arg(QuotedExcerpt(text), QString::fromStdString(read.message)), {}};
 }

@@ -14,7 +14,7 @@ namespace pelmora {
 struct PastedColor {
     std::optional<Color> color;
     QString problem; // when there is no colour: one line that quotes the text and names the reason
-    QString note; // with a colour: one line that quotes the text and says what was left out, or empty
+    QString remark; // with a colour, when the text said more than it gives: it lay outside sRGB
 };
 
 // System colour names and codes resolve through `systemColors`, so they give the desktop's colours.

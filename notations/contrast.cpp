@@ -57,7 +57,7 @@ std::string Contrast::levelsText() const
             text += ' ';
         text += kContrastLevels[i].name;
     }
-    return text.empty() ? "fails all" : text;
+    return text.empty() ? "none" : text;
 }
 
 } // namespace pelmora

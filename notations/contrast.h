@@ -14,11 +14,13 @@ struct ContrastLevel {
     double minimum; // the ratio needed, passed when ratio >= minimum
 };
 
-// AA and AAA for normal text, AA for large text, and user-interface parts (non-text contrast).
-inline constexpr std::array<ContrastLevel, 4> kContrastLevels = {{
+// WCAG 2's five: AA and AAA for normal text, each with its large-text form, and user-interface
+// parts (non-text contrast).
+inline constexpr std::array<ContrastLevel, 5> kContrastLevels = {{
     {"AA", 4.5},
-    {"AAA", 7.0},
     {"AA large", 3.0},
+    {"AAA", 7.0},
+    {"AAA large", 4.5},
     {"UI", 3.0},
 }};
 
@@ -35,7 +37,7 @@ struct Contrast {
     // ratio just below a level is cut down instead of rounded up (4.499 prints 4.49:1), so the figure
     // never shows a level the colours fail.
     std::string ratioText() const;
-    // The names of the levels passed, separated by blanks ("AA AA large UI"), or "fails all".
+    // The names of the levels passed, separated by blanks ("AA AA large AAA large UI"), or "none".
     std::string levelsText() const;
 };
 

@@ -1,6 +1,7 @@
 #include "notations/named_colors.h"
 
 #include "notations/color_spaces.h"
+#include "notations/gamut_mapping.h"
 #include "notations/text_scanner.h"
 
 #include <array>
@@ -210,17 +211,13 @@ NameMatch NearestCssName(Color color)
     double best = std::numeric_limits<double>::infinity();
     std::size_t bestIndex = 0;
     for (std::size_t i = 0; i < kNamedColors.size(); ++i) {
-        const Triple& other = table.oklab[i];
-        const double dl = other.a - target.a;
-        const double da = other.b - target.b;
-        const double db = other.c - target.c;
-        const double distance = dl * dl + da * da + db * db;
+        const double distance = DeltaEOk(table.oklab[i], target);
         if (distance < best) {
             best = distance;
             bestIndex = i;
         }
     }
-    return {kNamedColors[bestIndex].name, false};
+    return {kNamedColors[bestIndex].name, false, best};
 }
 
 } // namespace pelmora

@@ -26,6 +26,8 @@ std::optional<std::string_view> CssNameOf(Color color);
 struct NameMatch {
     std::string_view name;
     bool exact = false;
+    // ΔEOK from the colour to the name's colour (0 for an exact name), OKLab's L counted 0..1.
+    double distance = 0;
     // "= orange" or "≈ darkorange" (UTF-8).
     std::string text() const;
 };

@@ -68,10 +68,12 @@ TEST(CodesCommand, JsonArrayWithOneObjectPerValue)
         "[\n"
         "  {\"input\": \"65535\", \"constant\": \"vbYellow\", \"qbcolor\": \"QBColor(14)\", "
         "\"rgb\": \"RGB(255, 255, 0)\", \"decimal\": \"65535\", \"html\": \"#FFFF00\", "
-        "\"hex\": \"&H00FFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\"},\n"
+        "\"hex\": \"&H00FFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\", "
+        "\"name\": {\"exact\": true, \"name\": \"yellow\", \"distance\": 0}},\n"
         "  {\"input\": \"-1\", \"constant\": \"N/A\", \"qbcolor\": \"QBColor(N/A)\", "
         "\"rgb\": \"RGB(255, 255, 255)\", \"decimal\": \"-1\", \"html\": \"#FFFFFF\", "
-        "\"hex\": \"&HFFFFFFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\"}\n"
+        "\"hex\": \"&HFFFFFFFF&\", \"systemName\": \"N/A\", \"systemCode\": \"N/A\", "
+        "\"name\": {\"exact\": true, \"name\": \"white\", \"distance\": 0}}\n"
         "]\n");
     EXPECT_NE(run.err.find("bad\"value"), std::string::npos);
 }

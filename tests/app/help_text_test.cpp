@@ -35,8 +35,8 @@ private slots:
                  // The band below About and Visit: palettes, the notation row with templates, contrast.
                  "Import\u2026", "Export\u2026", "Export History\u2026", ".gpl", ".ase", "left out",
                  "line and the reason", "--formats", "oklch()", "[Templates]", "~/.config/Pelmora/Pelmora.conf",
-                 "{rf:.2}", "{HEX}", "4.54:1 AA AA large UI", "never rounded up", "= orange", "\u2248 darkorange",
-                 "pelmora contrast A B", "pelmora palette export"}) {
+                 "{rf:.2}", "{HEX}", "4.54:1 AA AA large AAA large UI", "never rounded up", "= orange",
+                 "\u2248 darkorange", "pelmora contrast A B", "pelmora palette export"}) {
             QTest::newRow(phrase) << QString::fromUtf8(phrase);
         }
     }

@@ -53,7 +53,10 @@ TEST(CodesFormat, FormatsListsEveryNotationWithAnExample)
 {
     const CommandRun run = Codes({"--formats"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 19);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 21); // 20 notations and the nearest name
+    EXPECT_NE(run.out.find("display-p3      CSS color(display-p3)   color(display-p3 "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("name            nearest CSS name        \u2248 darkorange\n"), std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("oklch           CSS oklch()             oklch("), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("android         Android 0xAARRGGBB      0xFFFF8000\n"), std::string::npos) << run.out;
 }
@@ -67,7 +70,48 @@ TEST(CodesFormat, AllAddsEveryNotation)
     const CommandRun json = Codes({"--json", "--all", "#FF8000"});
     EXPECT_NE(json.out.find(", \"notations\": {\"rgb-call\": \"RGB(255, 128, 0)\", "), std::string::npos) << json.out;
     EXPECT_NE(json.out.find("\"css-name\": null"), std::string::npos);
-    EXPECT_NE(json.out.find("\"floats\": \"1.000, 0.502, 0.000\"}}\n]\n"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"floats\": \"1.000, 0.502, 0.000\"}, \"name\": {\"exact\": false, \"name\": "
+                            "\"darkorange\", \"distance\": 0.0"),
+        std::string::npos)
+        << json.out;
+    EXPECT_NE(text.out.find("\nname: \u2248 darkorange\n"), std::string::npos) << text.out;
+}
+
+TEST(CodesFormat, NearestCssName)
+{
+    const CommandRun run = Codes({"--format", "name", "#FFA500", "#FF8000", "rgb(0 255 255)"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "orange\n\u2248 darkorange\naqua\n");
+    const CommandRun json = Codes({"--json", "--format", "name", "orange"});
+    EXPECT_EQ(json.out,
+        "[\n  {\"input\": \"orange\", \"name\": {\"exact\": true, \"name\": \"orange\", "
+        "\"distance\": 0}}\n]\n");
+    // Every object of --json carries the name, the distance a number.
+    const CommandRun all = Codes({"--json", "#FF8001"});
+    const std::size_t name = all.out.find(", \"name\": {\"exact\": false, \"name\": \"darkorange\", \"distance\": 0.0");
+    ASSERT_NE(name, std::string::npos) << all.out;
+    EXPECT_EQ(all.out.find("\"mapped\""), std::string::npos);
+}
+
+// A colour outside sRGB is mapped as CSS maps it, and every output says so.
+TEST(CodesFormat, MappedColoursAreSaidToBe)
+{
+    const CommandRun text = Codes({"oklch(90% 0.4 30)", "oklch(90% 0.05 30)"});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("HTML: #FFCCC1\nHex: &HC1CCFF&\nSystem name: N/A\nSystem code: N/A\n"
+                            "Mapped: 'oklch(90% 0.4 30)' was outside sRGB and was mapped into it\n\n"),
+        std::string::npos)
+        << text.out;
+    EXPECT_EQ(text.out.find("Mapped:", text.out.find("Mapped:") + 1), std::string::npos) << "only the first is mapped";
+    const CommandRun json = Codes({"--json", "lab(50% 100 -100)"});
+    EXPECT_NE(json.out.find("\"html\": \"#BD2DFF\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find(", \"mapped\": true}\n]\n"), std::string::npos) << json.out;
+    const CommandRun one = Codes({"--format", "css-hex", "color(rec2020 0 1 0)"});
+    EXPECT_EQ(one.out, "#00f272\n");
+    EXPECT_EQ(one.err, "pelmora codes: 'color(rec2020 0 1 0)' was outside sRGB and was mapped into it\n");
+    const CommandRun oneJson = Codes({"--json", "--format", "css-hex", "color(rec2020 0 1 0)"});
+    EXPECT_EQ(
+        oneJson.out, "[\n  {\"input\": \"color(rec2020 0 1 0)\", \"css-hex\": \"#00f272\", \"mapped\": true}\n]\n");
 }
 
 TEST(CodesFormat, ValuesInAnyNotationAndErrorsNameThem)
@@ -94,12 +138,13 @@ TEST(ContrastCommand, RatioAndLevels)
         std::string_view out;
     };
     const Row rows[] = {
-        {{"black", "white"}, 0, "Contrast: 21:1\nPasses: AA AAA AA large UI\n"},
-        {{"#767676", "#fff"}, 0, "Contrast: 4.54:1\nPasses: AA AA large UI\n"},
+        {{"black", "white"}, 0, "Contrast: 21:1\nPasses: AA AA large AAA AAA large UI\n"},
+        {{"#767676", "#fff"}, 0, "Contrast: 4.54:1\nPasses: AA AA large AAA large UI\n"},
         {{"#fff", "#777777"}, 0, "Contrast: 4.48:1\nPasses: AA large UI\n"},
+        {{"#fff", "#eee"}, 0, "Contrast: 1.16:1\nPasses: none\n"},
         {{"--json", "#777", "white"}, 0,
             "{\"a\": \"#777777\", \"b\": \"#ffffff\", \"ratio\": 4.478089453577214, \"text\": \"4.48:1\", "
-            "\"levels\": {\"AA\": false, \"AAA\": false, \"AA large\": true, \"UI\": true}}\n"},
+            "\"levels\": {\"AA\": false, \"AA large\": true, \"AAA\": false, \"AAA large\": false, \"UI\": true}}\n"},
         {{"#777"}, 2, ""},
         {{"#777", "wite"}, 2, ""},
         {{"--colour", "a", "b"}, 2, ""},

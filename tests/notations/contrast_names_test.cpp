@@ -1,6 +1,8 @@
 // Contrast ratios, the levels they pass and how they print; CSS names exact and nearest.
 
 #include "notations/contrast.h"
+#include "notations/css_space.h"
+#include "notations/gamut_mapping.h"
 #include "notations/named_colors.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +23,15 @@ TEST(Contrast, RatiosAndLevels)
         std::string_view levels;
     };
     const Row rows[] = {
-        {Color::black(), Color::white(), "21:1", "AA AAA AA large UI"},
-        {Grey(0x76), Color::white(), "4.54:1", "AA AA large UI"},
+        {Color::black(), Color::white(), "21:1", "AA AA large AAA AAA large UI"},
+        {Grey(0x59), Color::white(), "7:1", "AA AA large AAA AAA large UI"},
+        {Grey(0x5A), Color::white(), "6.9:1", "AA AA large AAA large UI"},
+        {Grey(0x76), Color::white(), "4.54:1", "AA AA large AAA large UI"},
         {Grey(0x77), Color::white(), "4.48:1", "AA large UI"},
         {Color::white(), Grey(0x77), "4.48:1", "AA large UI"}, // order does not matter
         {Grey(0x94), Color::white(), "3.03:1", "AA large UI"},
-        {Grey(0x95), Color::white(), "2.99:1", "fails all"}, // 2.9953: rounding would show 3:1
-        {Color::white(), Color::white(), "1:1", "fails all"},
+        {Grey(0x95), Color::white(), "2.99:1", "none"}, // 2.9953: rounding would show 3:1
+        {Color::white(), Color::white(), "1:1", "none"},
         {RGB(255, 0, 0), Color::white(), "4:1", "AA large UI"},
     };
     for (const Row& row : rows) {
@@ -90,6 +94,24 @@ TEST(CssNames, ExactAndNearest)
     };
     for (const Row& row : rows)
         EXPECT_EQ(NearestCssName(row.color).text(), row.text) << row.color;
+}
+
+// The distance is ΔEOK to the name's colour, 0 for an exact name, and no name lies nearer.
+TEST(CssNames, DistanceIsTheSmallestOklabDistance)
+{
+    const auto oklab = [](Color c) {
+        return ConvertColor({c.red() / 255.0, c.green() / 255.0, c.blue() / 255.0}, CssSpace::Srgb, CssSpace::Oklab);
+    };
+    for (const Color color : {RGB(255, 128, 0), RGB(12, 200, 99), RGB(1, 1, 1), RGB(0x66, 0x33, 0x98)}) {
+        const NameMatch match = NearestCssName(color);
+        const Color named = *CssColorOfName(match.name);
+        EXPECT_NEAR(match.distance, DeltaEOk(oklab(color), oklab(named)), 1e-12) << color;
+        EXPECT_GT(match.distance, 0) << color;
+        for (const NamedColor& other : CssNamedColors())
+            EXPECT_GE(DeltaEOk(oklab(color), oklab(other.color)), match.distance - 1e-12) << other.name;
+    }
+    EXPECT_EQ(NearestCssName(RGB(255, 165, 0)).distance, 0);
+    EXPECT_NEAR(NearestCssName(RGB(255, 128, 0)).distance, 0.0260, 0.00005);
 }
 
 TEST(CssNames, TableHas148SortedNamesAndLooksUpWithoutCase)

@@ -282,16 +282,16 @@ private slots:
         form->ShowSwatchColor(RGB(0x76, 0x76, 0x76));
         clickButton(QStringLiteral("Command1")); // Old is #767676 now
         form->ShowSwatchColor(Color::white());
-        QCOMPARE(contrast(), QStringLiteral("4.54:1 AA AA large UI  = white"));
+        QCOMPARE(contrast(), QStringLiteral("4.54:1 AA AA large AAA large UI  = white"));
         form->ShowSwatchColor(RGB(0x77, 0x77, 0x77));
-        QVERIFY2(contrast().startsWith(QStringLiteral("1.0"))
-                && contrast().endsWith(QStringLiteral("fails all  \u2248 gray")),
+        QVERIFY2(
+            contrast().startsWith(QStringLiteral("1.0")) && contrast().endsWith(QStringLiteral("none  \u2248 gray")),
             qPrintable(contrast()));
         form->ShowSwatchColor(RGB(255, 165, 0));
         QVERIFY2(contrast().endsWith(QStringLiteral("  = orange")), qPrintable(contrast()));
         clickButton(QStringLiteral("Command1"));
         form->ShowSwatchColor(Color::black());
-        QVERIFY2(contrast().startsWith(QStringLiteral("10.63:1 AA AAA AA large UI")), qPrintable(contrast()));
+        QVERIFY2(contrast().startsWith(QStringLiteral("10.63:1 AA AA large AAA AAA large UI")), qPrintable(contrast()));
         QCOMPARE(child<QLabel>(QStringLiteral("lblContrast"))->toolTip(), contrast());
     }
 

@@ -246,6 +246,20 @@ private slots:
         QCOMPARE(note(), QString());
     }
 
+    void aColourOutsideSrgbIsMappedAndTheNoteSaysSo()
+    {
+        // A pale pink: CSS's gamut mapping keeps it pale, where a clamp per channel gave red.
+        pasteWithFocusOn(child("Command1"), QStringLiteral("oklch(90% 0.4 30)"));
+        QCOMPARE(text("txtColor_4"), QStringLiteral("#FFCCC1"));
+        QCOMPARE(child("lblNote")->accessibleDescription(),
+            QStringLiteral("\u201Coklch(90% 0.4 30)\u201D was outside sRGB and was mapped into it."));
+        QVERIFY(!message());
+        // A colour inside sRGB says nothing, and clears the remark.
+        pasteWithFocusOn(child("Command1"), QStringLiteral("color(display-p3 0.5 0.25 0.1)"));
+        QCOMPARE(text("txtColor_4"), QStringLiteral("#893B09"));
+        QCOMPARE(note(), QString());
+    }
+
     void theSurfaceMenuPastesToo()
     {
         QGuiApplication::clipboard()->setText(QStringLiteral("0xFF336699"));
@@ -339,12 +353,12 @@ private slots:
         const PastedColor translucent
             = ReadPastedColor(QStringLiteral("background: rgb(255 128 0 / 50%) !important;"), colors);
         QCOMPARE(translucent.color, std::optional<Color>(RGB(255, 128, 0)));
-        QCOMPARE(translucent.note,
+        QCOMPARE(translucent.remark,
             QStringLiteral("The alpha 0.5 of \u201Cbackground: rgb(255 12\u2026\u201D was left out: colours here "
                            "are opaque."));
         const PastedColor opaque = ReadPastedColor(QStringLiteral("rgb(255 128 0 / 100%)"), colors);
         QVERIFY(opaque.color);
-        QVERIFY(opaque.note.isEmpty());
+        QVERIFY(opaque.remark.isEmpty());
     }
 };
 
