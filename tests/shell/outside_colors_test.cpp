@@ -354,7 +354,7 @@ private slots:
             = ReadPastedColor(QStringLiteral("background: rgb(255 128 0 / 50%) !important;"), colors);
         QCOMPARE(translucent.color, std::optional<Color>(RGB(255, 128, 0)));
         QCOMPARE(translucent.remark,
-            QStringLiteral("The alpha 0.5 of \u201Cbackground: rgb(255 12\u2026\u201D was left out: colours here "
+            QStringLiteral("The alpha 0.5 of \u201Cbackground: rgb(255 128\u2026\u201D was left out: colours here "
                            "are opaque."));
         const PastedColor opaque = ReadPastedColor(QStringLiteral("rgb(255 128 0 / 100%)"), colors);
         QVERIFY(opaque.color);
