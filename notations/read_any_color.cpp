@@ -2,6 +2,7 @@
 
 #include "color/ascii_case.h"
 #include "notations/css_color_reader.h"
+#include "notations/named_colors.h"
 #include "notations/notation_table.h"
 #include "notations/panel_codes.h"
 #include "notations/text_scanner.h"
@@ -130,6 +131,16 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, ReadResult& fai
         }
         const std::string_view rest = value.substr(i);
         TextScanner scan(rest);
+        // A bare word is a colour only as a CSS name: looking it up is all it needs, and the many
+        // words of a sentence then cost no messages.
+        if (c != '#') {
+            TextScanner word = scan;
+            const std::string_view name = word.word();
+            if (word.peek() != '(' && !EqualsIgnoringCase(name, "transparent") && !CssColorOfName(name)) {
+                i += name.size();
+                continue;
+            }
+        }
         ReadResult read;
         std::optional<Color> color;
         if (rest.starts_with("RGB(")) {
