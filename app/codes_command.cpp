@@ -4,10 +4,10 @@
 #include "app/json_text.h"
 #include "app/terminal_text.h"
 #include "color/code_formats.h"
-#include "color/notation.h"
 #include "color/system_colors.h"
 #include "notations/named_colors.h"
 #include "notations/notation_table.h"
+#include "notations/panel_codes.h"
 #include "notations/read_any_color.h"
 
 #include <array>
@@ -38,11 +38,14 @@ const std::string_view kCodesUsage
       "  65535, -1, -2147483633   decimal colour value (signed 32-bit)\n"
       "  #RRGGBB                  HTML colour\n"
       "  &HBBGGRR& or &HBBGGRR    hexadecimal literal (&H8000000F& is a system colour)\n"
-      "  'RGB(r, g, b)'           each 0 to 255\n"
+      "  'RGB(r, g, b)'           each 0 to 255 (in capitals; 'rgb(...)' is CSS and clamps)\n"
       "  'QBColor(n)'             n 0 to 15\n"
       "  vbYellow, vbButtonFace   a colour constant or system colour name\n"
       "or in any notation of --formats: '#f80', 'hsl(30 100% 50%)', 'oklch(70% 0.19 48)',\n"
       "'color(display-p3 1 0.5 0)', orange, 0xFFFF8000, 'QColor(255, 128, 0)', '1.0, 0.5, 0' ...\n"
+      "CSS may use calc(), color-mix() and relative colours ('hsl(from red calc(h + 90) s l)');\n"
+      "a CSS declaration ('color: #abcdef;') reads as its value. currentcolor, system colours\n"
+      "(Canvas), light-dark(), var(), attr() and lengths (1em) need a web page and are refused.\n"
       "A colour outside sRGB (oklch(90% 0.4 30), color(rec2020 0 1 0)) is mapped into it\n"
       "as CSS Color 4 maps it, and the output says so: a \"Mapped:\" line, \"mapped\": true.\n"
       "\n"
@@ -224,14 +227,10 @@ std::optional<CodesOptions> ParseCodesOptions(std::span<const std::string_view> 
 }
 
 // The colour `value` is written in, or none (after a message on `err`).
-ReadResult ReadValue(std::string_view value, const SystemColors& systemColors, std::ostream& err)
+ReadResult ReadValue(std::string_view value, std::ostream& err)
 {
-    // The panel's own notations first, so that system colour codes stay codes.
-    if (const auto color = ParseColorNotation(value))
-        return ReadResult::Of(*color);
-    // The panel's own spelling RGB(r, g, b) stays strict (0 to 255); CSS's rgb() clamps.
-    const ReadResult read
-        = value.starts_with("RGB(") ? FindNotation("rgb-call")->read(value) : ReadAnyColor(value, systemColors);
+    // System colour codes stay codes: codes describes them as the panel does.
+    const ReadResult read = ReadAnyColorKeepingCodes(value);
     if (!read.color) {
         err << "pelmora codes: cannot read '" << PrintableText(value) << "': " << PrintableText(read.message)
             << "; write " << kAcceptedNotations << " or a notation of --formats\n";
@@ -296,7 +295,7 @@ int RunCodesCommand(std::span<const std::string_view> args, std::ostream& out, s
     if (options->json)
         out << "[\n";
     for (const std::string_view value : options->values) {
-        const ReadResult read = ReadValue(value, systemColors, err);
+        const ReadResult read = ReadValue(value, err);
         if (!read.color) {
             status = 2;
             continue;

@@ -1,8 +1,10 @@
 // The notation row refreshes on every colour change and the command line prints every notation:
 // formatting all notations of one colour, and reading each notation's text.
 
+#include "color/system_colors.h"
 #include "notations/contrast_suggestion.h"
 #include "notations/notation_table.h"
+#include "notations/read_any_color.h"
 
 #include <benchmark/benchmark.h>
 
@@ -50,6 +52,33 @@ void BM_ReadNotation(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ReadNotation)->DenseRange(0, static_cast<int>(BuiltInNotations().size()) - 1);
+
+// Texts a developer pastes from a style sheet, through the one reader of colour text as a paste
+// goes: the wrapping taken off, the panel's codes tried, then CSS. The last two are the longest
+// texts under 200 characters the reader is meant to take in 2 µs.
+constexpr std::string_view kPastedTexts[] = {
+    "#ff8000",
+    "color: #abcdef;",
+    "rgb(calc(255 * 0.5) min(40, 60) clamp(0, 300, 255))",
+    "oklch(from #ff8000 calc(l * 0.8) c calc(h + 180))",
+    "color-mix(in oklch longer hue, red 30%, color-mix(in srgb, teal, color-mix(in hsl, gold, navy)))",
+    "the brand colour is #ff8000, as the style guide says.",
+    "--brand: color-mix(in lab, lab(from color-mix(in oklch, #123456 40%, hsl(200 50% 40%)) calc(l + 10) a b), "
+    "oklch(70% 0.1 calc(120 + 40)) 25%);",
+    "color-mix(in oklch decreasing hue, rgb(from hsl(calc(30 * 2) 50% 50%) calc(r * 0.5) round(up, g, 10) b), "
+    "color-mix(in srgb-linear, hwb(120 10% 20%) 30%, lch(50% 40 calc(90 + 45))) 60%)",
+};
+
+void BM_ReadPastedText(benchmark::State& state)
+{
+    const std::string_view text = kPastedTexts[static_cast<std::size_t>(state.range(0))];
+    const DefaultSystemColors system;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadAnyColor(text, system));
+    state.SetLabel(std::string(text.substr(0, 40)));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReadPastedText)->DenseRange(0, static_cast<int>(std::size(kPastedTexts)) - 1);
 
 // Texts that take the long roads: every space of color(), and colours outside sRGB, which CSS's gamut
 // mapping brings in by a binary search of a dozen or more conversions. The padded one is the longest

@@ -2,8 +2,8 @@
 // colour whose codes format cleanly, and an HTML colour reads back from its own HTML code.
 
 #include "color/code_formats.h"
-#include "color/notation.h"
 #include "color/system_colors.h"
+#include "notations/panel_codes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -28,7 +28,8 @@ public:
 
 signals:
     void colorRead(pelmora::Color color);
-    // After colorRead, what the user should know about how the text was read (it lay outside sRGB).
+    // After colorRead, what the user should know about how the text was read (it lay outside sRGB,
+    // or its alpha was left out).
     void remarked(const QString& remark);
     // One line that quotes the text and says why it holds no colour.
     void unreadable(const QString& problem);

@@ -106,10 +106,14 @@ PastedColor ReadPastedColor(const QString& text, const SystemColors& systemColor
     const ReadResult read
         = ReadAnyColor(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), systemColors);
     if (read.color) {
+        // Colours here are opaque and in sRGB: the user should know when the text asked for more.
+        QStringList said;
         if (read.mapped)
-            return {
-                read.color, {}, Tr("\u201C%1\u201D was outside sRGB and was mapped into it.").arg(QuotedExcerpt(text))};
-        return {read.color, {}, {}};
+            said << Tr("\u201C%1\u201D was outside sRGB and was mapped into it.").arg(QuotedExcerpt(text));
+        if (read.alpha != 1)
+            said << Tr("The alpha %1 of \u201C%2\u201D was left out: colours here are opaque.")
+                        .arg(QString::number(read.alpha, 'g', 4), QuotedExcerpt(text));
+        return {read.color, {}, said.join(QLatin1Char(' '))};
     }
     return {std::nullopt,
         Tr("No colour in \u201C%1\u201D: %2").arg(QuotedExcerpt(text), QString::fromStdString(read.message)), {}};

@@ -12,6 +12,7 @@
 
 #include "color/rounding.h"
 #include "notations/color_spaces.h"
+#include "notations/css_color_reader.h"
 #include "notations/decimal_text.h"
 #include "notations/gamut_mapping.h"
 #include "notations/named_colors.h"
@@ -25,169 +26,6 @@
 
 namespace pelmora::notation_parts {
 namespace {
-
-using Kind = CssValue::Kind;
-
-// ---- Reading -------------------------------------------------------------------------------------
-
-struct Arguments {
-    std::array<CssValue, 3> values;
-    bool legacy = false;
-};
-
-// name "(" three values [alpha] ")" and nothing after it. `names` are the accepted function names.
-std::optional<Arguments> ReadFunction(
-    TextScanner& scan, std::initializer_list<std::string_view> names, bool legacyAllowed, ReadResult& error)
-{
-    scan.skipBlanks();
-    const std::size_t start = scan.offset();
-    const std::string_view name = scan.word();
-    if (std::none_of(names.begin(), names.end(), [&](std::string_view n) { return EqualsIgnoringCase(n, name); })) {
-        error = scan.failAt(start, "expected '" + std::string(*names.begin()) + "('");
-        return std::nullopt;
-    }
-    if (!scan.take('(')) {
-        error = scan.expected("'('");
-        return std::nullopt;
-    }
-    Arguments arguments;
-    const auto readValue = [&](CssValue& value) {
-        scan.skipBlanks();
-        const auto read = scan.cssValue(error);
-        if (read)
-            value = *read;
-        return read.has_value();
-    };
-    if (!readValue(arguments.values[0]))
-        return std::nullopt;
-    scan.skipBlanks();
-    arguments.legacy = legacyAllowed && scan.peek() == ',';
-    for (std::size_t i = 1; i < 3; ++i) {
-        scan.skipBlanks();
-        if (arguments.legacy && !scan.take(',')) {
-            error = scan.expected("','");
-            return std::nullopt;
-        }
-        if (!readValue(arguments.values[i]))
-            return std::nullopt;
-    }
-    scan.skipBlanks();
-    if (arguments.legacy ? scan.take(',') : scan.take('/')) {
-        CssValue alpha;
-        if (!readValue(alpha))
-            return std::nullopt;
-        if (alpha.kind == Kind::Dimension || (arguments.legacy && alpha.kind == Kind::None)) {
-            error = scan.failAt(alpha.offset, "expected an alpha value");
-            return std::nullopt;
-        }
-        scan.skipBlanks();
-    }
-    if (!scan.take(')')) {
-        error = scan.expected(arguments.legacy ? "')'" : "')' or '/'");
-        return std::nullopt;
-    }
-    if (arguments.legacy) {
-        for (const CssValue& value : arguments.values)
-            if (value.kind == Kind::None) {
-                error = scan.failAt(value.offset, "none is not allowed with commas");
-                return std::nullopt;
-            }
-    }
-    return arguments;
-}
-
-// A value must be one of the kinds a component accepts.
-bool Accepts(const CssValue& value, bool number, bool percentage, ReadResult& error, const TextScanner& scan)
-{
-    if (value.kind == Kind::None || (number && value.kind == Kind::Number)
-        || (percentage && value.kind == Kind::Percentage))
-        return true;
-    if (value.kind == Kind::Dimension)
-        error = scan.failAt(value.offset, "unexpected unit '" + std::string(value.unit) + "'");
-    else
-        error = scan.failAt(value.offset,
-            percentage ? (number ? "expected a number or a percentage" : "expected a percentage")
-                       : "expected a number");
-    return false;
-}
-
-// A number (or percentage) where 100% stands for `fullScale`.
-std::optional<double> Scaled(
-    const CssValue& value, double fullScale, bool numberAllowed, ReadResult& error, const TextScanner& scan)
-{
-    if (!Accepts(value, numberAllowed, true, error, scan))
-        return std::nullopt;
-    if (value.kind == Kind::None)
-        return 0.0;
-    return value.kind == Kind::Percentage ? value.value * fullScale / 100 : value.value;
-}
-
-// A hue: a number of degrees or an angle with its unit.
-std::optional<double> Hue(const CssValue& value, ReadResult& error, const TextScanner& scan)
-{
-    switch (value.kind) {
-    case Kind::None:
-        return 0.0;
-    case Kind::Number:
-        return value.value;
-    case Kind::Dimension:
-        if (EqualsIgnoringCase(value.unit, "deg"))
-            return value.value;
-        if (EqualsIgnoringCase(value.unit, "grad"))
-            return value.value * 360 / 400;
-        if (EqualsIgnoringCase(value.unit, "rad"))
-            return value.value * 180 / std::numbers::pi;
-        if (EqualsIgnoringCase(value.unit, "turn"))
-            return value.value * 360;
-        error = scan.failAt(value.offset, "unknown angle unit '" + std::string(value.unit) + "'");
-        return std::nullopt;
-    case Kind::Percentage:
-        break;
-    }
-    error = scan.failAt(value.offset, "expected a hue (a number or an angle)");
-    return std::nullopt;
-}
-
-// Reads one of the three-component functions below into the units its formatter prints.
-struct ComponentRule {
-    enum class Type { Hue, Scaled };
-    Type type = Type::Scaled;
-    double fullScale = 100; // what 100% means, in the printed units
-    double numberScale = 1; // what a plain number is multiplied by to reach the printed units
-    double lowest = -HUGE_VAL;
-    double highest = HUGE_VAL;
-};
-
-ReadResult ReadComponents(std::string_view text, std::initializer_list<std::string_view> names,
-    const std::array<ComponentRule, 3>& rules, bool legacyAllowed, MappedColor (*toColor)(Triple))
-{
-    TextScanner scan(text);
-    ReadResult error;
-    const auto arguments = ReadFunction(scan, names, legacyAllowed, error);
-    if (!arguments)
-        return error;
-    std::array<double, 3> printed{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const ComponentRule& rule = rules[i];
-        const CssValue& value = arguments->values[i];
-        std::optional<double> component;
-        if (rule.type == ComponentRule::Type::Hue) {
-            component = Hue(value, error, scan);
-        } else if (arguments->legacy && value.kind != Kind::Percentage) {
-            // The comma syntax of hsl() takes percentages only.
-            error = scan.failAt(value.offset, "expected a percentage");
-        } else {
-            component = Scaled(value, rule.fullScale, true, error, scan);
-            if (component && value.kind == Kind::Number)
-                *component *= rule.numberScale;
-        }
-        if (!component)
-            return error;
-        printed[i] = std::clamp(*component, rule.lowest, rule.highest);
-    }
-    const MappedColor color = toColor({printed[0], printed[1], printed[2]});
-    return scan.finish(color.color, color.mapped);
-}
 
 // ---- Formatting ---------------------------------------------------------------------------------
 
@@ -254,10 +92,6 @@ constexpr FractionalLayout kSrgbLayout{{0, 0, 0}, -1, -1, EncodedOf, ColorOfSrgb
 constexpr FractionalLayout kDisplayP3Layout{
     {0, 0, 0}, -1, -1, PrintedOf<CssSpace::DisplayP3>, ColorFrom<CssSpace::DisplayP3>};
 
-using Rule = ComponentRule;
-constexpr Rule kHueRule{Rule::Type::Hue};
-constexpr Rule kPercentRule{Rule::Type::Scaled, 100, 1, 0, 100};
-
 } // namespace
 
 bool FormatCssHex(Color color, std::string& out)
@@ -271,30 +105,7 @@ bool FormatCssHex(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadCssHex(std::string_view text)
-{
-    TextScanner scan(text);
-    scan.skipBlanks();
-    if (!scan.take('#'))
-        return scan.expected("'#'");
-    const std::size_t start = scan.offset();
-    const std::string_view digits = scan.hexRun();
-    const auto digit = [&](std::size_t i) {
-        const char c = digits[i];
-        return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-    };
-    // #rgb and #rgba repeat each digit; #rrggbbaa and #rgba carry an alpha that is dropped.
-    switch (digits.size()) {
-    case 3:
-    case 4:
-        return scan.finish(RGB(digit(0) * 17, digit(1) * 17, digit(2) * 17));
-    case 6:
-    case 8:
-        return scan.finish(RGB(digit(0) * 16 + digit(1), digit(2) * 16 + digit(3), digit(4) * 16 + digit(5)));
-    default:
-        return scan.failAt(start, "expected 3, 4, 6 or 8 hexadecimal digits, found " + std::to_string(digits.size()));
-    }
-}
+ReadResult ReadCssHex(std::string_view text) { return ReadCssColorText(text, {"#"}); }
 
 bool FormatCssRgb(Color color, std::string& out)
 {
@@ -308,28 +119,7 @@ bool FormatCssRgbLegacy(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadCssRgb(std::string_view text)
-{
-    TextScanner scan(text);
-    ReadResult error;
-    const auto arguments = ReadFunction(scan, {"rgb", "rgba"}, true, error);
-    if (!arguments)
-        return error;
-    std::array<int, 3> channels{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const CssValue& value = arguments->values[i];
-        // The comma syntax wants all numbers or all percentages.
-        if (arguments->legacy && value.kind != arguments->values[0].kind)
-            return scan.failAt(value.offset,
-                arguments->values[0].kind == Kind::Percentage ? "expected a percentage like the first value"
-                                                              : "expected a number like the first value");
-        const auto channel = Scaled(value, 255, true, error, scan);
-        if (!channel)
-            return error;
-        channels[i] = std::clamp(HalfUpNearest(*channel), 0, 255);
-    }
-    return scan.finish(RGB(channels[0], channels[1], channels[2]));
-}
+ReadResult ReadCssRgb(std::string_view text) { return ReadCssColorText(text, {"rgb", "rgba"}); }
 
 bool FormatHsl(Color color, std::string& out)
 {
@@ -337,11 +127,7 @@ bool FormatHsl(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadHsl(std::string_view text)
-{
-    return ReadComponents(
-        text, {"hsl", "hsla"}, {kHueRule, kPercentRule, kPercentRule}, true, MappedFrom<CssSpace::Hsl>);
-}
+ReadResult ReadHsl(std::string_view text) { return ReadCssColorText(text, {"hsl", "hsla"}); }
 
 bool FormatHwb(Color color, std::string& out)
 {
@@ -349,10 +135,7 @@ bool FormatHwb(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadHwb(std::string_view text)
-{
-    return ReadComponents(text, {"hwb"}, {kHueRule, kPercentRule, kPercentRule}, false, MappedFrom<CssSpace::Hwb>);
-}
+ReadResult ReadHwb(std::string_view text) { return ReadCssColorText(text, {"hwb"}); }
 
 bool FormatLab(Color color, std::string& out)
 {
@@ -360,11 +143,7 @@ bool FormatLab(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadLab(std::string_view text)
-{
-    constexpr Rule kAxis{Rule::Type::Scaled, 125};
-    return ReadComponents(text, {"lab"}, {kPercentRule, kAxis, kAxis}, false, MappedFrom<CssSpace::Lab>);
-}
+ReadResult ReadLab(std::string_view text) { return ReadCssColorText(text, {"lab"}); }
 
 bool FormatLch(Color color, std::string& out)
 {
@@ -372,11 +151,7 @@ bool FormatLch(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadLch(std::string_view text)
-{
-    constexpr Rule kChroma{Rule::Type::Scaled, 150, 1, 0};
-    return ReadComponents(text, {"lch"}, {kPercentRule, kChroma, kHueRule}, false, MappedFrom<CssSpace::Lch>);
-}
+ReadResult ReadLch(std::string_view text) { return ReadCssColorText(text, {"lch"}); }
 
 bool FormatOklab(Color color, std::string& out)
 {
@@ -384,15 +159,7 @@ bool FormatOklab(Color color, std::string& out)
     return true;
 }
 
-// OKLab's lightness is a number 0..1 or a percentage; it is carried as a percentage.
-constexpr Rule kOkLightness{Rule::Type::Scaled, 100, 100, 0, 100};
-
-ReadResult ReadOklab(std::string_view text)
-{
-    constexpr Rule kAxis{Rule::Type::Scaled, 0.4};
-    return ReadComponents(
-        text, {"oklab"}, {kOkLightness, kAxis, kAxis}, false, MappedFrom<CssSpace::Oklab, OkLightnessFromPercent>);
-}
+ReadResult ReadOklab(std::string_view text) { return ReadCssColorText(text, {"oklab"}); }
 
 bool FormatOklch(Color color, std::string& out)
 {
@@ -400,12 +167,7 @@ bool FormatOklch(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadOklch(std::string_view text)
-{
-    constexpr Rule kChroma{Rule::Type::Scaled, 0.4, 1, 0};
-    return ReadComponents(
-        text, {"oklch"}, {kOkLightness, kChroma, kHueRule}, false, MappedFrom<CssSpace::Oklch, OkLightnessFromPercent>);
-}
+ReadResult ReadOklch(std::string_view text) { return ReadCssColorText(text, {"oklch"}); }
 
 bool FormatColorSrgb(Color color, std::string& out)
 {
@@ -419,51 +181,7 @@ bool FormatColorDisplayP3(Color color, std::string& out)
     return true;
 }
 
-// color(SPACE c1 c2 c3 [/ alpha]) in any RGB or XYZ space CSS Color 4 predefines; 100% is 1.
-ReadResult ReadColorFunction(std::string_view text)
-{
-    TextScanner scan(text);
-    scan.skipBlanks();
-    if (!scan.takeWord("color"))
-        return scan.expected("'color('");
-    if (!scan.take('('))
-        return scan.expected("'('");
-    scan.skipBlanks();
-    const std::size_t spaceStart = scan.offset();
-    const std::string_view spaceName = scan.word();
-    const auto space = CssSpaceNamed(spaceName);
-    if (!space || !IsPredefinedRgbOrXyz(*space))
-        return scan.failAt(spaceStart,
-            spaceName.empty() ? "expected a colour space"
-                              : "'" + std::string(spaceName) + "' is not a colour space of color()");
-    Triple channels;
-    double* slots[3] = {&channels.a, &channels.b, &channels.c};
-    ReadResult error;
-    for (double* slot : slots) {
-        scan.skipBlanks();
-        const auto value = scan.cssValue(error);
-        if (!value)
-            return error;
-        const auto channel = Scaled(*value, 1, true, error, scan);
-        if (!channel)
-            return error;
-        *slot = *channel;
-    }
-    scan.skipBlanks();
-    if (scan.take('/')) {
-        scan.skipBlanks();
-        const auto alpha = scan.cssValue(error);
-        if (!alpha)
-            return error;
-        if (alpha->kind == Kind::Dimension)
-            return scan.failAt(alpha->offset, "expected an alpha value");
-        scan.skipBlanks();
-    }
-    if (!scan.take(')'))
-        return scan.expected("')' or '/'");
-    const MappedColor color = ToSrgbColor(channels, *space);
-    return scan.finish(color.color, color.mapped);
-}
+ReadResult ReadColorFunction(std::string_view text) { return ReadCssColorText(text, {"color"}); }
 
 bool FormatCssName(Color color, std::string& out)
 {
@@ -474,17 +192,6 @@ bool FormatCssName(Color color, std::string& out)
     return true;
 }
 
-ReadResult ReadCssName(std::string_view text)
-{
-    TextScanner scan(text);
-    scan.skipBlanks();
-    const std::size_t start = scan.offset();
-    const std::string_view name = scan.word();
-    const auto color = CssColorOfName(name);
-    if (!color)
-        return scan.failAt(
-            start, name.empty() ? "expected a colour name" : "'" + std::string(name) + "' is not a CSS colour name");
-    return scan.finish(*color);
-}
+ReadResult ReadCssName(std::string_view text) { return ReadCssColorText(text, {""}); }
 
 } // namespace pelmora::notation_parts

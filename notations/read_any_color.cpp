@@ -1,13 +1,24 @@
 #include "notations/read_any_color.h"
 
-#include "color/notation.h"
+#include "color/ascii_case.h"
+#include "notations/css_color_reader.h"
+#include "notations/named_colors.h"
 #include "notations/notation_table.h"
+#include "notations/panel_codes.h"
 #include "notations/text_scanner.h"
+
+#include <array>
+#include <string>
+#include <vector>
 
 namespace pelmora {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool IsIdentChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
 
 std::string_view Trim(std::string_view s)
 {
@@ -18,55 +29,193 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-// What is left once the wrapping a pasted value often carries is taken off.
+bool EndsWithIgnoringCase(std::string_view s, std::string_view end)
+{
+    return s.size() >= end.size() && EqualsIgnoringCase(s.substr(s.size() - end.size()), end);
+}
+
+// `property:` before a CSS value, or nothing: "color", "background-color", "--brand".
+std::string_view DeclarationValue(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && IsIdentChar(s[i]))
+        ++i;
+    const bool ident = i > 0 && !(s[0] >= '0' && s[0] <= '9');
+    std::size_t colon = i;
+    while (colon < s.size() && IsBlank(s[colon]))
+        ++colon;
+    if (!ident || colon >= s.size() || s[colon] != ':')
+        return s;
+    return Trim(s.substr(colon + 1));
+}
+
+// What is left once the wrapping a copied value often carries is taken off.
 std::string_view Unwrap(std::string_view s)
 {
     s = Trim(s);
     if (!s.empty() && s.back() == ';')
         s = Trim(s.substr(0, s.size() - 1));
+    s = DeclarationValue(s);
+    if (EndsWithIgnoringCase(s, "important")) {
+        std::string_view before = Trim(s.substr(0, s.size() - 9));
+        if (!before.empty() && before.back() == '!')
+            s = Trim(before.substr(0, before.size() - 1));
+    }
     if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
         s = Trim(s.substr(1, s.size() - 2));
     return s;
 }
 
-} // namespace
+// A failure counted within `value` moved to count within `text`, of which `value` is a part.
+ReadResult Shifted(ReadResult result, std::string_view text, std::string_view value)
+{
+    const auto offset = static_cast<std::size_t>(value.data() - text.data());
+    const std::size_t shift = ReadResult::Failure(text, offset, "").position - 1;
+    if (shift == 0 || result.color)
+        return result;
+    const std::string old = " at position " + std::to_string(result.position);
+    if (result.message.ends_with(old))
+        result.message.replace(
+            result.message.size() - old.size(), old.size(), " at position " + std::to_string(result.position + shift));
+    result.position += shift;
+    return result;
+}
 
-ReadResult ReadAnyColor(std::string_view text, const SystemColors& systemColors)
+// The notations of the table that are not the panel's codes or CSS.
+constexpr std::array<std::string_view, 4> kLiteralNotations = {"hex-0x", "android", "qcolor", "floats"};
+
+// The whole of `value` as one colour, or the failure that got furthest.
+ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
+{
+    // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
+    if (value.starts_with("RGB("))
+        return FindNotation("rgb-call")->read(value);
+    if (const auto code = ParseColorNotation(value)) {
+        if (code->isRgb() || !systemColors)
+            return ReadResult::Of(*code);
+        if (code->isSystemCode() && (code->value() & 0xFF) < kSysColorCount)
+            return ReadResult::Of(systemColors->GetSysColor(code->value() & 0xFF));
+        return ReadResult::Failure(value, 0, "not an RGB colour or a system colour");
+    }
+    ReadResult furthest = ReadCssColorText(value);
+    if (furthest.color)
+        return furthest;
+    for (const std::string_view name : kLiteralNotations) {
+        ReadResult result = FindNotation(name)->read(value);
+        if (result.color)
+            return result;
+        if (result.position > furthest.position)
+            furthest = std::move(result);
+    }
+    return furthest;
+}
+
+struct FoundColor {
+    ReadResult read;
+    std::size_t offset = 0;
+};
+
+// The colours that stand among other words of `value`: hex colours, CSS functions and names, and
+// the panel's RGB(r, g, b), each a whole word. `failure` gets the furthest failure of a text that
+// looked like a colour function or a hex colour.
+std::vector<FoundColor> ColorsAmongWords(std::string_view value, ReadResult& failure)
+{
+    std::vector<FoundColor> found;
+    std::size_t i = 0;
+    while (i < value.size()) {
+        const char c = value[i];
+        const bool wordStart = i == 0 || !(IsIdentChar(value[i - 1]) || value[i - 1] == '#');
+        if (!wordStart || !(c == '#' || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z'))) {
+            ++i;
+            continue;
+        }
+        const std::string_view rest = value.substr(i);
+        TextScanner scan(rest);
+        // A bare word is a colour only as a CSS name: looking it up is all it needs, and the many
+        // words of a sentence then cost no messages.
+        if (c != '#') {
+            TextScanner word = scan;
+            const std::string_view name = word.word();
+            if (word.peek() != '(' && !EqualsIgnoringCase(name, "transparent") && !CssColorOfName(name)) {
+                i += name.size();
+                continue;
+            }
+        }
+        ReadResult read;
+        std::optional<Color> color;
+        if (rest.starts_with("RGB(")) {
+            scan.takeWord("RGB");
+            color = scan.channelList(false, read);
+        } else {
+            ReadResult error;
+            if (const auto css = ReadCssColorAt(scan, 0, error)) {
+                const MappedColor rgb = CssColorToRgb(*css);
+                color = rgb.color;
+                read = ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
+            } else {
+                read = error;
+            }
+        }
+        const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
+        if (color && wholeWord) {
+            read.color = color;
+            found.push_back({read, i});
+            i += scan.offset();
+            continue;
+        }
+        TextScanner word(rest);
+        const bool looksLikeColor = c == '#' || (!word.word().empty() && word.peek() == '(');
+        if (!color && looksLikeColor && read.position > 0) {
+            read = Shifted(read, value, rest);
+            if (read.position > failure.position)
+                failure = read;
+        }
+        ++i;
+    }
+    return found;
+}
+
+ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors)
 {
     const std::string_view value = Unwrap(text);
     const auto offset = static_cast<std::size_t>(value.data() - text.data());
     if (value.empty())
         return ReadResult::Failure(text, offset, "no colour in an empty text");
 
-    ReadResult furthest;
-    for (const Notation& notation : BuiltInNotations()) {
-        ReadResult result = notation.read(value);
-        if (result.color)
-            return result;
-        if (result.position > furthest.position)
-            furthest = std::move(result);
-    }
-    if (const auto legacy = ParseColorNotation(value)) {
-        if (legacy->isRgb())
-            return ReadResult::Of(*legacy);
-        if (legacy->isSystemCode() && (legacy->value() & 0xFF) < kSysColorCount)
-            return ReadResult::Of(systemColors.GetSysColor(legacy->value() & 0xFF));
-        return ReadResult::Failure(text, offset, "not an RGB colour or a system colour");
-    }
-    // Nothing got past the first character: say so plainly instead of one notation's complaint.
-    if (furthest.position <= 1) {
+    ReadResult whole = ReadWhole(value, systemColors);
+    // A panel code that is not a colour (a negative decimal) is answered as such, not searched.
+    if (whole.color || (systemColors && ParseColorNotation(value)))
+        return Shifted(whole, text, value);
+    ReadResult amongFailure;
+    const std::vector<FoundColor> found = ColorsAmongWords(value, amongFailure);
+    if (found.size() == 1)
+        return found.front().read;
+    if (found.size() > 1)
+        return ReadResult::Failure(text, offset + found[1].offset,
+            "the text holds " + std::to_string(found.size()) + " colours, the second starting here; keep only one");
+    if (amongFailure.position > whole.position)
+        whole = amongFailure;
+    // Nothing got past the first character: say so plainly instead of one notation's complaint,
+    // unless that complaint is a reason the text was refused for (currentcolor, var() ...).
+    const bool complaint
+        = whole.message.starts_with("expected") || whole.message.find(" is not a") != std::string::npos;
+    if (whole.position <= 1 && complaint) {
         TextScanner scan(value);
         const std::string_view word = scan.word();
         const std::string reason = !word.empty() && scan.atEnd() ? "'" + std::string(word) + "' is not a colour name"
                                                                  : std::string("no colour notation starts here");
         return ReadResult::Failure(text, offset, reason);
     }
-    // Positions were counted within the unwrapped value; count them within the whole text.
-    const std::size_t shift = ReadResult::Failure(text, offset, "").position - 1;
-    furthest.message.replace(furthest.message.rfind(std::to_string(furthest.position)), std::string::npos,
-        std::to_string(furthest.position + shift));
-    furthest.position += shift;
-    return furthest;
+    return Shifted(whole, text, value);
 }
+
+} // namespace
+
+ReadResult ReadAnyColor(std::string_view text, const SystemColors& systemColors)
+{
+    return ReadColorText(text, &systemColors);
+}
+
+ReadResult ReadAnyColorKeepingCodes(std::string_view text) { return ReadColorText(text, nullptr); }
 
 } // namespace pelmora

@@ -18,8 +18,11 @@ struct ReadResult {
     std::string message;
     // The colour written lay outside sRGB and was gamut-mapped into it (see gamut_mapping.h).
     bool mapped = false;
+    // The alpha read with the colour (1 where the notation has none). Colours here are opaque, so
+    // it is left out; readers of pasted text say so when it was not 1.
+    double alpha = 1;
 
-    static ReadResult Of(Color color, bool mapped = false) { return {color, 0, {}, mapped}; }
+    static ReadResult Of(Color color, bool mapped = false, double alpha = 1) { return {color, 0, {}, mapped, alpha}; }
     // `offset` is a byte offset into `text`; the message gets " at position N" appended.
     static ReadResult Failure(std::string_view text, std::size_t offset, std::string_view reason);
 };

@@ -33,7 +33,7 @@ std::optional<PaletteFormat> PaletteFormatFromFileName(std::string_view fileName
 // The format the content announces: "ASEF", "GIMP Palette", a JSON object, a CSS block, else lines.
 PaletteFormat SniffPaletteFormat(std::string_view bytes);
 
-// The ColorReader used when none is given: #RGB and every notation ParseColorNotation reads.
+// The ColorReader used when none is given: the one reader of colour text (ReadColorNotation).
 ColorReader ReadColorNotationDefault();
 
 std::string WritePalette(PaletteFormat format, const Palette& palette);

@@ -1,7 +1,5 @@
 #include "palette/palette_text.h"
 
-#include "color/notation.h"
-#include "color/system_colors.h"
 #include "notations/read_any_color.h"
 
 #include <charconv>
@@ -71,8 +69,6 @@ std::size_t FirstInvalidUtf8(std::string_view text)
     }
     return std::string_view::npos;
 }
-
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 } // namespace
 
@@ -154,22 +150,7 @@ PaletteReadResult FailAtByte(std::size_t offset, std::string reason)
     return {{}, PaletteError{PaletteError::Place::Byte, offset, std::move(reason)}};
 }
 
-std::optional<Color> ReadColorNotation(std::string_view text)
-{
-    const std::string_view trimmed = TrimBlanks(text);
-    if (trimmed.size() == 4 && trimmed[0] == '#' && IsHexDigit(trimmed[1]) && IsHexDigit(trimmed[2])
-        && IsHexDigit(trimmed[3])) {
-        const std::string doubled = {'#', trimmed[1], trimmed[1], trimmed[2], trimmed[2], trimmed[3], trimmed[3]};
-        return ParseColorNotation(doubled);
-    }
-    if (const auto color = ParseColorNotation(trimmed))
-        return color;
-    // Any other notation of the engine (CSS, programming literals); the panel's own spelling
-    // RGB(r, g, b) stays strict, 0 to 255, where CSS's rgb() would clamp.
-    if (trimmed.starts_with("RGB("))
-        return std::nullopt;
-    return ReadAnyColor(trimmed, DefaultSystemColors()).color;
-}
+std::optional<Color> ReadColorNotation(std::string_view text) { return ReadAnyColorKeepingCodes(text).color; }
 
 std::string HexText(Color color, bool lowerCase)
 {

@@ -62,8 +62,9 @@ std::string Quoted(std::string_view text);
 PaletteReadResult FailAtLine(std::size_t line, std::string reason);
 PaletteReadResult FailAtByte(std::size_t offset, std::string reason);
 
-// #RGB, every notation ParseColorNotation reads (#RRGGBB, RGB(r, g, b), 65535, vbYellow...), and
-// every other notation of the notation engine (hsl(), oklch(), orange, 0xFF8000, QColor(...)).
+// A colour value as the one reader of colour text reads it (ReadAnyColorKeepingCodes): the panel's
+// codes (#RRGGBB, RGB(r, g, b), 65535, vbYellow...) and every other notation of the notation engine
+// (#RGB, hsl(), oklch(), orange, 0xFF8000, QColor(...)).
 std::optional<Color> ReadColorNotation(std::string_view text);
 
 // "#RRGGBB" of an RGB colour, upper-case digits (lower-case when `lowerCase`).

@@ -1,5 +1,5 @@
 #include "color/code_formats.h"
-#include "color/notation.h"
+#include "notations/panel_codes.h"
 
 #include <gtest/gtest.h>
 

@@ -80,6 +80,17 @@ TEST(ReadAnyColor, EveryNotationAndTheWrappingOfAPaste)
         {"vbYellow", RGB(255, 255, 0)},
         {"vbButtonFace", system.GetSysColor(15)},
         {"&H8000000F&", system.GetSysColor(15)},
+        // What a developer copies from a style sheet or the browser's tools.
+        {"color: #abcdef;", RGB(0xab, 0xcd, 0xef)},
+        {"  --brand: oklch(62.8% 0.2577 29.23);\n", RGB(255, 0, 0)},
+        {"background-color: rgb(0 0 0 / 50%) !important", RGB(0, 0, 0)},
+        {"border-color:#ff8000 ! important;", RGB(255, 128, 0)},
+        {"fill: 'orange'", RGB(255, 165, 0)},
+        {"the brand colour is #ff8000.", RGB(255, 128, 0)},
+        {"Use color-mix(in srgb, red, blue) for links", RGB(128, 0, 128)},
+        {"shadow RGB(1, 2, 3) here", RGB(1, 2, 3)},
+        {"#abc", RGB(0xaa, 0xbb, 0xcc)},
+        {"rgb(300, 0, 0)", RGB(255, 0, 0)},
     };
     for (const Row& row : rows) {
         const ReadResult result = ReadAnyColor(row.text, system);
@@ -101,11 +112,50 @@ TEST(ReadAnyColor, TextWithoutAColourSaysWhy)
         {"  rgb(255 128 0", "expected ')' or '/', found the end at position 16"},
         {"oklch(62.8% 0.2577)", "expected a number, found ')' at position 19"},
         {"-1", "not an RGB colour or a system colour at position 1"},
+        // The panel's own RGB(r, g, b), in capitals, stays strict; CSS's rgb() is spelt otherwise.
+        {"RGB(300, 0, 0)", "number above 255 at position 5"},
+        {"color: RGB(300, 0, 0);", "number above 255 at position 12"},
+        {"red and white", "the text holds 2 colours, the second starting here; keep only one at position 9"},
+        {"from #ff8000 to rgb(0 0 255) and teal",
+            "the text holds 3 colours, the second starting here; keep only one at position 17"},
+        {"the brand colour is rgb(300 0", "expected a number, found the end at position 30"},
+        {"color: currentcolor;",
+            "currentcolor is the colour of the element it is used on, which a text does not have at position 8"},
     };
     for (const Row& row : rows) {
         const ReadResult result = ReadAnyColor(row.text, system);
         EXPECT_FALSE(result.color) << row.text;
         EXPECT_EQ(result.message, row.message) << row.text;
+    }
+}
+
+TEST(ReadAnyColor, CodesKeptOrResolvedAndTheAlphaReported)
+{
+    const DefaultSystemColors system;
+    // The command line and palette import keep a system colour as its code; a paste resolves it.
+    EXPECT_EQ(ReadAnyColorKeepingCodes("vbButtonFace").color, Color::systemCode(15));
+    EXPECT_EQ(ReadAnyColorKeepingCodes("&H8000000F&").color, Color::systemCode(15));
+    EXPECT_EQ(ReadAnyColorKeepingCodes("-1").color, Color::none());
+    EXPECT_EQ(ReadAnyColor("vbButtonFace", system).color, system.GetSysColor(15));
+    EXPECT_FALSE(ReadAnyColorKeepingCodes("RGB(256, 0, 0)").color);
+    EXPECT_EQ(ReadAnyColorKeepingCodes("Rgb(256, 0, 0)").color, RGB(255, 0, 0));
+
+    struct Row {
+        std::string_view text;
+        double alpha;
+    };
+    const Row rows[] = {
+        {"background-color: rgb(0 0 0 / 50%) !important", 0.5},
+        {"#ff800080", 128 / 255.0},
+        {"transparent", 0},
+        {"the overlay is hsl(0 0% 0% / 0.25).", 0.25},
+        {"#ff8000", 1},
+        {"RGB(1, 2, 3)", 1},
+    };
+    for (const Row& row : rows) {
+        const ReadResult read = ReadAnyColor(row.text, system);
+        ASSERT_TRUE(read.color) << row.text << ": " << read.message;
+        EXPECT_NEAR(read.alpha, row.alpha, 1e-9) << row.text;
     }
 }
 

@@ -372,6 +372,21 @@ private slots:
                 QStringLiteral("No colour in \u201C") + QuotedExcerpt(text)
                     + QStringLiteral("\u201D: the text is longer than any colour code (at most 4096 characters)."));
     }
+
+    // Colours here are opaque: a pasted alpha is left out, and the note line says so.
+    void anAlphaLeftOutIsNoted()
+    {
+        const DefaultSystemColors colors;
+        const PastedColor translucent
+            = ReadPastedColor(QStringLiteral("background: rgb(255 128 0 / 50%) !important;"), colors);
+        QCOMPARE(translucent.color, std::optional<Color>(RGB(255, 128, 0)));
+        QCOMPARE(translucent.remark,
+            QStringLiteral("The alpha 0.5 of \u201Cbackground: rgb(255 128\u2026\u201D was left out: colours here "
+                           "are opaque."));
+        const PastedColor opaque = ReadPastedColor(QStringLiteral("rgb(255 128 0 / 100%)"), colors);
+        QVERIFY(opaque.color);
+        QVERIFY(opaque.remark.isEmpty());
+    }
 };
 
 QTEST_MAIN(OutsideColorsTest)

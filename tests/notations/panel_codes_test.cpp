@@ -1,4 +1,4 @@
-#include "color/notation.h"
+#include "notations/panel_codes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #pragma once
-// Reads a colour written in any notation the output panel shows, for the command line.
+// The output panel's codes as the panel writes them, read strictly: the one place that knows them,
+// used by every reader of colour text before CSS and the other notations.
 
 #include "color/color.h"
 

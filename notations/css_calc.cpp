@@ -1,0 +1,397 @@
+#include "notations/css_calc.h"
+
+#include "color/ascii_case.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+namespace {
+
+using Type = CssNumeric::Type;
+
+constexpr std::array<std::string_view, 9> kMathFunctions
+    = {"calc", "min", "max", "clamp", "round", "mod", "rem", "abs", "sign"};
+
+bool IsMathFunction(std::string_view name)
+{
+    return std::any_of(
+        kMathFunctions.begin(), kMathFunctions.end(), [&](std::string_view f) { return EqualsIgnoringCase(f, name); });
+}
+
+std::string_view TypeName(Type type)
+{
+    switch (type) {
+    case Type::Number:
+        return "a number";
+    case Type::Percentage:
+        return "a percentage";
+    case Type::Angle:
+        return "an angle";
+    }
+    return "";
+}
+
+bool IsDigitAt(std::string_view rest, std::size_t i) { return i < rest.size() && rest[i] >= '0' && rest[i] <= '9'; }
+
+bool AtNumber(std::string_view rest)
+{
+    std::size_t i = 0;
+    if (i < rest.size() && (rest[i] == '+' || rest[i] == '-'))
+        ++i;
+    if (i < rest.size() && rest[i] == '.')
+        ++i;
+    return IsDigitAt(rest, i);
+}
+
+// The word at the scanner and whether a '(' follows it, without consuming anything.
+struct Lookahead {
+    std::string_view word;
+    bool call = false;
+};
+
+Lookahead LookAt(const TextScanner& scan)
+{
+    TextScanner probe = scan;
+    Lookahead ahead;
+    ahead.word = probe.word();
+    ahead.call = !ahead.word.empty() && probe.peek() == '(';
+    return ahead;
+}
+
+class Calculator {
+public:
+    Calculator(TextScanner& scan, const CssReadContext& context, ReadResult& error)
+        : scan_(scan)
+        , context_(context)
+        , error_(error)
+    {
+    }
+
+    // A math function or a channel keyword at the scanner.
+    std::optional<CssNumeric> value(int depth)
+    {
+        if (depth > kMostNestingDepth)
+            return fail("nested deeper than " + std::to_string(kMostNestingDepth) + " levels");
+        scan_.skipBlanks();
+        const std::size_t start = scan_.offset();
+        if (scan_.take('('))
+            return closed(sum(depth + 1), ')');
+        if (AtNumber(scan_.rest()))
+            return literal();
+        const std::string_view word = scan_.word();
+        if (word.empty())
+            return expected("a number, a percentage or an angle");
+        if (scan_.take('('))
+            return function(word, start, depth + 1);
+        return keyword(word, start);
+    }
+
+private:
+    std::optional<CssNumeric> fail(const std::string& reason)
+    {
+        error_ = scan_.fail(reason);
+        return std::nullopt;
+    }
+    std::optional<CssNumeric> failAt(std::size_t offset, const std::string& reason)
+    {
+        error_ = scan_.failAt(offset, reason);
+        return std::nullopt;
+    }
+    std::optional<CssNumeric> expected(std::string_view what)
+    {
+        error_ = scan_.expected(what);
+        return std::nullopt;
+    }
+
+    std::optional<CssNumeric> closed(std::optional<CssNumeric> inner, char close)
+    {
+        if (!inner)
+            return std::nullopt;
+        scan_.skipBlanks();
+        if (!scan_.take(close))
+            return expected(std::string("'") + close + "'");
+        return inner;
+    }
+
+    std::optional<CssNumeric> literal()
+    {
+        ReadResult numberError;
+        const auto read = scan_.cssValue(numberError);
+        if (!read) {
+            error_ = numberError;
+            return std::nullopt;
+        }
+        switch (read->kind) {
+        case CssValue::Kind::Number:
+            return CssNumeric{Type::Number, read->value};
+        case CssValue::Kind::Percentage:
+            return CssNumeric{Type::Percentage, read->value};
+        case CssValue::Kind::Dimension:
+            if (const auto degrees = DegreesPerAngleUnit(read->unit))
+                return CssNumeric{Type::Angle, read->value * *degrees};
+            if (IsDocumentUnit(read->unit))
+                return failAt(
+                    read->offset, "'" + std::string(read->unit) + "' is a length, which only a document can resolve");
+            return failAt(read->offset, "unknown unit '" + std::string(read->unit) + "'");
+        case CssValue::Kind::None:
+            break;
+        }
+        return failAt(read->offset, "none is not a number");
+    }
+
+    std::optional<CssNumeric> keyword(std::string_view word, std::size_t start)
+    {
+        for (const ChannelKeyword& channel : context_.keywords)
+            if (EqualsIgnoringCase(word, channel.name))
+                return CssNumeric{Type::Number, channel.value};
+        if (EqualsIgnoringCase(word, "e"))
+            return CssNumeric{Type::Number, std::numbers::e};
+        if (EqualsIgnoringCase(word, "pi"))
+            return CssNumeric{Type::Number, std::numbers::pi};
+        if (EqualsIgnoringCase(word, "infinity"))
+            return CssNumeric{Type::Number, HUGE_VAL};
+        if (EqualsIgnoringCase(word, "-infinity"))
+            return CssNumeric{Type::Number, -HUGE_VAL};
+        if (EqualsIgnoringCase(word, "nan"))
+            return CssNumeric{Type::Number, std::numeric_limits<double>::quiet_NaN()};
+        return failAt(start,
+            "'" + std::string(word) + "' is not a number"
+                + (context_.keywords.empty() ? "" : " or a channel of the colour this one is relative to"));
+    }
+
+    std::optional<CssNumeric> sum(int depth)
+    {
+        auto left = product(depth);
+        while (left) {
+            // '+' and '-' between terms need blanks on both sides ("1 -2" is two numbers).
+            const std::size_t before = scan_.offset();
+            scan_.skipBlanks();
+            const char op = scan_.peek();
+            if ((op != '+' && op != '-') || scan_.offset() == before)
+                break;
+            scan_.take(op);
+            const std::size_t after = scan_.offset();
+            scan_.skipBlanks();
+            if (scan_.offset() == after)
+                return fail(std::string("expected a blank after '") + op + "'");
+            const std::size_t rightStart = scan_.offset();
+            const auto right = product(depth);
+            if (!right)
+                return std::nullopt;
+            if (right->type != left->type)
+                return failAt(rightStart,
+                    "cannot add " + std::string(TypeName(right->type)) + " to " + std::string(TypeName(left->type)));
+            left->value = op == '+' ? left->value + right->value : left->value - right->value;
+        }
+        return left;
+    }
+
+    std::optional<CssNumeric> product(int depth)
+    {
+        auto left = value(depth);
+        while (left) {
+            const TextScanner beforeBlanks = scan_;
+            scan_.skipBlanks();
+            const char op = scan_.peek();
+            if (op != '*' && op != '/') {
+                scan_ = beforeBlanks; // the blanks may belong to a '+' or '-' that follows
+                break;
+            }
+            scan_.take(op);
+            scan_.skipBlanks();
+            const std::size_t rightStart = scan_.offset();
+            const auto right = value(depth);
+            if (!right)
+                return std::nullopt;
+            if (op == '*') {
+                if (left->type != Type::Number && right->type != Type::Number)
+                    return failAt(rightStart, "cannot multiply two values that both have units");
+                left->type = left->type == Type::Number ? right->type : left->type;
+                left->value *= right->value;
+            } else {
+                if (right->type != Type::Number)
+                    return failAt(rightStart, "can only divide by a number");
+                left->value /= right->value;
+            }
+        }
+        return left;
+    }
+
+    // Comma-separated sums of one type.
+    bool arguments(std::vector<CssNumeric>& out, int depth, std::size_t most)
+    {
+        do {
+            const std::size_t start = (scan_.skipBlanks(), scan_.offset());
+            const auto argument = sum(depth);
+            if (!argument)
+                return false;
+            if (!out.empty() && argument->type != out.front().type) {
+                failAt(start, "expected " + std::string(TypeName(out.front().type)) + " like the first argument");
+                return false;
+            }
+            out.push_back(*argument);
+            scan_.skipBlanks();
+        } while (out.size() < most && scan_.take(','));
+        return true;
+    }
+
+    std::optional<CssNumeric> function(std::string_view name, std::size_t start, int depth)
+    {
+        if (!IsMathFunction(name))
+            return failAt(start, "'" + std::string(name) + "()' is not a math function");
+        std::vector<CssNumeric> args;
+        if (EqualsIgnoringCase(name, "round"))
+            return closed(round(depth), ')');
+        const bool single
+            = EqualsIgnoringCase(name, "calc") || EqualsIgnoringCase(name, "abs") || EqualsIgnoringCase(name, "sign");
+        const std::size_t most = single                                          ? 1
+            : EqualsIgnoringCase(name, "clamp")                                  ? 3
+            : EqualsIgnoringCase(name, "mod") || EqualsIgnoringCase(name, "rem") ? 2
+                                                                                 : 64;
+        if (!arguments(args, depth, most))
+            return std::nullopt;
+        if (!scan_.take(')'))
+            return expected(args.size() == most ? "')'" : "',' or ')'");
+        const std::size_t least = most == 64 ? 1 : most;
+        if (args.size() < least)
+            return fail("expected " + std::to_string(least) + " arguments in " + std::string(name) + "()");
+        CssNumeric result = args.front();
+        double& v = result.value;
+        if (EqualsIgnoringCase(name, "min") || EqualsIgnoringCase(name, "max")) {
+            const bool isMin = EqualsIgnoringCase(name, "min");
+            for (const CssNumeric& arg : args)
+                v = std::isnan(v) || std::isnan(arg.value) ? std::numeric_limits<double>::quiet_NaN()
+                    : isMin                                ? std::min(v, arg.value)
+                                                           : std::max(v, arg.value);
+        } else if (EqualsIgnoringCase(name, "clamp")) {
+            const double low = args[0].value;
+            const double high = args[2].value;
+            v = std::isnan(low) || std::isnan(args[1].value) || std::isnan(high)
+                ? std::numeric_limits<double>::quiet_NaN()
+                : std::max(low, std::min(args[1].value, high)); // CSS: the minimum wins over the maximum
+        } else if (EqualsIgnoringCase(name, "abs")) {
+            v = std::fabs(v);
+        } else if (EqualsIgnoringCase(name, "sign")) {
+            result.type = Type::Number;
+            v = std::isnan(v) || v == 0 ? v : (v > 0 ? 1.0 : -1.0);
+        } else if (EqualsIgnoringCase(name, "mod") || EqualsIgnoringCase(name, "rem")) {
+            v = Remainder(v, args[1].value, EqualsIgnoringCase(name, "mod"));
+        }
+        return result;
+    }
+
+    // CSS's mod() takes the divisor's sign, rem() the dividend's.
+    static double Remainder(double a, double b, bool divisorSign)
+    {
+        if (b == 0 || std::isinf(a))
+            return std::numeric_limits<double>::quiet_NaN();
+        if (std::isinf(b))
+            return divisorSign && (a < 0) != (b < 0) && a != 0 ? std::numeric_limits<double>::quiet_NaN() : a;
+        double r = std::fmod(a, b);
+        if (divisorSign && r != 0 && (r < 0) != (b < 0))
+            r += b;
+        return r;
+    }
+
+    // round(<strategy>?, A, B?): B defaults to 1 for a plain number.
+    std::optional<CssNumeric> round(int depth)
+    {
+        scan_.skipBlanks();
+        std::string_view strategy = "nearest";
+        for (const std::string_view s : {"nearest", "up", "down", "to-zero"}) {
+            TextScanner probe = scan_;
+            if (probe.takeWord(s) && (probe.skipBlanks(), probe.take(','))) {
+                strategy = s;
+                scan_ = probe;
+                break;
+            }
+        }
+        std::vector<CssNumeric> args;
+        if (!arguments(args, depth, 2))
+            return std::nullopt;
+        if (args.size() == 1 && args[0].type != Type::Number)
+            return fail("round() of " + std::string(TypeName(args[0].type)) + " needs a step");
+        const double a = args[0].value;
+        const double b = args.size() == 2 ? args[1].value : 1.0;
+        CssNumeric result = args[0];
+        if (b == 0 || std::isnan(a) || std::isnan(b) || (std::isinf(a) && std::isinf(b))) {
+            result.value = std::numeric_limits<double>::quiet_NaN();
+        } else if (std::isinf(a)) {
+            result.value = a;
+        } else if (std::isinf(b)) {
+            // A step of infinity leaves 0 or ±infinity depending on the direction.
+            result.value = strategy == "up" ? (a > 0 ? HUGE_VAL : 0.0)
+                : strategy == "down"        ? (a < 0 ? -HUGE_VAL : 0.0)
+                                            : std::copysign(0.0, a);
+        } else {
+            const double step = std::fabs(b);
+            const double down = std::floor(a / step) * step;
+            const double up = std::ceil(a / step) * step;
+            if (strategy == "up")
+                result.value = up;
+            else if (strategy == "down")
+                result.value = down;
+            else if (strategy == "to-zero")
+                result.value = std::fabs(down) < std::fabs(up) ? down : up;
+            else // nearest: a tie goes up, towards +infinity
+                result.value = a - down < up - a ? down : up;
+        }
+        return result;
+    }
+
+    TextScanner& scan_;
+    const CssReadContext& context_;
+    ReadResult& error_;
+};
+
+} // namespace
+
+std::optional<double> DegreesPerAngleUnit(std::string_view unit)
+{
+    if (EqualsIgnoringCase(unit, "deg"))
+        return 1.0;
+    if (EqualsIgnoringCase(unit, "grad"))
+        return 360.0 / 400;
+    if (EqualsIgnoringCase(unit, "rad"))
+        return 180 / std::numbers::pi;
+    if (EqualsIgnoringCase(unit, "turn"))
+        return 360.0;
+    return std::nullopt;
+}
+
+bool IsDocumentUnit(std::string_view unit)
+{
+    static constexpr std::array<std::string_view, 48> kLengths = {"em", "rem", "ex", "rex", "cap", "rcap", "ch", "rch",
+        "ic", "ric", "lh", "rlh", "vw", "vh", "vi", "vb", "vmin", "vmax", "svw", "svh", "svi", "svb", "svmin", "svmax",
+        "lvw", "lvh", "lvi", "lvb", "lvmin", "lvmax", "dvw", "dvh", "dvi", "dvb", "dvmin", "dvmax", "cqw", "cqh", "cqi",
+        "cqb", "cqmin", "cqmax", "px", "cm", "mm", "q", "in", "pt"};
+    return EqualsIgnoringCase(unit, "pc") || std::any_of(kLengths.begin(), kLengths.end(), [&](std::string_view u) {
+        return EqualsIgnoringCase(u, unit);
+    });
+}
+
+bool AtMathValue(const TextScanner& scan, const CssReadContext& context)
+{
+    const Lookahead ahead = LookAt(scan);
+    if (ahead.call)
+        return IsMathFunction(ahead.word);
+    return std::any_of(context.keywords.begin(), context.keywords.end(),
+        [&](const ChannelKeyword& k) { return EqualsIgnoringCase(k.name, ahead.word); });
+}
+
+std::optional<CssNumeric> ReadMathValue(TextScanner& scan, const CssReadContext& context, ReadResult& error)
+{
+    auto result = Calculator(scan, context, error).value(context.depth);
+    // NaN does not escape a top-level calculation; it becomes 0.
+    if (result && std::isnan(result->value))
+        result->value = 0;
+    return result;
+}
+
+} // namespace pelmora

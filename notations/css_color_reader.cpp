@@ -1,0 +1,549 @@
+#include "notations/css_color_reader.h"
+
+#include "color/ascii_case.h"
+#include "notations/named_colors.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+namespace {
+
+using Type = CssNumeric::Type;
+
+// The colours CSS takes from the browser and the desktop: their colour is not in the text.
+constexpr std::array<std::string_view, 42> kSystemColors
+    = {"AccentColor", "AccentColorText", "ActiveText", "ButtonBorder", "ButtonFace", "ButtonText", "Canvas",
+        "CanvasText", "Field", "FieldText", "GrayText", "Highlight", "HighlightText", "LinkText", "Mark", "MarkText",
+        "SelectedItem", "SelectedItemText", "VisitedText", "ActiveBorder", "ActiveCaption", "AppWorkspace",
+        "Background", "ButtonHighlight", "ButtonShadow", "CaptionText", "InactiveBorder", "InactiveCaption",
+        "InactiveCaptionText", "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow",
+        "ThreeDFace", "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window", "WindowFrame", "WindowText"};
+
+// How one component of a colour function is read, in the units CssColor keeps.
+struct ComponentRule {
+    bool hue = false;
+    double fullPercent = 1; // what 100% is
+    double numberScale = 1; // what a plain number is multiplied by
+    double lowest = -HUGE_VAL;
+    double highest = HUGE_VAL;
+};
+
+constexpr ComponentRule kHue{true};
+constexpr ComponentRule kRgbChannel{false, 1, 1 / 255.0, 0, 1};
+constexpr ComponentRule kUnitChannel{false, 1, 1};
+constexpr ComponentRule kSaturation{false, 100, 1, 0};
+constexpr ComponentRule kPercentChannel{false, 100, 1};
+constexpr ComponentRule kLabLightness{false, 100, 1, 0, 100};
+constexpr ComponentRule kLabAxis{false, 125, 1};
+constexpr ComponentRule kLchChroma{false, 150, 1, 0};
+constexpr ComponentRule kOkLightness{false, 1, 1, 0, 1};
+constexpr ComponentRule kOkAxis{false, 0.4, 1};
+constexpr ComponentRule kOkChroma{false, 0.4, 1, 0};
+
+// `rgbFunction`: rgb() rather than color(srgb ...), which reads numbers 0..1.
+std::array<ComponentRule, 3> RulesOf(CssSpace space, bool rgbFunction)
+{
+    if (rgbFunction)
+        return {kRgbChannel, kRgbChannel, kRgbChannel};
+    switch (space) {
+    case CssSpace::Hsl:
+        return {kHue, kSaturation, kPercentChannel};
+    case CssSpace::Hwb:
+        return {kHue, kPercentChannel, kPercentChannel};
+    case CssSpace::Lab:
+        return {kLabLightness, kLabAxis, kLabAxis};
+    case CssSpace::Lch:
+        return {kLabLightness, kLchChroma, kHue};
+    case CssSpace::Oklab:
+        return {kOkLightness, kOkAxis, kOkAxis};
+    case CssSpace::Oklch:
+        return {kOkLightness, kOkChroma, kHue};
+    default:
+        return {kUnitChannel, kUnitChannel, kUnitChannel};
+    }
+}
+
+struct Component {
+    bool none = false;
+    CssNumeric value;
+    std::size_t offset = 0;
+    std::string_view unit; // of a dimension, as written
+    std::string_view unknownUnit; // a unit that is neither an angle nor a length
+};
+
+class ColorReader {
+public:
+    ColorReader(TextScanner& scan, ReadResult& error)
+        : scan_(scan)
+        , error_(error)
+    {
+    }
+
+    std::optional<CssColor> color(int depth)
+    {
+        scan_.skipBlanks();
+        if (depth > kMostNestingDepth)
+            return fail("colours nested deeper than " + std::to_string(kMostNestingDepth) + " levels");
+        if (scan_.peek() == '#')
+            return hex();
+        const std::size_t start = scan_.offset();
+        const std::string_view name = scan_.word();
+        if (name.empty())
+            return expected("a colour");
+        if (scan_.take('('))
+            return function(name, start, depth);
+        return keyword(name, start);
+    }
+
+private:
+    std::optional<CssColor> fail(const std::string& reason)
+    {
+        error_ = scan_.fail(reason);
+        return std::nullopt;
+    }
+    std::optional<CssColor> failAt(std::size_t offset, const std::string& reason)
+    {
+        error_ = scan_.failAt(offset, reason);
+        return std::nullopt;
+    }
+    std::optional<CssColor> expected(std::string_view what)
+    {
+        error_ = scan_.expected(what);
+        return std::nullopt;
+    }
+
+    static CssColor Legacy(Color rgb, double alpha = 1)
+    {
+        CssColor color;
+        color.channels = {rgb.red() / 255.0, rgb.green() / 255.0, rgb.blue() / 255.0};
+        color.alpha = alpha;
+        color.legacy = true;
+        return color;
+    }
+
+    std::optional<CssColor> hex()
+    {
+        scan_.take('#');
+        const std::size_t start = scan_.offset();
+        const std::string_view digits = scan_.hexRun();
+        // A hex colour is one token: "#ff8000x" is not #ff8000 followed by x.
+        if (!scan_.word().empty())
+            return failAt(start, "expected 3, 4, 6 or 8 hexadecimal digits");
+        const auto digit = [&](std::size_t i) {
+            const char c = digits[i];
+            return c <= '9' ? c - '0' : AsciiLower(c) - 'a' + 10;
+        };
+        switch (digits.size()) {
+        case 3:
+        case 4:
+            return Legacy(
+                RGB(digit(0) * 17, digit(1) * 17, digit(2) * 17), digits.size() == 4 ? digit(3) * 17 / 255.0 : 1.0);
+        case 6:
+        case 8:
+            return Legacy(RGB(digit(0) * 16 + digit(1), digit(2) * 16 + digit(3), digit(4) * 16 + digit(5)),
+                digits.size() == 8 ? (digit(6) * 16 + digit(7)) / 255.0 : 1.0);
+        default:
+            return failAt(start, "expected 3, 4, 6 or 8 hexadecimal digits, found " + std::to_string(digits.size()));
+        }
+    }
+
+    std::optional<CssColor> keyword(std::string_view name, std::size_t start)
+    {
+        if (EqualsIgnoringCase(name, "transparent"))
+            return Legacy(Color::black(), 0);
+        if (const auto named = CssColorOfName(name))
+            return Legacy(*named);
+        if (EqualsIgnoringCase(name, "currentcolor"))
+            return failAt(start, "currentcolor is the colour of the element it is used on, which a text does not have");
+        if (std::any_of(kSystemColors.begin(), kSystemColors.end(),
+                [&](std::string_view s) { return EqualsIgnoringCase(s, name); }))
+            return failAt(
+                start, "'" + std::string(name) + "' is a CSS system colour, which the browser and the desktop choose");
+        return failAt(start, "'" + std::string(name) + "' is not a CSS colour name");
+    }
+
+    std::optional<CssColor> function(std::string_view name, std::size_t start, int depth)
+    {
+        const auto is = [&](std::string_view n) { return EqualsIgnoringCase(name, n); };
+        if (is("rgb") || is("rgba"))
+            return components(CssSpace::Srgb, depth, true);
+        if (is("hsl") || is("hsla"))
+            return components(CssSpace::Hsl, depth, true);
+        for (const CssSpace space : {CssSpace::Hwb, CssSpace::Lab, CssSpace::Lch, CssSpace::Oklab, CssSpace::Oklch})
+            if (is(CssSpaceName(space)))
+                return components(space, depth, false);
+        if (is("color"))
+            return components(std::nullopt, depth, false);
+        if (is("color-mix"))
+            return mix(depth);
+        if (is("light-dark"))
+            return failAt(start, "light-dark() depends on the colour scheme of the page it is used on");
+        if (is("var"))
+            return failAt(start, "var() needs the style sheet that defines the custom property");
+        if (is("attr"))
+            return failAt(start, "attr() needs the element of a document");
+        if (is("env"))
+            return failAt(start, "env() needs the browser's environment");
+        return failAt(start, "'" + std::string(name) + "()' is not a colour function");
+    }
+
+    std::optional<Component> component(const CssReadContext& context)
+    {
+        scan_.skipBlanks();
+        Component read;
+        read.offset = scan_.offset();
+        if (scan_.takeWord("none")) {
+            read.none = true;
+            return read;
+        }
+        if (!context.keywords.empty() && !AtMathValue(scan_, context)) {
+            // A word where a channel goes: name the channels the relative colour has.
+            TextScanner probe = scan_;
+            const std::string_view word = probe.word();
+            if (!word.empty() && !(word.front() >= '0' && word.front() <= '9') && word.front() != '-') {
+                std::string channels;
+                for (const ChannelKeyword& keyword : context.keywords)
+                    channels += (channels.empty() ? "" : ", ") + std::string(keyword.name);
+                error_ = scan_.fail(
+                    "'" + std::string(word) + "' is not a channel of this relative colour (" + channels + ")");
+                return std::nullopt;
+            }
+        }
+        if (AtMathValue(scan_, context)) {
+            const auto value = ReadMathValue(scan_, context, error_);
+            if (!value)
+                return std::nullopt;
+            read.value = *value;
+            return read;
+        }
+        ReadResult numberError;
+        const auto value = scan_.cssValue(numberError);
+        if (!value) {
+            error_ = numberError;
+            return std::nullopt;
+        }
+        read.value.value = value->value;
+        if (value->kind == CssValue::Kind::Percentage) {
+            read.value.type = Type::Percentage;
+        } else if (value->kind == CssValue::Kind::Dimension) {
+            if (IsDocumentUnit(value->unit)) {
+                error_ = scan_.failAt(
+                    value->offset, "'" + std::string(value->unit) + "' is a length, which only a document can resolve");
+                return std::nullopt;
+            }
+            const auto degrees = DegreesPerAngleUnit(value->unit);
+            read.value = {Type::Angle, value->value * degrees.value_or(0)};
+            read.unit = value->unit;
+            if (!degrees)
+                read.unknownUnit = value->unit;
+        }
+        return read;
+    }
+
+    // A component's value in CssColor's units, or nullopt (after setting the error) when the kind
+    // of value does not belong there.
+    std::optional<double> resolve(const Component& c, const ComponentRule& rule)
+    {
+        const double v = c.value.value;
+        if (!c.unknownUnit.empty()) {
+            error_ = scan_.failAt(
+                c.offset, (rule.hue ? "unknown angle unit '" : "unexpected unit '") + std::string(c.unknownUnit) + "'");
+            return std::nullopt;
+        }
+        if (rule.hue) {
+            if (c.value.type == Type::Percentage) {
+                error_ = scan_.failAt(c.offset, "expected a hue (a number or an angle)");
+                return std::nullopt;
+            }
+            // An infinite hue has no place on the circle; CSS takes it as 0.
+            return std::isfinite(v) ? v : 0.0;
+        }
+        if (c.value.type == Type::Angle) {
+            error_ = scan_.failAt(c.offset,
+                c.unit.empty() ? "expected a number or a percentage, not an angle"
+                               : "unexpected unit '" + std::string(c.unit) + "'");
+            return std::nullopt;
+        }
+        const double scaled = c.value.type == Type::Percentage ? v / 100 * rule.fullPercent : v * rule.numberScale;
+        return std::clamp(scaled, rule.lowest, rule.highest);
+    }
+
+    std::optional<double> alpha(const Component& c, bool& missing)
+    {
+        missing = c.none;
+        if (c.none)
+            return 0.0;
+        if (c.value.type == Type::Angle) {
+            error_ = scan_.failAt(c.offset, "expected an alpha value");
+            return std::nullopt;
+        }
+        return std::clamp(c.value.type == Type::Percentage ? c.value.value / 100 : c.value.value, 0.0, 1.0);
+    }
+
+    // The channel keywords of a relative colour: the origin in the function's space.
+    static std::vector<ChannelKeyword> Keywords(const CssColor& origin, CssSpace space, bool rgbFunction)
+    {
+        const CssColor converted = ConvertCss(origin, space);
+        const auto names = ChannelKeywordsOf(space);
+        std::vector<ChannelKeyword> keywords;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const double v = converted.missing[i] ? 0 : converted.channels[i];
+            keywords.push_back({names[i], rgbFunction ? v * 255 : v});
+        }
+        keywords.push_back({"alpha", origin.alphaMissing ? 0 : origin.alpha});
+        return keywords;
+    }
+
+    // rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), and color() when `fixedSpace` is empty.
+    std::optional<CssColor> components(std::optional<CssSpace> fixedSpace, int depth, bool legacyAllowed)
+    {
+        scan_.skipBlanks();
+        std::optional<CssColor> origin;
+        {
+            TextScanner probe = scan_;
+            if (probe.takeWord("from") && (probe.peek() == ' ' || probe.peek() == '\t' || probe.peek() == '\n')) {
+                scan_ = probe;
+                origin = color(depth + 1);
+                if (!origin)
+                    return std::nullopt;
+                scan_.skipBlanks();
+            }
+        }
+        CssSpace space = fixedSpace.value_or(CssSpace::Srgb);
+        if (!fixedSpace) {
+            const std::size_t start = scan_.offset();
+            const std::string_view name = scan_.word();
+            const auto named = CssSpaceNamed(name);
+            if (!named || !IsPredefinedRgbOrXyz(*named))
+                return failAt(start,
+                    name.empty() ? "expected a colour space"
+                                 : "'" + std::string(name) + "' is not a colour space of color()");
+            space = *named;
+        }
+        const bool rgbFunction = fixedSpace == CssSpace::Srgb;
+        std::vector<ChannelKeyword> keywords;
+        if (origin)
+            keywords = Keywords(*origin, space, rgbFunction);
+        const CssReadContext context{keywords, depth + 1};
+
+        std::array<Component, 3> read;
+        if (const auto first = component(context))
+            read[0] = *first;
+        else
+            return std::nullopt;
+        scan_.skipBlanks();
+        const bool legacy = legacyAllowed && !origin && scan_.peek() == ',';
+        for (std::size_t i = 1; i < 3; ++i) {
+            scan_.skipBlanks();
+            if (legacy && !scan_.take(','))
+                return expected("','");
+            const auto next = component(context);
+            if (!next)
+                return std::nullopt;
+            read[i] = *next;
+        }
+        scan_.skipBlanks();
+        std::optional<Component> alphaRead;
+        if (legacy ? scan_.take(',') : scan_.take('/')) {
+            alphaRead = component(context);
+            if (!alphaRead)
+                return std::nullopt;
+            scan_.skipBlanks();
+        }
+        if (!scan_.take(')'))
+            return expected(legacy ? "')'" : alphaRead ? "')'" : "')' or '/'");
+        if (legacy && !legacyChecked(space, read, alphaRead))
+            return std::nullopt;
+
+        CssColor result;
+        result.space = space;
+        result.legacy = space == CssSpace::Srgb ? rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb;
+        const auto rules = RulesOf(space, rgbFunction);
+        for (std::size_t i = 0; i < 3; ++i) {
+            result.missing[i] = read[i].none;
+            if (read[i].none)
+                continue;
+            const auto value = resolve(read[i], rules[i]);
+            if (!value)
+                return std::nullopt;
+            result.channels[i] = *value;
+        }
+        if (alphaRead) {
+            const auto a = alpha(*alphaRead, result.alphaMissing);
+            if (!a)
+                return std::nullopt;
+            result.alpha = *a;
+        } else if (origin) {
+            result.alpha = origin->alpha;
+            result.alphaMissing = origin->alphaMissing;
+        }
+        return result;
+    }
+
+    // The comma syntax: no none, rgb() all numbers or all percentages, hsl() percentages.
+    bool legacyChecked(CssSpace space, const std::array<Component, 3>& read, const std::optional<Component>& alpha)
+    {
+        for (const Component& c : read)
+            if (c.none) {
+                error_ = scan_.failAt(c.offset, "none is not allowed with commas");
+                return false;
+            }
+        if (alpha && alpha->none) {
+            error_ = scan_.failAt(alpha->offset, "none is not allowed with commas");
+            return false;
+        }
+        for (std::size_t i = space == CssSpace::Hsl ? 1 : 0; i < 3; ++i) {
+            const Type wanted = space == CssSpace::Hsl ? Type::Percentage : read[0].value.type;
+            if (read[i].value.type != wanted || wanted == Type::Angle) {
+                error_ = scan_.failAt(read[i].offset,
+                    space == CssSpace::Hsl                   ? "expected a percentage"
+                        : read[0].value.type == Type::Number ? "expected a number like the first value"
+                                                             : "expected a percentage like the first value");
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // color-mix(in SPACE [HUE-METHOD hue], C1 [P1], C2 [P2])
+    std::optional<CssColor> mix(int depth)
+    {
+        scan_.skipBlanks();
+        if (!scan_.takeWord("in"))
+            return expected("'in' and a colour space");
+        scan_.skipBlanks();
+        const std::size_t spaceStart = scan_.offset();
+        const std::string_view spaceName = scan_.word();
+        const auto space = CssSpaceNamed(spaceName);
+        if (!space)
+            return failAt(spaceStart,
+                spaceName.empty() ? "expected a colour space"
+                                  : "'" + std::string(spaceName) + "' is not a colour space color-mix() knows");
+        scan_.skipBlanks();
+        HueInterpolation hue = HueInterpolation::Shorter;
+        if (scan_.peek() != ',') {
+            const std::size_t methodStart = scan_.offset();
+            const std::string_view method = scan_.word();
+            constexpr std::array<std::pair<std::string_view, HueInterpolation>, 4> kMethods = {{
+                {"shorter", HueInterpolation::Shorter},
+                {"longer", HueInterpolation::Longer},
+                {"increasing", HueInterpolation::Increasing},
+                {"decreasing", HueInterpolation::Decreasing},
+            }};
+            const auto found = std::find_if(
+                kMethods.begin(), kMethods.end(), [&](const auto& m) { return EqualsIgnoringCase(m.first, method); });
+            if (found == kMethods.end())
+                return failAt(methodStart,
+                    "expected ',' or a hue interpolation method (shorter, longer, increasing, decreasing)");
+            if (HueIndex(*space) < 0)
+                return failAt(methodStart, "'" + std::string(spaceName) + "' has no hue to interpolate");
+            scan_.skipBlanks();
+            if (!scan_.takeWord("hue"))
+                return expected("'hue'");
+            hue = found->second;
+            scan_.skipBlanks();
+        }
+        std::array<CssColor, 2> colors;
+        std::array<std::optional<double>, 2> percents;
+        for (std::size_t i = 0; i < 2; ++i) {
+            scan_.skipBlanks();
+            if (!scan_.take(','))
+                return expected(i == 0 ? "','" : "',' and a second colour");
+            if (!mixPart(depth, colors[i], percents[i]))
+                return std::nullopt;
+        }
+        scan_.skipBlanks();
+        if (!scan_.take(')'))
+            return expected("')'");
+        // Percentages as CSS normalises them: one missing is the rest of 100, both missing are a
+        // half each, a sum other than 100 is scaled to it, and a sum below 100 fades the alpha.
+        double p1 = percents[0].value_or(percents[1] ? 100 - *percents[1] : 50);
+        double p2 = percents[1].value_or(100 - p1);
+        const double total = p1 + p2;
+        if (total == 0)
+            return fail("the percentages of color-mix() add up to 0");
+        p1 /= total;
+        p2 /= total;
+        CssColor mixed = InterpolateCss(colors[0], colors[1], p2, *space, hue);
+        if (total < 100)
+            mixed.alpha *= total / 100;
+        return mixed;
+    }
+
+    bool mixPart(int depth, CssColor& mixed, std::optional<double>& percent)
+    {
+        const auto readPercent = [&]() {
+            scan_.skipBlanks();
+            const std::size_t start = scan_.offset();
+            const CssReadContext context{{}, depth + 1};
+            const auto c = component(context);
+            if (!c)
+                return false;
+            if (c->none || c->value.type != Type::Percentage || c->value.value < 0 || c->value.value > 100) {
+                error_ = scan_.failAt(start, "expected a percentage from 0% to 100%");
+                return false;
+            }
+            percent = c->value.value;
+            return true;
+        };
+        scan_.skipBlanks();
+        const bool percentFirst = std::isdigit(static_cast<unsigned char>(scan_.peek())) || scan_.peek() == '.'
+            || scan_.peek() == '+' || scan_.peek() == '-' || AtMathValue(scan_, {});
+        if (percentFirst && !readPercent())
+            return false;
+        const auto read = color(depth + 1);
+        if (!read)
+            return false;
+        mixed = *read;
+        scan_.skipBlanks();
+        if (!percentFirst && scan_.peek() != ',' && scan_.peek() != ')')
+            return readPercent();
+        return true;
+    }
+
+    TextScanner& scan_;
+    ReadResult& error_;
+};
+
+} // namespace
+
+std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error)
+{
+    return ColorReader(scan, error).color(depth);
+}
+
+ReadResult ReadCssColorText(std::string_view text, std::initializer_list<std::string_view> kinds)
+{
+    TextScanner scan(text);
+    scan.skipBlanks();
+    if (kinds.size() > 0) {
+        // "#" is a hex colour, "" a colour keyword, anything else a function of that name.
+        TextScanner probe = scan;
+        const bool hash = probe.peek() == '#';
+        const std::string_view name = probe.word();
+        const bool call = !name.empty() && probe.peek() == '(';
+        const bool wanted = std::any_of(kinds.begin(), kinds.end(), [&](std::string_view kind) {
+            return kind == "#" ? hash : kind.empty() ? !name.empty() && !call : call && EqualsIgnoringCase(kind, name);
+        });
+        if (!wanted) {
+            const std::string_view first = *kinds.begin();
+            if (first == "#")
+                return scan.expected("'#'");
+            return scan.fail("expected " + (first.empty() ? "a colour name" : "'" + std::string(first) + "('"));
+        }
+    }
+    ReadResult error;
+    const auto color = ReadCssColorAt(scan, 0, error);
+    if (!color)
+        return error;
+    const MappedColor rgb = CssColorToRgb(*color);
+    ReadResult result = scan.finish(rgb.color, rgb.mapped);
+    result.alpha = color->alphaMissing ? 0 : color->alpha;
+    return result;
+}
+
+} // namespace pelmora

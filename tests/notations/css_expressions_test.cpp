@@ -1,0 +1,189 @@
+// calc() and the other math functions, color-mix() and relative colours as CSS Values 4 and CSS
+// Color 4 and 5 define them, and what a colour text alone cannot say.
+
+#include "notations/css_color_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pelmora {
+namespace {
+
+struct ColorRow {
+    std::string_view text;
+    Color color;
+};
+
+struct RefusalRow {
+    std::string_view text;
+    std::string_view message;
+};
+
+void ExpectColors(std::span<const ColorRow> rows)
+{
+    for (const ColorRow& row : rows) {
+        const ReadResult read = ReadCssColorText(row.text);
+        EXPECT_EQ(read.color, row.color) << row.text << ": " << read.message;
+    }
+}
+
+void ExpectRefusals(std::span<const RefusalRow> rows)
+{
+    for (const RefusalRow& row : rows) {
+        const ReadResult read = ReadCssColorText(row.text);
+        EXPECT_FALSE(read.color) << row.text;
+        EXPECT_EQ(read.message, row.message) << row.text;
+    }
+}
+
+TEST(CssCalc, MathFunctionsAndConstants)
+{
+    const ColorRow rows[] = {
+        {"rgb(calc(100 + 28) calc(2 * 32) calc(300 / 3))", RGB(128, 64, 100)},
+        {"rgb(calc((1 + 2) * 10) calc(-1 * -5) calc(10 - 2 - 3))", RGB(30, 5, 5)},
+        {"rgb(min(10, 20, 5) max(10, 20, 5) clamp(0, 300, 255))", RGB(5, 20, 255)},
+        {"rgb(clamp(100, 50, 20) 0 0)", RGB(100, 0, 0)}, // the minimum wins over the maximum
+        {"rgb(round(12.5) round(up, 11, 5) round(down, 14, 5))", RGB(13, 15, 10)},
+        {"rgb(round(to-zero, -7, 5) round(nearest, 17.5, 5) round(-12.5))", RGB(0, 20, 0)},
+        {"rgb(mod(-7, 5) rem(-7, 5) mod(7, -5))", RGB(3, 0, 0)},
+        {"rgb(abs(-40) calc(sign(-3) * -50) calc(sign(0) + 9))", RGB(40, 50, 9)},
+        {"rgb(calc(e * 10) calc(pi * 10) 0)", RGB(27, 31, 0)},
+        {"rgb(calc(50%) calc(25% * 2) calc(200% / 4))", RGB(128, 128, 128)},
+        {"hsl(calc(0.5turn - 60deg) 100% 50%)", RGB(0, 255, 0)},
+        {"hsl(calc(1rad * pi) 100% 50%)", RGB(0, 255, 255)},
+        {"rgb(calc(infinity) calc(-infinity) calc(NaN))", RGB(255, 0, 0)},
+        {"rgb(calc(1 / 0) calc(0 / 0) min(NaN, 5))", RGB(255, 0, 0)},
+        {"RGB(CALC(10 * 2) Min(1, 2) 3)", RGB(20, 1, 3)},
+        {"rgb(calc( ( 2 ) * ( 3 + 4 ) ) 0 0)", RGB(14, 0, 0)},
+    };
+    ExpectColors(rows);
+}
+
+TEST(CssCalc, TypesUnitsAndNestingAreChecked)
+{
+    const RefusalRow rows[] = {
+        {"rgb(calc(1em) 0 0)", "'em' is a length, which only a document can resolve at position 10"},
+        {"rgb(calc(10px * 2) 0 0)", "'px' is a length, which only a document can resolve at position 10"},
+        {"hsl(10vw 50% 50%)", "'vw' is a length, which only a document can resolve at position 5"},
+        {"rgb(calc(50% + 10) 0 0)", "cannot add a number to a percentage at position 16"},
+        {"rgb(calc(2% * 3%) 0 0)", "cannot multiply two values that both have units at position 15"},
+        {"rgb(calc(10 / 2%) 0 0)", "can only divide by a number at position 15"},
+        {"rgb(calc(1 -2) 0 0)", "expected a blank after '-' at position 13"},
+        {"rgb(calc(1 +2) 0 0)", "expected a blank after '+' at position 13"},
+        {"rgb(calc(10deg) 0 0)", "expected a number or a percentage, not an angle at position 5"},
+        {"rgb(10deg 0 0)", "unexpected unit 'deg' at position 5"},
+        {"hsl(calc(10%) 50% 50%)", "expected a hue (a number or an angle) at position 5"},
+        {"rgb(calc(r) 0 0)", "'r' is not a number at position 10"},
+        {"rgb(infinity 0 0)", "expected a number, found 'i' at position 5"},
+        {"rgb(sin(1) 0 0)", "expected a number, found 's' at position 5"},
+        {"rgb(calc(5) 0 0", "expected ')' or '/', found the end at position 16"},
+        {"rgb(round(10%) 0 0)", "round() of a percentage needs a step at position 14"},
+    };
+    ExpectRefusals(rows);
+    // Nesting stops at a stated depth instead of at the end of the stack.
+    const std::string deep = "rgb(calc(" + std::string(500, '(') + "1" + std::string(500, ')') + ") 0 0)";
+    EXPECT_EQ(ReadCssColorText(deep).message, "nested deeper than 24 levels at position 33");
+    const std::string fine = "rgb(calc(" + std::string(20, '(') + "1" + std::string(20, ')') + ") 0 0)";
+    EXPECT_EQ(ReadCssColorText(fine).color, RGB(1, 0, 0));
+}
+
+TEST(CssColorMix, SpacesHuesAndPercentages)
+{
+    const ColorRow rows[] = {
+        {"color-mix(in srgb, red, blue)", RGB(128, 0, 128)},
+        {"color-mix(in srgb, red 25%, blue)", RGB(64, 0, 191)},
+        {"color-mix(in srgb, 25% red, blue 25%)", RGB(128, 0, 128)}, // scaled to 100%
+        {"color-mix(in srgb, red 10%, blue 20%)", RGB(85, 0, 170)}, // and the alpha faded
+        {"color-mix(in srgb-linear, black, white)", RGB(188, 188, 188)},
+        {"color-mix(in xyz, black, white)", RGB(188, 188, 188)},
+        {"color-mix(in lab, black, white)", RGB(119, 119, 119)},
+        {"color-mix(in oklab, black, white)", RGB(99, 99, 99)},
+        {"color-mix(in srgb, transparent, red)", RGB(255, 0, 0)}, // premultiplied: transparent weighs nothing
+        {"color-mix(in hsl, red, lime)", RGB(255, 255, 0)},
+        {"color-mix(in hsl longer hue, red, lime)", RGB(0, 0, 255)},
+        {"color-mix(in hsl increasing hue, lime, red)", RGB(0, 0, 255)},
+        {"color-mix(in hsl decreasing hue, red, lime)", RGB(0, 0, 255)},
+        {"color-mix(in hwb, white, red)", RGB(255, 128, 128)},
+    };
+    ExpectColors(rows);
+    const RefusalRow refusals[] = {
+        {"color-mix(srgb, red, blue)", "expected 'in' and a colour space, found 's' at position 11"},
+        {"color-mix(in cmyk, red, blue)", "'cmyk' is not a colour space color-mix() knows at position 14"},
+        {"color-mix(in srgb longer hue, red, blue)", "'srgb' has no hue to interpolate at position 19"},
+        {"color-mix(in srgb, red 0%, blue 0%)", "the percentages of color-mix() add up to 0 at position 36"},
+        {"color-mix(in srgb, red 120%, blue)", "expected a percentage from 0% to 100% at position 24"},
+        {"color-mix(in srgb, red)", "expected ',' and a second colour, found ')' at position 23"},
+    };
+    ExpectRefusals(refusals);
+}
+
+TEST(CssRelativeColor, ChannelKeywordsOfEverySpace)
+{
+    const ColorRow rows[] = {
+        {"rgb(from #ff8000 b g r)", RGB(0, 128, 255)},
+        {"rgb(from #ff8000 calc(r / 2) g b / calc(alpha / 2))", RGB(128, 128, 0)},
+        {"hsl(from red calc(h + 240) s l)", RGB(0, 0, 255)},
+        {"hwb(from red h w calc(b + 50))", RGB(128, 0, 0)},
+        {"lab(from #ff8000 l a b)", RGB(255, 128, 0)},
+        {"lch(from #808080 l c h)", RGB(128, 128, 128)},
+        {"oklab(from #ff8000 l 0 0)", RGB(168, 168, 168)}, // OK lightness 0.7328 kept, grey
+        {"oklch(from #336699 l c h)", RGB(51, 102, 153)},
+        {"color(from #ff8000 srgb b g r)", RGB(0, 128, 255)},
+        {"color(from red xyz x y z)", RGB(255, 0, 0)},
+        {"color(from red srgb-linear r calc(g + 0.5) b)", RGB(255, 188, 0)},
+        {"rgb(from color-mix(in srgb, red, blue) r g b)", RGB(128, 0, 128)},
+        {"rgb(from hsl(from red calc(h + 120) s l) r g b)", RGB(0, 255, 0)},
+    };
+    ExpectColors(rows);
+    const RefusalRow refusals[] = {
+        {"rgb(from red h s l)", "'h' is not a channel of this relative colour (r, g, b, alpha) at position 14"},
+        {"rgb(from red, r, g, b)", "expected a number, found ',' at position 13"},
+        {"rgb(from r g b)", "'r' is not a CSS colour name at position 10"},
+    };
+    ExpectRefusals(refusals);
+}
+
+TEST(CssColorText, WhatATextAloneCannotSayIsRefusedWithTheReason)
+{
+    const RefusalRow rows[] = {
+        {"currentcolor",
+            "currentcolor is the colour of the element it is used on, which a text does not have at position 1"},
+        {"Canvas", "'Canvas' is a CSS system colour, which the browser and the desktop choose at position 1"},
+        {"buttontext", "'buttontext' is a CSS system colour, which the browser and the desktop choose at position 1"},
+        {"light-dark(white, black)",
+            "light-dark() depends on the colour scheme of the page it is used on at position 1"},
+        {"var(--brand)", "var() needs the style sheet that defines the custom property at position 1"},
+        {"attr(data-color type(<color>))", "attr() needs the element of a document at position 1"},
+        {"color-mix(in srgb, currentcolor, red)",
+            "currentcolor is the colour of the element it is used on, which a text does not have at position 20"},
+        {"rgb(from var(--x) r g b)", "var() needs the style sheet that defines the custom property at position 10"},
+    };
+    ExpectRefusals(rows);
+}
+
+TEST(CssColorText, AlphaIsReadAndReported)
+{
+    struct Row {
+        std::string_view text;
+        double alpha;
+    };
+    const Row rows[] = {
+        {"rgb(0 0 0 / 50%)", 0.5},
+        {"#ff800080", 128 / 255.0},
+        {"transparent", 0},
+        {"hsl(0 0% 0% / 1.5)", 1},
+        {"oklch(50% 0.1 30 / -1)", 0},
+        {"color-mix(in srgb, red 25%, blue 25%)", 0.5},
+        {"rgb(from rgb(0 0 0 / 40%) r g b)", 0.4},
+        {"rgb(1, 2, 3)", 1},
+    };
+    for (const Row& row : rows) {
+        const ReadResult read = ReadCssColorText(row.text);
+        ASSERT_TRUE(read.color) << row.text << ": " << read.message;
+        EXPECT_NEAR(read.alpha, row.alpha, 1e-9) << row.text;
+    }
+}
+
+} // namespace
+} // namespace pelmora
