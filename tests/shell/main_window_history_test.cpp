@@ -96,7 +96,8 @@ private slots:
         keep(*form, kRed);
         keep(*form, kGreen);
         keep(*form, Color::systemCode(5));
-        const HistoryColors expected = Newest({Color::systemCode(5), kGreen, kRed});
+        keep(*form, Color::none()); // a pick off the picture
+        const HistoryColors expected = Newest({Color::none(), Color::systemCode(5), kGreen, kRed});
         QCOMPARE(shown(*form), expected);
         QCOMPARE(shownAfterRestart(form, *this), expected);
         QCOMPARE(form->controller().history().kept, expected);
@@ -143,8 +144,8 @@ private slots:
         QTest::addColumn<HistoryColors>("expected");
         HistoryColors allBlue{};
         allBlue.fill(kBlue);
-        QTest::newRow("readable") << QByteArray("#ff0000 #008000 system:5")
-                                  << Newest({kRed, kGreen, Color::systemCode(5)});
+        QTest::newRow("readable") << QByteArray("#ff0000 #008000 system:5 none")
+                                  << Newest({kRed, kGreen, Color::systemCode(5), Color::none()});
         QTest::newRow("bad words are black")
             << QByteArray("#ff0000 #zz0000 #12345 system:25 system:x #0000ff")
             << Newest({kRed, Color::black(), Color::black(), Color::black(), Color::black(), kBlue});
