@@ -44,6 +44,8 @@ void Application::openMainWindow()
     mainWindow_ = form;
     connect(form, &MainWindow::visitWebsiteClicked, this, [this] { visitWebsite(false); });
     connect(form, &MainWindow::aboutClicked, this, [this] { showAbout(); });
+    connect(form, &MainWindow::helpRequested, this,
+        [this, form] { helpWindow_ = OpenHelpOnRequest(helpWindow_, form, programFolder_); });
     connect(form, &MainWindow::unloaded, this, &Application::onMainWindowClosed);
     // The last step of the main window's load.
     helpWindow_ = OpenHelpAtStartup(form, programFolder_);

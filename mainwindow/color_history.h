@@ -1,6 +1,6 @@
 #pragma once
 // The swatches: New and Old, the colour history that "Keep" fills, and the colour "Add" stores.
-// Nothing here is saved; it lives as long as the window.
+// Only the history is kept between runs (history_store.h); the rest lives as long as the window.
 
 #include "color/color.h"
 

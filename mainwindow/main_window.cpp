@@ -14,6 +14,7 @@
 #include "platform/surface_view.h"
 #include "platform/text_painter.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFont>
 #include <QLineEdit>
@@ -67,6 +68,7 @@ void MainWindow::startUp()
     // here, and the picker starts in Hue mode on pure red with the first grid cell selected.
     presetGrids_->addGrids();
     apply(controller_.Start());
+    apply(controller_.SetHistory(historyStore_.load()));
     // The help window comes last, over the finished window: the application opens it.
 }
 
@@ -150,6 +152,13 @@ void MainWindow::wireControls()
     connect(Command3, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);
     connect(Command4, &QPushButton::clicked, this, &MainWindow::onVisitClicked);
     connect(Command5, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+    helpAction_ = new QAction(tr("&Help"), this);
+    helpAction_->setObjectName(QStringLiteral("helpAction"));
+    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    helpAction_->setShortcutContext(Qt::WindowShortcut);
+    helpAction_->setShortcutVisibleInContextMenu(true);
+    addAction(helpAction_);
+    connect(helpAction_, &QAction::triggered, this, &MainWindow::helpRequested);
 
     connect(entryPanel_, &EntryPanel::modeClicked, this, &MainWindow::onModeChosen);
     connect(entryPanel_, &EntryPanel::boxEdited, this,
@@ -183,6 +192,7 @@ void MainWindow::apply(const PickerChange& change)
         outputPanel_->showCodes(controller_.colorModel().codes());
     applyBand(change);
     if (change.swatches) {
+        historyStore_.saveIfChanged(controller_.history().kept);
         historyStrip_->show(controller_.history());
         presetGrids_->showAddColor(controller_.history().addColor);
     }

@@ -6,6 +6,7 @@
 // Each control's objectName is the name the tests know it by, with "_<index>" for the elements of a
 // control array (txtColor_2); the README lists them.
 
+#include "mainwindow/history_store.h"
 #include "mainwindow/palette_controls.h"
 #include "mainwindow/picker_controller.h"
 #include "mainwindow/user_colors_file_store.h"
@@ -14,6 +15,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QPushButton;
 
 namespace pelmora {
@@ -63,6 +65,9 @@ signals:
     void visitWebsiteClicked();
     // The About button: the About window should open.
     void aboutClicked();
+    // F1, or "Help" in the picture's menu: the help window should open, whatever "Show at Startup"
+    // says.
+    void helpRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,6 +117,7 @@ private:
     DesktopSystemColors systemColors_;
     UserColorsFileStore userColorsFile_;
     PickerController controller_;
+    HistoryStore historyStore_;
     bool messageOpen_ = false; // one message box at a time
 
     SurfaceView* view_ = nullptr;
@@ -125,6 +131,7 @@ private:
     QPushButton* Command4 = nullptr; // "Visit <web address>"
     QPushButton* Command5 = nullptr; // "About this software"
     QPushButton* cmdPickScreen = nullptr; // "Pick from Screen"
+    QAction* helpAction_ = nullptr; // F1, window-wide, and "Help" in the picture's menu
     ScreenPicker* screenPicker_ = nullptr;
     PasteTarget* pasteTarget_ = nullptr;
     StatusNote* statusNote_ = nullptr; // lblNote: why a pasted text gave no colour

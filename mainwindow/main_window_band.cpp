@@ -14,6 +14,7 @@
 #include "platform/surface_view.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,6 +81,8 @@ void MainWindow::wirePalettes()
 {
     connect(paletteControls_, &PaletteControls::importFileChosen, this, &MainWindow::onImportFileChosen);
     connect(paletteControls_, &PaletteControls::exportFileChosen, this, &MainWindow::onExportFileChosen);
+    connect(paletteControls_, &PaletteControls::clearHistoryChosen, this,
+        [this] { apply(controller_.SetHistory(HistoryColors{})); });
 
     // The swatches leave their context menu events to the frame around them.
     if (auto* history = findChild<QGroupBox*>(QStringLiteral("Frame5"))) {
@@ -123,8 +126,13 @@ void MainWindow::onImportFileChosen(const QString& path)
         return;
     }
     const std::span<const Color> placed(cells.data() + first, import.placement.placed);
-    apply(
-        controller_.ImportColors(placed, import.placement.leftOut > 0 ? import.message.toStdString() : std::string()));
+    const std::string whatWasLeftOut = import.placement.leftOut > 0 ? import.message.toStdString() : std::string();
+    const PickerChange change = controller_.ImportColors(placed, whatWasLeftOut);
+    // A failed save says why instead, in a box; the note line only tells what did happen.
+    const bool saved = !change.message || change.message->text == whatWasLeftOut;
+    apply(change);
+    if (saved)
+        statusNote_->showNote(import.message);
 }
 
 void MainWindow::onExportFileChosen(PaletteSource source, const QString& path, PaletteFormat format)
@@ -136,8 +144,13 @@ void MainWindow::onExportFileChosen(PaletteSource source, const QString& path, P
             source == PaletteSource::SetCells ? CellSelection::SetOnly : CellSelection::All, systemColors_, namer,
             controller_.customColors().blackSet);
     QString error;
-    if (!WritePaletteFile(path, format, palette, &error))
+    if (!WritePaletteFile(path, format, palette, &error)) {
         showMessage(error, nullptr);
+        return;
+    }
+    const int count = static_cast<int>(palette.entries.size());
+    const QString colours = count == 1 ? tr("1 colour") : tr("%1 colours").arg(count);
+    statusNote_->showNote(tr("Saved %1 to %2").arg(colours, QFileInfo(path).fileName()));
 }
 
 } // namespace pelmora

@@ -82,7 +82,7 @@ void MainWindow::wirePaste()
     connect(view_, &QWidget::customContextMenuRequested, this, &MainWindow::showSurfaceMenu);
 }
 
-// On a grid the grid's palette menu; anywhere else on the picture Paste and Pick from Screen.
+// On a grid the grid's palette menu; anywhere else on the picture Paste, Pick from Screen and Help.
 void MainWindow::showSurfaceMenu(QPoint position)
 {
     if (showGridMenuAt(position))
@@ -95,6 +95,8 @@ void MainWindow::showSurfaceMenu(QPoint position)
     pick->setShortcut(cmdPickScreen->shortcut()); // shown beside the entry; the button holds the key
     pick->setShortcutVisibleInContextMenu(true);
     pasteTarget_->pasteAction()->setShortcutVisibleInContextMenu(true);
+    menu->addSeparator();
+    menu->addAction(helpAction_);
     menu->popup(view_->mapToGlobal(position));
 }
 

@@ -3,7 +3,9 @@
 #include "mainwindow/control_factory.h"
 #include "mainwindow/palette_files.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 
@@ -12,6 +14,7 @@ namespace pelmora {
 PaletteControls::PaletteControls(QWidget* window)
     : QObject(window)
     , window_(window)
+    , folder_(QDir::homePath())
 {
     cmdImport = MakeControl<QPushButton>(window, "cmdImport", QRect(124, 450, 58, 23), tr("Import…"));
     cmdImport->setAccessibleName(tr("Import a palette into the custom colours"));
@@ -60,6 +63,8 @@ void PaletteControls::popUpHistoryMenu(const QPoint& globalPos)
     menu->setObjectName(QStringLiteral("historyMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     addExportEntries(menu, false);
+    menu->addSeparator();
+    menu->addAction(tr("Clear History"), this, &PaletteControls::clearHistoryChosen);
     menu->popup(globalPos);
 }
 
@@ -86,6 +91,9 @@ QFileDialog* PaletteControls::openDialog(QFileDialog* dialog, const QString& fil
     dialog->setObjectName(QStringLiteral("paletteFileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setNameFilters(filters.split(QStringLiteral(";;")));
+    dialog->setDirectory(folder_);
+    connect(dialog, &QFileDialog::fileSelected, this,
+        [this](const QString& chosen) { folder_ = QFileInfo(chosen).absolutePath(); });
     return dialog;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The palette controls of the main window: "Import…" and "Export…" beside the grids, the same
-// entries in the grid's context menu, "Export History…" in the history's, and the file dialogs
-// they open. What was chosen goes to the window; reading and writing the files is its part.
+// entries in the grid's context menu, "Export History…" and "Clear History" in the history's, and
+// the file dialogs they open. What was chosen goes to the window; reading and writing the files is
+// its part.
 
 #include "mainwindow/preset_grids.h"
 #include "palette/palette_formats.h"
@@ -47,6 +48,8 @@ public:
 signals:
     void importFileChosen(const QString& path);
     void exportFileChosen(pelmora::PaletteSource source, const QString& path, pelmora::PaletteFormat format);
+    // "Clear History" in the history's menu.
+    void clearHistoryChosen();
 
 private:
     // Gives `dialog` (new, on the window) what every palette dialog has, and returns it.
@@ -57,6 +60,9 @@ private:
     QPushButton* cmdImport = nullptr;
     QPushButton* cmdExport = nullptr;
     QMenu* exportMenu_ = nullptr;
+    // Where the next dialog opens: the folder of the file chosen last, at first the home folder,
+    // never the folder the program was started from.
+    QString folder_;
 };
 
 } // namespace pelmora

@@ -332,6 +332,13 @@ PickerChange PickerController::SwatchClicked(SwatchRef swatch)
     return TakeChange();
 }
 
+PickerChange PickerController::SetHistory(const std::array<Color, kHistoryLength>& kept)
+{
+    history_.kept = kept;
+    change_.swatches = true;
+    return TakeChange();
+}
+
 PickerChange PickerController::SetNewColor(Color color)
 {
     model_.MakeCurrent(color);

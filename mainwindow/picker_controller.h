@@ -61,6 +61,9 @@ public:
     // The New swatch takes `color` and it becomes current, as after a pick; the boxes and the
     // picture stay as they are.
     PickerChange SetNewColor(Color color);
+    // The 18 history swatches take `kept` (newest first): the history of an earlier run, or all
+    // black for "Clear History". New and Old stay as they are.
+    PickerChange SetHistory(const std::array<Color, kHistoryLength>& kept);
 
     // A colour from outside the picker (picked from the screen, pasted or dropped as a code) becomes
     // the current colour exactly: the codes, the channel boxes and the New swatch show it as it is,

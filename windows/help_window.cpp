@@ -141,17 +141,39 @@ void HelpWindow::onShowAtStartupClicked()
     box->open();
 }
 
+namespace {
+
+// The loaded window, or nullptr when the help file is missing: a window without its file is never
+// shown, so it is unloaded at once (a later request looks for the file again).
+HelpWindow* LoadHelpWindow(const QString& programFolder, QWidget* mainWindow)
+{
+    auto* form = new HelpWindow(programFolder, mainWindow);
+    if (!form->isHelpFileMissing())
+        return form;
+    delete form;
+    return nullptr;
+}
+
+} // namespace
+
 HelpWindow* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder)
 {
     if (GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault) != kShowHelpDefault)
         return nullptr;
-    auto* form = new HelpWindow(programFolder, mainWindow);
-    if (form->isHelpFileMissing()) {
-        // Never shown during this run, and nothing else can open it: unload it at once.
-        delete form;
+    HelpWindow* form = LoadHelpWindow(programFolder, mainWindow);
+    if (form)
+        form->show();
+    return form;
+}
+
+HelpWindow* OpenHelpOnRequest(HelpWindow* open, QWidget* mainWindow, const QString& programFolder)
+{
+    HelpWindow* form = open ? open : LoadHelpWindow(programFolder, mainWindow);
+    if (!form)
         return nullptr;
-    }
     form->show();
+    form->raise();
+    form->activateWindow();
     return form;
 }
 

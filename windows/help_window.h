@@ -42,4 +42,8 @@ QString HelpFilePath(const QString& programFolder);
 // the window unloads (deletes) it.
 HelpWindow* OpenHelpAtStartup(QWidget* mainWindow, const QString& programFolder);
 
+// The same window on the user's request, whatever "showHelp" says: loads it unless `open` is
+// already loaded, shows and raises it. Returns the window, or nullptr when the help file is missing.
+HelpWindow* OpenHelpOnRequest(HelpWindow* open, QWidget* mainWindow, const QString& programFolder);
+
 } // namespace pelmora

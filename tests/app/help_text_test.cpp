@@ -36,7 +36,9 @@ private slots:
                  "Import\u2026", "Export\u2026", "Export History\u2026", ".gpl", ".ase", "left out",
                  "line and the reason", "--formats", "oklch()", "[Templates]", "~/.config/Pelmora/Pelmora.conf",
                  "{rf:.2}", "{HEX}", "4.54:1 AA AA large AAA large UI", "never rounded up", "= orange",
-                 "\u2248 darkorange", "pelmora contrast A B", "pelmora palette export"}) {
+                 "\u2248 darkorange", "pelmora contrast A B", "pelmora palette export",
+                 // Help on request, the saved history, what the palette actions did.
+                 "F1", "Clear History", "next time Pelmora starts", "Saved 224 colours to pal.gpl"}) {
             QTest::newRow(phrase) << QString::fromUtf8(phrase);
         }
     }

@@ -5,9 +5,13 @@
 #include "platform/settings_store.h"
 #include "windows/help_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
@@ -133,6 +137,60 @@ private slots:
         QVERIFY(start());
         QVERIFY(application->helpWindow() == nullptr);
         QCOMPARE(StoredShowHelp(), QStringLiteral("0"));
+    }
+
+    // F1 and "Help" in the picture's menu open the help window whatever "Show at Startup" says, and
+    // bring back the one already open rather than a second.
+    void helpOnRequest_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("F1, switched off") << "0" << false;
+        QTest::newRow("F1, closed after the start") << "1" << false;
+        QTest::newRow("menu, switched off") << "0" << true;
+    }
+    void helpOnRequest()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, byMenu);
+        StoreShowHelp(stored);
+        placeHelpFile(true);
+        MainWindow* form = start();
+        QVERIFY(form);
+        if (QPointer<HelpWindow> atStart = application->helpWindow()) {
+            atStart->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QVERIFY(!application->helpWindow() || !application->helpWindow()->isVisible());
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+
+        const auto ask = [&] {
+            if (!byMenu) {
+                QTest::keyClick(form, Qt::Key_F1);
+                return;
+            }
+            QWidget* surface = form->findChild<QWidget*>(QStringLiteral("surface"));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), surface->mapToGlobal(QPoint(20, 20)));
+            QApplication::sendEvent(surface, &event);
+            QMenu* menu = form->findChild<QMenu*>(QStringLiteral("surfaceMenu"));
+            QVERIFY(menu);
+            QAction* help = nullptr;
+            for (QAction* action : menu->actions())
+                help = action->text() == QStringLiteral("&Help") ? action : help;
+            QVERIFY2(help, "no Help in the picture's menu");
+            help->trigger();
+            menu->close();
+            delete menu;
+        };
+        ask();
+        QTRY_VERIFY_WITH_TIMEOUT(application->helpWindow() && application->helpWindow()->isVisible(), 2000);
+        QPointer<HelpWindow> help = application->helpWindow();
+        QCOMPARE(help->parentWidget(), form);
+        QCOMPARE(StoredShowHelp(), stored);
+        ask();
+        QCOMPARE(application->helpWindow(), help.data());
+        QCOMPARE(form->findChildren<HelpWindow*>().size(), 1);
     }
 };
 

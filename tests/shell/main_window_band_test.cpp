@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -100,6 +102,7 @@ class MainWindowBandTest : public QObject {
     QComboBox* notationList() const { return child<QComboBox>(QStringLiteral("cmbNotation")); }
     QString notationCode() const { return child<QLineEdit>(QStringLiteral("txtNotation"))->text(); }
     QString contrast() const { return child<QLabel>(QStringLiteral("lblContrast"))->text(); }
+    QString note() const { return child<QLabel>(QStringLiteral("lblNote"))->text(); }
     QString colorsFile() const { return folder->filePath(QStringLiteral("usercolors.cps")); }
     Color pixel(int x, int y) const { return form->surface().ReadPixel(x, y); }
     Color cellPixel(int cell) const { return pixel(CellRect(cell).left + 7, CellRect(cell).top + 7); }
@@ -576,6 +579,60 @@ private slots:
             openWindow();
             openGrids();
         }
+    }
+
+    // What a palette action did is told on the note line; a box would have to be closed each time.
+    void importAndExportSayOnTheNoteLineWhatTheyDid()
+    {
+        QByteArray palette = "GIMP Palette\nName: t\n";
+        for (int i = 0; i < 27; ++i)
+            palette += QByteArray::number(i) + " 0 0\tc\n";
+        const QString gpl = folder->filePath(QStringLiteral("many.gpl"));
+        WriteAll(gpl, palette);
+        openGrids();
+        clickCell(1);
+        importFile(gpl);
+        QCOMPARE(takeMessage(), QString());
+        QCOMPARE(note(), QStringLiteral("Imported 27 colours into cells 1 to 27."));
+
+        triggerMenuEntry(
+            child<QPushButton>(QStringLiteral("cmdExport"))->menu(), QStringLiteral("Export All Custom Colors…"));
+        answerFileDialog(folder->filePath(QStringLiteral("pal.gpl")));
+        QCOMPARE(note(), QStringLiteral("Saved 224 colours to pal.gpl"));
+    }
+
+    // The first dialog opens in the home folder, whatever folder the program was started from; each
+    // later one where the file chosen last lies.
+    void theFileDialogsStartInTheFolderUsedLastOrTheHomeFolder()
+    {
+        QTemporaryDir startFolder;
+        QVERIFY(startFolder.isValid());
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(startFolder.path()));
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(before); });
+        QVERIFY(QDir::homePath() != startFolder.path());
+        openGrids();
+
+        clickButton(QStringLiteral("cmdImport"));
+        QFileDialog* dialog = waitForFileDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->directory().absolutePath(), QDir(QDir::homePath()).absolutePath());
+        QDir(folder->path()).mkdir(QStringLiteral("sub"));
+        const QString list = folder->filePath(QStringLiteral("sub/one.txt"));
+        WriteAll(list, "#abc\n");
+        answerFileDialog(list);
+
+        triggerMenuEntry(child<QPushButton>(QStringLiteral("cmdExport"))->menu(), QStringLiteral("Export History…"));
+        dialog = waitForFileDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->directory().absolutePath(), QFileInfo(list).absolutePath());
+        answerFileDialog(folder->filePath(QStringLiteral("history.gpl")));
+
+        clickButton(QStringLiteral("cmdImport"));
+        dialog = waitForFileDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->directory().absolutePath(), folder->path());
+        dialog->reject();
     }
 
     void theGridsContextMenuOffersImportAndExportOnlyOverTheGrid()

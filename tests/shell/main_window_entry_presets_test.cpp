@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +74,9 @@ private slots:
     {
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
+        // Settings of its own for every window, so that each starts with an empty history, whatever
+        // an earlier window or another test kept.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder->path());
         form = std::make_unique<MainWindow>();
         form->setUserColorsFile(UserColorsFile(folder->path(), folder->filePath(QStringLiteral("data"))));
         form->show();
