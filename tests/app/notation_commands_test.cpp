@@ -168,7 +168,10 @@ TEST(ContrastCommand, QuotesValuesWithoutWhatTheTerminalWouldActOn)
     const Row rows[] = {
         {{"\x1b]0;pwned\x07", "blue"}, "cannot read '\\e]0;pwned\\x07'"},
         {{"blue", "\x1b[31mred"}, "cannot read '\\e[31mred'"},
-        {{"\xe2\x80\xaered", "blue"}, "cannot read '\\u202ered'"},
+        {{"\xe2\x80\xae"
+          "der",
+             "blue"},
+            "cannot read '\\u202eder'"},
         {{"--\x1b[2J", "a", "b"}, "unknown option '--\\e[2J'"},
     };
     for (const Row& row : rows) {
