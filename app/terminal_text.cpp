@@ -16,41 +16,6 @@ void AppendHexByte(std::string& out, unsigned char byte)
     out += kHex[byte & 0xF];
 }
 
-// The length of the UTF-8 sequence at the start of `text` and its code point, or 0 when the bytes
-// there are not one (overlong forms and surrogates included).
-std::size_t Utf8Sequence(std::string_view text, char32_t& codePoint)
-{
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return 0;
-    return length;
-}
-
 // Embeddings, overrides and isolates: the terminal would show the rest of the line reordered.
 bool IsBidiControl(char32_t codePoint)
 {
@@ -115,6 +80,39 @@ std::string PrintableText(std::string_view text)
         text.remove_prefix(length);
     }
     return out;
+}
+
+std::size_t Utf8Sequence(std::string_view text, char32_t& codePoint)
+{
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1F;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0F;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return 0;
+    return length;
 }
 
 } // namespace pelmora

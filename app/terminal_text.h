@@ -3,6 +3,7 @@
 // (ESC starts a command sequence, so does the C1 character CSI), so a bad value is shown with
 // every such character written out instead of reaching the terminal.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,9 @@ namespace pelmora {
 // U+2069) written as "\u009b" and "\u202e", and bytes that are not UTF-8 written as "\xff". Every other
 // character, including all printable non-ASCII text, is kept as it is.
 std::string PrintableText(std::string_view text);
+
+// The length of the UTF-8 sequence at the start of `text` (not empty) and its code point, or 0 when
+// the bytes there are not one (overlong forms and surrogates included).
+std::size_t Utf8Sequence(std::string_view text, char32_t& codePoint);
 
 } // namespace pelmora

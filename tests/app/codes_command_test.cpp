@@ -78,6 +78,18 @@ TEST(CodesCommand, JsonArrayWithOneObjectPerValue)
     EXPECT_NE(run.err.find("bad\"value"), std::string::npos);
 }
 
+// A value is quoted back as it was given; bytes that are no UTF-8 around the one colour it holds
+// must not make the output something a JSON reader refuses.
+TEST(CodesCommand, JsonQuotesBytesThatAreNotUtf8AsReplacementCharacters)
+{
+    const CodesRun run = RunCodes({"--json",
+        "\x01"
+        "9\xd0#F00 \xc3\xa9"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("{\"input\": \"\\u00019\\ufffd#F00 \xc3\xa9\", "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"html\": \"#FF0000\""), std::string::npos) << run.out;
+}
+
 TEST(CodesCommand, JsonWithNothingReadableIsAnEmptyArray)
 {
     const CodesRun run = RunCodes({"--json", "x"});
