@@ -1,4 +1,4 @@
-// Colour spaces of CSS Color 4 and its gamut mapping: the specification's worked examples, round trips
+// Colour spaces of CSS Color 4 and its gamut mapping: CSS Color 4's worked examples, round trips
 // between every pair of spaces, and out-of-gamut colours checked against an independent implementation.
 
 #include "notations/css_space.h"
@@ -24,7 +24,7 @@ const CssSpace kAllSpaces[] = {CssSpace::Srgb, CssSpace::SrgbLinear, CssSpace::D
 
 // The leaf measured in lch(51.2345% 21.2 130) as CSS Color 4 writes it in each RGB space, to the
 // digits it gives (its rec2020 figures predate the change to the display curve and are left out).
-TEST(CssSpaces, TheLeafOfTheSpecificationInEverySpace)
+TEST(CssSpaces, TheLeafOfCssColor4InEverySpace)
 {
     struct Row {
         CssSpace space;
@@ -153,7 +153,7 @@ TEST(GamutMapping, InsideSrgbNothingChangesAndNothingIsSaid)
         std::uint32_t rrggbb;
     };
     const Row rows[] = {
-        // Pure red in the specification's rounded digits lies a hair outside sRGB: rounding absorbs it.
+        // Pure red in CSS Color 4's rounded digits lies a hair outside sRGB: rounding absorbs it.
         {"oklch", "oklch(62.8% 0.2577 29.23)", 0xFF0000},
         {"lab", "lab(54.29% 80.8 69.9)", 0xFF0000},
         {"color-srgb", "color(display-p3 0.5 0.5 0.5)", 0x808080}, // 127.5: a tie, up
