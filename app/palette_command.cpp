@@ -2,9 +2,9 @@
 
 #include "app/checked_output.h"
 #include "app/terminal_text.h"
-#include "mainwindow/palette_files.h"
-#include "mainwindow/user_colors_file.h"
+#include "platform/palette_files.h"
 #include "platform/regular_file.h"
+#include "platform/user_colors_file.h"
 
 #include <QCoreApplication>
 

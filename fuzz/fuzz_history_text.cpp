@@ -1,7 +1,7 @@
 // The saved colour history as the main window reads it from the settings file: any text gives 18
 // colours, each one the history can hold, and reading what is written from them gives them back.
 
-#include "mainwindow/history_text.h"
+#include "platform/history_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // usercolors.cps give the colours their text says (what a read of the first megabyte parses to),
 // and what is saved from them loads back unchanged.
 
-#include "mainwindow/user_colors_file.h"
+#include "platform/user_colors_file.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "mainwindow/entry_panel.h"
 
-#include "helpers/twips.h"
 #include "mainwindow/control_factory.h"
+#include "platform/twips.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -4,7 +4,7 @@
 // actions; the boxes show what the controller writes.
 
 #include "color/channels.h"
-#include "mainwindow/picker_controller.h"
+#include "controller/picker_controller.h"
 
 #include <QFrame>
 

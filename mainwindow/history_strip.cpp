@@ -1,8 +1,8 @@
 #include "mainwindow/history_strip.h"
 
-#include "helpers/twips.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/swatch.h"
+#include "platform/twips.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 // swatches of "Color History" below it. They show the controller's colours and report clicks.
 
 #include "color/system_colors.h"
-#include "mainwindow/color_history.h"
+#include "controller/color_history.h"
 
 #include <QObject>
 

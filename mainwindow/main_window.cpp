@@ -1,8 +1,5 @@
 #include "mainwindow/main_window.h"
 
-#include "helpers/twips.h"
-#include "helpers/window_font.h"
-#include "helpers/window_icon.h"
 #include "mainwindow/accessible_parts.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/entry_panel.h"
@@ -13,6 +10,9 @@
 #include "mainwindow/status_note.h"
 #include "platform/surface_view.h"
 #include "platform/text_painter.h"
+#include "platform/twips.h"
+#include "platform/window_font.h"
+#include "platform/window_icon.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -6,11 +6,11 @@
 // Each control's objectName is the name the tests know it by, with "_<index>" for the elements of a
 // control array (txtColor_2); the README lists them.
 
-#include "mainwindow/history_store.h"
+#include "controller/picker_controller.h"
 #include "mainwindow/palette_controls.h"
-#include "mainwindow/picker_controller.h"
-#include "mainwindow/user_colors_file_store.h"
 #include "platform/desktop_system_colors.h"
+#include "platform/history_store.h"
+#include "platform/user_colors_file_store.h"
 #include "windows/branding.h"
 
 #include <QWidget>

@@ -7,10 +7,10 @@
 #include "mainwindow/history_strip.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/notation_row.h"
-#include "mainwindow/palette_files.h"
 #include "mainwindow/pasted_color.h"
 #include "mainwindow/status_note.h"
 #include "palette/palette_cells.h"
+#include "platform/palette_files.h"
 #include "platform/surface_view.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "mainwindow/output_panel.h"
 
-#include "helpers/twips.h"
 #include "mainwindow/control_factory.h"
 #include "outputs/output_panel.h"
 #include "picker/geometry.h"
 #include "platform/clipboard.h"
+#include "platform/twips.h"
 
 #include <QComboBox>
 #include <QLabel>

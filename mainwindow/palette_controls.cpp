@@ -1,7 +1,7 @@
 #include "mainwindow/palette_controls.h"
 
 #include "mainwindow/control_factory.h"
-#include "mainwindow/palette_files.h"
+#include "platform/palette_files.h"
 
 #include <QDir>
 #include <QFileDialog>

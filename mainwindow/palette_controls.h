@@ -4,7 +4,7 @@
 // the file dialogs they open. What was chosen goes to the window; reading and writing the files is
 // its part.
 
-#include "mainwindow/preset_grids.h"
+#include "controller/preset_grids.h"
 #include "palette/palette_formats.h"
 
 #include <QObject>

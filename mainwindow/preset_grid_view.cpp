@@ -1,8 +1,8 @@
 #include "mainwindow/preset_grid_view.h"
 
-#include "helpers/twips.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/swatch.h"
+#include "platform/twips.h"
 
 #include <QComboBox>
 #include <QFrame>

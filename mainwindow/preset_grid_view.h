@@ -4,7 +4,7 @@
 
 #include "color/color.h"
 #include "color/system_colors.h"
-#include "mainwindow/picker_controller.h"
+#include "controller/picker_controller.h"
 
 #include <QObject>
 

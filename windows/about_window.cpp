@@ -1,10 +1,10 @@
 #include "windows/about_window.h"
 
-#include "helpers/centre_window.h"
-#include "helpers/twips.h"
-#include "helpers/window_font.h"
-#include "helpers/window_icon.h"
+#include "platform/centre_window.h"
+#include "platform/twips.h"
 #include "platform/version_record.h"
+#include "platform/window_font.h"
+#include "platform/window_icon.h"
 #include "windows/artwork.h"
 #include "windows/branding.h"
 

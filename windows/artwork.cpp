@@ -1,9 +1,9 @@
 #include "windows/artwork.h"
 
-#include "helpers/window_font.h"
 #include "picker/field_pictures.h"
 #include "picker/geometry.h"
 #include "picker/surface.h"
+#include "platform/window_font.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,10 +1,10 @@
 #include "windows/help_window.h"
 
-#include "helpers/centre_window.h"
-#include "helpers/file_exists.h"
-#include "helpers/window_on_top.h"
+#include "platform/centre_window.h"
+#include "platform/file_exists.h"
 #include "platform/settings_store.h"
 #include "platform/version_record.h"
+#include "platform/window_on_top.h"
 #include "rtf/rtf_reader.h"
 #include "windows/help_file.h"
 

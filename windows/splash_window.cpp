@@ -1,6 +1,6 @@
 #include "windows/splash_window.h"
 
-#include "helpers/centre_window.h"
+#include "platform/centre_window.h"
 #include "platform/version_record.h"
 #include "windows/artwork.h"
 #include "windows/branding.h"

@@ -2,7 +2,7 @@
 // Each size is drawn on its own pixel grid (not scaled down from the largest) so the ring edges,
 // the outline and the picker mark stay crisp at 16 px.
 //
-// Run from the build tree: cmake --build <build> --target pelmora_make_icons && <build>/helpers/pelmora_make_icons
+// Run from the build tree: cmake --build <build> --target pelmora_make_icons && <build>/platform/pelmora_make_icons
 // app/resources/icons
 
 #include <QColor>
