@@ -34,15 +34,15 @@ signals:
 private:
     void watch(Swatch* swatch, SwatchRef ref);
 
-    // Frame 1 has no caption and overlaps the readout beside the picker; it is a plain container
+    // The Old/New frame has no caption and overlaps the readout beside the picker; it is a plain container
     // without a border, so the readout's text stays clear of frame lines.
-    QFrame* Frame1 = nullptr;
-    QLabel* Label1 = nullptr; // "New"
-    QLabel* Label3 = nullptr; // "Old"
-    Swatch* lblSelColor = nullptr; // the New swatch
-    Swatch* Label2 = nullptr; // the Old swatch
-    QGroupBox* Frame5 = nullptr; // "Color History"
-    std::array<Swatch*, kHistoryLength> hist{};
+    QFrame* oldNewFrame_ = nullptr;
+    QLabel* newCaption_ = nullptr;
+    QLabel* oldCaption_ = nullptr;
+    Swatch* newSwatch_ = nullptr;
+    Swatch* oldSwatch_ = nullptr;
+    QGroupBox* historyFrame_ = nullptr;
+    std::array<Swatch*, kHistoryLength> historySwatches_{};
 };
 
 } // namespace pelmora

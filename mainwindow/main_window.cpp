@@ -62,8 +62,8 @@ void MainWindow::startUp()
 
     // The branding record names the window, its icon and the visit button.
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), true);
-    setWindowTitle(branding_.strProgramName + QStringLiteral(" by ") + branding_.strOwnerName);
-    Command4->setText(QStringLiteral("Visit ") + branding_.strWebsite);
+    setWindowTitle(branding_.programName + QStringLiteral(" by ") + branding_.ownerName);
+    visitButton_->setText(QStringLiteral("Visit ") + branding_.website);
     // The grid cells and the picture format are fixed at compile time; the list of grids is filled
     // here, and the picker starts in Hue mode on pure red with the first grid cell selected.
     presetGrids_->addGrids();
@@ -81,14 +81,15 @@ void MainWindow::createControls()
     view_->setAccessibleName(tr("Colour picker"));
     view_->setAccessibleDescription(tr("The arrow keys move the selection"));
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", TwipsRect(4560, 60, 1245, 885), tr("Keep"));
-    Command3 = MakeControl<QPushButton>(this, "Command3", TwipsRect(5880, 60, 1245, 885), tr("Presets"));
-    Command2 = MakeControl<QPushButton>(this, "Command2", TwipsRect(7740, 4560, 825, 405), tr("&Cancel"));
+    keepButton_ = MakeControl<QPushButton>(this, "Command1", TwipsRect(4560, 60, 1245, 885), tr("Keep"));
+    presetsButton_ = MakeControl<QPushButton>(this, "Command3", TwipsRect(5880, 60, 1245, 885), tr("Presets"));
+    cancelButton_ = MakeControl<QPushButton>(this, "Command2", TwipsRect(7740, 4560, 825, 405), tr("&Cancel"));
     // Outside the visible area: no tab stop, and hidden from assistive technology as from the eye.
-    Command2->setFocusPolicy(Qt::NoFocus);
-    Command2->hide();
-    Command5 = MakeControl<QPushButton>(this, "Command5", TwipsRect(60, 6000, 3495, 675), tr("About this software"));
-    Command4 = MakeControl<QPushButton>(this, "Command4", TwipsRect(3660, 6000, 3495, 675), QString());
+    cancelButton_->setFocusPolicy(Qt::NoFocus);
+    cancelButton_->hide();
+    aboutButton_
+        = MakeControl<QPushButton>(this, "Command5", TwipsRect(60, 6000, 3495, 675), tr("About this software"));
+    visitButton_ = MakeControl<QPushButton>(this, "Command4", TwipsRect(3660, 6000, 3495, 675), QString());
 
     historyStrip_ = new HistoryStrip(this, systemColors_);
     entryPanel_ = new EntryPanel(this);
@@ -148,10 +149,10 @@ void MainWindow::wireControls()
     for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame5"})
         view_->takeMouseFrom(findChild<QWidget*>(QLatin1String(frame)), pickerMouseArea);
 
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
-    connect(Command3, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);
-    connect(Command4, &QPushButton::clicked, this, &MainWindow::onVisitClicked);
-    connect(Command5, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+    connect(keepButton_, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
+    connect(presetsButton_, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);
+    connect(visitButton_, &QPushButton::clicked, this, &MainWindow::onVisitClicked);
+    connect(aboutButton_, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
     helpAction_ = new QAction(tr("&Help"), this);
     helpAction_->setObjectName(QStringLiteral("helpAction"));
     helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
@@ -211,7 +212,7 @@ void MainWindow::applyPresentation()
 {
     const PresetKind kind = controller_.presetKind();
     entryPanel_->setVisible(kind == PresetKind::Picker);
-    Command3->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
+    presetsButton_->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
     presetGrids_->showPresentation(kind);
     paletteControls_->showPresentation(kind);
 }
@@ -222,7 +223,7 @@ void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)
     if (messageOpen_)
         return;
     messageOpen_ = true;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, branding_.strProgramName, text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, branding_.programName, text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("messageBox"));
     box->setTextFormat(Qt::PlainText); // file names in messages are text, never markup
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -65,7 +65,7 @@ void MainWindow::createBand()
 // menu arrow) need in the window's font, and no narrower than the style's buttons.
 void MainWindow::layOutBand()
 {
-    cmdPickScreen->setGeometry(kBandLeft, kButtonRowTop, kPickScreenWidth, kButtonRowHeight);
+    pickScreenButton_->setGeometry(kBandLeft, kButtonRowTop, kPickScreenWidth, kButtonRowHeight);
     int x = kBandLeft + kPickScreenWidth + kButtonGap;
     for (QPushButton* button : {paletteControls_->importButton(), paletteControls_->exportButton()}) {
         const int width = button->sizeHint().width();

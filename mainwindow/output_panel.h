@@ -29,10 +29,10 @@ private:
     void createSystemColorList(QWidget* window);
     void onCopyClicked(int index);
 
-    std::array<QLineEdit*, kCodeFieldCount> txtColor{};
-    std::array<QLabel*, 5> lblCap{};
-    std::array<QPushButton*, 4> cmdCopy{};
-    QComboBox* cboSysColors = nullptr; // filled by the code refresh, never shown
+    std::array<QLineEdit*, kCodeFieldCount> codeFields_{};
+    std::array<QLabel*, 5> captions_{};
+    std::array<QPushButton*, 4> copyButtons_{};
+    QComboBox* systemColorList_ = nullptr; // filled by the code refresh, never shown
 };
 
 } // namespace pelmora

@@ -39,10 +39,10 @@ signals:
 private:
     // Frame 3 has no caption and overlaps the readout beside the picker; it is a plain container
     // without a border, so the readout's text stays clear of frame lines.
-    QFrame* Frame3 = nullptr;
-    Swatch* lblADDColor = nullptr; // the colour "Add" stores
-    QComboBox* cmbPreset = nullptr;
-    QPushButton* cmdADD = nullptr;
+    QFrame* addFrame_ = nullptr;
+    Swatch* addSwatch_ = nullptr; // the colour "Add" stores
+    QComboBox* gridList_ = nullptr;
+    QPushButton* addButton_ = nullptr;
 };
 
 } // namespace pelmora
