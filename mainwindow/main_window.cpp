@@ -237,10 +237,6 @@ void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)
     box->open();
 }
 
-void MainWindow::ShowSwatchColor(Color color) { apply(controller_.SetNewColor(color)); }
-
-void MainWindow::DrawColorReadout(Channels rgb, const std::string& hex) { controller_.DrawColorReadout(rgb, hex); }
-
 void MainWindow::onSurfacePressed(Qt::MouseButton button, double x, double y)
 {
     if (button == Qt::LeftButton)

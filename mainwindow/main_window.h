@@ -45,10 +45,6 @@ public:
     // Where the custom colours are read and written (tests point it at a folder of their own).
     void setUserColorsFile(const UserColorsFile& file) { userColorsFile_.setFile(file); }
 
-    // The New swatch takes `color`, as after a pick.
-    void ShowSwatchColor(Color color);
-    void DrawColorReadout(Channels rgb, const std::string& hex);
-
     // Mouse input on the surface, in surface pixels (fractional where the platform says so).
     void onSurfacePressed(Qt::MouseButton button, double x, double y);
     void onSurfaceDragged(Qt::MouseButtons buttons, double x, double y);
