@@ -117,6 +117,12 @@ void EntryPanel::createChannelRows()
     }
 }
 
+QList<QWidget*> EntryPanel::tabChain() const
+{
+    return {hueOption_, hueBox_, saturationOption_, saturationBox_, brightnessOption_, brightnessBox_, redBox_,
+        greenBox_, blueBox_};
+}
+
 QLineEdit* EntryPanel::box(EntryBox which) const
 {
     switch (which) {

@@ -7,6 +7,7 @@
 #include "controller/picker_controller.h"
 
 #include <QFrame>
+#include <QList>
 
 #include <map>
 #include <set>
@@ -27,6 +28,8 @@ public:
     void showText(EntryBox box, const std::string& text);
     void showChannels(Channels rgb);
     QLineEdit* hueBox() const { return hueBox_; }
+    // Tab's stops among the boxes: each mode button with its box, then red, green and blue.
+    QList<QWidget*> tabChain() const;
 
 signals:
     void modeClicked(pelmora::PickerMode mode);

@@ -31,6 +31,10 @@ HistoryStrip::HistoryStrip(QWidget* window, const SystemColors& systemColors)
         historySwatches_[static_cast<std::size_t>(i)] = swatch;
         watch(swatch, {SwatchRef::Kind::History, i});
     }
+    // The swatches leave their context menu events to the frame around them.
+    historyFrame_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(historyFrame_, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& pos) { emit historyMenuRequested(historyFrame_->mapToGlobal(pos)); });
     watch(oldSwatch_, {SwatchRef::Kind::Old, 0});
     watch(newSwatch_, {SwatchRef::Kind::New, 0});
 }
@@ -47,6 +51,16 @@ void HistoryStrip::show(const ColorHistory& history)
     for (std::size_t i = 0; i < historySwatches_.size(); ++i)
         historySwatches_[i]->setColor(history.kept[i]);
 }
+
+QList<QWidget*> HistoryStrip::tabChain() const
+{
+    QList<QWidget*> chain{oldSwatch_, newSwatch_};
+    for (Swatch* swatch : historySwatches_)
+        chain << swatch;
+    return chain;
+}
+
+QList<QWidget*> HistoryStrip::framesOverPicker() const { return {oldNewFrame_, historyFrame_}; }
 
 void HistoryStrip::repaint()
 {

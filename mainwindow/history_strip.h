@@ -5,7 +5,9 @@
 #include "color/system_colors.h"
 #include "controller/color_history.h"
 
+#include <QList>
 #include <QObject>
+#include <QPoint>
 
 #include <array>
 
@@ -27,9 +29,15 @@ public:
     void show(const ColorHistory& history);
     // Repaints every swatch, for system colour codes after a change of the desktop's colours.
     void repaint();
+    // Tab's stops: Old, New, then the history newest first.
+    QList<QWidget*> tabChain() const;
+    // The frames that reach into the picker's mouse area, where the picker takes the clicks.
+    QList<QWidget*> framesOverPicker() const;
 
 signals:
     void swatchClicked(pelmora::SwatchRef swatch);
+    // The history's context menu is wanted at `globalPos` (the swatches leave it to their frame).
+    void historyMenuRequested(const QPoint& globalPos);
 
 private:
     void watch(Swatch* swatch, SwatchRef ref);

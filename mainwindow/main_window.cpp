@@ -1,6 +1,7 @@
 #include "mainwindow/main_window.h"
 
 #include "mainwindow/accessible_parts.h"
+#include "mainwindow/contrast_label.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/entry_panel.h"
 #include "mainwindow/history_strip.h"
@@ -106,32 +107,16 @@ void MainWindow::createControls()
 // Hidden controls are skipped by Tab itself.
 void MainWindow::setTabOrderByLayout()
 {
-    QStringList order{QStringLiteral("surface")};
-    order << QStringLiteral("optH") << QStringLiteral("txtH") << QStringLiteral("optS") << QStringLiteral("txtS")
-          << QStringLiteral("optB") << QStringLiteral("txtB") << QStringLiteral("Text1") << QStringLiteral("Text2")
-          << QStringLiteral("Text3");
-    order << QStringLiteral("cmbPreset") << QStringLiteral("lblADDColor") << QStringLiteral("cmdADD");
-    order << QStringLiteral("Command1") << QStringLiteral("Command3") << QStringLiteral("Label2")
-          << QStringLiteral("lblSelColor");
-    for (int i = 0; i < kHistoryLength; ++i)
-        order << IndexedName("hist", i);
-    // The codes row by row: RGB and decimal, then HTML and hexadecimal.
-    order << QStringLiteral("txtColor_2") << QStringLiteral("cmdCopy_0") << QStringLiteral("txtColor_3")
-          << QStringLiteral("cmdCopy_2") << QStringLiteral("txtColor_4") << QStringLiteral("cmdCopy_1")
-          << QStringLiteral("txtColor_5") << QStringLiteral("cmdCopy_3");
-    order << QStringLiteral("Command5") << QStringLiteral("Command4");
+    QList<QWidget*> order{view_};
+    order << entryPanel_->tabChain() << presetGrids_->tabChain();
+    order << keepButton_ << presetsButton_ << historyStrip_->tabChain();
+    order << outputPanel_->tabChain();
+    order << aboutButton_ << visitButton_;
     // The band below them, left to right and top to bottom.
-    order << QStringLiteral("cmdPickScreen") << QStringLiteral("cmdImport") << QStringLiteral("cmdExport")
-          << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation") << QStringLiteral("cmdCopyNotation")
-          << QStringLiteral("lblContrast");
-    QWidget* previous = nullptr;
-    for (const QString& name : order) {
-        QWidget* widget = findChild<QWidget*>(name);
-        Q_ASSERT(widget);
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    order << pickScreenButton_ << paletteControls_->importButton() << paletteControls_->exportButton()
+          << notationRow_->tabChain() << contrastLabel_;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::wireControls()
@@ -146,8 +131,10 @@ void MainWindow::wireControls()
     // The frames beside and below the picker reach into its mouse area (the slider's reaches 11
     // pixels past its right edge and 3 below its bottom): there the picker takes the clicks.
     const QRect pickerMouseArea(QPoint(FieldLeft, SliderTop - 2), QPoint(SliderRight + 10, SliderBottom + 2));
-    for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame5"})
-        view_->takeMouseFrom(findChild<QWidget*>(QLatin1String(frame)), pickerMouseArea);
+    QList<QWidget*> frames = historyStrip_->framesOverPicker();
+    frames << entryPanel_ << presetGrids_->framesOverPicker();
+    for (QWidget* frame : frames)
+        view_->takeMouseFrom(frame, pickerMouseArea);
 
     connect(keepButton_, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
     connect(presetsButton_, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);

@@ -38,10 +38,10 @@ public:
 
 } // namespace
 
-// In the band below About and Visit, at its left end; the window keeps its size.
+// In the band below About and Visit, at its left end (layOutBand places it); the window keeps its size.
 void MainWindow::createScreenPicking()
 {
-    pickScreenButton_ = MakeControl<QPushButton>(this, "cmdPickScreen", QRect(4, 450, 116, 23), tr("Pick from Screen"));
+    pickScreenButton_ = MakeControl<QPushButton>(this, "cmdPickScreen", QRect(), tr("Pick from Screen"));
     pickScreenButton_->setAccessibleName(tr("Pick from Screen"));
     pickScreenButton_->setAccessibleDescription(tr("Picks a colour from anywhere on the screen with a loupe"));
     pickScreenButton_->setToolTip(tr("Pick a colour from anywhere on the screen (Ctrl+E)"));
@@ -67,7 +67,7 @@ void MainWindow::createScreenPicking()
 
 void MainWindow::wirePaste()
 {
-    statusNote_ = MakeControl<StatusNote>(this, "lblNote", QRect(4, 502, 472, 16));
+    statusNote_ = MakeControl<StatusNote>(this, "lblNote", QRect()); // the band's last line
     pasteTarget_ = new PasteTarget(this, systemColors_);
     connect(pasteTarget_, &PasteTarget::colorRead, this, [this](Color color) {
         statusNote_->clearNote();

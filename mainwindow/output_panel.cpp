@@ -107,6 +107,14 @@ void OutputPanel::createSystemColorList(QWidget* window)
     systemColorList_->hide(); // and so from assistive technology too
 }
 
+QList<QWidget*> OutputPanel::tabChain() const
+{
+    QList<QWidget*> chain;
+    for (const VisibleCode& code : kVisibleCodes)
+        chain << codeFields_[static_cast<std::size_t>(code.field)] << copyButtons_[static_cast<std::size_t>(code.copy)];
+    return chain;
+}
+
 void OutputPanel::showCodes(const ColorCodes& codes)
 {
     for (std::size_t i = 0; i < codeFields_.size(); ++i) {

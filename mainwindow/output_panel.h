@@ -5,6 +5,7 @@
 #include "color/code_formats.h"
 
 #include <QGroupBox>
+#include <QList>
 
 #include <array>
 
@@ -22,6 +23,8 @@ public:
     explicit OutputPanel(QWidget* window);
 
     void showCodes(const ColorCodes& codes);
+    // Tab's stops: each visible code with its Copy button, row by row.
+    QList<QWidget*> tabChain() const;
 
 private:
     void createFields();

@@ -16,10 +16,11 @@ PaletteControls::PaletteControls(QWidget* window)
     , window_(window)
     , folder_(QDir::homePath())
 {
-    importButton_ = MakeControl<QPushButton>(window, "cmdImport", QRect(124, 450, 58, 23), tr("Import…"));
+    // The window places them in its band, as wide as their texts.
+    importButton_ = MakeControl<QPushButton>(window, "cmdImport", QRect(), tr("Import…"));
     importButton_->setAccessibleName(tr("Import a palette into the custom colours"));
     importButton_->hide();
-    exportButton_ = MakeControl<QPushButton>(window, "cmdExport", QRect(186, 450, 58, 23), tr("Export…"));
+    exportButton_ = MakeControl<QPushButton>(window, "cmdExport", QRect(), tr("Export…"));
     exportButton_->setAccessibleName(tr("Export the custom colours or the history as a palette"));
     exportButton_->hide();
     // The button's menu is its keyboard path too: Space opens it, the arrows choose.

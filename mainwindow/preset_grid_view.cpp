@@ -56,4 +56,8 @@ void PresetGridView::showAddColor(Color color) { addSwatch_->setColor(color); }
 
 void PresetGridView::repaint() { addSwatch_->update(); }
 
+QList<QWidget*> PresetGridView::tabChain() const { return {gridList_, addSwatch_, addButton_}; }
+
+QList<QWidget*> PresetGridView::framesOverPicker() const { return {addFrame_}; }
+
 } // namespace pelmora
