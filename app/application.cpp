@@ -74,6 +74,6 @@ AboutWindow* Application::showAbout()
     return aboutWindow_;
 }
 
-void Application::visitWebsite(bool showLauncher) { launcher_.open(branding_.strWebsite, showLauncher); }
+void Application::visitWebsite(bool showLauncher) { launcher_.open(branding_.website, showLauncher); }
 
 } // namespace pelmora

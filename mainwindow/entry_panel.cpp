@@ -51,9 +51,9 @@ void EntryPanel::createModeRows()
         const char* unitText;
     };
     const Row rows[] = {
-        {optH, "optH", "H:", txtH, "txtH", "0", "Hue", lblH, "lblH", "\u00B0"},
-        {optS, "optS", "S:", txtS, "txtS", "100", "Saturation", lblS, "lblS", "%"},
-        {optB, "optB", "B:", txtB, "txtB", "100", "Brightness", lblBB, "lblBB", "%"},
+        {hueOption_, "optH", "H:", hueBox_, "txtH", "0", "Hue", hueUnit_, "lblH", "\u00B0"},
+        {saturationOption_, "optS", "S:", saturationBox_, "txtS", "100", "Saturation", saturationUnit_, "lblS", "%"},
+        {brightnessOption_, "optB", "B:", brightnessBox_, "txtB", "100", "Brightness", brightnessUnit_, "lblBB", "%"},
     };
     int y = 24;
     for (const Row& row : rows) {
@@ -63,9 +63,9 @@ void EntryPanel::createModeRows()
         row.unit = MakeControl<QLabel>(this, row.unitName, QRect(86, y, 14, 21), QString::fromUtf8(row.unitText));
         y += 40;
     }
-    optH->setChecked(true);
-    const std::pair<QRadioButton*, PickerMode> modes[]
-        = {{optH, PickerMode::Hue}, {optS, PickerMode::Saturation}, {optB, PickerMode::Brightness}};
+    hueOption_->setChecked(true);
+    const std::pair<QRadioButton*, PickerMode> modes[] = {{hueOption_, PickerMode::Hue},
+        {saturationOption_, PickerMode::Saturation}, {brightnessOption_, PickerMode::Brightness}};
     // A button becoming selected chooses its mode, however that happens (a click, the keyboard, an
     // assistive tool, the program); a click on the selected button chooses it again. A click that
     // selects its button chooses once.
@@ -83,7 +83,7 @@ void EntryPanel::createModeRows()
         });
     }
     const std::pair<QLineEdit*, EntryBox> boxes[]
-        = {{txtH, EntryBox::Hue}, {txtS, EntryBox::Saturation}, {txtB, EntryBox::Brightness}};
+        = {{hueBox_, EntryBox::Hue}, {saturationBox_, EntryBox::Saturation}, {brightnessBox_, EntryBox::Brightness}};
     for (auto [edit, which] : boxes) {
         edit->installEventFilter(this);
         connect(
@@ -103,9 +103,9 @@ void EntryPanel::createChannelRows()
         const char* tip;
     };
     const Channel channels[] = {
-        {lblR, "lblR", "R:", Text1, "Text1", "255", "Red"},
-        {lblG, "lblG", "G:", Text2, "Text2", "0", "Green"},
-        {lblB, "lblB", "B:", Text3, "Text3", "0", "Blue"},
+        {redCaption_, "lblR", "R:", redBox_, "Text1", "255", "Red"},
+        {greenCaption_, "lblG", "G:", greenBox_, "Text2", "0", "Green"},
+        {blueCaption_, "lblB", "B:", blueBox_, "Text3", "0", "Blue"},
     };
     int y = 24;
     for (const Channel& channel : channels) {
@@ -117,17 +117,23 @@ void EntryPanel::createChannelRows()
     }
 }
 
+QList<QWidget*> EntryPanel::tabChain() const
+{
+    return {hueOption_, hueBox_, saturationOption_, saturationBox_, brightnessOption_, brightnessBox_, redBox_,
+        greenBox_, blueBox_};
+}
+
 QLineEdit* EntryPanel::box(EntryBox which) const
 {
     switch (which) {
     case EntryBox::Hue:
-        return txtH;
+        return hueBox_;
     case EntryBox::Saturation:
-        return txtS;
+        return saturationBox_;
     case EntryBox::Brightness:
-        return txtB;
+        return brightnessBox_;
     }
-    return txtH;
+    return hueBox_;
 }
 
 void EntryPanel::showText(EntryBox which, const std::string& text)
@@ -137,9 +143,9 @@ void EntryPanel::showText(EntryBox which, const std::string& text)
 
 void EntryPanel::showChannels(Channels rgb)
 {
-    Text1->setText(QString::number(rgb.r));
-    Text2->setText(QString::number(rgb.g));
-    Text3->setText(QString::number(rgb.b));
+    redBox_->setText(QString::number(rgb.r));
+    greenBox_->setText(QString::number(rgb.g));
+    blueBox_->setText(QString::number(rgb.b));
 }
 
 bool EntryPanel::eventFilter(QObject* watched, QEvent* event)
@@ -157,13 +163,13 @@ bool EntryPanel::eventFilter(QObject* watched, QEvent* event)
         return QFrame::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyRelease) {
-        if (watched == txtH)
-            emit hueTyped(txtH->text());
-        else if (watched == txtS)
-            emit saturationTyped(txtS->text());
-        else if (watched == txtB)
-            emit brightnessTyped(txtB->text());
-    } else if (event->type() == QEvent::FocusOut && watched == txtH) {
+        if (watched == hueBox_)
+            emit hueTyped(hueBox_->text());
+        else if (watched == saturationBox_)
+            emit saturationTyped(saturationBox_->text());
+        else if (watched == brightnessBox_)
+            emit brightnessTyped(brightnessBox_->text());
+    } else if (event->type() == QEvent::FocusOut && watched == hueBox_) {
         // Focus leaving for another control of this window counts; the window losing activation
         // (to a message box, another program, a popup) does not, as the box keeps its focus there.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

@@ -7,6 +7,7 @@
 #include "controller/picker_controller.h"
 
 #include <QFrame>
+#include <QList>
 
 #include <map>
 #include <set>
@@ -26,7 +27,9 @@ public:
     // The box takes `text` as if the program had written it.
     void showText(EntryBox box, const std::string& text);
     void showChannels(Channels rgb);
-    QLineEdit* hueBox() const { return txtH; }
+    QLineEdit* hueBox() const { return hueBox_; }
+    // Tab's stops among the boxes: each mode button with its box, then red, green and blue.
+    QList<QWidget*> tabChain() const;
 
 signals:
     void modeClicked(pelmora::PickerMode mode);
@@ -47,21 +50,21 @@ private:
     void createChannelRows();
     QLineEdit* box(EntryBox which) const;
 
-    QRadioButton* optH = nullptr;
-    QRadioButton* optS = nullptr;
-    QRadioButton* optB = nullptr;
-    QLineEdit* txtH = nullptr;
-    QLineEdit* txtS = nullptr;
-    QLineEdit* txtB = nullptr;
-    QLabel* lblH = nullptr;
-    QLabel* lblS = nullptr;
-    QLabel* lblBB = nullptr;
-    QLineEdit* Text1 = nullptr; // red
-    QLineEdit* Text2 = nullptr; // green
-    QLineEdit* Text3 = nullptr; // blue
-    QLabel* lblR = nullptr;
-    QLabel* lblG = nullptr;
-    QLabel* lblB = nullptr;
+    QRadioButton* hueOption_ = nullptr;
+    QRadioButton* saturationOption_ = nullptr;
+    QRadioButton* brightnessOption_ = nullptr;
+    QLineEdit* hueBox_ = nullptr;
+    QLineEdit* saturationBox_ = nullptr;
+    QLineEdit* brightnessBox_ = nullptr;
+    QLabel* hueUnit_ = nullptr;
+    QLabel* saturationUnit_ = nullptr;
+    QLabel* brightnessUnit_ = nullptr;
+    QLineEdit* redBox_ = nullptr;
+    QLineEdit* greenBox_ = nullptr;
+    QLineEdit* blueBox_ = nullptr;
+    QLabel* redCaption_ = nullptr;
+    QLabel* greenCaption_ = nullptr;
+    QLabel* blueCaption_ = nullptr;
     bool toggledByClick_ = false; // the button being clicked has just become selected
     std::map<QObject*, std::set<int>> keysPressedIn_; // keys down in each box since it took the focus
 };

@@ -5,7 +5,9 @@
 #include "color/system_colors.h"
 #include "controller/color_history.h"
 
+#include <QList>
 #include <QObject>
+#include <QPoint>
 
 #include <array>
 
@@ -27,22 +29,28 @@ public:
     void show(const ColorHistory& history);
     // Repaints every swatch, for system colour codes after a change of the desktop's colours.
     void repaint();
+    // Tab's stops: Old, New, then the history newest first.
+    QList<QWidget*> tabChain() const;
+    // The frames that reach into the picker's mouse area, where the picker takes the clicks.
+    QList<QWidget*> framesOverPicker() const;
 
 signals:
     void swatchClicked(pelmora::SwatchRef swatch);
+    // The history's context menu is wanted at `globalPos` (the swatches leave it to their frame).
+    void historyMenuRequested(const QPoint& globalPos);
 
 private:
     void watch(Swatch* swatch, SwatchRef ref);
 
-    // Frame 1 has no caption and overlaps the readout beside the picker; it is a plain container
+    // The Old/New frame has no caption and overlaps the readout beside the picker; it is a plain container
     // without a border, so the readout's text stays clear of frame lines.
-    QFrame* Frame1 = nullptr;
-    QLabel* Label1 = nullptr; // "New"
-    QLabel* Label3 = nullptr; // "Old"
-    Swatch* lblSelColor = nullptr; // the New swatch
-    Swatch* Label2 = nullptr; // the Old swatch
-    QGroupBox* Frame5 = nullptr; // "Color History"
-    std::array<Swatch*, kHistoryLength> hist{};
+    QFrame* oldNewFrame_ = nullptr;
+    QLabel* newCaption_ = nullptr;
+    QLabel* oldCaption_ = nullptr;
+    Swatch* newSwatch_ = nullptr;
+    Swatch* oldSwatch_ = nullptr;
+    QGroupBox* historyFrame_ = nullptr;
+    std::array<Swatch*, kHistoryLength> historySwatches_{};
 };
 
 } // namespace pelmora

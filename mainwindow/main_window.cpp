@@ -1,6 +1,7 @@
 #include "mainwindow/main_window.h"
 
 #include "mainwindow/accessible_parts.h"
+#include "mainwindow/contrast_label.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/entry_panel.h"
 #include "mainwindow/history_strip.h"
@@ -62,8 +63,8 @@ void MainWindow::startUp()
 
     // The branding record names the window, its icon and the visit button.
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), true);
-    setWindowTitle(branding_.strProgramName + QStringLiteral(" by ") + branding_.strOwnerName);
-    Command4->setText(QStringLiteral("Visit ") + branding_.strWebsite);
+    setWindowTitle(branding_.programName + QStringLiteral(" by ") + branding_.ownerName);
+    visitButton_->setText(QStringLiteral("Visit ") + branding_.website);
     // The grid cells and the picture format are fixed at compile time; the list of grids is filled
     // here, and the picker starts in Hue mode on pure red with the first grid cell selected.
     presetGrids_->addGrids();
@@ -81,14 +82,15 @@ void MainWindow::createControls()
     view_->setAccessibleName(tr("Colour picker"));
     view_->setAccessibleDescription(tr("The arrow keys move the selection"));
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", TwipsRect(4560, 60, 1245, 885), tr("Keep"));
-    Command3 = MakeControl<QPushButton>(this, "Command3", TwipsRect(5880, 60, 1245, 885), tr("Presets"));
-    Command2 = MakeControl<QPushButton>(this, "Command2", TwipsRect(7740, 4560, 825, 405), tr("&Cancel"));
+    keepButton_ = MakeControl<QPushButton>(this, "Command1", TwipsRect(4560, 60, 1245, 885), tr("Keep"));
+    presetsButton_ = MakeControl<QPushButton>(this, "Command3", TwipsRect(5880, 60, 1245, 885), tr("Presets"));
+    cancelButton_ = MakeControl<QPushButton>(this, "Command2", TwipsRect(7740, 4560, 825, 405), tr("&Cancel"));
     // Outside the visible area: no tab stop, and hidden from assistive technology as from the eye.
-    Command2->setFocusPolicy(Qt::NoFocus);
-    Command2->hide();
-    Command5 = MakeControl<QPushButton>(this, "Command5", TwipsRect(60, 6000, 3495, 675), tr("About this software"));
-    Command4 = MakeControl<QPushButton>(this, "Command4", TwipsRect(3660, 6000, 3495, 675), QString());
+    cancelButton_->setFocusPolicy(Qt::NoFocus);
+    cancelButton_->hide();
+    aboutButton_
+        = MakeControl<QPushButton>(this, "Command5", TwipsRect(60, 6000, 3495, 675), tr("About this software"));
+    visitButton_ = MakeControl<QPushButton>(this, "Command4", TwipsRect(3660, 6000, 3495, 675), QString());
 
     historyStrip_ = new HistoryStrip(this, systemColors_);
     entryPanel_ = new EntryPanel(this);
@@ -105,32 +107,16 @@ void MainWindow::createControls()
 // Hidden controls are skipped by Tab itself.
 void MainWindow::setTabOrderByLayout()
 {
-    QStringList order{QStringLiteral("surface")};
-    order << QStringLiteral("optH") << QStringLiteral("txtH") << QStringLiteral("optS") << QStringLiteral("txtS")
-          << QStringLiteral("optB") << QStringLiteral("txtB") << QStringLiteral("Text1") << QStringLiteral("Text2")
-          << QStringLiteral("Text3");
-    order << QStringLiteral("cmbPreset") << QStringLiteral("lblADDColor") << QStringLiteral("cmdADD");
-    order << QStringLiteral("Command1") << QStringLiteral("Command3") << QStringLiteral("Label2")
-          << QStringLiteral("lblSelColor");
-    for (int i = 0; i < kHistoryLength; ++i)
-        order << IndexedName("hist", i);
-    // The codes row by row: RGB and decimal, then HTML and hexadecimal.
-    order << QStringLiteral("txtColor_2") << QStringLiteral("cmdCopy_0") << QStringLiteral("txtColor_3")
-          << QStringLiteral("cmdCopy_2") << QStringLiteral("txtColor_4") << QStringLiteral("cmdCopy_1")
-          << QStringLiteral("txtColor_5") << QStringLiteral("cmdCopy_3");
-    order << QStringLiteral("Command5") << QStringLiteral("Command4");
+    QList<QWidget*> order{view_};
+    order << entryPanel_->tabChain() << presetGrids_->tabChain();
+    order << keepButton_ << presetsButton_ << historyStrip_->tabChain();
+    order << outputPanel_->tabChain();
+    order << aboutButton_ << visitButton_;
     // The band below them, left to right and top to bottom.
-    order << QStringLiteral("cmdPickScreen") << QStringLiteral("cmdImport") << QStringLiteral("cmdExport")
-          << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation") << QStringLiteral("cmdCopyNotation")
-          << QStringLiteral("lblContrast");
-    QWidget* previous = nullptr;
-    for (const QString& name : order) {
-        QWidget* widget = findChild<QWidget*>(name);
-        Q_ASSERT(widget);
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    order << pickScreenButton_ << paletteControls_->importButton() << paletteControls_->exportButton()
+          << notationRow_->tabChain() << contrastLabel_;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::wireControls()
@@ -145,13 +131,15 @@ void MainWindow::wireControls()
     // The frames beside and below the picker reach into its mouse area (the slider's reaches 11
     // pixels past its right edge and 3 below its bottom): there the picker takes the clicks.
     const QRect pickerMouseArea(QPoint(FieldLeft, SliderTop - 2), QPoint(SliderRight + 10, SliderBottom + 2));
-    for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame5"})
-        view_->takeMouseFrom(findChild<QWidget*>(QLatin1String(frame)), pickerMouseArea);
+    QList<QWidget*> frames = historyStrip_->framesOverPicker();
+    frames << entryPanel_ << presetGrids_->framesOverPicker();
+    for (QWidget* frame : frames)
+        view_->takeMouseFrom(frame, pickerMouseArea);
 
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
-    connect(Command3, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);
-    connect(Command4, &QPushButton::clicked, this, &MainWindow::onVisitClicked);
-    connect(Command5, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+    connect(keepButton_, &QPushButton::clicked, this, &MainWindow::onKeepClicked);
+    connect(presetsButton_, &QPushButton::clicked, this, &MainWindow::onPresetsClicked);
+    connect(visitButton_, &QPushButton::clicked, this, &MainWindow::onVisitClicked);
+    connect(aboutButton_, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
     helpAction_ = new QAction(tr("&Help"), this);
     helpAction_->setObjectName(QStringLiteral("helpAction"));
     helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
@@ -211,7 +199,7 @@ void MainWindow::applyPresentation()
 {
     const PresetKind kind = controller_.presetKind();
     entryPanel_->setVisible(kind == PresetKind::Picker);
-    Command3->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
+    presetsButton_->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
     presetGrids_->showPresentation(kind);
     paletteControls_->showPresentation(kind);
 }
@@ -222,7 +210,7 @@ void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)
     if (messageOpen_)
         return;
     messageOpen_ = true;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, branding_.strProgramName, text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, branding_.programName, text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("messageBox"));
     box->setTextFormat(Qt::PlainText); // file names in messages are text, never markup
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -235,10 +223,6 @@ void MainWindow::showMessage(const QString& text, QWidget* focusAfterwards)
     });
     box->open();
 }
-
-void MainWindow::ShowSwatchColor(Color color) { apply(controller_.SetNewColor(color)); }
-
-void MainWindow::DrawColorReadout(Channels rgb, const std::string& hex) { controller_.DrawColorReadout(rgb, hex); }
 
 void MainWindow::onSurfacePressed(Qt::MouseButton button, double x, double y)
 {

@@ -45,10 +45,6 @@ public:
     // Where the custom colours are read and written (tests point it at a folder of their own).
     void setUserColorsFile(const UserColorsFile& file) { userColorsFile_.setFile(file); }
 
-    // The New swatch takes `color`, as after a pick.
-    void ShowSwatchColor(Color color);
-    void DrawColorReadout(Channels rgb, const std::string& hex);
-
     // Mouse input on the surface, in surface pixels (fractional where the platform says so).
     void onSurfacePressed(Qt::MouseButton button, double x, double y);
     void onSurfaceDragged(Qt::MouseButtons buttons, double x, double y);
@@ -125,12 +121,12 @@ private:
     HistoryStrip* historyStrip_ = nullptr; // Frame1 and Frame5
     PresetGridView* presetGrids_ = nullptr; // Frame3, cmbPreset, cmdADD
     OutputPanel* outputPanel_ = nullptr; // Frame4
-    QPushButton* Command1 = nullptr; // "Keep"
-    QPushButton* Command2 = nullptr; // "&Cancel", outside the client area, no action
-    QPushButton* Command3 = nullptr; // Picker/Preset toggle
-    QPushButton* Command4 = nullptr; // "Visit <web address>"
-    QPushButton* Command5 = nullptr; // "About this software"
-    QPushButton* cmdPickScreen = nullptr; // "Pick from Screen"
+    QPushButton* keepButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr; // "&Cancel", outside the client area, no action
+    QPushButton* presetsButton_ = nullptr; // "Presets", then the Picker/Preset toggle
+    QPushButton* visitButton_ = nullptr; // "Visit <web address>"
+    QPushButton* aboutButton_ = nullptr;
+    QPushButton* pickScreenButton_ = nullptr;
     QAction* helpAction_ = nullptr; // F1, window-wide, and "Help" in the picture's menu
     ScreenPicker* screenPicker_ = nullptr;
     PasteTarget* pasteTarget_ = nullptr;

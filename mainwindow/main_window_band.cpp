@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -56,8 +55,7 @@ void MainWindow::createBand()
 
     notationRow_ = new NotationRow(this);
     notationRow_->setObjectName(QStringLiteral("notationRow"));
-    for (QWidget* part : notationRow_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        part->setFixedHeight(kNotationRowHeight);
+    notationRow_->setRowHeight(kNotationRowHeight);
     SetSurfaceValue(view_, std::nullopt);
 }
 
@@ -65,7 +63,7 @@ void MainWindow::createBand()
 // menu arrow) need in the window's font, and no narrower than the style's buttons.
 void MainWindow::layOutBand()
 {
-    cmdPickScreen->setGeometry(kBandLeft, kButtonRowTop, kPickScreenWidth, kButtonRowHeight);
+    pickScreenButton_->setGeometry(kBandLeft, kButtonRowTop, kPickScreenWidth, kButtonRowHeight);
     int x = kBandLeft + kPickScreenWidth + kButtonGap;
     for (QPushButton* button : {paletteControls_->importButton(), paletteControls_->exportButton()}) {
         const int width = button->sizeHint().width();
@@ -83,13 +81,7 @@ void MainWindow::wirePalettes()
     connect(paletteControls_, &PaletteControls::exportFileChosen, this, &MainWindow::onExportFileChosen);
     connect(paletteControls_, &PaletteControls::clearHistoryChosen, this,
         [this] { apply(controller_.SetHistory(HistoryColors{})); });
-
-    // The swatches leave their context menu events to the frame around them.
-    if (auto* history = findChild<QGroupBox*>(QStringLiteral("Frame5"))) {
-        history->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(history, &QWidget::customContextMenuRequested, this,
-            [this, history](const QPoint& pos) { paletteControls_->popUpHistoryMenu(history->mapToGlobal(pos)); });
-    }
+    connect(historyStrip_, &HistoryStrip::historyMenuRequested, paletteControls_, &PaletteControls::popUpHistoryMenu);
 }
 
 bool MainWindow::showGridMenuAt(QPoint position)

@@ -38,21 +38,21 @@ public:
 
 } // namespace
 
-// In the band below About and Visit, at its left end; the window keeps its size.
+// In the band below About and Visit, at its left end (layOutBand places it); the window keeps its size.
 void MainWindow::createScreenPicking()
 {
-    cmdPickScreen = MakeControl<QPushButton>(this, "cmdPickScreen", QRect(4, 450, 116, 23), tr("Pick from Screen"));
-    cmdPickScreen->setAccessibleName(tr("Pick from Screen"));
-    cmdPickScreen->setAccessibleDescription(tr("Picks a colour from anywhere on the screen with a loupe"));
-    cmdPickScreen->setToolTip(tr("Pick a colour from anywhere on the screen (Ctrl+E)"));
+    pickScreenButton_ = MakeControl<QPushButton>(this, "cmdPickScreen", QRect(), tr("Pick from Screen"));
+    pickScreenButton_->setAccessibleName(tr("Pick from Screen"));
+    pickScreenButton_->setAccessibleDescription(tr("Picks a colour from anywhere on the screen with a loupe"));
+    pickScreenButton_->setToolTip(tr("Pick a colour from anywhere on the screen (Ctrl+E)"));
     // Window-wide, as every shortcut of a button.
-    cmdPickScreen->setShortcut(QKeySequence(kPickKey));
+    pickScreenButton_->setShortcut(QKeySequence(kPickKey));
     auto* pickKeyFirst = new PickKeyFirst(this);
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(pickKeyFirst);
 
     screenPicker_ = new ScreenPicker(this);
-    connect(cmdPickScreen, &QPushButton::clicked, this, &MainWindow::onPickScreenClicked);
+    connect(pickScreenButton_, &QPushButton::clicked, this, &MainWindow::onPickScreenClicked);
     connect(screenPicker_, &ScreenPicker::picked, this, [this](Color color) {
         comeBackFromScreen();
         onColorFromOutside(color);
@@ -61,13 +61,13 @@ void MainWindow::createScreenPicking()
     connect(screenPicker_, &ScreenPicker::cancelled, this, &MainWindow::comeBackFromScreen);
     connect(screenPicker_, &ScreenPicker::failed, this, [this](const QString& message) {
         comeBackFromScreen();
-        showMessage(message, cmdPickScreen);
+        showMessage(message, pickScreenButton_);
     });
 }
 
 void MainWindow::wirePaste()
 {
-    statusNote_ = MakeControl<StatusNote>(this, "lblNote", QRect(4, 502, 472, 16));
+    statusNote_ = MakeControl<StatusNote>(this, "lblNote", QRect()); // the band's last line
     pasteTarget_ = new PasteTarget(this, systemColors_);
     connect(pasteTarget_, &PasteTarget::colorRead, this, [this](Color color) {
         statusNote_->clearNote();
@@ -92,7 +92,7 @@ void MainWindow::showSurfaceMenu(QPoint position)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(pasteTarget_->pasteAction());
     QAction* pick = menu->addAction(tr("Pick from &Screen"), this, &MainWindow::onPickScreenClicked);
-    pick->setShortcut(cmdPickScreen->shortcut()); // shown beside the entry; the button holds the key
+    pick->setShortcut(pickScreenButton_->shortcut()); // shown beside the entry; the button holds the key
     pick->setShortcutVisibleInContextMenu(true);
     pasteTarget_->pasteAction()->setShortcutVisibleInContextMenu(true);
     menu->addSeparator();

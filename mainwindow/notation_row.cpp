@@ -14,6 +14,7 @@
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace pelmora {
 
@@ -104,6 +105,14 @@ void NotationRow::setColor(std::optional<Color> color)
 }
 
 QString NotationRow::code() const { return field_->text(); }
+
+void NotationRow::setRowHeight(int height)
+{
+    for (QWidget* part : std::initializer_list<QWidget*>{caption_, list_, field_, copyButton_})
+        part->setFixedHeight(height);
+}
+
+QList<QWidget*> NotationRow::tabChain() const { return {list_, field_, copyButton_}; }
 
 void NotationRow::onNotationChosen(int index)
 {

@@ -6,6 +6,7 @@
 #include "color/color.h"
 #include "notations/color_template.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <optional>
@@ -29,6 +30,10 @@ public:
     QString code() const;
     // Why the chosen notation gives no code ("" when it gives one or no colour is shown).
     const QString& problem() const { return problem_; }
+    // Every part of the row takes `height`.
+    void setRowHeight(int height);
+    // Tab's stops: the list, the code, Copy.
+    QList<QWidget*> tabChain() const;
 
 signals:
     void copied(const QString& code);

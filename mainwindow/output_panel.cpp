@@ -49,21 +49,21 @@ void OutputPanel::createFields()
         field->setReadOnly(true);
         field->setFont(codeFont);
         field->setEnabled(initial.enabled[static_cast<std::size_t>(i)]);
-        txtColor[static_cast<std::size_t>(i)] = field;
+        codeFields_[static_cast<std::size_t>(i)] = field;
     }
-    lblCap[0] = new QLabel(QString::fromLatin1(kCodeCaptions[0].data()), this);
-    lblCap[0]->setObjectName(IndexedName("lblCap", 0));
-    lblCap[0]->hide();
-    txtColor[kFieldQBColor]->hide();
+    captions_[0] = new QLabel(QString::fromLatin1(kCodeCaptions[0].data()), this);
+    captions_[0]->setObjectName(IndexedName("lblCap", 0));
+    captions_[0]->hide();
+    codeFields_[kFieldQBColor]->hide();
     // Filled like the others but kept outside the visible area, where the keyboard cannot reach them.
     const int outside = ClientWidth + 40;
-    txtColor[kFieldConstant]->setGeometry(outside, 0, 167, 19);
-    txtColor[kFieldSystemName]->setGeometry(outside, 24, 167, 19);
-    txtColor[kFieldSystemCode]->setGeometry(outside, 48, 167, 19);
+    codeFields_[kFieldConstant]->setGeometry(outside, 0, 167, 19);
+    codeFields_[kFieldSystemName]->setGeometry(outside, 24, 167, 19);
+    codeFields_[kFieldSystemCode]->setGeometry(outside, 48, 167, 19);
     // Hidden as well, or assistive technology would read them as showing.
     for (int field : {kFieldConstant, kFieldQBColor, kFieldSystemName, kFieldSystemCode}) {
-        txtColor[static_cast<std::size_t>(field)]->setFocusPolicy(Qt::NoFocus);
-        txtColor[static_cast<std::size_t>(field)]->hide();
+        codeFields_[static_cast<std::size_t>(field)]->setFocusPolicy(Qt::NoFocus);
+        codeFields_[static_cast<std::size_t>(field)]->hide();
     }
 }
 
@@ -83,15 +83,15 @@ void OutputPanel::placeVisibleCodes()
     for (std::size_t i = 0; i < kVisibleCodes.size(); ++i) {
         const VisibleCode& code = kVisibleCodes[i];
         const auto caption = static_cast<std::size_t>(code.caption);
-        lblCap[caption] = MakeControl<QLabel>(this, IndexedName("lblCap", code.caption), places[i].caption,
+        captions_[caption] = MakeControl<QLabel>(this, IndexedName("lblCap", code.caption), places[i].caption,
             QString::fromLatin1(kCodeCaptions[caption].data()));
-        txtColor[static_cast<std::size_t>(code.field)]->setGeometry(places[i].field);
+        codeFields_[static_cast<std::size_t>(code.field)]->setGeometry(places[i].field);
         auto* copy = MakeControl<QPushButton>(this, IndexedName("cmdCopy", code.copy), places[i].button, tr("Copy"));
         // The panel's title would name every field alike: each is named for its code.
         const QString name = tr(kCodeAccessibleNames[i]);
-        txtColor[static_cast<std::size_t>(code.field)]->setAccessibleName(name);
+        codeFields_[static_cast<std::size_t>(code.field)]->setAccessibleName(name);
         copy->setAccessibleName(tr("Copy %1").arg(name));
-        cmdCopy[static_cast<std::size_t>(code.copy)] = copy;
+        copyButtons_[static_cast<std::size_t>(code.copy)] = copy;
         connect(copy, &QPushButton::clicked, this, [this, index = code.copy] { onCopyClicked(index); });
     }
 }
@@ -99,23 +99,31 @@ void OutputPanel::placeVisibleCodes()
 // The system colour names: a child of the window, outside its client area.
 void OutputPanel::createSystemColorList(QWidget* window)
 {
-    cboSysColors = MakeControl<QComboBox>(window, "cboSysColors", QRect(ClientWidth + 40, 40, 150, 21));
+    systemColorList_ = MakeControl<QComboBox>(window, "cboSysColors", QRect(ClientWidth + 40, 40, 150, 21));
     for (std::string_view name : SysColorNames)
-        cboSysColors->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    cboSysColors->setCurrentIndex(15);
-    cboSysColors->setFocusPolicy(Qt::NoFocus); // outside the visible area
-    cboSysColors->hide(); // and so from assistive technology too
+        systemColorList_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    systemColorList_->setCurrentIndex(15);
+    systemColorList_->setFocusPolicy(Qt::NoFocus); // outside the visible area
+    systemColorList_->hide(); // and so from assistive technology too
+}
+
+QList<QWidget*> OutputPanel::tabChain() const
+{
+    QList<QWidget*> chain;
+    for (const VisibleCode& code : kVisibleCodes)
+        chain << codeFields_[static_cast<std::size_t>(code.field)] << copyButtons_[static_cast<std::size_t>(code.copy)];
+    return chain;
 }
 
 void OutputPanel::showCodes(const ColorCodes& codes)
 {
-    for (std::size_t i = 0; i < txtColor.size(); ++i) {
+    for (std::size_t i = 0; i < codeFields_.size(); ++i) {
         const QString text = QString::fromStdString(codes.text[i]);
-        if (txtColor[i]->text() != text)
-            txtColor[i]->setText(text);
-        txtColor[i]->setEnabled(codes.enabled[i]);
+        if (codeFields_[i]->text() != text)
+            codeFields_[i]->setText(text);
+        codeFields_[i]->setEnabled(codes.enabled[i]);
     }
-    cboSysColors->setCurrentIndex(codes.sysColorSelection);
+    systemColorList_->setCurrentIndex(codes.sysColorSelection);
 }
 
 void OutputPanel::onCopyClicked(int index)
@@ -124,7 +132,7 @@ void OutputPanel::onCopyClicked(int index)
     if (field < 0)
         return;
     // A clipboard that refuses the text loses nothing: the field keeps it and the user can try again.
-    CopyTextToClipboard(txtColor[static_cast<std::size_t>(field)]->text());
+    CopyTextToClipboard(codeFields_[static_cast<std::size_t>(field)]->text());
 }
 
 } // namespace pelmora

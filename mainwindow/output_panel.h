@@ -5,6 +5,7 @@
 #include "color/code_formats.h"
 
 #include <QGroupBox>
+#include <QList>
 
 #include <array>
 
@@ -22,6 +23,8 @@ public:
     explicit OutputPanel(QWidget* window);
 
     void showCodes(const ColorCodes& codes);
+    // Tab's stops: each visible code with its Copy button, row by row.
+    QList<QWidget*> tabChain() const;
 
 private:
     void createFields();
@@ -29,10 +32,10 @@ private:
     void createSystemColorList(QWidget* window);
     void onCopyClicked(int index);
 
-    std::array<QLineEdit*, kCodeFieldCount> txtColor{};
-    std::array<QLabel*, 5> lblCap{};
-    std::array<QPushButton*, 4> cmdCopy{};
-    QComboBox* cboSysColors = nullptr; // filled by the code refresh, never shown
+    std::array<QLineEdit*, kCodeFieldCount> codeFields_{};
+    std::array<QLabel*, 5> captions_{};
+    std::array<QPushButton*, 4> copyButtons_{};
+    QComboBox* systemColorList_ = nullptr; // filled by the code refresh, never shown
 };
 
 } // namespace pelmora

@@ -16,19 +16,20 @@ PaletteControls::PaletteControls(QWidget* window)
     , window_(window)
     , folder_(QDir::homePath())
 {
-    cmdImport = MakeControl<QPushButton>(window, "cmdImport", QRect(124, 450, 58, 23), tr("Import…"));
-    cmdImport->setAccessibleName(tr("Import a palette into the custom colours"));
-    cmdImport->hide();
-    cmdExport = MakeControl<QPushButton>(window, "cmdExport", QRect(186, 450, 58, 23), tr("Export…"));
-    cmdExport->setAccessibleName(tr("Export the custom colours or the history as a palette"));
-    cmdExport->hide();
+    // The window places them in its band, as wide as their texts.
+    importButton_ = MakeControl<QPushButton>(window, "cmdImport", QRect(), tr("Import…"));
+    importButton_->setAccessibleName(tr("Import a palette into the custom colours"));
+    importButton_->hide();
+    exportButton_ = MakeControl<QPushButton>(window, "cmdExport", QRect(), tr("Export…"));
+    exportButton_->setAccessibleName(tr("Export the custom colours or the history as a palette"));
+    exportButton_->hide();
     // The button's menu is its keyboard path too: Space opens it, the arrows choose.
-    exportMenu_ = new QMenu(cmdExport);
+    exportMenu_ = new QMenu(exportButton_);
     exportMenu_->setObjectName(QStringLiteral("exportMenu"));
     addExportEntries(exportMenu_, true);
-    cmdExport->setMenu(exportMenu_);
+    exportButton_->setMenu(exportMenu_);
 
-    connect(cmdImport, &QPushButton::clicked, this, &PaletteControls::chooseImportFile);
+    connect(importButton_, &QPushButton::clicked, this, &PaletteControls::chooseImportFile);
 }
 
 void PaletteControls::addExportEntries(QMenu* menu, bool withCells)
@@ -43,8 +44,8 @@ void PaletteControls::addExportEntries(QMenu* menu, bool withCells)
 void PaletteControls::showPresentation(PresetKind kind)
 {
     const bool grid = kind != PresetKind::Picker;
-    cmdImport->setVisible(grid);
-    cmdExport->setVisible(grid);
+    importButton_->setVisible(grid);
+    exportButton_->setVisible(grid);
 }
 
 void PaletteControls::popUpGridMenu(const QPoint& globalPos)

@@ -31,8 +31,8 @@ public:
     // Creates the buttons on `window`, hidden until the grids are shown.
     explicit PaletteControls(QWidget* window);
 
-    QPushButton* importButton() const { return cmdImport; }
-    QPushButton* exportButton() const { return cmdExport; }
+    QPushButton* importButton() const { return importButton_; }
+    QPushButton* exportButton() const { return exportButton_; }
 
     // The buttons go with the grids (either of them), like the grid list.
     void showPresentation(PresetKind kind);
@@ -57,8 +57,8 @@ private:
     void addExportEntries(QMenu* menu, bool withCells);
 
     QWidget* window_;
-    QPushButton* cmdImport = nullptr;
-    QPushButton* cmdExport = nullptr;
+    QPushButton* importButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
     QMenu* exportMenu_ = nullptr;
     // Where the next dialog opens: the folder of the file chosen last, at first the home folder,
     // never the folder the program was started from.

@@ -13,47 +13,51 @@ namespace pelmora {
 PresetGridView::PresetGridView(QWidget* window, const SystemColors& systemColors)
     : QObject(window)
 {
-    Frame3 = MakeControl<QFrame>(window, "Frame3", TwipsRect(4440, 1680, 2715, 1515));
-    lblADDColor = new Swatch(QStringLiteral("lblADDColor"), systemColors, Frame3);
-    lblADDColor->setGeometry(120, 42, 52, 36);
-    lblADDColor->setToolTip(tr("The colour \"Add\" stores in the selected cell"));
-    lblADDColor->setAccessibleName(tr("Colour to add"));
-    Frame3->hide();
-    cmbPreset = MakeControl<QComboBox>(window, "cmbPreset", TwipsRect(4560, 1920, 2565, 315));
-    cmbPreset->setPlaceholderText(tr("Safe Colors"));
-    cmbPreset->setAccessibleName(tr("Preset colours"));
-    cmbPreset->hide();
-    cmdADD = MakeControl<QPushButton>(window, "cmdADD", TwipsRect(4560, 3000, 2565, 885), tr("Add"));
-    cmdADD->setAccessibleName(tr("Add"));
-    cmdADD->setAccessibleDescription(tr("Stores the colour to add in the selected custom colour cell"));
-    cmdADD->hide();
+    addFrame_ = MakeControl<QFrame>(window, "Frame3", TwipsRect(4440, 1680, 2715, 1515));
+    addSwatch_ = new Swatch(QStringLiteral("lblADDColor"), systemColors, addFrame_);
+    addSwatch_->setGeometry(120, 42, 52, 36);
+    addSwatch_->setToolTip(tr("The colour \"Add\" stores in the selected cell"));
+    addSwatch_->setAccessibleName(tr("Colour to add"));
+    addFrame_->hide();
+    gridList_ = MakeControl<QComboBox>(window, "cmbPreset", TwipsRect(4560, 1920, 2565, 315));
+    gridList_->setPlaceholderText(tr("Safe Colors"));
+    gridList_->setAccessibleName(tr("Preset colours"));
+    gridList_->hide();
+    addButton_ = MakeControl<QPushButton>(window, "cmdADD", TwipsRect(4560, 3000, 2565, 885), tr("Add"));
+    addButton_->setAccessibleName(tr("Add"));
+    addButton_->setAccessibleDescription(tr("Stores the colour to add in the selected custom colour cell"));
+    addButton_->hide();
 
-    connect(cmdADD, &QPushButton::clicked, this, &PresetGridView::addClicked);
-    connect(cmbPreset, &QComboBox::activated, this,
+    connect(addButton_, &QPushButton::clicked, this, &PresetGridView::addClicked);
+    connect(gridList_, &QComboBox::activated, this,
         [this](int index) { emit gridChosen(index == 0 ? PresetGrid::CustomColors : PresetGrid::SafePalette); });
-    connect(lblADDColor, &Swatch::clicked, this, &PresetGridView::addSwatchClicked);
+    connect(addSwatch_, &Swatch::clicked, this, &PresetGridView::addSwatchClicked);
 }
 
 void PresetGridView::addGrids()
 {
-    cmbPreset->addItem(QStringLiteral("Custom..."));
-    cmbPreset->addItem(QStringLiteral("Safe Palette (216)"));
+    gridList_->addItem(QStringLiteral("Custom..."));
+    gridList_->addItem(QStringLiteral("Safe Palette (216)"));
 }
 
 void PresetGridView::showPresentation(PresetKind kind)
 {
     const bool grid = kind != PresetKind::Picker;
     const bool custom = kind == PresetKind::CustomColors;
-    cmbPreset->setVisible(grid);
+    gridList_->setVisible(grid);
     if (grid)
-        cmbPreset->setCurrentIndex(custom ? 0 : 1);
-    Frame3->setVisible(grid);
-    cmdADD->setVisible(custom);
-    lblADDColor->setVisible(custom);
+        gridList_->setCurrentIndex(custom ? 0 : 1);
+    addFrame_->setVisible(grid);
+    addButton_->setVisible(custom);
+    addSwatch_->setVisible(custom);
 }
 
-void PresetGridView::showAddColor(Color color) { lblADDColor->setColor(color); }
+void PresetGridView::showAddColor(Color color) { addSwatch_->setColor(color); }
 
-void PresetGridView::repaint() { lblADDColor->update(); }
+void PresetGridView::repaint() { addSwatch_->update(); }
+
+QList<QWidget*> PresetGridView::tabChain() const { return {gridList_, addSwatch_, addButton_}; }
+
+QList<QWidget*> PresetGridView::framesOverPicker() const { return {addFrame_}; }
 
 } // namespace pelmora

@@ -6,6 +6,7 @@
 #include "color/system_colors.h"
 #include "controller/picker_controller.h"
 
+#include <QList>
 #include <QObject>
 
 class QComboBox;
@@ -30,6 +31,10 @@ public:
     void showAddColor(Color color);
     // Repaints the add swatch, for a system colour code after a change of the desktop's colours.
     void repaint();
+    // Tab's stops: the grid list, the add swatch, "Add".
+    QList<QWidget*> tabChain() const;
+    // The frame that reaches into the picker's mouse area, where the picker takes the clicks.
+    QList<QWidget*> framesOverPicker() const;
 
 signals:
     void gridChosen(pelmora::PresetGrid grid);
@@ -37,12 +42,12 @@ signals:
     void addSwatchClicked();
 
 private:
-    // Frame 3 has no caption and overlaps the readout beside the picker; it is a plain container
+    // The add frame has no caption and overlaps the readout beside the picker; it is a plain container
     // without a border, so the readout's text stays clear of frame lines.
-    QFrame* Frame3 = nullptr;
-    Swatch* lblADDColor = nullptr; // the colour "Add" stores
-    QComboBox* cmbPreset = nullptr;
-    QPushButton* cmdADD = nullptr;
+    QFrame* addFrame_ = nullptr;
+    Swatch* addSwatch_ = nullptr; // the colour "Add" stores
+    QComboBox* gridList_ = nullptr;
+    QPushButton* addButton_ = nullptr;
 };
 
 } // namespace pelmora

@@ -14,14 +14,14 @@ QString RotateFirstLine(const QString& text)
 
 void AboutScroller::Tick()
 {
-    if (intScrollStep < kStepsPerLine) {
+    if (scrollStep < kStepsPerLine) {
         topTwips -= kStepTwips;
-        ++intScrollStep;
+        ++scrollStep;
         return;
     }
     text = RotateFirstLine(text);
-    topTwips += intScrollStep * kStepTwips;
-    intScrollStep = 0;
+    topTwips += scrollStep * kStepTwips;
+    scrollStep = 0;
 }
 
 } // namespace pelmora

@@ -15,11 +15,11 @@ struct AboutScroller {
     static constexpr int kStepTwips = 10;
     static constexpr int kStepsPerLine = 18;
 
-    int intScrollStep = 0;
+    int scrollStep = 0;
     int topTwips = 0; // the element's top in twips: whole pixels would lose the 2/3-pixel steps
     QString text;
 
-    // One Timer1 tick.
+    // One tick of the About window's scroll timer.
     void Tick();
 };
 

@@ -60,8 +60,8 @@ AboutWindow::AboutWindow(const Branding& branding, int startDelayMs)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , Timer1(new QTimer(this))
-    , Timer2(new QTimer(this))
+    , scrollTimer_(new QTimer(this))
+    , startDelayTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads: the next load starts from the design state
@@ -70,100 +70,99 @@ AboutWindow::AboutWindow(const Branding& branding, int startDelayMs)
     CentreOnScreen(this);
     ApplyWindowIcon(this, QString::fromLatin1(kProgramIconGroup), false);
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsRect(0, 0, 7515, 1035));
-    Picture1->setPixmap(QPixmap::fromImage(MakeAboutBanner(Picture1->size())));
+    banner_ = new QLabel(this);
+    banner_->setObjectName(QStringLiteral("Picture1"));
+    banner_->setGeometry(TwipsRect(0, 0, 7515, 1035));
+    banner_->setPixmap(QPixmap::fromImage(MakeAboutBanner(banner_->size())));
 
     const QFont valueFont = WindowFont(16, true);
-    Label1 = MakeLabel(
-        Picture1, "Label1", TwipsRect(120, 300, 5655, 435), QStringLiteral("Your Program Name"), WindowFont(19, true));
-    QPalette onBanner = Label1->palette();
+    programName_ = MakeLabel(
+        banner_, "Label1", TwipsRect(120, 300, 5655, 435), QStringLiteral("Your Program Name"), WindowFont(19, true));
+    QPalette onBanner = programName_->palette();
     onBanner.setColor(QPalette::WindowText, Qt::white);
-    Label1->setPalette(onBanner);
-    Label2 = MakeLabel(this, "Label2", TwipsRect(180, 1260, 2295, 315), QStringLiteral("Version:"), valueFont);
-    Label3 = MakeLabel(this, "Label3", TwipsRect(180, 1680, 2295, 315), QStringLiteral("Owned By:"), valueFont);
-    Label4 = MakeLabel(this, "Label4", TwipsRect(180, 2100, 2295, 315), QStringLiteral("Website:"), valueFont);
-    lblVersion = MakeLabel(this, "lblVersion", TwipsRect(2580, 1260, 4635, 315), QStringLiteral("Version:"), valueFont);
-    lblCompany
-        = MakeLabel(this, "lblCompany", TwipsRect(2580, 1680, 4635, 315), QStringLiteral("Owned By:"), valueFont);
-    lblWebsite = MakeLabel(this, "lblWebsite", TwipsRect(2580, 2100, 4635, 315), QStringLiteral("Website:"), valueFont);
-    QPalette link = lblWebsite->palette();
+    programName_->setPalette(onBanner);
+    versionCaption_ = MakeLabel(this, "Label2", TwipsRect(180, 1260, 2295, 315), QStringLiteral("Version:"), valueFont);
+    ownerCaption_ = MakeLabel(this, "Label3", TwipsRect(180, 1680, 2295, 315), QStringLiteral("Owned By:"), valueFont);
+    websiteCaption_ = MakeLabel(this, "Label4", TwipsRect(180, 2100, 2295, 315), QStringLiteral("Website:"), valueFont);
+    version_ = MakeLabel(this, "lblVersion", TwipsRect(2580, 1260, 4635, 315), QStringLiteral("Version:"), valueFont);
+    owner_ = MakeLabel(this, "lblCompany", TwipsRect(2580, 1680, 4635, 315), QStringLiteral("Owned By:"), valueFont);
+    websiteLink_
+        = MakeLabel(this, "lblWebsite", TwipsRect(2580, 2100, 4635, 315), QStringLiteral("Website:"), valueFont);
+    QPalette link = websiteLink_->palette();
     link.setColor(QPalette::WindowText, Qt::blue);
-    lblWebsite->setPalette(link);
-    lblWebsite->setCursor(Qt::PointingHandCursor);
+    websiteLink_->setPalette(link);
+    websiteLink_->setCursor(Qt::PointingHandCursor);
     // A link for the keyboard too: Tab reaches it (underlined while it has the focus), and Enter or
     // Space opens it as a click does.
-    lblWebsite->setFocusPolicy(Qt::StrongFocus);
-    lblWebsite->setAccessibleDescription(QStringLiteral("Opens the web site in your browser"));
-    lblWebsite->installEventFilter(this);
+    websiteLink_->setFocusPolicy(Qt::StrongFocus);
+    websiteLink_->setAccessibleDescription(QStringLiteral("Opens the web site in your browser"));
+    websiteLink_->installEventFilter(this);
 
-    creditsClip = new QWidget(Picture1);
-    creditsClip->setObjectName(QStringLiteral("creditsClip"));
-    creditsClip->setGeometry(kCreditsClip);
-    lblCredits = MakeLabel(creditsClip, "lblCredits", QRect(), QString(), WindowFont(10));
-    lblCredits->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblCredits->setPalette(onBanner);
+    creditsClip_ = new QWidget(banner_);
+    creditsClip_->setObjectName(QStringLiteral("creditsClip"));
+    creditsClip_->setGeometry(kCreditsClip);
+    credits_ = MakeLabel(creditsClip_, "lblCredits", QRect(), QString(), WindowFont(10));
+    credits_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    credits_->setPalette(onBanner);
     scroller_.text = CreditsText();
-    PlaceCredits();
+    placeCredits();
 
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(startDelayMs);
-    connect(Timer2, &QTimer::timeout, this, &AboutWindow::onStartDelayOver);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kScrollTickMs);
-    connect(Timer1, &QTimer::timeout, this, &AboutWindow::onScrollTick);
+    startDelayTimer_->setObjectName(QStringLiteral("Timer2"));
+    startDelayTimer_->setInterval(startDelayMs);
+    connect(startDelayTimer_, &QTimer::timeout, this, &AboutWindow::onStartDelayOver);
+    scrollTimer_->setObjectName(QStringLiteral("Timer1"));
+    scrollTimer_->setInterval(kScrollTickMs);
+    connect(scrollTimer_, &QTimer::timeout, this, &AboutWindow::onScrollTick);
 
     const VersionRecord& version = ProgramVersion();
     // The caption takes the branding record; the labels read the version record itself (the two
     // always agree).
-    setWindowTitle(QStringLiteral("About ") + branding.strProgramName);
-    Label1->setText(QString::fromUtf8(version.productName));
-    lblCompany->setText(QString::fromUtf8(version.companyName));
-    lblVersion->setText(VersionCaption(version.major, version.minor));
-    lblWebsite->setText(QString::fromUtf8(version.comments));
+    setWindowTitle(QStringLiteral("About ") + branding.programName);
+    programName_->setText(QString::fromUtf8(version.productName));
+    owner_->setText(QString::fromUtf8(version.companyName));
+    version_->setText(VersionCaption(version.major, version.minor));
+    websiteLink_->setText(QString::fromUtf8(version.comments));
 
-    Timer2->start();
+    startDelayTimer_->start();
 }
 
 void AboutWindow::onStartDelayOver()
 {
-    Timer1->start();
-    Timer2->stop();
+    scrollTimer_->start();
+    startDelayTimer_->stop();
 }
 
 void AboutWindow::onScrollTick()
 {
     scroller_.Tick();
-    PlaceCredits();
+    placeCredits();
 }
 
-void AboutWindow::PlaceCredits()
+void AboutWindow::placeCredits()
 {
     const QString shown = ShownLines(scroller_.text);
-    if (lblCredits->text() != shown)
-        lblCredits->setText(shown);
-    lblCredits->setGeometry(
-        0, TwipsToPixels(scroller_.topTwips), creditsClip->width(), lblCredits->sizeHint().height());
+    if (credits_->text() != shown)
+        credits_->setText(shown);
+    credits_->setGeometry(0, TwipsToPixels(scroller_.topTwips), creditsClip_->width(), credits_->sizeHint().height());
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lblWebsite && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        QFont font = lblWebsite->font();
+    if (watched == websiteLink_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QFont font = websiteLink_->font();
         font.setUnderline(event->type() == QEvent::FocusIn);
-        lblWebsite->setFont(font);
+        websiteLink_->setFont(font);
     }
-    if (watched == lblWebsite && event->type() == QEvent::KeyPress) {
+    if (watched == websiteLink_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             emit websiteClicked();
             return true;
         }
     }
-    if (watched == lblWebsite && event->type() == QEvent::MouseButtonRelease
+    if (watched == websiteLink_ && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
-        && lblWebsite->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        && websiteLink_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         emit websiteClicked();
         return true;
     }

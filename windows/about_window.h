@@ -47,20 +47,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void PlaceCredits();
+    void placeCredits();
 
-    QLabel* Picture1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* lblVersion;
-    QLabel* lblCompany;
-    QLabel* lblWebsite;
-    QWidget* creditsClip;
-    QLabel* lblCredits;
-    QTimer* Timer1;
-    QTimer* Timer2;
+    QLabel* banner_;
+    QLabel* programName_;
+    QLabel* versionCaption_;
+    QLabel* ownerCaption_;
+    QLabel* websiteCaption_;
+    QLabel* version_;
+    QLabel* owner_;
+    QLabel* websiteLink_;
+    QWidget* creditsClip_;
+    QLabel* credits_;
+    QTimer* scrollTimer_;
+    QTimer* startDelayTimer_;
     AboutScroller scroller_;
 };
 

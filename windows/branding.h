@@ -7,9 +7,9 @@
 namespace pelmora {
 
 struct Branding {
-    QString strProgramName; // product name of the version record
-    QString strOwnerName; // company name of the version record
-    QString strWebsite; // comments of the version record: a bare host name
+    QString programName; // product name of the version record
+    QString ownerName; // company name of the version record
+    QString website; // comments of the version record: a bare host name
 
     friend bool operator==(const Branding&, const Branding&) = default;
 };

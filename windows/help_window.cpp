@@ -81,20 +81,20 @@ HelpWindow::HelpWindow(const QString& programFolder, QWidget* mainWindow)
     : QDialog(mainWindow,
         (mainWindow ? Qt::Dialog : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
             | Qt::WindowCloseButtonHint)
-    , rtf1(new QTextBrowser(this))
-    , Check1(new QCheckBox(QStringLiteral("Show at Startup"), this))
+    , helpText_(new QTextBrowser(this))
+    , showAtStartup_(new QCheckBox(QStringLiteral("Show at Startup"), this))
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Readme/Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
 
-    rtf1->setObjectName(QStringLiteral("rtf1"));
-    rtf1->setGeometry(0, 0, 685, 501);
-    rtf1->setReadOnly(true);
-    rtf1->setOpenLinks(false);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(4, 508, 133, 17);
+    helpText_->setObjectName(QStringLiteral("rtf1"));
+    helpText_->setGeometry(0, 0, 685, 501);
+    helpText_->setReadOnly(true);
+    helpText_->setOpenLinks(false);
+    showAtStartup_->setObjectName(QStringLiteral("Check1"));
+    showAtStartup_->setGeometry(4, 508, 133, 17);
 
     CentreOnScreen(this, mainWindow ? mainWindow->screen() : nullptr);
 
@@ -108,29 +108,30 @@ HelpWindow::HelpWindow(const QString& programFolder, QWidget* mainWindow)
     applyStoredShowHelp();
     // Connected only now: the user's clicks store the state, the load's own setting does not
     // write anything beyond what applyStoredShowHelp() decided.
-    connect(Check1, &QCheckBox::stateChanged, this, &HelpWindow::onShowAtStartupClicked);
+    connect(showAtStartup_, &QCheckBox::stateChanged, this, &HelpWindow::onShowAtStartupClicked);
 }
 
 void HelpWindow::loadHelpFile(const QString& path)
 {
-    LoadHelpFile(path, *rtf1->document());
-    rtf1->moveCursor(QTextCursor::Start); // the reader leaves the cursor at the end; readers start at the top
+    LoadHelpFile(path, *helpText_->document());
+    helpText_->moveCursor(QTextCursor::Start); // the reader leaves the cursor at the end; readers start at the top
 }
 
 void HelpWindow::applyStoredShowHelp()
 {
     const std::optional<int> stored = WholeNumber(GetSetting(kSettingsSection, kShowHelpKey, kShowHelpDefault));
     const std::optional<Qt::CheckState> newState = stored ? CheckStateOfValue(*stored) : std::nullopt;
-    if (!newState || *newState == Check1->checkState())
+    if (!newState || *newState == showAtStartup_->checkState())
         return; // not a check box state: keep ours
     // Not stored: the settings are written only when the user changes one.
-    Check1->setCheckState(*newState);
+    showAtStartup_->setCheckState(*newState);
 }
 
 void HelpWindow::onShowAtStartupClicked()
 {
     QString error;
-    if (SaveSetting(kSettingsSection, kShowHelpKey, QString::number(ValueOfCheckState(Check1->checkState())), &error))
+    if (SaveSetting(
+            kSettingsSection, kShowHelpKey, QString::number(ValueOfCheckState(showAtStartup_->checkState())), &error))
         return;
     auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(ProgramVersion().productName),
         tr("Your choice could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(SettingsFilePath()), error),

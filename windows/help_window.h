@@ -27,8 +27,8 @@ private:
     void applyStoredShowHelp();
     void onShowAtStartupClicked();
 
-    QTextBrowser* rtf1;
-    QCheckBox* Check1;
+    QTextBrowser* helpText_;
+    QCheckBox* showAtStartup_;
     bool helpFileMissing_ = false;
 };
 

@@ -60,39 +60,39 @@ private:
 SplashWindow::SplashWindow(const Branding& branding, int tickMs)
     // A splash-type window: no frame, and the task bars of X11 desktops leave it out.
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , Timer2(new QTimer(this))
+    , tickTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(kWidth, kHeight);
     CentreOnScreen(this);
-    setWindowTitle(branding.strProgramName);
+    setWindowTitle(branding.programName);
 
     const VersionRecord& version = ProgramVersion();
-    const SplashTexts texts{branding.strProgramName, VersionCaption(version.major, version.minor),
-        branding.strOwnerName, QStringLiteral("Colour codes for web pages and desktop programs")};
-    Image1 = new DeferredPictureLabel(this, [size = size(), texts] { return MakeSplashArtwork(size, texts); });
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, kWidth, kHeight);
+    const SplashTexts texts{branding.programName, VersionCaption(version.major, version.minor), branding.ownerName,
+        QStringLiteral("Colour codes for web pages and desktop programs")};
+    artwork_ = new DeferredPictureLabel(this, [size = size(), texts] { return MakeSplashArtwork(size, texts); });
+    artwork_->setObjectName(QStringLiteral("Image1"));
+    artwork_->setGeometry(0, 0, kWidth, kHeight);
 
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setTimerType(Qt::PreciseTimer);
-    Timer2->setInterval(tickMs);
-    connect(Timer2, &QTimer::timeout, this, &SplashWindow::onTick);
-    Timer2->start();
+    tickTimer_->setObjectName(QStringLiteral("Timer2"));
+    tickTimer_->setTimerType(Qt::PreciseTimer);
+    tickTimer_->setInterval(tickMs);
+    connect(tickTimer_, &QTimer::timeout, this, &SplashWindow::onTick);
+    tickTimer_->start();
 }
 
 void SplashWindow::onTick()
 {
-    intTemp = static_cast<std::int16_t>(intTemp + kTicksStep);
-    if (intTemp != kMainWindowAt)
+    ticks_ = static_cast<std::int16_t>(ticks_ + kTicksStep);
+    if (ticks_ != kMainWindowAt)
         return;
-    Timer2->stop();
+    tickTimer_->stop();
     emit mainWindowDue();
     // Only now: the main window is on the screen, so the program is never without a window.
     hide();
     // The splash stays loaded but is not seen again this run: its picture and its window-system
     // window (with the window's own copy of its pixels) are given back until it is shown again.
-    static_cast<DeferredPictureLabel*>(Image1)->releasePicture();
+    static_cast<DeferredPictureLabel*>(artwork_)->releasePicture();
     destroy();
 }
 

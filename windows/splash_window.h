@@ -22,15 +22,15 @@ public:
     static constexpr int kHeight = 318;
     static constexpr int kTickMs = 2; // below most platforms' timer resolution: they tick as fast as they can
     static constexpr std::int16_t kTicksStep = 2;
-    static constexpr std::int16_t kMainWindowAt = 150; // intTemp on the 75th tick
+    static constexpr std::int16_t kMainWindowAt = 150; // ticks_ on the 75th tick
 
-    // The load steps: takes its caption and texts from `branding` and starts Timer2, which ticks
+    // The load steps: takes its caption and texts from `branding` and starts tickTimer_, which ticks
     // every `tickMs` milliseconds.
     explicit SplashWindow(const Branding& branding, int tickMs = kTickMs);
 
-    std::int16_t ticks() const { return intTemp; }
+    std::int16_t ticks() const { return ticks_; }
 
-    // One Timer2 tick; public so that tests can drive the ticks without waiting for the timer.
+    // One tickTimer_ tick; public so that tests can drive the ticks without waiting for the timer.
     void onTick();
 
 signals:
@@ -39,9 +39,9 @@ signals:
     void mainWindowDue();
 
 private:
-    QLabel* Image1 = nullptr; // draws the artwork when first painted
-    QTimer* Timer2;
-    std::int16_t intTemp = 0;
+    QLabel* artwork_ = nullptr; // draws the artwork when first painted
+    QTimer* tickTimer_;
+    std::int16_t ticks_ = 0;
 };
 
 } // namespace pelmora

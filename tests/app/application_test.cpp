@@ -102,8 +102,8 @@ private slots:
     {
         Application app;
         QCOMPARE(app.branding(), LoadBranding());
-        QCOMPARE(app.branding().strProgramName, QStringLiteral("Pelmora"));
-        QCOMPARE(app.branding().strOwnerName, QStringLiteral("Brightwell Studio"));
+        QCOMPARE(app.branding().programName, QStringLiteral("Pelmora"));
+        QCOMPARE(app.branding().ownerName, QStringLiteral("Brightwell Studio"));
         QCOMPARE(app.timings().splashTickMs, 2);
         QCOMPARE(app.timings().launcherLifetimeMs, 1000);
         QCOMPARE(app.timings().aboutStartDelayMs, 10000);
@@ -196,7 +196,7 @@ private slots:
         QTest::mouseClick(command5, Qt::LeftButton);
         QCOMPARE(application->aboutWindow(), first.data());
         QCOMPARE(LoadedWindows("pelmora::AboutWindow"), 1);
-        QCOMPARE(first->scroller().intScrollStep, 1);
+        QCOMPARE(first->scroller().scrollStep, 1);
 
         QPointer<QTimer> firstScroller = first->findChild<QTimer*>(QStringLiteral("Timer1"));
         first->close();
@@ -208,7 +208,7 @@ private slots:
         QTest::mouseClick(command5, Qt::LeftButton);
         AboutWindow* second = application->aboutWindow();
         QVERIFY(second && second->isVisible());
-        QCOMPARE(second->scroller().intScrollStep, 0);
+        QCOMPARE(second->scroller().scrollStep, 0);
         QCOMPARE(second->scroller().text, AboutWindow::CreditsText());
         QVERIFY(second->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
         QCOMPARE(second->findChild<QTimer*>(QStringLiteral("Timer2"))->interval(), 10000);

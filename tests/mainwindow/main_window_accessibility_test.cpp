@@ -2,6 +2,7 @@
 // as showing, the swatches are buttons named for their colours, the notation list has a label, and
 // the contrast line, the note line and the picker say what they show.
 
+#include "choose_color.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/status_note.h"
 #include "picker/geometry.h"
@@ -60,10 +61,10 @@ private slots:
 
     void theSwatchesAreButtonsNamedForTheirColours()
     {
-        form->ShowSwatchColor(RGB(255, 128, 0));
+        ChooseColor(*form, RGB(255, 128, 0));
         for (int i = 0; i < 7; ++i)
             QTest::mouseClick(child("Command1"), Qt::LeftButton); // Keep
-        form->ShowSwatchColor(RGB(255, 165, 0));
+        ChooseColor(*form, RGB(255, 165, 0));
         const struct {
             const char* swatch;
             QString name;
@@ -97,7 +98,7 @@ private slots:
     {
         QVERIFY(!nameOf("lblContrast").isEmpty());
         QVERIFY(!nameOf("lblNote").isEmpty());
-        form->ShowSwatchColor(RGB(255, 165, 0));
+        ChooseColor(*form, RGB(255, 165, 0));
         const QString line = qobject_cast<QLabel*>(child("lblContrast"))->text();
         QVERIFY(!line.isEmpty());
         QVERIFY2(nameOf("lblContrast").endsWith(line), qPrintable(nameOf("lblContrast")));

@@ -1,6 +1,7 @@
 // The band below About and Visit: its layout and keyboard path, the notation row and the contrast
 // label following the window's colours, and palettes in and out through the window's file dialogs.
 
+#include "choose_color.h"
 #include "file_faults.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/swatch.h"
@@ -262,7 +263,7 @@ private slots:
     {
         openGrids(); // Import and Export show
         // The longest line: a long name and every level passed.
-        form->ShowSwatchColor(RGB(0xFA, 0xFA, 0xD2)); // lightgoldenrodyellow
+        ChooseColor(*form, RGB(0xFA, 0xFA, 0xD2)); // lightgoldenrodyellow
         auto* label = child<QLabel>(QStringLiteral("lblContrast"));
         QVERIFY2(label->text().contains(QStringLiteral("lightgoldenrodyellow")), qPrintable(label->text()));
         QCOMPARE(label->font().pixelSize(), form->font().pixelSize());
@@ -305,7 +306,7 @@ private slots:
             chooseNotation(notation.name.data());
             fits(list, list->fontMetrics().horizontalAdvance(list->currentText()), listRoom);
             for (const Color color : {RGB(0, 255, 0), RGB(255, 128, 0), RGB(18, 52, 86), RGB(101, 67, 33)}) {
-                form->ShowSwatchColor(color);
+                ChooseColor(*form, color);
                 fits(field, field->fontMetrics().horizontalAdvance(notationCode()), fieldRoom);
             }
         }
@@ -432,7 +433,7 @@ private slots:
         QCOMPARE(LoadChosenNotation(), QStringLiteral("lab"));
         openWindow();
         QCOMPARE(notationList()->currentData().toString(), QStringLiteral("lab"));
-        form->ShowSwatchColor(RGB(255, 0, 0));
+        ChooseColor(*form, RGB(255, 0, 0));
         click(FieldLeft + 10, FieldTop + 10);
         const Color picked = child<Swatch>(QStringLiteral("lblSelColor"))->color();
         QCOMPARE(notationCode(), CodeIn("lab", picked));
@@ -440,18 +441,18 @@ private slots:
 
     void contrastFollowsNewAndOld()
     {
-        form->ShowSwatchColor(RGB(0x76, 0x76, 0x76));
+        ChooseColor(*form, RGB(0x76, 0x76, 0x76));
         clickButton(QStringLiteral("Command1")); // Old is #767676 now
-        form->ShowSwatchColor(Color::white());
+        ChooseColor(*form, Color::white());
         QCOMPARE(contrast(), QStringLiteral("4.54:1 AA AA large AAA large UI \u00b7 = white"));
-        form->ShowSwatchColor(RGB(0x77, 0x77, 0x77));
+        ChooseColor(*form, RGB(0x77, 0x77, 0x77));
         QVERIFY2(contrast().startsWith(QStringLiteral("1.0"))
                 && contrast().endsWith(QStringLiteral("none \u00b7 \u2248 gray")),
             qPrintable(contrast()));
-        form->ShowSwatchColor(RGB(255, 165, 0));
+        ChooseColor(*form, RGB(255, 165, 0));
         QVERIFY2(contrast().endsWith(QStringLiteral(" \u00b7 = orange")), qPrintable(contrast()));
         clickButton(QStringLiteral("Command1"));
-        form->ShowSwatchColor(Color::black());
+        ChooseColor(*form, Color::black());
         QVERIFY2(contrast().startsWith(QStringLiteral("10.63:1 AA AA large AAA AAA large UI")), qPrintable(contrast()));
         QCOMPARE(child<QLabel>(QStringLiteral("lblContrast"))->toolTip(), contrast());
     }
@@ -540,7 +541,7 @@ private slots:
         QCOMPARE(read.palette.entries.size(), std::size_t{2});
 
         // The history, from its own context menu.
-        form->ShowSwatchColor(RGB(0x12, 0x34, 0x56));
+        ChooseColor(*form, RGB(0x12, 0x34, 0x56));
         clickButton(QStringLiteral("Command1"));
         auto* history = child<QGroupBox>(QStringLiteral("Frame5"));
         QMenu* historyMenu

@@ -1,5 +1,6 @@
 // Typed hue, saturation and brightness; the preset grids with the custom colours file; the history.
 
+#include "choose_color.h"
 #include "file_faults.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/swatch.h"
@@ -384,7 +385,7 @@ private slots:
     void keepingNineteenColoursLeavesTheLastEighteen()
     {
         for (int i = 0; i < 19; ++i) {
-            form->ShowSwatchColor(Color(i + 1));
+            ChooseColor(*form, Color(i + 1));
             clickButton(QStringLiteral("Command1"));
         }
         QCOMPARE(swatch(QStringLiteral("Label2")), Color(19));
@@ -394,9 +395,9 @@ private slots:
 
     void aSwatchClickDescribesItsColourButKeepsTheNewColour()
     {
-        form->ShowSwatchColor(RGB(255, 255, 0));
+        ChooseColor(*form, RGB(255, 255, 0));
         clickButton(QStringLiteral("Command1"));
-        form->ShowSwatchColor(RGB(0, 0, 255));
+        ChooseColor(*form, RGB(0, 0, 255));
         clickSwatch(QStringLiteral("Label2"));
         QCOMPARE(box(QStringLiteral("txtColor_3"))->text(), QStringLiteral("65535"));
         QCOMPARE(swatch(QStringLiteral("lblSelColor")), RGB(0, 0, 255));

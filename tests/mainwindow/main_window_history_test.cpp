@@ -55,9 +55,11 @@ class MainWindowHistoryTest : public QObject {
         form->setUserColorsFile(UserColorsFile(dataFolder.path(), dataFolder.filePath(QStringLiteral("data"))));
         return form;
     }
+    // New takes `color` in the controller (a system colour or no colour has no code to paste);
+    // the Keep click brings the swatches up to date.
     static void keep(MainWindow& form, Color color)
     {
-        form.ShowSwatchColor(color);
+        form.controller().SetNewColor(color);
         QTest::mouseClick(form.findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
     }
     // What the swatches show, not only what the controller holds.

@@ -132,6 +132,28 @@ private slots:
             QStringList({"surface", "cmbPreset", "lblADDColor", "cmdADD", "Command1", "Command3"}));
     }
 
+    // The whole chain, what is hidden now included: every control that takes Tab has its place in
+    // the layout's order, none is left where it happened to be made.
+    void theTabChainHoldsEveryControlInLayoutOrder()
+    {
+        // The picker's stops and the grids', Keep and Presets, the swatches, the codes, About and
+        // Visit, then the band.
+        const QString expected = QStringLiteral(
+            "surface optH txtH optS txtS optB txtB Text1 Text2 Text3 cmbPreset lblADDColor cmdADD Command1 Command3 "
+            "Label2 lblSelColor hist_0 hist_1 hist_2 hist_3 hist_4 hist_5 hist_6 hist_7 hist_8 hist_9 hist_10 "
+            "hist_11 hist_12 hist_13 hist_14 hist_15 hist_16 hist_17 "
+            "txtColor_2 cmdCopy_0 txtColor_3 cmdCopy_2 txtColor_4 cmdCopy_1 txtColor_5 cmdCopy_3 Command5 Command4 "
+            "cmdPickScreen cmdImport cmdExport cmbNotation txtNotation cmdCopyNotation lblContrast");
+        QStringList chain;
+        QWidget* widget = view();
+        do {
+            if (widget->window() == form.get() && (widget->focusPolicy() & Qt::TabFocus))
+                chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != view() && chain.size() < 200);
+        QCOMPARE(chain.join(u' '), expected);
+    }
+
     void invisibleControlsStayButTakeNoTabStop()
     {
         for (const char* name : {"Command2", "txtColor_0", "txtColor_1", "txtColor_6", "txtColor_7", "cboSysColors"}) {

@@ -270,12 +270,12 @@ private slots:
             return pixels;
         };
         const QVector<Color> blank = readoutPixels();
-        form->DrawColorReadout(Channels{255, 255, 0}, "FFFF00");
+        form->controller().DrawColorReadout(Channels{255, 255, 0}, "FFFF00");
         const QVector<Color> yellow = readoutPixels();
         QVERIFY(yellow != blank);
         QVERIFY(yellow.contains(Color::black()));
-        form->DrawColorReadout(Channels{-241, -255, -255}, "FF0FFF01FF01");
-        form->DrawColorReadout(Channels{255, 255, 0}, "FFFF00");
+        form->controller().DrawColorReadout(Channels{-241, -255, -255}, "FF0FFF01FF01");
+        form->controller().DrawColorReadout(Channels{255, 255, 0}, "FFFF00");
         QCOMPARE(readoutPixels(), yellow);
         QCOMPARE(pixel(311, 100), pixel(311, 200)); // nothing left of the box
     }

@@ -105,12 +105,12 @@ private slots:
         for (int tick = 1; tick <= 18; ++tick) {
             scroller.Tick();
             QCOMPARE(scroller.topTwips, -10 * tick);
-            QCOMPARE(scroller.intScrollStep, tick);
+            QCOMPARE(scroller.scrollStep, tick);
             QCOMPARE(scroller.text, QStringLiteral("first\r\nsecond\r\nthird\r\n"));
         }
         scroller.Tick();
         QCOMPARE(scroller.topTwips, 0);
-        QCOMPARE(scroller.intScrollStep, 0);
+        QCOMPARE(scroller.scrollStep, 0);
         QCOMPARE(scroller.text, QStringLiteral("second\r\nthird\r\nfirst\r\n"));
     }
 
@@ -213,7 +213,7 @@ private slots:
         QVERIFY(timer1->isActive());
         QVERIFY(!timer2->isActive());
         // Running for real now: 25 ms ticks move the credits.
-        QVERIFY(QTest::qWaitFor([&] { return about->scroller().intScrollStep >= 3; }, 2000));
+        QVERIFY(QTest::qWaitFor([&] { return about->scroller().scrollStep >= 3; }, 2000));
     }
 
     void scrollerTicksPlaceTheCreditsAtEvenNearestPixels()

@@ -24,17 +24,17 @@ private slots:
     void loadBrandingFillsEveryFieldAndIsRepeatable()
     {
         const Branding first = LoadBranding();
-        QCOMPARE(first.strProgramName, QStringLiteral("Pelmora"));
-        QCOMPARE(first.strOwnerName, QStringLiteral("Brightwell Studio"));
-        QCOMPARE(first.strWebsite, QStringLiteral("pelmora.example.org"));
+        QCOMPARE(first.programName, QStringLiteral("Pelmora"));
+        QCOMPARE(first.ownerName, QStringLiteral("Brightwell Studio"));
+        QCOMPARE(first.website, QStringLiteral("pelmora.example.org"));
 
         // Every run gives all three afresh, whatever a caller did to its own copy in between.
         Branding changed = first;
-        changed.strOwnerName = QStringLiteral("changed");
+        changed.ownerName = QStringLiteral("changed");
         const Branding again = LoadBranding();
-        QCOMPARE(again.strOwnerName, first.strOwnerName);
-        QCOMPARE(again.strProgramName, first.strProgramName);
-        QCOMPARE(again.strWebsite, first.strWebsite);
+        QCOMPARE(again.ownerName, first.ownerName);
+        QCOMPARE(again.programName, first.programName);
+        QCOMPARE(again.website, first.website);
         QVERIFY(again == first);
         QVERIFY(!(changed == first));
     }
