@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <utility>
 
@@ -88,6 +89,7 @@ void EntryPanel::createModeRows()
         edit->installEventFilter(this);
         connect(
             edit, &QLineEdit::textChanged, this, [this, which](const QString& text) { emit boxEdited(which, text); });
+        connect(edit, &QLineEdit::editingFinished, this, &EntryPanel::typingEnded);
     }
 }
 
@@ -140,6 +142,14 @@ void EntryPanel::showChannels(Channels rgb)
     Text1->setText(QString::number(rgb.r));
     Text2->setText(QString::number(rgb.g));
     Text3->setText(QString::number(rgb.b));
+}
+
+void EntryPanel::showMode(PickerMode mode)
+{
+    const QSignalBlocker blockH(optH);
+    const QSignalBlocker blockS(optS);
+    const QSignalBlocker blockB(optB);
+    (mode == PickerMode::Hue ? optH : mode == PickerMode::Saturation ? optS : optB)->setChecked(true);
 }
 
 bool EntryPanel::eventFilter(QObject* watched, QEvent* event)
