@@ -26,6 +26,18 @@ void ColorModel::UpdateColorCodes()
         listener_(codes_);
 }
 
+void ColorModel::Restore(const std::optional<Color>& chosen)
+{
+    if (chosen) {
+        MakeCurrent(*chosen);
+        return;
+    }
+    current_.reset();
+    codes_ = InitialColorCodes();
+    if (listener_)
+        listener_(codes_);
+}
+
 void ColorModel::setCodesListener(std::function<void(const ColorCodes&)> listener) { listener_ = std::move(listener); }
 
 } // namespace pelmora

@@ -24,6 +24,9 @@ public:
     // Rewrites every code text from the current colour and the current system colours (none before
     // the first MakeCurrent).
     void UpdateColorCodes();
+    // Makes `chosen` current again, as undo does; none brings back the initial texts of a window
+    // where nothing was chosen yet.
+    void Restore(const std::optional<Color>& chosen);
 
     // Black until the first MakeCurrent, while the codes still hold their initial texts.
     Color CurrentColor() const { return current_.value_or(Color::black()); }

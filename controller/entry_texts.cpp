@@ -8,12 +8,13 @@ namespace pelmora {
 
 double EntryTexts::value(EntryBox box) const { return Val(text(box)); }
 
-void EntryTexts::Write(EntryBox box, int value, PickerChange& change)
+void EntryTexts::Write(EntryBox box, int value, PickerChange& change) { Show(box, std::to_string(value), change); }
+
+void EntryTexts::Show(EntryBox box, std::string text, PickerChange& change)
 {
-    std::string written = std::to_string(value);
     std::optional<std::string>* const noted[] = {&change.hueText, &change.saturationText, &change.brightnessText};
-    *noted[Index(box)] = written;
-    set(box, std::move(written));
+    *noted[Index(box)] = text;
+    set(box, std::move(text));
 }
 
 std::optional<UserMessage> EntryTexts::CheckHue(bool returnFocusToHue) const

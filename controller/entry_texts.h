@@ -20,6 +20,10 @@ public:
     void set(EntryBox box, std::string text) { texts_[Index(box)] = std::move(text); }
     // Writes `value` as the box's text and notes it in `change` for the window.
     void Write(EntryBox box, int value, PickerChange& change);
+    // Writes `text` as the box's text and notes it in `change` for the window.
+    void Show(EntryBox box, std::string text, PickerChange& change);
+    // The three texts in the order hue, saturation, brightness.
+    const std::array<std::string, 3>& all() const { return texts_; }
     // The message for a hue below 0, above 360 or with a fraction; none for a right one.
     std::optional<UserMessage> CheckHue(bool returnFocusToHue) const;
 

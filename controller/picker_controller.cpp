@@ -40,9 +40,14 @@ PickerController::PickerController(const SystemColors& systemColors, UserColorsS
 {
     history_.addColor = systemColors.GetSysColor(SysColor::WindowBackground);
     model_.setCodesListener([this](const ColorCodes&) { change_.codes = true; });
+    settled_ = Snapshot();
 }
 
-PickerChange PickerController::TakeChange() { return std::exchange(change_, PickerChange{}); }
+PickerChange PickerController::TakeChange()
+{
+    RecordStep();
+    return std::exchange(change_, PickerChange{});
+}
 
 Color PickerController::Point(double x, double y) const { return surface_.ReadPixel(EvenNearest(x), EvenNearest(y)); }
 
@@ -83,6 +88,7 @@ PickerChange PickerController::Start()
 
 PickerChange PickerController::LeftPressed(double x, double y)
 {
+    pressed_ = true;
     if (grids_.kind() != PresetKind::Picker) {
         PickPaletteCell(x, y);
         return TakeChange();
@@ -115,6 +121,7 @@ PickerChange PickerController::LeftDragged(double x, double y)
 
 PickerChange PickerController::Released()
 {
+    pressed_ = false;
     fieldDragging_ = false;
     if (sliderDragging_ && mode_ == PickerMode::Hue) {
         // The field follows the hue only once the slider is released.
@@ -268,6 +275,7 @@ void PickerController::BoxEdited(EntryBox box, std::string text) { texts_.set(bo
 
 PickerChange PickerController::HueTyped(std::string text)
 {
+    typedNow_ = EntryBox::Hue;
     BoxEdited(EntryBox::Hue, std::move(text));
     change_.message = texts_.CheckHue(false);
     if (texts_.value(EntryBox::Hue) < 0)
@@ -291,12 +299,14 @@ PickerChange PickerController::HueLeft()
 // Saturation and brightness are not checked; a value beyond 0..100 puts the marker on the field's edge.
 PickerChange PickerController::SaturationTyped(std::string text)
 {
+    typedNow_ = EntryBox::Saturation;
     BoxEdited(EntryBox::Saturation, std::move(text));
     return MoveMarkerForTypedValue(ClampX(FieldXFromSat(texts_.value(EntryBox::Saturation))), picker_.markerY());
 }
 
 PickerChange PickerController::BrightnessTyped(std::string text)
 {
+    typedNow_ = EntryBox::Brightness;
     BoxEdited(EntryBox::Brightness, std::move(text));
     return MoveMarkerForTypedValue(picker_.markerX(), ClampY(FieldYFromBri(texts_.value(EntryBox::Brightness))));
 }
@@ -349,6 +359,7 @@ PickerChange PickerController::SetNewColor(Color color)
 void PickerController::DrawColorReadout(Channels rgb, const std::string& hex)
 {
     pelmora::DrawColorReadout(surface_, rgb, hex);
+    readout_ = ReadoutDrawn{{rgb, hex}, surface_.clears()};
     change_.surface = true;
 }
 

@@ -11,17 +11,18 @@
 #include "controller/color_history.h"
 #include "controller/entry_texts.h"
 #include "controller/picker_change.h"
+#include "controller/picker_snapshot.h"
 #include "controller/preset_grids.h"
+#include "controller/undo_history.h"
 #include "picker/picker.h"
 #include "picker/surface.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
 namespace pelmora {
-
-enum class PickerMode { Hue, Saturation, Brightness };
 
 class PickerController {
 public:
@@ -88,6 +89,21 @@ public:
     // The desktop's colours changed: the frames and the highlight are drawn in the new ones.
     PickerChange SystemColorsChanged();
 
+    // Undo and redo (picker_controller_undo.cpp). Every action that changes the chosen colour (the
+    // codes, New, the channel boxes or the H, S, B texts) is one step, whatever else it changes; an
+    // action that changes only the picture (a mode without a pick, the grids shown) is carried in
+    // the state around it. A press on the surface is one step with everything up to its release;
+    // the keys typed into one box are one step once the box is done (TypingEnded, or any other
+    // action). Undo brings the whole snapshot back, picture included; Keep, Add and imports write
+    // files and are neither undone nor steps. Nothing happens while the button is held.
+    PickerChange Undo();
+    PickerChange Redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    // Return pressed in an H, S or B box, or the focus gone from it.
+    void TypingEnded();
+    PickerSnapshot Snapshot() const;
+
     // Writes the small readout beside the picker over a freshly erased box.
     void DrawColorReadout(Channels rgb, const std::string& hex);
 
@@ -106,10 +122,21 @@ public:
     const CustomColors& customColors() const { return grids_.customColors(); }
 
 private:
+    // Every action ends here: the step it made is recorded, and its change record handed out.
     PickerChange TakeChange();
+    void RecordStep();
+    void CommitTyping();
+    // `now` is the state the next step starts from; it is a step of its own if the choice differs.
+    void Settle(PickerSnapshot now);
+    void Restore(const PickerSnapshot& snapshot);
+    PickerChange RestoreFrom(std::optional<PickerSnapshot> snapshot);
     Color Point(double x, double y) const;
     Color HueColorAtSliderMarker(int column) const;
-    void ShowChannels(Channels rgb) { change_.channels = rgb; }
+    void ShowChannels(Channels rgb)
+    {
+        channels_ = rgb;
+        change_.channels = rgb;
+    }
     void ShowNew(Color color);
     // A pick's end: `color` becomes current, and the channel boxes and New show it.
     void MakeCurrentAndShow(Color color);
@@ -139,7 +166,23 @@ private:
     bool sliderDragging_ = false;
     EntryTexts texts_;
     ColorHistory history_;
+    Channels channels_{255, 0, 0}; // what the channel boxes show: pure red at first, under the marker
+    struct ReadoutDrawn {
+        ColorReadout readout;
+        std::uint64_t clears = 0; // the surface's clear count when drawn: a clear since has wiped it
+    };
+    std::optional<ReadoutDrawn> readout_;
     PickerChange change_; // what the action under way has changed so far
+
+    UndoHistory<PickerSnapshot> undo_;
+    PickerSnapshot settled_; // the state after the last action, the one the next step starts from
+    bool pressed_ = false; // the left button went down on the surface and is not yet released
+    std::optional<EntryBox> typedNow_; // set by an action that is a key typed into this box
+    struct Typing {
+        EntryBox box;
+        PickerSnapshot after; // the state after the last key typed
+    };
+    std::optional<Typing> typing_; // keys typed into a box that are not yet a step
 };
 
 } // namespace pelmora

@@ -34,6 +34,19 @@ void PresetGrids::Show(PresetGrid grid)
     }
 }
 
+void PresetGrids::ShowAgain(PresetKind kind)
+{
+    kind_ = kind;
+    if (kind == PresetKind::CustomColors) {
+        for (int i = 1; i <= CellCount; ++i)
+            PaintUserCell(i);
+        picker_.DrawCellHighlight(picker_.selectedCell());
+    } else if (kind == PresetKind::SafePalette) {
+        picker_.DrawSafePalette();
+    }
+    picker_.surface().Refresh();
+}
+
 int PresetGrids::CellAt(double x, double y)
 {
     for (int i = 1; i <= CellCount; ++i) {
@@ -106,10 +119,7 @@ void PresetGrids::LoadUserColors()
 {
     custom_ = store_.Load();
     picker_.surface().Clear();
-    for (int i = 1; i <= CellCount; ++i)
-        PaintUserCell(i);
-    picker_.DrawCellHighlight(picker_.selectedCell());
-    picker_.surface().Refresh();
+    ShowAgain(PresetKind::CustomColors);
 }
 
 // A system colour code is painted in the colour the desktop gives that element now.

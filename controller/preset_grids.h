@@ -53,6 +53,9 @@ public:
     void Show(PresetGrid grid);
     // The picker takes the grids' place again; the caller repaints it.
     void Close() { kind_ = PresetKind::Picker; }
+    // Paints the grid of `kind` again onto a cleared surface from the colours in memory, with the
+    // selected cell highlighted, as undo needs; the store is not read.
+    void ShowAgain(PresetKind kind);
 
     // The cell under (x, y), 0 for none: points on a cell's edge and in the gaps hit nothing.
     static int CellAt(double x, double y);

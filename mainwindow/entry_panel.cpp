@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <utility>
 
@@ -88,6 +89,7 @@ void EntryPanel::createModeRows()
         edit->installEventFilter(this);
         connect(
             edit, &QLineEdit::textChanged, this, [this, which](const QString& text) { emit boxEdited(which, text); });
+        connect(edit, &QLineEdit::editingFinished, this, &EntryPanel::typingEnded);
     }
 }
 
@@ -146,6 +148,17 @@ void EntryPanel::showChannels(Channels rgb)
     redBox_->setText(QString::number(rgb.r));
     greenBox_->setText(QString::number(rgb.g));
     blueBox_->setText(QString::number(rgb.b));
+}
+
+void EntryPanel::showMode(PickerMode mode)
+{
+    const QSignalBlocker blockH(hueOption_);
+    const QSignalBlocker blockS(saturationOption_);
+    const QSignalBlocker blockB(brightnessOption_);
+    (mode == PickerMode::Hue                 ? hueOption_
+            : mode == PickerMode::Saturation ? saturationOption_
+                                             : brightnessOption_)
+        ->setChecked(true);
 }
 
 bool EntryPanel::eventFilter(QObject* watched, QEvent* event)

@@ -27,6 +27,8 @@ public:
     // The box takes `text` as if the program had written it.
     void showText(EntryBox box, const std::string& text);
     void showChannels(Channels rgb);
+    // The mode's button is selected as if the program had selected it: no mode is chosen by it.
+    void showMode(PickerMode mode);
     QLineEdit* hueBox() const { return hueBox_; }
     // Tab's stops among the boxes: each mode button with its box, then red, green and blue.
     QList<QWidget*> tabChain() const;
@@ -41,6 +43,8 @@ signals:
     void brightnessTyped(const QString& text);
     // The focus left the hue box for another control of the window.
     void hueLeft();
+    // Return in the hue, saturation or brightness box, or the focus gone from it after typing.
+    void typingEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

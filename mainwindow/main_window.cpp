@@ -9,6 +9,7 @@
 #include "mainwindow/output_panel.h"
 #include "mainwindow/preset_grid_view.h"
 #include "mainwindow/status_note.h"
+#include "mainwindow/undo_actions.h"
 #include "platform/surface_view.h"
 #include "platform/text_painter.h"
 #include "platform/twips.h"
@@ -53,6 +54,7 @@ void MainWindow::startUp()
     wireControls();
     createScreenPicking();
     wirePaste();
+    createUndo();
     layOutBand();
     // A notation that gives no code says why where a keyboard user sees it too, also when it was
     // chosen in an earlier run.
@@ -192,6 +194,7 @@ void MainWindow::apply(const PickerChange& change)
         QWidget* focusAfterwards = change.message->returnFocusToHue ? entryPanel_->hueBox() : nullptr;
         showMessage(QString::fromStdString(change.message->text), focusAfterwards);
     }
+    undoActions_->follow(controller_);
 }
 
 // The entry boxes go with the picker, the grid controls with the grids.
@@ -199,6 +202,7 @@ void MainWindow::applyPresentation()
 {
     const PresetKind kind = controller_.presetKind();
     entryPanel_->setVisible(kind == PresetKind::Picker);
+    entryPanel_->showMode(controller_.mode());
     presetsButton_->setText(kind == PresetKind::Picker ? QStringLiteral("&Preset") : QStringLiteral("&Picker"));
     presetGrids_->showPresentation(kind);
     paletteControls_->showPresentation(kind);

@@ -31,6 +31,7 @@ class PresetGridView;
 class ScreenPicker;
 class StatusNote;
 class SurfaceView;
+class UndoActions;
 
 class MainWindow final : public QWidget {
     Q_OBJECT
@@ -106,6 +107,8 @@ private:
     void comeBackFromScreen();
     void onColorFromOutside(Color color);
     void showSurfaceMenu(QPoint position);
+    // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and Undo and Redo in the picture's menu (main_window_undo.cpp).
+    void createUndo();
     // The grid's palette menu, when the grids are shown and `position` (on the surface) is on them.
     bool showGridMenuAt(QPoint position);
 
@@ -128,6 +131,7 @@ private:
     QPushButton* aboutButton_ = nullptr;
     QPushButton* pickScreenButton_ = nullptr;
     QAction* helpAction_ = nullptr; // F1, window-wide, and "Help" in the picture's menu
+    UndoActions* undoActions_ = nullptr;
     ScreenPicker* screenPicker_ = nullptr;
     PasteTarget* pasteTarget_ = nullptr;
     StatusNote* statusNote_ = nullptr; // lblNote: why a pasted text gave no colour

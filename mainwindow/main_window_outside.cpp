@@ -8,6 +8,7 @@
 #include "mainwindow/notation_row.h"
 #include "mainwindow/paste_target.h"
 #include "mainwindow/status_note.h"
+#include "mainwindow/undo_actions.h"
 #include "platform/surface_view.h"
 #include "screen/screen_picker.h"
 
@@ -82,7 +83,8 @@ void MainWindow::wirePaste()
     connect(view_, &QWidget::customContextMenuRequested, this, &MainWindow::showSurfaceMenu);
 }
 
-// On a grid the grid's palette menu; anywhere else on the picture Paste, Pick from Screen and Help.
+// On a grid the grid's palette menu; anywhere else on the picture Undo, Redo, Paste, Pick from
+// Screen and Help.
 void MainWindow::showSurfaceMenu(QPoint position)
 {
     if (showGridMenuAt(position))
@@ -90,6 +92,7 @@ void MainWindow::showSurfaceMenu(QPoint position)
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("surfaceMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    undoActions_->addTo(*menu);
     menu->addAction(pasteTarget_->pasteAction());
     QAction* pick = menu->addAction(tr("Pick from &Screen"), this, &MainWindow::onPickScreenClicked);
     pick->setShortcut(pickScreenButton_->shortcut()); // shown beside the entry; the button holds the key

@@ -20,6 +20,11 @@ constexpr int kMarkerRadius = 5;
 constexpr Rect kFieldFrame = {FieldLeft - 1, FieldTop - 1, FieldRight + 3, FieldBottom + 3};
 constexpr Rect kSliderFrame = {SliderLeft - 1, SliderTop - 1, SliderRight + 1, SliderBottom + 3};
 
+Channels Channels16(int r, int g, int b)
+{
+    return {static_cast<std::int16_t>(r), static_cast<std::int16_t>(g), static_cast<std::int16_t>(b)};
+}
+
 } // namespace
 
 std::int16_t SliderMarkerRow(float sliderMarkerY) { return EvenNearest16(static_cast<double>(sliderMarkerY)); }
@@ -30,6 +35,7 @@ void Picker::DrawHueStrip()
     // Stored row k is strip row k, so the bottom-up picture goes on mirrored top to bottom.
     surface_.PutPicture(strip, SliderLeft, SliderTop, Mirror::TopBottom);
     DrawSliderFrame();
+    picture_.slider = PickerPicture::Slider::HueStrip;
 }
 
 void Picker::DrawFieldHue(int r, int g, int b)
@@ -40,6 +46,8 @@ void Picker::DrawFieldHue(int r, int g, int b)
         [&](int y, std::uint32_t* row) { FieldHuePixelRow(r, g, b, y, row); });
     DrawFieldFrame();
     ToggleFieldMarker();
+    picture_.field = PickerPicture::Field::Hue;
+    picture_.fieldHue = Channels16(r, g, b);
 }
 
 void Picker::DrawFieldSat()
@@ -48,6 +56,7 @@ void Picker::DrawFieldSat()
     surface_.PutPixels(FieldSatPixels(), FieldSize, FieldSize, FieldLeft, FieldTop);
     DrawFieldFrame();
     ToggleFieldMarker();
+    picture_.field = PickerPicture::Field::Saturation;
 }
 
 void Picker::DrawFieldBri()
@@ -56,6 +65,7 @@ void Picker::DrawFieldBri()
     surface_.PutPixels(FieldBriPixels(), FieldSize, FieldSize, FieldLeft, FieldTop);
     DrawFieldFrame();
     ToggleFieldMarker();
+    picture_.field = PickerPicture::Field::Brightness;
 }
 
 template <typename PixelsOfRows> void Picker::DrawSlider(PixelsOfRows pixelsOfRows)
@@ -77,14 +87,18 @@ template <typename PixelsOfRows> void Picker::DrawSlider(PixelsOfRows pixelsOfRo
 void Picker::DrawSliderSat(int r, int g, int b)
 {
     DrawSlider([&](std::uint32_t* pixels) { SliderSatPixels(r, g, b, pixels); });
+    picture_.slider = PickerPicture::Slider::Saturation;
+    picture_.sliderColor = Channels16(r, g, b);
 }
 
 void Picker::DrawSliderBri(int r, int g, int b)
 {
     DrawSlider([&](std::uint32_t* pixels) { SliderBriPixels(r, g, b, pixels); });
+    picture_.slider = PickerPicture::Slider::Brightness;
+    picture_.sliderColor = Channels16(r, g, b);
 }
 
-void Picker::ToggleFieldMarker() { surface_.InvertCircle(markerX_, markerY_, kMarkerRadius); }
+void Picker::ToggleFieldMarker() { surface_.InvertCircle(picture_.markerX, picture_.markerY, kMarkerRadius); }
 
 void Picker::DrawSliderMarker(std::int16_t y)
 {
@@ -137,8 +151,8 @@ void Picker::EraseCellHighlight(int cell)
 
 void Picker::setFieldMarker(int x, int y)
 {
-    markerX_ = x;
-    markerY_ = y;
+    picture_.markerX = x;
+    picture_.markerY = y;
 }
 
 void Picker::MoveFieldMarker(int x, int y)
@@ -150,9 +164,44 @@ void Picker::MoveFieldMarker(int x, int y)
 
 void Picker::MoveSliderMarker(float y)
 {
-    DrawSliderMarker(SliderMarkerRow(sliderMarkerY_));
-    sliderMarkerY_ = y;
-    DrawSliderMarker(SliderMarkerRow(sliderMarkerY_));
+    DrawSliderMarker(SliderMarkerRow(picture_.sliderMarkerY));
+    picture_.sliderMarkerY = y;
+    DrawSliderMarker(SliderMarkerRow(picture_.sliderMarkerY));
+}
+
+// The order of a fresh picture: the marker drawn first is taken off and put back by the field's
+// painting, as on every repaint, so that where it reaches past the field it inverts the pixels
+// there exactly once.
+void Picker::PaintAgain(const PickerPicture& picture)
+{
+    picture_.markerX = picture.markerX;
+    picture_.markerY = picture.markerY;
+    picture_.sliderMarkerY = picture.sliderMarkerY;
+    const Channels& slider = picture.sliderColor;
+    switch (picture.slider) {
+    case PickerPicture::Slider::HueStrip:
+        DrawHueStrip();
+        break;
+    case PickerPicture::Slider::Saturation:
+        DrawSliderSat(slider.r, slider.g, slider.b);
+        break;
+    case PickerPicture::Slider::Brightness:
+        DrawSliderBri(slider.r, slider.g, slider.b);
+        break;
+    }
+    ToggleFieldMarker();
+    switch (picture.field) {
+    case PickerPicture::Field::Hue:
+        DrawFieldHue(picture.fieldHue.r, picture.fieldHue.g, picture.fieldHue.b);
+        break;
+    case PickerPicture::Field::Saturation:
+        DrawFieldSat();
+        break;
+    case PickerPicture::Field::Brightness:
+        DrawFieldBri();
+        break;
+    }
+    DrawSliderMarker(SliderMarkerRow(picture_.sliderMarkerY));
 }
 
 void Picker::MoveCellHighlight(int cell)

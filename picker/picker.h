@@ -1,6 +1,7 @@
 #pragma once
 // The picker's drawing routines over the window surface, with the picker state they read.
 
+#include "color/channels.h"
 #include "color/color.h"
 #include "color/system_colors.h"
 #include "picker/geometry.h"
@@ -13,6 +14,21 @@ namespace pelmora {
 // The row the slider marker is drawn at: the nearest integer, halves to even (137.5 -> 138).
 std::int16_t SliderMarkerRow(float sliderMarkerY);
 
+// What the field and the slider show and where both markers are: enough to paint the picker again
+// exactly as it was, as undo needs.
+struct PickerPicture {
+    enum class Field { Hue, Saturation, Brightness };
+    enum class Slider { HueStrip, Saturation, Brightness };
+    Field field = Field::Hue;
+    Channels fieldHue{255, 0, 0}; // the hue a Hue-mode field was painted for
+    Slider slider = Slider::HueStrip;
+    Channels sliderColor{}; // the colour a Saturation- or Brightness-mode slider was painted for
+    int markerX = FieldRight;
+    int markerY = FieldTop;
+    float sliderMarkerY = static_cast<float>(SliderBottom);
+    friend bool operator==(const PickerPicture&, const PickerPicture&) = default;
+};
+
 class Picker {
 public:
     Picker(Surface& surface, const SystemColors& colors)
@@ -24,12 +40,15 @@ public:
     Surface& surface() { return surface_; }
 
     // Centre of the field marker, at first the field's top-right corner.
-    int markerX() const { return markerX_; }
-    int markerY() const { return markerY_; }
+    int markerX() const { return picture_.markerX; }
+    int markerY() const { return picture_.markerY; }
     // Row of the slider marker with its fraction; drawn at SliderMarkerRow of it.
-    float sliderMarkerY() const { return sliderMarkerY_; }
+    float sliderMarkerY() const { return picture_.sliderMarkerY; }
     // The highlighted grid cell, shared by both grids.
     int selectedCell() const { return selectedCell_; }
+    const PickerPicture& picture() const { return picture_; }
+    // Paints the slider, the field and both markers as `picture` says onto a cleared picker area.
+    void PaintAgain(const PickerPicture& picture);
 
     // Take the field marker off at its old place and draw it at the new one.
     void MoveFieldMarker(int x, int y);
@@ -42,6 +61,8 @@ public:
     void setFieldMarker(int x, int y);
     // Only record the selected cell, drawing nothing.
     void setSelectedCell(int cell) { selectedCell_ = static_cast<std::int16_t>(cell); }
+    // Only record the picture, drawing nothing: for a picker that a grid hides.
+    void setPicture(const PickerPicture& picture) { picture_ = picture; }
 
     // Hue-mode slider, then the slider frame.
     void DrawHueStrip();
@@ -72,9 +93,7 @@ private:
 
     Surface& surface_;
     const SystemColors& colors_;
-    int markerX_ = FieldRight;
-    int markerY_ = FieldTop;
-    float sliderMarkerY_ = static_cast<float>(SliderBottom);
+    PickerPicture picture_;
     std::int16_t selectedCell_ = 1;
 };
 

@@ -83,7 +83,11 @@ Surface::Surface(int width, int height)
     Clear();
 }
 
-void Surface::Clear() { std::fill(pixels_.begin(), pixels_.end(), ToPixel(background_)); }
+void Surface::Clear()
+{
+    std::fill(pixels_.begin(), pixels_.end(), ToPixel(background_));
+    ++clears_;
+}
 
 void Surface::PutPicture(const PickerBitmap& picture, int left, int top, Mirror mirror)
 {

@@ -46,6 +46,8 @@ public:
     void setBackground(Color color) { background_ = color; }
     // Fills the whole picture with the background colour.
     void Clear();
+    // How many times the picture has been cleared: what was drawn before a clear is gone.
+    std::uint64_t clears() const { return clears_; }
 
     // Copies a picture in the PickerBitmap format onto the rectangle width x height at (left, top).
     // A byte span shorter than the picture needs is refused and nothing is drawn.
@@ -109,6 +111,7 @@ private:
     int height_;
     std::vector<std::uint32_t> pixels_;
     Color background_;
+    std::uint64_t clears_ = 0;
     std::function<void()> refreshListener_;
     TextPainter textPainter_;
 };

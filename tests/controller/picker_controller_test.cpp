@@ -4,6 +4,7 @@
 #include "controller/picker_controller.h"
 
 #include "picker/hsb_positions.h"
+#include "picker_story.h"
 
 #include <gtest/gtest.h>
 
@@ -17,42 +18,6 @@
 using namespace pelmora;
 
 namespace {
-
-constexpr Color kBackground = RGB(212, 208, 200);
-
-// The custom colours in memory; a save can be made to fail.
-class MemoryStore final : public UserColorsStore {
-public:
-    UserColorArray stored{};
-    int loads = 0;
-    std::vector<UserColorArray> saves;
-    std::optional<std::string> failure;
-
-    CustomColors Load() override
-    {
-        ++loads;
-        return {stored, {}};
-    }
-    std::optional<std::string> StoreCell(int cell, Color color, CustomColors& colors) override
-    {
-        if (failure)
-            return failure;
-        stored[static_cast<std::size_t>(cell)] = color;
-        saves.push_back(stored);
-        colors.colors = stored;
-        return std::nullopt;
-    }
-    std::optional<std::string> StoreCells(
-        int firstCell, std::span<const Color> cellColors, CustomColors& colors) override
-    {
-        if (failure)
-            return failure;
-        std::copy(cellColors.begin(), cellColors.end(), stored.begin() + firstCell);
-        saves.push_back(stored);
-        colors.colors = stored;
-        return std::nullopt;
-    }
-};
 
 // The parts of a change record that are set, in a fixed order, with the texts written.
 std::string Touched(const PickerChange& change)
@@ -88,48 +53,9 @@ std::string RgbOf(Color color)
     return "RGB=" + std::to_string(rgb.r) + "," + std::to_string(rgb.g) + "," + std::to_string(rgb.b);
 }
 
-struct Spot {
-    int x, y;
-};
-Spot CellCentre(int cell) { return {CellRect(cell).left + 7, CellRect(cell).top + 7}; }
-
-// Stands in for the font engine: a black run of one pixel per character, 12 rows apart.
-int FakeText(Surface& surface, int x, int y, std::string_view text, Color color)
-{
-    for (std::size_t i = 0; i < text.size(); ++i)
-        surface.FilledRectangle(x + static_cast<int>(i), y, x + static_cast<int>(i) + 1, y + 1, color, color);
-    return 12;
-}
-
-class PickerControllerStory : public ::testing::Test {
-protected:
-    DefaultSystemColors colors;
-    MemoryStore store;
-    PickerController controller{colors, store};
-
-    void SetUp() override
-    {
-        controller.surface().setBackground(kBackground);
-        controller.surface().Clear();
-        controller.surface().setTextPainter(FakeText);
-        ASSERT_EQ(Touched(controller.Start()), "surface");
-    }
-    Color pixel(int x, int y) const { return controller.surface().ReadPixel(x, y); }
-    std::vector<std::uint32_t> picture() const
-    {
-        const Surface& s = controller.surface();
-        return {s.pixels(), s.pixels() + static_cast<std::size_t>(s.width()) * static_cast<std::size_t>(s.height())};
-    }
-    PickerChange click(double x, double y)
-    {
-        PickerChange pressed = controller.LeftPressed(x, y);
-        controller.Released();
-        return pressed;
-    }
-};
-
 TEST_F(PickerControllerStory, StartsInHueModeOnPureRedWithNothingPicked)
 {
+    EXPECT_EQ(Touched(started), "surface");
     EXPECT_EQ(controller.mode(), PickerMode::Hue);
     EXPECT_EQ(controller.presetKind(), PresetKind::Picker);
     EXPECT_EQ(pixel(265, 10), RGB(255, 0, 0));
