@@ -122,9 +122,9 @@ FileContents ReadRegularFile(const QString& path, qint64 maxBytes)
         contents.error = file.errorString();
         return contents;
     }
-    // Asked for `maxBytes`, Qt sets that much aside first; a large block given back makes the C
-    // library keep every later freed block for the rest of the run. The file's own size (one byte
-    // more tells whether it grew meanwhile) is all that is needed.
+    // Asked for `maxBytes`, Qt sets that much aside first, and a large block, once given back, raises
+    // the size below which the C library keeps freed memory instead of returning it. The file's own
+    // size (one byte more tells whether it grew meanwhile) is all that is needed.
     contents.bytes = file.read(std::clamp<qint64>(entry.st_size + 1, 0, maxBytes));
     if (file.error() != QFileDevice::NoError)
         contents.error = file.errorString();

@@ -78,9 +78,10 @@ void LoadHelpFile(const QString& path, QTextDocument& into)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return; // an unreadable file shows an empty window
-    // Asked for the limit, Qt would set aside the whole 4 MiB first; a block that large, once given
-    // back, makes the C library keep every later freed block for the rest of the run. So the file's
-    // own size (one byte more tells whether it grew meanwhile), never above the limit.
+    // Asked for the limit, Qt would set aside the whole 4 MiB first (the largest block of the whole
+    // start-up), and a block that large, once given back, raises the size below which the C library
+    // keeps freed memory instead of returning it. So the file's own size (one byte more tells whether
+    // it grew meanwhile), never above the limit.
     const qint64 wanted = std::clamp<qint64>(file.size() + 1, 1, kMaxHelpFileBytes);
     const QByteArray bytes = file.read(wanted);
     ShowHelpText(bytes, !file.atEnd(), into);
