@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "mainwindow/main_window.h"
+#include "platform/window_place.h"
 #include "windows/help_window.h"
 
 #include <QApplication>
@@ -8,6 +9,13 @@
 #include <utility>
 
 namespace pelmora {
+
+namespace {
+
+// The main window's place under [Window] in the settings.
+const QString kMainWindowPlaceKey = QStringLiteral("mainPosition");
+
+} // namespace
 
 Application::Application(CompanionTimings timings, QString programFolder)
     : branding_(LoadBranding())
@@ -47,6 +55,8 @@ void Application::openMainWindow()
     connect(form, &MainWindow::helpRequested, this,
         [this, form] { helpWindow_ = OpenHelpOnRequest(helpWindow_, form, programFolder_); });
     connect(form, &MainWindow::unloaded, this, &Application::onMainWindowClosed);
+    // Where it was last closed, when that is still on a screen; otherwise where Qt puts a new window.
+    RestoreWindowPlace(form, kMainWindowPlaceKey);
     // The last step of the main window's load.
     helpWindow_ = OpenHelpAtStartup(form, programFolder_);
     emit mainWindowLoaded(form);
@@ -55,6 +65,9 @@ void Application::openMainWindow()
 
 void Application::onMainWindowClosed()
 {
+    // A place that cannot be stored is only lost: closing never waits on the settings.
+    if (mainWindow_)
+        StoreWindowPlace(mainWindow_, kMainWindowPlaceKey);
     // Every other window goes with the main window. A launcher that was shown keeps the program
     // running until it has closed itself; then the program ends, as no window is left.
     QApplication::closeAllWindows();

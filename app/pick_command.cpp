@@ -125,9 +125,6 @@ std::optional<PickOptions> ParseOptions(const std::vector<std::string_view>& arg
     return options;
 }
 
-// How long the session bus may take to answer before the pick goes on without it.
-constexpr std::chrono::seconds kSessionBusWait(3);
-
 struct Outcome {
     enum { Picked, Cancelled, Failed } kind = Cancelled;
     Color color;
@@ -182,9 +179,7 @@ int RunPickCommand(int argc, char** argv)
 
     // Qt opens the session bus for screen readers when the loupe shows, and would wait for ever on a
     // bus that takes the connection and never answers: such a bus is hidden from it.
-    const bool sessionBusSilent = ProbeSessionBus(kSessionBusWait) == SessionBusState::Silent;
-    if (sessionBusSilent)
-        ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoSessionBusAddress, 1);
+    const bool sessionBusSilent = HideSilentSessionBus();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));

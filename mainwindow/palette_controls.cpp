@@ -2,8 +2,8 @@
 
 #include "mainwindow/control_factory.h"
 #include "platform/palette_files.h"
+#include "platform/remembered_folder.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -11,10 +11,16 @@
 
 namespace pelmora {
 
+namespace {
+
+// The palette dialogs' folder under [Folders] in the settings.
+const QString kPaletteFolderKey = QStringLiteral("palettes");
+
+} // namespace
+
 PaletteControls::PaletteControls(QWidget* window)
     : QObject(window)
     , window_(window)
-    , folder_(QDir::homePath())
 {
     // The window places them in its band, as wide as their texts.
     importButton_ = MakeControl<QPushButton>(window, "cmdImport", QRect(), tr("Import…"));
@@ -92,9 +98,14 @@ QFileDialog* PaletteControls::openDialog(QFileDialog* dialog, const QString& fil
     dialog->setObjectName(QStringLiteral("paletteFileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setNameFilters(filters.split(QStringLiteral(";;")));
+    // Read at the first dialog, not at start-up.
+    if (folder_.isEmpty())
+        folder_ = RememberedFolder(kPaletteFolderKey);
     dialog->setDirectory(folder_);
-    connect(dialog, &QFileDialog::fileSelected, this,
-        [this](const QString& chosen) { folder_ = QFileInfo(chosen).absolutePath(); });
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& chosen) {
+        folder_ = QFileInfo(chosen).absolutePath();
+        RememberFolder(kPaletteFolderKey, folder_);
+    });
     return dialog;
 }
 

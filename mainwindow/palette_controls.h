@@ -60,8 +60,9 @@ private:
     QPushButton* importButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QMenu* exportMenu_ = nullptr;
-    // Where the next dialog opens: the folder of the file chosen last, at first the home folder,
-    // never the folder the program was started from.
+    // Where the next dialog opens: the folder of the file chosen last (in this run or an earlier
+    // one), at first the home folder, never the folder the program was started from. Empty until the
+    // first dialog.
     QString folder_;
 };
 

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -121,7 +122,10 @@ FileContents ReadRegularFile(const QString& path, qint64 maxBytes)
         contents.error = file.errorString();
         return contents;
     }
-    contents.bytes = file.read(maxBytes);
+    // Asked for `maxBytes`, Qt sets that much aside first, and a large block, once given back, raises
+    // the size below which the C library keeps freed memory instead of returning it. The file's own
+    // size (one byte more tells whether it grew meanwhile) is all that is needed.
+    contents.bytes = file.read(std::clamp<qint64>(entry.st_size + 1, 0, maxBytes));
     if (file.error() != QFileDevice::NoError)
         contents.error = file.errorString();
     return contents;

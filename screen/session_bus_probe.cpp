@@ -260,4 +260,12 @@ SessionBusState ProbeSessionBus(std::chrono::milliseconds limit)
     return ProbeBusAddress("unix:path=" + std::string(runtime) + "/bus", limit);
 }
 
+bool HideSilentSessionBus(std::chrono::milliseconds limit)
+{
+    if (ProbeSessionBus(limit) != SessionBusState::Silent)
+        return false;
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoSessionBusAddress, 1);
+    return true;
+}
+
 } // namespace pelmora

@@ -25,4 +25,12 @@ SessionBusState ProbeBusAddress(const std::string& address, std::chrono::millise
 // The value that keeps Qt away from a bus that does not answer: it then finds no bus at all.
 inline constexpr const char* kNoSessionBusAddress = "disabled:";
 
+// How long a program of ours waits for the session bus to answer before it goes on without it.
+inline constexpr std::chrono::seconds kSessionBusWait(3);
+
+// Run before the Qt application object exists: a session bus that takes the connection and stays
+// silent for `limit` is hidden from Qt (DBUS_SESSION_BUS_ADDRESS becomes kNoSessionBusAddress).
+// Returns whether it was.
+bool HideSilentSessionBus(std::chrono::milliseconds limit = kSessionBusWait);
+
 } // namespace pelmora

@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -77,7 +78,12 @@ void LoadHelpFile(const QString& path, QTextDocument& into)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return; // an unreadable file shows an empty window
-    const QByteArray bytes = file.read(kMaxHelpFileBytes);
+    // Asked for the limit, Qt would set aside the whole 4 MiB first (the largest block of the whole
+    // start-up), and a block that large, once given back, raises the size below which the C library
+    // keeps freed memory instead of returning it. So the file's own size (one byte more tells whether
+    // it grew meanwhile), never above the limit.
+    const qint64 wanted = std::clamp<qint64>(file.size() + 1, 1, kMaxHelpFileBytes);
+    const QByteArray bytes = file.read(wanted);
     ShowHelpText(bytes, !file.atEnd(), into);
 }
 

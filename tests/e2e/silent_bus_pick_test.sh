@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `pelmora pick` with a session bus that takes connections and never answers (under
 # scripts/xvfb-run-here.sh): the loupe needs no bus and picks as usual; the portal, which does,
-# fails in one line within seconds instead of waiting for ever.
+# fails in one line within seconds instead of waiting for ever. The window program opens its
+# windows all the same.
 #
 # usage: silent_bus_pick_test.sh PELMORA PATTERN_PROGRAM
 set -uo pipefail
@@ -10,9 +11,9 @@ source "$here/../../scripts/xvfb-lib.sh"
 pelmora=$1
 pattern=$2
 work=$(mktemp -d)
-pattern_pid= bus_pid= pick_pid=
+pattern_pid= bus_pid= pick_pid= window_pid=
 cleanup() {
-  for p in "$pick_pid" "$pattern_pid" "$bus_pid"; do [ -n "$p" ] && kill "$p" 2>/dev/null; done
+  for p in "$window_pid" "$pick_pid" "$pattern_pid" "$bus_pid"; do [ -n "$p" ] && kill "$p" 2>/dev/null; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -54,4 +55,12 @@ status=$?
 [ "$status" -eq 2 ] && [ $((SECONDS - start)) -le 10 ] && [ "$(wc -l <"$work/err")" -eq 1 ] \
   && grep -q '^pelmora pick: .*session bus did not answer within 3 s' "$work/err" \
   || fail "--via portal: status $status after $((SECONDS - start)) s"
+mkdir -p "$work/config/Pelmora"
+printf '[Settings]\nshowHelp=0\n' >"$work/config/Pelmora/Pelmora.conf"
+XDG_CONFIG_HOME=$work/config DBUS_SESSION_BUS_ADDRESS=$silent_bus "$pelmora" 2>"$work/err" &
+window_pid=$!
+wait_until 20 window_shown '^Pelmora by ' || fail "the main window did not open with a silent session bus"
+kill "$window_pid"
+wait_for_exit "$window_pid" 10 || fail "the window program did not end"
+window_pid=
 echo "silent bus ok"

@@ -607,7 +607,7 @@ private slots:
     }
 
     // The first dialog opens in the home folder, whatever folder the program was started from; each
-    // later one where the file chosen last lies.
+    // later one where the file chosen last lies, also in a window opened afterwards.
     void theFileDialogsStartInTheFolderUsedLastOrTheHomeFolder()
     {
         QTemporaryDir startFolder;
@@ -633,6 +633,15 @@ private slots:
         QCOMPARE(dialog->directory().absolutePath(), QFileInfo(list).absolutePath());
         answerFileDialog(folder->filePath(QStringLiteral("history.gpl")));
 
+        clickButton(QStringLiteral("cmdImport"));
+        dialog = waitForFileDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->directory().absolutePath(), folder->path());
+        dialog->reject();
+
+        // The next run's first dialog starts there too.
+        openWindow();
+        openGrids();
         clickButton(QStringLiteral("cmdImport"));
         dialog = waitForFileDialog();
         QVERIFY(dialog);
