@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace pelmora {
 namespace {
@@ -200,7 +200,8 @@ private:
             read.none = true;
             return read;
         }
-        if (!context.keywords.empty() && !AtMathValue(scan_, context)) {
+        const bool math = AtMathValue(scan_, context);
+        if (!context.keywords.empty() && !math) {
             // A word where a channel goes: name the channels the relative colour has.
             TextScanner probe = scan_;
             const std::string_view word = probe.word();
@@ -213,7 +214,7 @@ private:
                 return std::nullopt;
             }
         }
-        if (AtMathValue(scan_, context)) {
+        if (math) {
             const auto value = ReadMathValue(scan_, context, error_);
             if (!value)
                 return std::nullopt;
@@ -285,16 +286,17 @@ private:
     }
 
     // The channel keywords of a relative colour: the origin in the function's space.
-    static std::vector<ChannelKeyword> Keywords(const CssColor& origin, CssSpace space, bool rgbFunction)
+    using Keywords = std::array<ChannelKeyword, 4>;
+    static Keywords KeywordsOf(const CssColor& origin, CssSpace space, bool rgbFunction)
     {
         const CssColor converted = ConvertCss(origin, space);
         const auto names = ChannelKeywordsOf(space);
-        std::vector<ChannelKeyword> keywords;
+        Keywords keywords;
         for (std::size_t i = 0; i < 3; ++i) {
             const double v = converted.missing[i] ? 0 : converted.channels[i];
-            keywords.push_back({names[i], rgbFunction ? v * 255 : v});
+            keywords[i] = {names[i], rgbFunction ? v * 255 : v};
         }
-        keywords.push_back({"alpha", origin.alphaMissing ? 0 : origin.alpha});
+        keywords[3] = {"alpha", origin.alphaMissing ? 0 : origin.alpha};
         return keywords;
     }
 
@@ -325,10 +327,11 @@ private:
             space = *named;
         }
         const bool rgbFunction = fixedSpace == CssSpace::Srgb;
-        std::vector<ChannelKeyword> keywords;
+        Keywords keywords;
         if (origin)
-            keywords = Keywords(*origin, space, rgbFunction);
-        const CssReadContext context{keywords, depth + 1};
+            keywords = KeywordsOf(*origin, space, rgbFunction);
+        const CssReadContext context{
+            origin ? std::span<const ChannelKeyword>(keywords) : std::span<const ChannelKeyword>(), depth + 1};
 
         std::array<Component, 3> read;
         if (const auto first = component(context))

@@ -34,7 +34,7 @@ constexpr std::array<SpaceEntry, 14> kNames = {{
 }};
 
 // The spaces form a tree rooted at XYZ D65; each knows its parent and the step to it and back.
-CssSpace Parent(CssSpace space)
+constexpr CssSpace Parent(CssSpace space)
 {
     switch (space) {
     case CssSpace::Hsl:
@@ -54,13 +54,16 @@ CssSpace Parent(CssSpace space)
     }
 }
 
-int Depth(CssSpace space)
-{
-    int depth = 0;
-    for (; space != CssSpace::XyzD65; space = Parent(space))
-        ++depth;
-    return depth;
-}
+// How many steps each space is from XYZ D65, worked out once: every conversion asks.
+constexpr std::array<int, 14> kDepths = [] {
+    std::array<int, 14> depths{};
+    for (std::size_t i = 0; i < depths.size(); ++i)
+        for (auto space = static_cast<CssSpace>(i); space != CssSpace::XyzD65; space = Parent(space))
+            ++depths[i];
+    return depths;
+}();
+
+int Depth(CssSpace space) { return kDepths[static_cast<std::size_t>(space)]; }
 
 Triple EachChannel(Triple v, double (*curve)(double)) { return {curve(v.a), curve(v.b), curve(v.c)}; }
 

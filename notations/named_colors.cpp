@@ -4,6 +4,7 @@
 #include "notations/gamut_mapping.h"
 #include "notations/text_scanner.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <string>
@@ -167,6 +168,17 @@ constexpr std::array<NamedColor, 148> kNamedColors = {{
     {"yellowgreen", Hex(0x9ACD32)},
 }};
 
+// Names compare as their lower-case letters do, the order the table is written in.
+constexpr bool LessIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return AsciiLower(x) < AsciiLower(y); });
+}
+
+static_assert(std::is_sorted(kNamedColors.begin(), kNamedColors.end(),
+                  [](const NamedColor& a, const NamedColor& b) { return LessIgnoringCase(a.name, b.name); }),
+    "CssColorOfName searches the names by halves");
+
 Triple OklabOf(Color color) { return XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color))); }
 
 struct NamedOklab {
@@ -184,10 +196,12 @@ std::span<const NamedColor> CssNamedColors() { return kNamedColors; }
 
 std::optional<Color> CssColorOfName(std::string_view name)
 {
-    for (const NamedColor& named : kNamedColors)
-        if (EqualsIgnoringCase(named.name, name))
-            return named.color;
-    return std::nullopt;
+    // Every word of a pasted sentence is looked up: a binary search over the sorted names.
+    const auto found = std::lower_bound(kNamedColors.begin(), kNamedColors.end(), name,
+        [](const NamedColor& named, std::string_view key) { return LessIgnoringCase(named.name, key); });
+    if (found == kNamedColors.end() || !EqualsIgnoringCase(found->name, name))
+        return std::nullopt;
+    return found->color;
 }
 
 std::string NameMatch::text() const { return (exact ? "= " : "\u2248 ") + std::string(name); }

@@ -69,9 +69,11 @@ std::string_view Unwrap(std::string_view s)
 // A failure counted within `value` moved to count within `text`, of which `value` is a part.
 ReadResult Shifted(ReadResult result, std::string_view text, std::string_view value)
 {
+    if (result.color || value.data() == text.data())
+        return result;
     const auto offset = static_cast<std::size_t>(value.data() - text.data());
     const std::size_t shift = ReadResult::Failure(text, offset, "").position - 1;
-    if (shift == 0 || result.color)
+    if (shift == 0)
         return result;
     const std::string old = " at position " + std::to_string(result.position);
     if (result.message.ends_with(old))
@@ -99,6 +101,11 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
     }
     ReadResult furthest = ReadCssColorText(value);
     if (furthest.color)
+        return furthest;
+    // Each of those fails at the first character unless the text starts with a digit, a sign, a
+    // point or QColor, and a failure there never gets further than CSS's.
+    const char first = AsciiLower(value.front());
+    if (!(first == 'q' || first == '+' || first == '-' || first == '.' || (first >= '0' && first <= '9')))
         return furthest;
     for (const std::string_view name : kLiteralNotations) {
         ReadResult result = FindNotation(name)->read(value);

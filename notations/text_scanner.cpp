@@ -1,14 +1,34 @@
 #include "notations/text_scanner.h"
 
+#include <array>
 #include <charconv>
 #include <string>
 
 namespace pelmora {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f'); }
-bool IsWordChar(char c) { return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z') || c == '-' || c == '_'; }
+// One table lookup per character: the reader looks at every character of a text several times.
+enum CharClass : std::uint8_t { kDigit = 1, kHexLetter = 2, kWordOther = 4, kBlank = 8 };
+
+constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (int c = '0'; c <= '9'; ++c)
+        classes[static_cast<std::size_t>(c)] = kDigit;
+    for (int c = 'a'; c <= 'z'; ++c) {
+        const std::uint8_t hex = c <= 'f' ? kHexLetter : 0;
+        classes[static_cast<std::size_t>(c)] = kWordOther | hex;
+        classes[static_cast<std::size_t>(c - 'a' + 'A')] = kWordOther | hex;
+    }
+    classes['-'] = classes['_'] = kWordOther;
+    for (const char c : {' ', '\t', '\n', '\r', '\f'})
+        classes[static_cast<std::size_t>(c)] = kBlank;
+    return classes;
+}();
+
+bool Is(char c, std::uint8_t classes) { return (kCharClasses[static_cast<unsigned char>(c)] & classes) != 0; }
+bool IsDigit(char c) { return Is(c, kDigit); }
+bool IsHexDigit(char c) { return Is(c, kDigit | kHexLetter); }
+bool IsWordChar(char c) { return Is(c, kDigit | kWordOther); }
 
 // How a stopping place is shown: the character there, or the end.
 std::string Describe(std::string_view rest)
@@ -38,7 +58,7 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
 
 void TextScanner::skipBlanks()
 {
-    while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r' || peek() == '\f'))
+    while (offset_ < text_.size() && Is(text_[offset_], kBlank))
         ++offset_;
 }
 
@@ -63,7 +83,7 @@ bool TextScanner::takeWord(std::string_view expectedWord)
 std::string_view TextScanner::word()
 {
     const std::size_t start = offset_;
-    while (!atEnd() && IsWordChar(peek()))
+    while (offset_ < text_.size() && IsWordChar(text_[offset_]))
         ++offset_;
     return text_.substr(start, offset_ - start);
 }
@@ -86,7 +106,7 @@ std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)
 std::string_view TextScanner::hexRun()
 {
     const std::size_t start = offset_;
-    while (!atEnd() && IsHexDigit(peek()))
+    while (offset_ < text_.size() && IsHexDigit(text_[offset_]))
         ++offset_;
     return text_.substr(start, offset_ - start);
 }
