@@ -364,8 +364,14 @@ private:
 
         CssColor result;
         result.space = space;
-        result.legacy = space == CssSpace::Srgb ? rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb;
-        const auto rules = RulesOf(space, rgbFunction);
+        // A relative colour keeps channels beyond sRGB (rgb(from color(display-p3 0 1 0) r g b) is
+        // the P3 green itself), and is gamut-mapped like color(): only the absolute forms are clamped.
+        result.legacy
+            = !origin && (space == CssSpace::Srgb ? rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb);
+        auto rules = RulesOf(space, rgbFunction);
+        if (origin && (rgbFunction || space == CssSpace::Hsl))
+            for (ComponentRule& rule : rules)
+                rule.lowest = -HUGE_VAL, rule.highest = HUGE_VAL;
         for (std::size_t i = 0; i < 3; ++i) {
             result.missing[i] = read[i].none;
             if (read[i].none)
