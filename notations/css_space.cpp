@@ -79,13 +79,27 @@ Triple PolarWithPowerlessHue(Triple lab, double powerlessChroma)
     return lch;
 }
 
-// HSL and HWB have no hue when red, green and blue are equal.
+// HSL and HWB have no hue when red, green and blue are equal. A grey that arrives from another space
+// (lch(20 0 0)) differs from equal by rounding errors alone, far below any difference a text can mean.
+constexpr double kGreySpread = 1e-12;
+
 Triple CylinderWithPowerlessHue(Triple rgb, Triple (*cylinder)(Triple))
 {
     Triple result = cylinder(rgb);
-    if (rgb.a == rgb.b && rgb.b == rgb.c)
+    if (std::max({rgb.a, rgb.b, rgb.c}) - std::min({rgb.a, rgb.b, rgb.c}) <= kGreySpread)
         result.a = std::nan("");
     return result;
+}
+
+// A colour far outside sRGB can come out of HSL's formula with a negative saturation; CSS turns the
+// hue half round instead, which is the same colour with a saturation of zero or more (and what a
+// color-mix() in hsl interpolates).
+Triple HslWithPositiveSaturation(Triple rgb)
+{
+    Triple hsl = SrgbToHsl(rgb);
+    if (hsl.b < 0)
+        hsl = {NormalizeHue(hsl.a + 180), -hsl.b, hsl.c};
+    return hsl;
 }
 
 Triple ToParent(CssSpace space, Triple v)
@@ -150,7 +164,7 @@ Triple FromParent(CssSpace space, Triple v)
     case CssSpace::Oklab:
         return XyzD65ToOklab(v);
     case CssSpace::Hsl:
-        return CylinderWithPowerlessHue(v, SrgbToHsl);
+        return CylinderWithPowerlessHue(v, HslWithPositiveSaturation);
     case CssSpace::Hwb:
         return CylinderWithPowerlessHue(v, SrgbToHwb);
     }
