@@ -196,11 +196,14 @@ private:
         scan_.skipBlanks();
         Component read;
         read.offset = scan_.offset();
-        if (scan_.takeWord("none")) {
+        // Most components are plain numbers: nothing else starts with a digit or a point.
+        const char first = scan_.peek();
+        const bool number = (first >= '0' && first <= '9') || first == '.';
+        if (!number && scan_.takeWord("none")) {
             read.none = true;
             return read;
         }
-        const bool math = AtMathValue(scan_, context);
+        const bool math = !number && AtMathValue(scan_, context);
         if (!context.keywords.empty() && !math) {
             // A word where a channel goes: name the channels the relative colour has.
             TextScanner probe = scan_;
@@ -519,6 +522,14 @@ private:
 };
 
 } // namespace
+
+bool NamesCssColorFunction(std::string_view name)
+{
+    static constexpr std::array<std::string_view, 15> kNames = {"rgb", "rgba", "hsl", "hsla", "hwb", "lab", "lch",
+        "oklab", "oklch", "color", "color-mix", "light-dark", "var", "attr", "env"};
+    return std::any_of(
+        kNames.begin(), kNames.end(), [&](std::string_view known) { return EqualsIgnoringCase(known, name); });
+}
 
 std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error)
 {

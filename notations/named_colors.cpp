@@ -4,7 +4,6 @@
 #include "notations/gamut_mapping.h"
 #include "notations/text_scanner.h"
 
-#include <algorithm>
 #include <array>
 #include <limits>
 #include <string>
@@ -168,16 +167,19 @@ constexpr std::array<NamedColor, 148> kNamedColors = {{
     {"yellowgreen", Hex(0x9ACD32)},
 }};
 
-// Names compare as their lower-case letters do, the order the table is written in.
-constexpr bool LessIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return AsciiLower(x) < AsciiLower(y); });
-}
-
-static_assert(std::is_sorted(kNamedColors.begin(), kNamedColors.end(),
-                  [](const NamedColor& a, const NamedColor& b) { return LessIgnoringCase(a.name, b.name); }),
-    "CssColorOfName searches the names by halves");
+// Where the names of each first letter begin in the table (sorted by name), and where they end.
+constexpr std::array<std::size_t, 27> kFirstOfLetter = [] {
+    std::array<std::size_t, 27> first{};
+    std::size_t i = 0;
+    for (std::size_t letter = 0; letter < 26; ++letter) {
+        first[letter] = i;
+        while (i < kNamedColors.size() && static_cast<std::size_t>(kNamedColors[i].name.front() - 'a') == letter)
+            ++i;
+    }
+    first[26] = i;
+    return first;
+}();
+static_assert(kFirstOfLetter[26] == kNamedColors.size(), "the names are sorted and written in lower case");
 
 Triple OklabOf(Color color) { return XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color))); }
 
@@ -196,12 +198,17 @@ std::span<const NamedColor> CssNamedColors() { return kNamedColors; }
 
 std::optional<Color> CssColorOfName(std::string_view name)
 {
-    // Every word of a pasted sentence is looked up: a binary search over the sorted names.
-    const auto found = std::lower_bound(kNamedColors.begin(), kNamedColors.end(), name,
-        [](const NamedColor& named, std::string_view key) { return LessIgnoringCase(named.name, key); });
-    if (found == kNamedColors.end() || !EqualsIgnoringCase(found->name, name))
+    // Every word of a pasted sentence is looked up: only the names of its first letter are compared.
+    if (name.empty())
         return std::nullopt;
-    return found->color;
+    const char first = AsciiLower(name.front());
+    if (first < 'a' || first > 'z')
+        return std::nullopt;
+    const auto letter = static_cast<std::size_t>(first - 'a');
+    for (std::size_t i = kFirstOfLetter[letter]; i < kFirstOfLetter[letter + 1]; ++i)
+        if (EqualsIgnoringCase(kNamedColors[i].name, name))
+            return kNamedColors[i].color;
+    return std::nullopt;
 }
 
 std::string NameMatch::text() const { return (exact ? "= " : "\u2248 ") + std::string(name); }

@@ -44,7 +44,7 @@ std::string Describe(std::string_view rest)
 
 } // namespace
 
-ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::string_view reason)
+ReadResult ReadResult::FailureWithoutMessage(std::string_view text, std::size_t offset)
 {
     std::size_t position = 1;
     for (std::size_t i = 0; i < offset && i < text.size(); ++i)
@@ -52,7 +52,13 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
             ++position;
     ReadResult result;
     result.position = position;
-    result.message = std::string(reason) + " at position " + std::to_string(position);
+    return result;
+}
+
+ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::string_view reason)
+{
+    ReadResult result = FailureWithoutMessage(text, offset);
+    result.message = std::string(reason) + " at position " + std::to_string(result.position);
     return result;
 }
 
@@ -219,6 +225,8 @@ std::optional<Color> TextScanner::channelList(bool alphaAllowed, ReadResult& err
 
 ReadResult TextScanner::expected(std::string_view what) const
 {
+    if (quiet_)
+        return ReadResult::FailureWithoutMessage(text_, offset_);
     return fail("expected " + std::string(what) + ", found " + Describe(rest()));
 }
 
