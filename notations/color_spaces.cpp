@@ -107,6 +107,12 @@ Triple XyzD65ToOklab(Triple xyz)
     return Multiply(kLmsToOklab, {std::cbrt(lms.a), std::cbrt(lms.b), std::cbrt(lms.c)});
 }
 
+Triple XyzD65ToOklab(Triple xyz, double (*cubeRoot)(double))
+{
+    const Triple lms = Multiply(kXyzToLms, xyz);
+    return Multiply(kLmsToOklab, {cubeRoot(lms.a), cubeRoot(lms.b), cubeRoot(lms.c)});
+}
+
 Triple OklabToXyzD65(Triple oklab)
 {
     const Triple lms = Multiply(kOklabToLms, oklab);

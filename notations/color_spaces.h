@@ -37,6 +37,9 @@ Triple LabToXyzD50(Triple lab);
 // OKLab: L 0..1, a and b about -0.4..0.4.
 Triple XyzD65ToOklab(Triple xyz);
 Triple OklabToXyzD65(Triple oklab);
+// The same with a cube root of the caller's: the gamut mapping's search, which only compares the
+// result's distances with thresholds, takes a quicker one there.
+Triple XyzD65ToOklab(Triple xyz, double (*cubeRoot)(double));
 
 // Rectangular a, b <-> chroma and hue in degrees (0 <= hue < 360); L passes through.
 Triple RectangularToPolar(Triple lab);

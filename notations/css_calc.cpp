@@ -8,7 +8,6 @@
 #include <limits>
 #include <numbers>
 #include <string>
-#include <vector>
 
 namespace pelmora {
 namespace {
@@ -63,6 +62,27 @@ Lookahead LookAt(const TextScanner& scan)
     ahead.call = !ahead.word.empty() && probe.peek() == '(';
     return ahead;
 }
+
+// The arguments of a math function as far as any function needs them, kept without allocating:
+// the first three, and min()'s and max()'s results so far (those two take any number).
+struct Arguments {
+    std::array<CssNumeric, 3> first{};
+    std::size_t count = 0;
+    double least = 0;
+    double most = 0;
+
+    const CssNumeric& front() const { return first[0]; }
+    void add(const CssNumeric& argument)
+    {
+        const double v = argument.value;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        if (count < first.size())
+            first[count] = argument;
+        least = count == 0 ? v : std::isnan(least) || std::isnan(v) ? nan : std::min(least, v);
+        most = count == 0 ? v : std::isnan(most) || std::isnan(v) ? nan : std::max(most, v);
+        ++count;
+    }
+};
 
 class Calculator {
 public:
@@ -224,20 +244,20 @@ private:
     }
 
     // Comma-separated sums of one type.
-    bool arguments(std::vector<CssNumeric>& out, int depth, std::size_t most)
+    bool arguments(Arguments& out, int depth, std::size_t most)
     {
         do {
             const std::size_t start = (scan_.skipBlanks(), scan_.offset());
             const auto argument = sum(depth);
             if (!argument)
                 return false;
-            if (!out.empty() && argument->type != out.front().type) {
+            if (out.count > 0 && argument->type != out.front().type) {
                 failAt(start, "expected " + std::string(TypeName(out.front().type)) + " like the first argument");
                 return false;
             }
-            out.push_back(*argument);
+            out.add(*argument);
             scan_.skipBlanks();
-        } while (out.size() < most && scan_.take(','));
+        } while (out.count < most && scan_.take(','));
         return true;
     }
 
@@ -245,7 +265,7 @@ private:
     {
         if (!IsMathFunction(name))
             return failAt(start, "'" + std::string(name) + "()' is not a math function");
-        std::vector<CssNumeric> args;
+        Arguments args;
         if (EqualsIgnoringCase(name, "round"))
             return closed(round(depth), ')');
         const bool single
@@ -257,31 +277,28 @@ private:
         if (!arguments(args, depth, most))
             return std::nullopt;
         if (!scan_.take(')'))
-            return expected(args.size() == most ? "')'" : "',' or ')'");
+            return expected(args.count == most ? "')'" : "',' or ')'");
         const std::size_t least = most == 64 ? 1 : most;
-        if (args.size() < least)
+        if (args.count < least)
             return fail("expected " + std::to_string(least) + " arguments in " + std::string(name) + "()");
         CssNumeric result = args.front();
         double& v = result.value;
         if (EqualsIgnoringCase(name, "min") || EqualsIgnoringCase(name, "max")) {
-            const bool isMin = EqualsIgnoringCase(name, "min");
-            for (const CssNumeric& arg : args)
-                v = std::isnan(v) || std::isnan(arg.value) ? std::numeric_limits<double>::quiet_NaN()
-                    : isMin                                ? std::min(v, arg.value)
-                                                           : std::max(v, arg.value);
+            v = EqualsIgnoringCase(name, "min") ? args.least : args.most;
         } else if (EqualsIgnoringCase(name, "clamp")) {
-            const double low = args[0].value;
-            const double high = args[2].value;
-            v = std::isnan(low) || std::isnan(args[1].value) || std::isnan(high)
+            const double low = args.first[0].value;
+            const double high = args.first[2].value;
+            const double middle = args.first[1].value;
+            v = std::isnan(low) || std::isnan(middle) || std::isnan(high)
                 ? std::numeric_limits<double>::quiet_NaN()
-                : std::max(low, std::min(args[1].value, high)); // CSS: the minimum wins over the maximum
+                : std::max(low, std::min(middle, high)); // CSS: the minimum wins over the maximum
         } else if (EqualsIgnoringCase(name, "abs")) {
             v = std::fabs(v);
         } else if (EqualsIgnoringCase(name, "sign")) {
             result.type = Type::Number;
             v = std::isnan(v) || v == 0 ? v : (v > 0 ? 1.0 : -1.0);
         } else if (EqualsIgnoringCase(name, "mod") || EqualsIgnoringCase(name, "rem")) {
-            v = Remainder(v, args[1].value, EqualsIgnoringCase(name, "mod"));
+            v = Remainder(v, args.first[1].value, EqualsIgnoringCase(name, "mod"));
         }
         return result;
     }
@@ -312,14 +329,14 @@ private:
                 break;
             }
         }
-        std::vector<CssNumeric> args;
+        Arguments args;
         if (!arguments(args, depth, 2))
             return std::nullopt;
-        if (args.size() == 1 && args[0].type != Type::Number)
-            return fail("round() of " + std::string(TypeName(args[0].type)) + " needs a step");
-        const double a = args[0].value;
-        const double b = args.size() == 2 ? args[1].value : 1.0;
-        CssNumeric result = args[0];
+        if (args.count == 1 && args.front().type != Type::Number)
+            return fail("round() of " + std::string(TypeName(args.front().type)) + " needs a step");
+        const double a = args.first[0].value;
+        const double b = args.count == 2 ? args.first[1].value : 1.0;
+        CssNumeric result = args.front();
         if (b == 0 || std::isnan(a) || std::isnan(b) || (std::isinf(a) && std::isinf(b))) {
             result.value = std::numeric_limits<double>::quiet_NaN();
         } else if (std::isinf(a)) {

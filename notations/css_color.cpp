@@ -163,8 +163,12 @@ MappedColor CssColorToRgb(const CssColor& color)
             channels[i] = 0;
     if (!color.legacy)
         return ToSrgbColor(TripleOf(channels), color.space);
-    // rgb(), hsl() and hwb() are clamped into sRGB channel by channel, as CSS clamps them.
-    const Triple srgb = ConvertColor(TripleOf(channels), color.space, Space::Srgb);
+    // rgb(), hsl() and hwb() are clamped into sRGB channel by channel, as CSS clamps them. Hex
+    // colours and names are sRGB already: no conversion (a NaN counts as 0, as ConvertColor takes it).
+    const auto zeroIfNan = [](double v) { return std::isnan(v) ? 0.0 : v; };
+    const Triple srgb = color.space == Space::Srgb
+        ? Triple{zeroIfNan(channels[0]), zeroIfNan(channels[1]), zeroIfNan(channels[2])}
+        : ConvertColor(TripleOf(channels), color.space, Space::Srgb);
     const auto byte = [](double v) { return UnitToByte(std::clamp(v, 0.0, 1.0)); };
     return {RGB(byte(srgb.a), byte(srgb.b), byte(srgb.c)), false};
 }

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace pelmora {
 namespace {
@@ -196,11 +196,15 @@ private:
         scan_.skipBlanks();
         Component read;
         read.offset = scan_.offset();
-        if (scan_.takeWord("none")) {
+        // Most components are plain numbers: nothing else starts with a digit or a point.
+        const char first = scan_.peek();
+        const bool number = (first >= '0' && first <= '9') || first == '.';
+        if (!number && scan_.takeWord("none")) {
             read.none = true;
             return read;
         }
-        if (!context.keywords.empty() && !AtMathValue(scan_, context)) {
+        const bool math = !number && AtMathValue(scan_, context);
+        if (!context.keywords.empty() && !math) {
             // A word where a channel goes: name the channels the relative colour has.
             TextScanner probe = scan_;
             const std::string_view word = probe.word();
@@ -213,7 +217,7 @@ private:
                 return std::nullopt;
             }
         }
-        if (AtMathValue(scan_, context)) {
+        if (math) {
             const auto value = ReadMathValue(scan_, context, error_);
             if (!value)
                 return std::nullopt;
@@ -285,16 +289,17 @@ private:
     }
 
     // The channel keywords of a relative colour: the origin in the function's space.
-    static std::vector<ChannelKeyword> Keywords(const CssColor& origin, CssSpace space, bool rgbFunction)
+    using Keywords = std::array<ChannelKeyword, 4>;
+    static Keywords KeywordsOf(const CssColor& origin, CssSpace space, bool rgbFunction)
     {
         const CssColor converted = ConvertCss(origin, space);
         const auto names = ChannelKeywordsOf(space);
-        std::vector<ChannelKeyword> keywords;
+        Keywords keywords;
         for (std::size_t i = 0; i < 3; ++i) {
             const double v = converted.missing[i] ? 0 : converted.channels[i];
-            keywords.push_back({names[i], rgbFunction ? v * 255 : v});
+            keywords[i] = {names[i], rgbFunction ? v * 255 : v};
         }
-        keywords.push_back({"alpha", origin.alphaMissing ? 0 : origin.alpha});
+        keywords[3] = {"alpha", origin.alphaMissing ? 0 : origin.alpha};
         return keywords;
     }
 
@@ -325,10 +330,11 @@ private:
             space = *named;
         }
         const bool rgbFunction = fixedSpace == CssSpace::Srgb;
-        std::vector<ChannelKeyword> keywords;
+        Keywords keywords;
         if (origin)
-            keywords = Keywords(*origin, space, rgbFunction);
-        const CssReadContext context{keywords, depth + 1};
+            keywords = KeywordsOf(*origin, space, rgbFunction);
+        const CssReadContext context{
+            origin ? std::span<const ChannelKeyword>(keywords) : std::span<const ChannelKeyword>(), depth + 1};
 
         std::array<Component, 3> read;
         if (const auto first = component(context))
@@ -361,8 +367,14 @@ private:
 
         CssColor result;
         result.space = space;
-        result.legacy = space == CssSpace::Srgb ? rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb;
-        const auto rules = RulesOf(space, rgbFunction);
+        // A relative colour keeps channels beyond sRGB (rgb(from color(display-p3 0 1 0) r g b) is
+        // the P3 green itself), and is gamut-mapped like color(): only the absolute forms are clamped.
+        result.legacy
+            = !origin && (space == CssSpace::Srgb ? rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb);
+        auto rules = RulesOf(space, rgbFunction);
+        if (origin && (rgbFunction || space == CssSpace::Hsl))
+            for (ComponentRule& rule : rules)
+                rule.lowest = -HUGE_VAL, rule.highest = HUGE_VAL;
         for (std::size_t i = 0; i < 3; ++i) {
             result.missing[i] = read[i].none;
             if (read[i].none)
@@ -510,6 +522,14 @@ private:
 };
 
 } // namespace
+
+bool NamesCssColorFunction(std::string_view name)
+{
+    static constexpr std::array<std::string_view, 15> kNames = {"rgb", "rgba", "hsl", "hsla", "hwb", "lab", "lch",
+        "oklab", "oklch", "color", "color-mix", "light-dark", "var", "attr", "env"};
+    return std::any_of(
+        kNames.begin(), kNames.end(), [&](std::string_view known) { return EqualsIgnoringCase(known, name); });
+}
 
 std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error)
 {

@@ -23,6 +23,10 @@ namespace pelmora {
 // it. On failure `error` says where and why.
 std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error);
 
+// Whether `name` before '(' is a function the reader knows: a colour function, or one it refuses
+// with its reason (var(), light-dark() ...). Compared without case.
+bool NamesCssColorFunction(std::string_view name);
+
 // The whole text as one CSS colour. When `functions` is not empty the colour must be a call of
 // one of them ("rgb", "rgba"); the others are left to their own notations.
 ReadResult ReadCssColorText(std::string_view text, std::initializer_list<std::string_view> functions = {});

@@ -34,7 +34,7 @@ constexpr std::array<SpaceEntry, 14> kNames = {{
 }};
 
 // The spaces form a tree rooted at XYZ D65; each knows its parent and the step to it and back.
-CssSpace Parent(CssSpace space)
+constexpr CssSpace Parent(CssSpace space)
 {
     switch (space) {
     case CssSpace::Hsl:
@@ -54,13 +54,16 @@ CssSpace Parent(CssSpace space)
     }
 }
 
-int Depth(CssSpace space)
-{
-    int depth = 0;
-    for (; space != CssSpace::XyzD65; space = Parent(space))
-        ++depth;
-    return depth;
-}
+// How many steps each space is from XYZ D65, worked out once: every conversion asks.
+constexpr std::array<int, 14> kDepths = [] {
+    std::array<int, 14> depths{};
+    for (std::size_t i = 0; i < depths.size(); ++i)
+        for (auto space = static_cast<CssSpace>(i); space != CssSpace::XyzD65; space = Parent(space))
+            ++depths[i];
+    return depths;
+}();
+
+int Depth(CssSpace space) { return kDepths[static_cast<std::size_t>(space)]; }
 
 Triple EachChannel(Triple v, double (*curve)(double)) { return {curve(v.a), curve(v.b), curve(v.c)}; }
 
@@ -76,13 +79,27 @@ Triple PolarWithPowerlessHue(Triple lab, double powerlessChroma)
     return lch;
 }
 
-// HSL and HWB have no hue when red, green and blue are equal.
+// HSL and HWB have no hue when red, green and blue are equal. A grey that arrives from another space
+// (lch(20 0 0)) differs from equal by rounding errors alone, far below any difference a text can mean.
+constexpr double kGreySpread = 1e-12;
+
 Triple CylinderWithPowerlessHue(Triple rgb, Triple (*cylinder)(Triple))
 {
     Triple result = cylinder(rgb);
-    if (rgb.a == rgb.b && rgb.b == rgb.c)
+    if (std::max({rgb.a, rgb.b, rgb.c}) - std::min({rgb.a, rgb.b, rgb.c}) <= kGreySpread)
         result.a = std::nan("");
     return result;
+}
+
+// A colour far outside sRGB can come out of HSL's formula with a negative saturation; CSS turns the
+// hue half round instead, which is the same colour with a saturation of zero or more (and what a
+// color-mix() in hsl interpolates).
+Triple HslWithPositiveSaturation(Triple rgb)
+{
+    Triple hsl = SrgbToHsl(rgb);
+    if (hsl.b < 0)
+        hsl = {NormalizeHue(hsl.a + 180), -hsl.b, hsl.c};
+    return hsl;
 }
 
 Triple ToParent(CssSpace space, Triple v)
@@ -147,7 +164,7 @@ Triple FromParent(CssSpace space, Triple v)
     case CssSpace::Oklab:
         return XyzD65ToOklab(v);
     case CssSpace::Hsl:
-        return CylinderWithPowerlessHue(v, SrgbToHsl);
+        return CylinderWithPowerlessHue(v, HslWithPositiveSaturation);
     case CssSpace::Hwb:
         return CylinderWithPowerlessHue(v, SrgbToHwb);
     }

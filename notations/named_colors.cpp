@@ -167,6 +167,20 @@ constexpr std::array<NamedColor, 148> kNamedColors = {{
     {"yellowgreen", Hex(0x9ACD32)},
 }};
 
+// Where the names of each first letter begin in the table (sorted by name), and where they end.
+constexpr std::array<std::size_t, 27> kFirstOfLetter = [] {
+    std::array<std::size_t, 27> first{};
+    std::size_t i = 0;
+    for (std::size_t letter = 0; letter < 26; ++letter) {
+        first[letter] = i;
+        while (i < kNamedColors.size() && static_cast<std::size_t>(kNamedColors[i].name.front() - 'a') == letter)
+            ++i;
+    }
+    first[26] = i;
+    return first;
+}();
+static_assert(kFirstOfLetter[26] == kNamedColors.size(), "the names are sorted and written in lower case");
+
 Triple OklabOf(Color color) { return XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color))); }
 
 struct NamedOklab {
@@ -184,9 +198,16 @@ std::span<const NamedColor> CssNamedColors() { return kNamedColors; }
 
 std::optional<Color> CssColorOfName(std::string_view name)
 {
-    for (const NamedColor& named : kNamedColors)
-        if (EqualsIgnoringCase(named.name, name))
-            return named.color;
+    // Every word of a pasted sentence is looked up: only the names of its first letter are compared.
+    if (name.empty())
+        return std::nullopt;
+    const char first = AsciiLower(name.front());
+    if (first < 'a' || first > 'z')
+        return std::nullopt;
+    const auto letter = static_cast<std::size_t>(first - 'a');
+    for (std::size_t i = kFirstOfLetter[letter]; i < kFirstOfLetter[letter + 1]; ++i)
+        if (EqualsIgnoringCase(kNamedColors[i].name, name))
+            return kNamedColors[i].color;
     return std::nullopt;
 }
 

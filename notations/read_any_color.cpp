@@ -69,9 +69,11 @@ std::string_view Unwrap(std::string_view s)
 // A failure counted within `value` moved to count within `text`, of which `value` is a part.
 ReadResult Shifted(ReadResult result, std::string_view text, std::string_view value)
 {
+    if (result.color || value.data() == text.data())
+        return result;
     const auto offset = static_cast<std::size_t>(value.data() - text.data());
     const std::size_t shift = ReadResult::Failure(text, offset, "").position - 1;
-    if (shift == 0 || result.color)
+    if (shift == 0)
         return result;
     const std::string old = " at position " + std::to_string(result.position);
     if (result.message.ends_with(old))
@@ -100,6 +102,11 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
     ReadResult furthest = ReadCssColorText(value);
     if (furthest.color)
         return furthest;
+    // Each of those fails at the first character unless the text starts with a digit, a sign, a
+    // point or QColor, and a failure there never gets further than CSS's.
+    const char first = AsciiLower(value.front());
+    if (!(first == 'q' || first == '+' || first == '-' || first == '.' || (first >= '0' && first <= '9')))
+        return furthest;
     for (const std::string_view name : kLiteralNotations) {
         ReadResult result = FindNotation(name)->read(value);
         if (result.color)
@@ -115,12 +122,43 @@ struct FoundColor {
     std::size_t offset = 0;
 };
 
+// One colour at the scanner: the panel's RGB(r, g, b) or a CSS colour; the scanner stops after it.
+ReadResult ReadCandidate(TextScanner& scan)
+{
+    ReadResult read;
+    if (scan.rest().starts_with("RGB(")) {
+        scan.takeWord("RGB");
+        if (const auto color = scan.channelList(false, read))
+            read = ReadResult::Of(*color);
+        return read;
+    }
+    if (const auto css = ReadCssColorAt(scan, 0, read)) {
+        const MappedColor rgb = CssColorToRgb(*css);
+        return ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
+    }
+    return read;
+}
+
 // The colours that stand among other words of `value`: hex colours, CSS functions and names, and
 // the panel's RGB(r, g, b), each a whole word. `failure` gets the furthest failure of a text that
-// looked like a colour function or a hex colour.
-std::vector<FoundColor> ColorsAmongWords(std::string_view value, ReadResult& failure)
+// looked like a colour function or a hex colour. Every word is looked at once, and only words that
+// can start a colour are read, so that a long sentence costs little more than a short one.
+std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t beaten, ReadResult& failure)
 {
     std::vector<FoundColor> found;
+    // The furthest failure so far (a character position in `value`), and the candidate it came
+    // from: only one that gets further than `beaten` is read again for its message.
+    std::size_t furthest = beaten;
+    std::string_view furthestRest;
+    // Characters (not bytes) before `i`, kept up as `i` moves on.
+    std::size_t characters = 0;
+    std::size_t counted = 0;
+    const auto charactersBefore = [&](std::size_t i) {
+        for (; counted < i; ++counted)
+            if ((static_cast<unsigned char>(value[counted]) & 0xC0) != 0x80)
+                ++characters;
+        return characters;
+    };
     std::size_t i = 0;
     while (i < value.size()) {
         const char c = value[i];
@@ -131,46 +169,62 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, ReadResult& fai
         }
         const std::string_view rest = value.substr(i);
         TextScanner scan(rest);
-        // A bare word is a colour only as a CSS name: looking it up is all it needs, and the many
-        // words of a sentence then cost no messages.
+        // A bare word is a colour only as a CSS name, and a word before '(' only as a colour
+        // function: looking it up is all it needs, and the many words of a sentence cost no messages.
+        bool call = false;
         if (c != '#') {
             TextScanner word = scan;
             const std::string_view name = word.word();
-            if (word.peek() != '(' && !EqualsIgnoringCase(name, "transparent") && !CssColorOfName(name)) {
+            call = word.peek() == '(';
+            if (!call) {
+                // A name is its colour (transparent, black without alpha): nothing more to read.
+                const bool transparent = EqualsIgnoringCase(name, "transparent");
+                if (const auto named = transparent ? Color::black() : CssColorOfName(name))
+                    found.push_back({ReadResult::Of(*named, false, transparent ? 0 : 1), i});
+                i += name.size();
+                continue;
+            }
+            if (name != "RGB" && !NamesCssColorFunction(name)) {
                 i += name.size();
                 continue;
             }
         }
-        ReadResult read;
-        std::optional<Color> color;
-        if (rest.starts_with("RGB(")) {
-            scan.takeWord("RGB");
-            color = scan.channelList(false, read);
-        } else {
-            ReadResult error;
-            if (const auto css = ReadCssColorAt(scan, 0, error)) {
-                const MappedColor rgb = CssColorToRgb(*css);
-                color = rgb.color;
-                read = ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
-            } else {
-                read = error;
+        if (c == '#') {
+            // Not 3, 4, 6 or 8 hexadecimal digits: no colour, and the failure is at the digits.
+            TextScanner digits(rest.substr(1));
+            const std::size_t count = digits.hexRun().size();
+            if ((count != 3 && count != 4 && count != 6 && count != 8) || !digits.word().empty()) {
+                const std::size_t position = charactersBefore(i) + 2;
+                if (position > furthest) {
+                    furthest = position;
+                    furthestRest = rest;
+                }
+                ++i;
+                continue;
             }
         }
+        scan.setQuiet(true);
+        ReadResult read = ReadCandidate(scan);
         const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
-        if (color && wholeWord) {
-            read.color = color;
-            found.push_back({read, i});
+        if (read.color && wholeWord) {
+            found.push_back({std::move(read), i});
             i += scan.offset();
             continue;
         }
-        TextScanner word(rest);
-        const bool looksLikeColor = c == '#' || (!word.word().empty() && word.peek() == '(');
-        if (!color && looksLikeColor && read.position > 0) {
-            read = Shifted(read, value, rest);
-            if (read.position > failure.position)
-                failure = read;
+        const bool looksLikeColor = c == '#' || call;
+        if (!read.color && looksLikeColor && read.position > 0) {
+            const std::size_t position = charactersBefore(i) + read.position;
+            if (position > furthest) {
+                furthest = position;
+                furthestRest = rest;
+            }
         }
         ++i;
+    }
+    if (!furthestRest.empty()) {
+        // Read once more, this time for the message.
+        TextScanner scan(furthestRest);
+        failure = Shifted(ReadCandidate(scan), value, furthestRest);
     }
     return found;
 }
@@ -187,7 +241,7 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
     if (whole.color || (systemColors && ParseColorNotation(value)))
         return Shifted(whole, text, value);
     ReadResult amongFailure;
-    const std::vector<FoundColor> found = ColorsAmongWords(value, amongFailure);
+    const std::vector<FoundColor> found = ColorsAmongWords(value, whole.position, amongFailure);
     if (found.size() == 1)
         return found.front().read;
     if (found.size() > 1)

@@ -25,6 +25,8 @@ struct ReadResult {
     static ReadResult Of(Color color, bool mapped = false, double alpha = 1) { return {color, 0, {}, mapped, alpha}; }
     // `offset` is a byte offset into `text`; the message gets " at position N" appended.
     static ReadResult Failure(std::string_view text, std::size_t offset, std::string_view reason);
+    // The position alone, the message left empty (TextScanner::setQuiet).
+    static ReadResult FailureWithoutMessage(std::string_view text, std::size_t offset);
 };
 
 } // namespace pelmora

@@ -1,14 +1,34 @@
 #include "notations/text_scanner.h"
 
+#include <array>
 #include <charconv>
 #include <string>
 
 namespace pelmora {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f'); }
-bool IsWordChar(char c) { return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z') || c == '-' || c == '_'; }
+// One table lookup per character: the reader looks at every character of a text several times.
+enum CharClass : std::uint8_t { kDigit = 1, kHexLetter = 2, kWordOther = 4, kBlank = 8 };
+
+constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (int c = '0'; c <= '9'; ++c)
+        classes[static_cast<std::size_t>(c)] = kDigit;
+    for (int c = 'a'; c <= 'z'; ++c) {
+        const std::uint8_t hex = c <= 'f' ? kHexLetter : 0;
+        classes[static_cast<std::size_t>(c)] = kWordOther | hex;
+        classes[static_cast<std::size_t>(c - 'a' + 'A')] = kWordOther | hex;
+    }
+    classes['-'] = classes['_'] = kWordOther;
+    for (const char c : {' ', '\t', '\n', '\r', '\f'})
+        classes[static_cast<std::size_t>(c)] = kBlank;
+    return classes;
+}();
+
+bool Is(char c, std::uint8_t classes) { return (kCharClasses[static_cast<unsigned char>(c)] & classes) != 0; }
+bool IsDigit(char c) { return Is(c, kDigit); }
+bool IsHexDigit(char c) { return Is(c, kDigit | kHexLetter); }
+bool IsWordChar(char c) { return Is(c, kDigit | kWordOther); }
 
 // How a stopping place is shown: the character there, or the end.
 std::string Describe(std::string_view rest)
@@ -24,7 +44,7 @@ std::string Describe(std::string_view rest)
 
 } // namespace
 
-ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::string_view reason)
+ReadResult ReadResult::FailureWithoutMessage(std::string_view text, std::size_t offset)
 {
     std::size_t position = 1;
     for (std::size_t i = 0; i < offset && i < text.size(); ++i)
@@ -32,13 +52,19 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
             ++position;
     ReadResult result;
     result.position = position;
-    result.message = std::string(reason) + " at position " + std::to_string(position);
+    return result;
+}
+
+ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::string_view reason)
+{
+    ReadResult result = FailureWithoutMessage(text, offset);
+    result.message = std::string(reason) + " at position " + std::to_string(result.position);
     return result;
 }
 
 void TextScanner::skipBlanks()
 {
-    while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r' || peek() == '\f'))
+    while (offset_ < text_.size() && Is(text_[offset_], kBlank))
         ++offset_;
 }
 
@@ -63,7 +89,7 @@ bool TextScanner::takeWord(std::string_view expectedWord)
 std::string_view TextScanner::word()
 {
     const std::size_t start = offset_;
-    while (!atEnd() && IsWordChar(peek()))
+    while (offset_ < text_.size() && IsWordChar(text_[offset_]))
         ++offset_;
     return text_.substr(start, offset_ - start);
 }
@@ -86,7 +112,7 @@ std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)
 std::string_view TextScanner::hexRun()
 {
     const std::size_t start = offset_;
-    while (!atEnd() && IsHexDigit(peek()))
+    while (offset_ < text_.size() && IsHexDigit(text_[offset_]))
         ++offset_;
     return text_.substr(start, offset_ - start);
 }
@@ -199,6 +225,8 @@ std::optional<Color> TextScanner::channelList(bool alphaAllowed, ReadResult& err
 
 ReadResult TextScanner::expected(std::string_view what) const
 {
+    if (quiet_)
+        return ReadResult::FailureWithoutMessage(text_, offset_);
     return fail("expected " + std::string(what) + ", found " + Describe(rest()));
 }
 

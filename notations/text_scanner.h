@@ -55,11 +55,14 @@ public:
     // (alpha, also 0..255) is read and dropped when `alphaAllowed`.
     std::optional<Color> channelList(bool alphaAllowed, ReadResult& error);
 
-    ReadResult fail(std::string_view reason) const { return ReadResult::Failure(text_, offset_, reason); }
+    ReadResult fail(std::string_view reason) const { return failAt(offset_, reason); }
     ReadResult failAt(std::size_t offset, std::string_view reason) const
     {
-        return ReadResult::Failure(text_, offset, reason);
+        return quiet_ ? ReadResult::FailureWithoutMessage(text_, offset) : ReadResult::Failure(text_, offset, reason);
     }
+    // Failures name their position only, without a message: for trying many places of a text, of
+    // which at most one failure is ever shown (it is read again, not quietly, to be shown).
+    void setQuiet(bool quiet) { quiet_ = quiet; }
     // "unexpected 'x'" or "unexpected end" at the current place, after `expected`.
     ReadResult expected(std::string_view what) const;
     // Success only when nothing but blanks is left.
@@ -68,6 +71,7 @@ public:
 private:
     std::string_view text_;
     std::size_t offset_ = 0;
+    bool quiet_ = false;
 };
 
 } // namespace pelmora

@@ -88,6 +88,49 @@ TEST(CssCalc, TypesUnitsAndNestingAreChecked)
     EXPECT_EQ(ReadCssColorText(fine).color, RGB(1, 0, 0));
 }
 
+// Every way one piece of a colour can hold another stops at the same depth, however it is mixed:
+// 24 levels read, far deeper ones are refused with the reason (and do not exhaust the stack).
+TEST(CssNesting, EveryRouteStopsAtTheSameDepth)
+{
+    struct Route {
+        std::string_view name;
+        std::string_view open; // one level, repeated
+        std::string_view inner;
+        std::string_view close; // one level's end, repeated
+        std::string_view around; // "%s" stands for the nest
+    };
+    const Route routes[] = {
+        {"parentheses", "(", "1", ")", "rgb(calc(%s) 0 0)"},
+        {"calc in calc", "calc(", "1", ")", "rgb(%s 0 0)"},
+        {"min in max", "max(0, min(", "1", "))", "rgb(%s 0 0)"},
+        {"round in clamp", "clamp(0, round(", "1", "), 9)", "rgb(%s 0 0)"},
+        {"color-mix in color-mix", "color-mix(in srgb, red, ", "blue", ")", "%s"},
+        {"relative origins", "rgb(from ", "red", " r g b)", "%s"},
+        {"relative origin in a mix", "color-mix(in lab, white, oklch(from ", "red", " l c h))", "%s"},
+        {"mixes with calc() percentages", "color-mix(in srgb, red calc(50% * (1)), ", "blue", ")", "%s"},
+        {"calc of channels in relative origins", "hsl(from ", "red", " calc(h + (1)) s l)", "%s"},
+    };
+    const auto nest = [](const Route& route, int levels) {
+        std::string text;
+        for (int i = 0; i < levels; ++i)
+            text += route.open;
+        text += route.inner;
+        for (int i = 0; i < levels; ++i)
+            text += route.close;
+        std::string whole(route.around);
+        whole.replace(whole.find("%s"), 2, text);
+        return whole;
+    };
+    for (const Route& route : routes) {
+        const ReadResult shallow = ReadCssColorText(nest(route, 10));
+        EXPECT_TRUE(shallow.color) << route.name << ": " << shallow.message;
+        const ReadResult deep = ReadCssColorText(nest(route, 5000));
+        EXPECT_FALSE(deep.color) << route.name;
+        EXPECT_NE(deep.message.find("nested deeper than 24 levels"), std::string::npos)
+            << route.name << ": " << deep.message;
+    }
+}
+
 TEST(CssColorMix, SpacesHuesAndPercentages)
 {
     const ColorRow rows[] = {
