@@ -7,7 +7,9 @@
 #include "app/terminal_text.h"
 #include "color/code_formats.h"
 #include "color/system_colors.h"
+#include "notations/code_writer.h"
 #include "notations/notation_table.h"
+#include "platform/notation_settings.h"
 #include "screen/screen_pick_messages.h"
 #include "screen/screen_picker.h"
 #include "screen/session_bus_probe.h"
@@ -139,6 +141,10 @@ Outcome PickOnce(const PickOptions& options, bool sessionBusSilent)
     ScreenPicker picker;
     if (options.viaGiven)
         picker.setWay(options.via);
+    // The loupe writes the code this command will print; without --format, the one the band shows.
+    picker.setCodeWriter(options.format
+            ? WriterFor(*options.format)
+            : WriterForChosenNotation(LoadChosenNotation().toStdString(), LoadUserTemplates()));
     if (sessionBusSilent && picker.way() == PickWay::Portal)
         return {Outcome::Failed, {}, PortalSilentSessionBusMessage(kSessionBusWait)};
     Outcome outcome;
