@@ -19,7 +19,6 @@ using namespace pelmora;
 namespace {
 
 constexpr qreal kOffset = 24;
-const QSize kScreenPixels(1280, 1024);
 
 enum class Side { After, Before, Any };
 
@@ -70,46 +69,58 @@ Q_DECLARE_METATYPE(Side)
 class LoupeTest : public QObject {
     Q_OBJECT
 private slots:
-    // A 1280 x 1024 screen at each scale: the loupe stays whole on it, off the pointer's pixel, and
-    // on the side of the pointer away from a near edge.
+    // A large and a small screen at each scale: the loupe stays whole on it, off the pointer's
+    // pixel, and on the side of the pointer away from a near edge.
     void staysOnTheScreen_data()
     {
         QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QSize>("screenPixels");
         QTest::addColumn<QPoint>("pointer"); // device pixels
         QTest::addColumn<Side>("horizontal");
         QTest::addColumn<Side>("vertical");
+        // Where the pointer is, as a part of the screen's last pixel column and row.
         const struct {
             const char* name;
-            QPoint pointer;
+            QPointF part;
             Side horizontal;
             Side vertical;
         } places[] = {
             {"top-left corner", {0, 0}, Side::After, Side::After},
-            {"top-right corner", {1279, 0}, Side::Before, Side::After},
-            {"bottom-left corner", {0, 1023}, Side::After, Side::Before},
-            {"bottom-right corner", {1279, 1023}, Side::Before, Side::Before},
-            {"top edge", {640, 0}, Side::Any, Side::After},
-            {"bottom edge", {640, 1023}, Side::Any, Side::Before},
-            {"left edge", {0, 512}, Side::After, Side::Any},
-            {"right edge", {1279, 512}, Side::Before, Side::Any},
-            {"a pixel from the right edge", {1278, 700}, Side::Before, Side::Any},
-            {"middle", {640, 512}, Side::Any, Side::Any},
+            {"top-right corner", {1, 0}, Side::Before, Side::After},
+            {"bottom-left corner", {0, 1}, Side::After, Side::Before},
+            {"bottom-right corner", {1, 1}, Side::Before, Side::Before},
+            {"top edge", {0.5, 0}, Side::Any, Side::After},
+            {"bottom edge", {0.5, 1}, Side::Any, Side::Before},
+            {"left edge", {0, 0.5}, Side::After, Side::Any},
+            {"right edge", {1, 0.5}, Side::Before, Side::Any},
+            {"middle", {0.5, 0.5}, Side::Any, Side::Any},
         };
-        for (const qreal scale : {1.0, 1.5, 2.0})
-            for (const auto& place : places)
-                QTest::addRow("%s at %g", place.name, scale)
-                    << scale << place.pointer << place.horizontal << place.vertical;
+        // Two loupes' width and height fit on 640 x 480 at 1.5, not at 2.
+        const struct {
+            QSize pixels;
+            std::vector<qreal> scales;
+        } screens[] = {{{1280, 1024}, {1.0, 1.5, 2.0}}, {{640, 480}, {1.0, 1.5}}};
+        for (const auto& screen : screens)
+            for (const qreal scale : screen.scales)
+                for (const auto& place : places) {
+                    const QPoint pointer(int(place.part.x() * (screen.pixels.width() - 1)),
+                        int(place.part.y() * (screen.pixels.height() - 1)));
+                    QTest::addRow("%s of %dx%d at %g", place.name, screen.pixels.width(), screen.pixels.height(), scale)
+                        << scale << screen.pixels << pointer << place.horizontal << place.vertical;
+                }
+        QTest::addRow("a pixel from the right edge at 1.5")
+            << 1.5 << QSize(1280, 1024) << QPoint(1278, 700) << Side::Before << Side::Any;
     }
 
     void staysOnTheScreen()
     {
         QFETCH(qreal, scale);
+        QFETCH(QSize, screenPixels);
         QFETCH(QPoint, pointer);
         QFETCH(Side, horizontal);
         QFETCH(Side, vertical);
-        // Qt's logical screen: 853 x 683 at 1.5.
-        const QRectF screen(
-            0, 0, std::round(kScreenPixels.width() / scale), std::round(kScreenPixels.height() / scale));
+        // Qt's logical screen: 853 x 683 for 1280 x 1024 at 1.5.
+        const QRectF screen(0, 0, std::round(screenPixels.width() / scale), std::round(screenPixels.height() / scale));
         const ScreenScale placement{QPoint(), scale};
         const QPointF at = LogicalCentreOf(pointer, placement);
         for (const int zoom : {kMinZoom, kDefaultZoom, kMaxZoom}) {
