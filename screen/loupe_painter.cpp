@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -58,14 +57,15 @@ QFont ReadoutFont(int pixelSize, bool bold)
     return font;
 }
 
-// What the read-outs need at every move, made once: the fonts, their measures and the laid-out key
-// hint. The read-outs are as wide as the hint, their widest fixed line, so that they keep their size
-// (and the window its shape) while the pointer moves. Kept for the life of the process and never
+// What the read-outs need at every move, made once: the fonts, their measures and the key hint as
+// a picture, which is copied where drawing its fifty letters again would take as long as the rest of
+// the loupe. The read-outs are as wide as the hint, their widest fixed line, so that they keep their
+// size (and the window its shape) while the pointer moves. Kept for the life of the process and never
 // destroyed: fonts must not be released after the application's font system has gone at exit.
-struct ReadoutText {
-    QFont font = ReadoutFont(kReadoutPixelSize, false);
-    QFont swatchFont = ReadoutFont(kSwatchPixelSize, true);
-    QStaticText hint{LoupeKeyHint()};
+class ReadoutText {
+public:
+    const QFont font = ReadoutFont(kReadoutPixelSize, false);
+    const QFont swatchFont = ReadoutFont(kSwatchPixelSize, true);
     qreal width = 0;
     qreal lineHeight = 0;
     qreal ascent = 0;
@@ -81,14 +81,30 @@ struct ReadoutText {
         const QFontMetricsF swatchMetrics(swatchFont);
         swatchAscent = swatchMetrics.ascent();
         swatchHeight = swatchMetrics.height();
-        hint.setTextFormat(Qt::PlainText);
-        hint.prepare(QTransform(), font);
     }
+
+    // The hint's line, panel and all, in device pixels of `ratio`.
+    const QImage& hintLine(qreal ratio)
+    {
+        if (hintLine_.isNull() || hintLine_.devicePixelRatio() != ratio) {
+            hintLine_ = QImage((QSizeF(width, lineHeight) * ratio).toSize(), QImage::Format_RGB32);
+            hintLine_.setDevicePixelRatio(ratio);
+            hintLine_.fill(kPanel);
+            QPainter painter(&hintLine_);
+            painter.setFont(font);
+            painter.setPen(kHintText);
+            painter.drawText(QPointF(kTextMargin, ascent), LoupeKeyHint());
+        }
+        return hintLine_;
+    }
+
+private:
+    QImage hintLine_;
 };
 
-const ReadoutText& Text()
+ReadoutText& Text()
 {
-    static const ReadoutText* const text = new ReadoutText;
+    static ReadoutText* const text = new ReadoutText;
     return *text;
 }
 
@@ -165,7 +181,7 @@ QImage Magnified(const QImage& patch, int zoom)
 void PaintReadouts(
     QPainter& painter, const QRectF& block, Color picked, const LoupeLook& look, const LoupeReadout& readout)
 {
-    const ReadoutText& text = Text();
+    ReadoutText& text = Text();
     painter.fillRect(block, kPanel);
     // The code of the colour a click would pick, on a swatch of that colour.
     const QRectF swatch(block.topLeft(), QSizeF(block.width(), kSwatchHeight));
@@ -185,8 +201,7 @@ void PaintReadouts(
     painter.setClipRect(QRectF(left, lineTop(1), block.width() - 2 * kTextMargin, text.lineHeight));
     painter.drawText(QPointF(left, lineTop(1) + text.ascent), readout.code);
     painter.setClipping(false);
-    painter.setPen(kHintText);
-    painter.drawStaticText(QPointF(left, lineTop(2)), text.hint);
+    painter.drawImage(QPointF(block.left(), lineTop(2)), text.hintLine(look.devicePixelRatio));
 
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);
