@@ -82,7 +82,7 @@ Left,Up 0 0 0 0 00005A
 CASES
 
   # Nothing of an earlier frame: a loupe that has moved about and zoomed in and out again shows
-  # the same pixels as a fresh one at the same place, and the screen in the corners of its square.
+  # the same pixels as a fresh one at the same place, and the screen beside its round picture.
   corner=$(awk -v s="$scale" 'BEGIN { printf "%d", 60 + 24 * s + 5 }')
   expected_corner=$(printf '%02X%02X5A' "$corner" "$corner")
   start_pick "$scale"
