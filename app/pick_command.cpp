@@ -7,7 +7,9 @@
 #include "app/terminal_text.h"
 #include "color/code_formats.h"
 #include "color/system_colors.h"
+#include "notations/code_writer.h"
 #include "notations/notation_table.h"
+#include "platform/notation_settings.h"
 #include "screen/screen_pick_messages.h"
 #include "screen/screen_picker.h"
 #include "screen/session_bus_probe.h"
@@ -30,9 +32,11 @@ const std::string_view kPickUsage
       "Picks one colour from anywhere on the screen and prints its codes as\n"
       "`pelmora codes` does. On X11 a loupe follows the pointer: click, Enter or Space\n"
       "picks, Esc or a right click cancels, the arrow keys move by one pixel (Shift: ten),\n"
-      "the wheel zooms, Ctrl averages 3 x 3 pixels (Ctrl+Shift 5 x 5). On Wayland the\n"
-      "desktop portal lets you pick; only the portal uses the session bus, and a bus\n"
-      "that does not answer within 3 s makes it fail.\n"
+      "the wheel zooms, Ctrl averages 3 x 3 pixels (Ctrl+Shift 5 x 5). Below the pixels\n"
+      "it shows the position, the zoom and the code in the --format notation (else the\n"
+      "one chosen in the main window). On Wayland the desktop portal lets you pick; only\n"
+      "the portal uses the session bus, and a bus that does not answer within 3 s makes\n"
+      "it fail.\n"
       "\n"
       "  --json             print the codes as JSON, as `pelmora codes --json` does\n"
       "  --format NOTATION  print only one code: html (#RRGGBB), rgb (RGB(r, g, b)),\n"
@@ -136,6 +140,10 @@ Outcome PickOnce(const PickOptions& options, bool sessionBusSilent)
     ScreenPicker picker;
     if (options.viaGiven)
         picker.setWay(options.via);
+    // The loupe writes the code this command will print; without --format, the one the band shows.
+    picker.setCodeWriter(options.format
+            ? WriterFor(*options.format)
+            : WriterForChosenNotation(LoadChosenNotation().toStdString(), LoadUserTemplates()));
     if (sessionBusSilent && picker.way() == PickWay::Portal)
         return {Outcome::Failed, {}, PortalSilentSessionBusMessage(kSessionBusWait)};
     Outcome outcome;

@@ -109,6 +109,8 @@ void MainWindow::onPickScreenClicked()
 {
     if (screenPicker_->isActive())
         return;
+    // The loupe writes the code the band would show.
+    screenPicker_->setCodeWriter(notationRow_->codeWriter());
     screenPicker_->start();
 }
 

@@ -1,5 +1,6 @@
 #include "mainwindow/notation_row.h"
 
+#include "notations/code_writer.h"
 #include "notations/notation_table.h"
 #include "platform/clipboard.h"
 #include "platform/notation_settings.h"
@@ -21,7 +22,8 @@ namespace pelmora {
 namespace {
 
 // Item data: the notation's name, or this prefix and the template's name.
-const QString kTemplatePrefix = QStringLiteral("template:");
+const QString kTemplatePrefix
+    = QString::fromUtf8(kTemplateKeyPrefix.data(), static_cast<qsizetype>(kTemplateKeyPrefix.size()));
 
 } // namespace
 
@@ -113,6 +115,11 @@ void NotationRow::setRowHeight(int height)
 }
 
 QList<QWidget*> NotationRow::tabChain() const { return {list_, field_, copyButton_}; }
+
+CodeWriter NotationRow::codeWriter() const
+{
+    return WriterForChosenNotation(list_->currentData().toString().toStdString(), templates_);
+}
 
 void NotationRow::onNotationChosen(int index)
 {

@@ -4,6 +4,7 @@
 // settings store and restored when the row is made.
 
 #include "color/color.h"
+#include "notations/code_writer.h"
 #include "notations/color_template.h"
 
 #include <QList>
@@ -28,6 +29,8 @@ public:
     void setColor(std::optional<Color> color);
     // The shown code ("" while the chosen template cannot be read; its tool tip says why).
     QString code() const;
+    // The chosen notation, to write codes elsewhere (the screen loupe's) as this row does.
+    CodeWriter codeWriter() const;
     // Why the chosen notation gives no code ("" when it gives one or no colour is shown).
     const QString& problem() const { return problem_; }
     // Every part of the row takes `height`.

@@ -1,5 +1,6 @@
 #include "screen/loupe_overlay.h"
 
+#include "screen/loupe_placement.h"
 #include "screen/screen_pick_settings.h"
 #include "screen/x11_pointer.h"
 
@@ -10,7 +11,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <cmath>
 
 namespace pelmora {
 namespace {
@@ -163,17 +163,11 @@ void LoupeOverlay::refresh()
     const QPoint onScreen = pointer_ - scale_.origin;
     patch_ = GrabScreenPatch(screen_, onScreen, size);
 
-    // Beside the pointer, on whichever side has room, and never over the pixels it reads.
-    // Whole logical pixels, so that the painted loupe and the window's shape line up.
-    const QRectF bounds = LoupeBounds(size, look_);
+    // Beside the pointer, on whichever side has room, and never over the pixels it reads: the
+    // window covers the pointer's screen.
+    const QSizeF loupeSize = LoupeBounds(size, look_).size();
     const QPointF at = LogicalCentreOf(pointer_, scale_) - QPointF(geometry().topLeft());
-    qreal left = std::nearbyint(at.x() + kLoupeOffset);
-    qreal top = std::nearbyint(at.y() + kLoupeOffset);
-    if (left + bounds.width() > width())
-        left = std::nearbyint(at.x() - kLoupeOffset - bounds.width());
-    if (top + bounds.height() > height())
-        top = std::nearbyint(at.y() - kLoupeOffset - bounds.height());
-    loupeRect_ = QRectF(QPointF(left, top), bounds.size());
+    loupeRect_ = QRectF(PlaceLoupe(at, loupeSize, rect(), kLoupeOffset), loupeSize);
     if (const QRegion shape = LoupeRegion(loupeRect_.topLeft(), size, look_); shape != mask())
         setMask(shape);
     update(loupeRect_.toAlignedRect().adjusted(-1, -1, 1, 1));
@@ -198,7 +192,9 @@ void LoupeOverlay::paintEvent(QPaintEvent*)
     if (patch_.pixels.isNull())
         return;
     QPainter painter(this);
-    PaintLoupe(painter, loupeRect_.topLeft(), patch_.pixels, patch_.pickedColor(look_.averageSize), look_);
+    const Color picked = patch_.pickedColor(look_.averageSize);
+    PaintLoupe(
+        painter, loupeRect_.topLeft(), patch_.pixels, picked, look_, {pointer_, LoupeCodeText(codeWriter_, picked)});
 }
 
 void LoupeOverlay::mouseMoveEvent(QMouseEvent* event)

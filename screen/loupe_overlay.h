@@ -23,6 +23,9 @@ class LoupeOverlay : public QWidget {
 public:
     explicit LoupeOverlay(QWidget* parent = nullptr);
 
+    // The notation of the code under the #RRGGBB one; none when unset.
+    void setCodeWriter(CodeWriter writer) { codeWriter_ = std::move(writer); }
+
     // Shows the loupe at the pointer and takes the input; exactly one signal follows.
     void start();
 
@@ -65,6 +68,7 @@ private:
     QPoint pointer_; // device pixels of the root window of X screen screenNumber_
     ScreenPatch patch_;
     LoupeLook look_;
+    CodeWriter codeWriter_;
     int storedAverage_ = 1;
     Qt::KeyboardModifiers modifiers_;
     QRectF loupeRect_;

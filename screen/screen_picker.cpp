@@ -72,7 +72,9 @@ void ScreenPicker::start()
             Qt::QueuedConnection);
         return;
     }
-    relay(new LoupeOverlay);
+    auto* loupe = new LoupeOverlay;
+    loupe->setCodeWriter(codeWriter_);
+    relay(loupe);
 }
 
 } // namespace pelmora

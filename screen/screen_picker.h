@@ -7,6 +7,7 @@
 // back where they were before the outcome is reported.
 
 #include "color/color.h"
+#include "notations/code_writer.h"
 #include "screen/screen_pick_settings.h"
 #include "screen/windows_aside.h"
 
@@ -30,6 +31,10 @@ public:
     // The way start() takes in this session.
     PickWay way() const;
 
+    // The notation the loupe writes the colour's code in beside #RRGGBB (none unless set): the one
+    // chosen in the main window's band, or on the command line.
+    void setCodeWriter(CodeWriter writer) { codeWriter_ = std::move(writer); }
+
     // For tests: the portal's bus (the session bus, opened only for the portal, unless set) and how
     // long it may take to answer.
     void setPortalBus(const QDBusConnection& bus) { portalBus_ = bus; }
@@ -48,6 +53,7 @@ private:
     template <typename Way> void relay(Way* way);
 
     PickWay requested_;
+    CodeWriter codeWriter_;
     std::optional<QDBusConnection> portalBus_;
     std::chrono::milliseconds portalTimeout_{std::chrono::minutes(1)};
     QPointer<QObject> current_;

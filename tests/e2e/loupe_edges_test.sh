@@ -3,7 +3,9 @@
 # scales 1, 1.5 and 2 (under scripts/xvfb-run-here.sh, 1280 x 1024):
 # - the arrow keys stop at the last pixel, and the pick is that pixel's colour;
 # - the loupe shows only itself over the screen and nothing of an earlier frame: after moves and
-#   zooming it looks exactly as a loupe freshly opened at the same place.
+#   zooming it looks exactly as a loupe freshly opened at the same place;
+# - with the pointer in each corner the loupe, read-outs and all, is whole on the screen (as large
+#   as in the middle of it), on the pointer's other side, and off the pixel under the pointer.
 #
 # usage: loupe_edges_test.sh PELMORA PATTERN_PROGRAM
 set -uo pipefail
@@ -48,9 +50,17 @@ pointer_to() {
     || fail "the pointer did not reach ($1, $2)"
   sleep 0.15
 }
-# region_sum X Y: a checksum of the 200 x 220 screen pixels from (X, Y).
+# region_sum X Y: a checksum of the 640 x 300 screen pixels from (X, Y), the loupe's size at scale 2.
 region_sum() {
-  import -silent -window root -crop "200x220+$1+$2" +repage -depth 8 rgb:- 2>/dev/null | md5sum
+  import -silent -window root -crop "640x300+$1+$2" +repage -depth 8 rgb:- 2>/dev/null | md5sum
+}
+# loupe_box X Y: the box ("LEFT TOP RIGHT BOTTOM") the loupe takes with the pointer at (X, Y): what
+# differs from the screen without it, taken in $work/screen.rgb.
+loupe_box() {
+  pointer_to "$1" "$2"
+  sleep 0.3
+  import -silent -window root -depth 8 rgb:"$work/loupe.rgb" 2>/dev/null
+  /usr/bin/python3 "$here/changed_box.py" "$work/screen.rgb" "$work/loupe.rgb" 1280
 }
 
 for scale in 1 1.5 2; do
@@ -72,7 +82,7 @@ Left,Up 0 0 0 0 00005A
 CASES
 
   # Nothing of an earlier frame: a loupe that has moved about and zoomed in and out again shows
-  # the same pixels as a fresh one at the same place, and the screen in the corners of its square.
+  # the same pixels as a fresh one at the same place, and the screen beside its round picture.
   corner=$(awk -v s="$scale" 'BEGIN { printf "%d", 60 + 24 * s + 5 }')
   expected_corner=$(printf '%02X%02X5A' "$corner" "$corner")
   start_pick "$scale"
@@ -98,5 +108,36 @@ CASES
     || fail "scale $scale: after moves and zooming the loupe does not look as a fresh one"
   xdotool key Escape
   finish_pick 1 "" "Esc after zooming at scale $scale"
+done
+
+# A plain background, unlike any part of the loupe, so that all of it shows in a screenshot.
+display -window root -size 8x8 'xc:#3A6EA5' 2>/dev/null
+wait_until 5 pixel_is 700 400 3A6EA5 || fail "the root window did not take its background"
+for scale in 1 1.5 2; do
+  xdotool mousemove 700 400
+  import -silent -window root -depth 8 rgb:"$work/screen.rgb" 2>/dev/null
+  start_pick "$scale"
+  read -r left top right bottom <<<"$(loupe_box 640 512)"
+  width=$((right - left)) height=$((bottom - top))
+  [ "$width" -gt 250 ] && [ "$height" -gt 150 ] \
+    || fail "scale $scale: the loupe in the middle takes $left $top $right $bottom"
+  while read -r x y side; do
+    read -r l t r b <<<"$(loupe_box "$x" "$y")"
+    [ $((r - l)) -eq "$width" ] && [ $((b - t)) -eq "$height" ] \
+      || fail "scale $scale, pointer at ($x, $y): the loupe takes $l $t $r $b, not ${width} x ${height} as in the middle"
+    case $side in
+      right-below) [ "$l" -gt "$x" ] && [ "$t" -gt "$y" ] ;;
+      left-below) [ "$r" -lt "$x" ] && [ "$t" -gt "$y" ] ;;
+      right-above) [ "$l" -gt "$x" ] && [ "$b" -lt "$y" ] ;;
+      left-above) [ "$r" -lt "$x" ] && [ "$b" -lt "$y" ] ;;
+    esac || fail "scale $scale, pointer at ($x, $y): the loupe at $l $t $r $b is not $side of it"
+  done <<'CORNERS'
+0 0 right-below
+1279 0 left-below
+0 1023 right-above
+1279 1023 left-above
+CORNERS
+  xdotool key Escape
+  finish_pick 1 "" "Esc after the corners at scale $scale"
 done
 echo "loupe edges ok"

@@ -82,6 +82,23 @@ private slots:
         QCOMPARE(listOf(again)->currentData().toString(), QStringLiteral("template:Vec3"));
     }
 
+    // What the row hands on to the screen loupe writes each choice as the row shows it.
+    void theLoupeGetsTheRowsChoice()
+    {
+        NotationRow row;
+        const Color orange = RGB(255, 128, 0);
+        row.setColor(orange);
+        for (const QString& key :
+            {QStringLiteral("template:Vec3"), QStringLiteral("hsl"), QStringLiteral("display-p3")}) {
+            listOf(row)->setCurrentIndex(listOf(row)->findData(key));
+            const CodeWriter writer = row.codeWriter();
+            QVERIFY2(writer, qPrintable(key));
+            QCOMPARE(QString::fromStdString(writer(orange).value_or("none")), fieldOf(row)->text());
+        }
+        listOf(row)->setCurrentIndex(listOf(row)->findData(QStringLiteral("template:Broken")));
+        QVERIFY(!row.codeWriter());
+    }
+
     void aTextlessChoiceDisablesCopyAndSaysWhy()
     {
         NotationRow row;

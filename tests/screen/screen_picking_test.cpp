@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include <cmath>
 #include <vector>
 
 using namespace pelmora;
@@ -130,21 +131,30 @@ private slots:
         QCOMPARE(NearestPixelOn(screens, wanted), kept);
     }
 
-    // Without a compositor the window shows only the loupe's shape: round, or square, and its label.
+    // Without a compositor the window shows only the loupe's shape: round, or square, and its
+    // read-outs below it.
     void windowShowsOnlyTheLoupe()
     {
         LoupeLook look;
-        const QRectF bounds = LoupeBounds(11, look); // 110 x 134
+        const QRectF bounds = LoupeBounds(11, look); // a picture 110 across over wider read-outs
+        QVERIFY(bounds.width() > 110);
+        const int middle = 100 + int(bounds.width() / 2);
+        const int pictureLeft = middle - 55;
+        const int bottom = 50 + int(bounds.height());
         const QRegion round = LoupeRegion(QPointF(100, 50), 11, look);
-        QVERIFY(round.contains(QPoint(155, 105))); // the centre
-        QVERIFY(round.contains(QPoint(155, 50))); // the top of the ring
-        QVERIFY(!round.contains(QPoint(102, 52))); // a corner of the square around it
-        QVERIFY(!round.contains(QPoint(208, 158))); // another
-        QVERIFY(round.contains(QPoint(155, 50 + int(bounds.height()) - 5))); // the label
+        QVERIFY(round.contains(QPoint(middle, 105))); // the centre
+        QVERIFY(round.contains(QPoint(middle, 50))); // the top of the ring
+        QVERIFY(!round.contains(QPoint(pictureLeft + 2, 52))); // a corner of the square around it
+        QVERIFY(!round.contains(QPoint(pictureLeft + 108, 158))); // another
+        QVERIFY(!round.contains(QPoint(102, 52))); // beside the picture, over the read-outs' left end
+        // The read-outs from end to end, down to their last line.
+        QVERIFY(round.contains(QPoint(101, 50 + 110 + 6)));
+        QVERIFY(round.contains(QPoint(100 + int(bounds.width()) - 2, bottom - 2)));
+        QVERIFY(!round.contains(QPoint(middle, bottom + 2)));
         look.shape = LoupeShape::Square;
         const QRegion square = LoupeRegion(QPointF(100, 50), 11, look);
-        QVERIFY(square.contains(QPoint(102, 52)));
-        QVERIFY(!square.contains(QPoint(102, 50 + int(bounds.height()) - 5))); // beside the narrower label
+        QVERIFY(square.contains(QPoint(pictureLeft + 2, 52)));
+        QVERIFY(!square.contains(QPoint(102, 52))); // beside the narrower picture
     }
 
     void wayFollowsTheSession_data()
@@ -271,13 +281,14 @@ private slots:
             PaintLoupe(painter, QPointF(0, 0), patch, RGB(0xE0, 0xC0, 0xA0), look);
         }
         // Each screen pixel is a 10 x 10 block of its own colour; the centre block has an outline.
-        QCOMPARE(canvas.pixel(20, 20), 0xFF102030u);
-        QCOMPARE(canvas.pixel(55, 55), 0xFFE0C0A0u);
-        QCOMPARE(canvas.pixel(65, 55), 0xFF00FF00u);
-        QCOMPARE(canvas.pixel(69, 51), 0xFF00FF00u);
-        QCOMPARE(canvas.pixel(50, 55), 0xFF000000u); // the outline: black on a light centre
-        // The code label below the picture is filled with the picked colour.
-        QCOMPARE(canvas.pixel(19, 132), 0xFFE0C0A0u);
+        const int left = int(std::nearbyint((bounds.width() - 110) / 2)); // centred over the read-outs
+        QCOMPARE(canvas.pixel(left + 25, 25), 0xFF102030u);
+        QCOMPARE(canvas.pixel(left + 55, 55), 0xFFE0C0A0u);
+        QCOMPARE(canvas.pixel(left + 65, 55), 0xFF00FF00u);
+        QCOMPARE(canvas.pixel(left + 69, 51), 0xFF00FF00u);
+        QCOMPARE(canvas.pixel(left + 50, 55), 0xFF000000u); // the outline: black on a light centre
+        // The code's swatch below the picture is filled with the picked colour.
+        QCOMPARE(canvas.pixel(3, 110 + 4 + 3), 0xFFE0C0A0u);
         // Every pixel of its bounds is painted: nothing of what was there before shows.
         look.shape = LoupeShape::Round;
         canvas.fill(Qt::magenta);
