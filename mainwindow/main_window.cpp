@@ -122,7 +122,7 @@ void MainWindow::setTabOrderByLayout()
     // The band below them, left to right and top to bottom.
     order << QStringLiteral("cmdPickScreen") << QStringLiteral("cmdImport") << QStringLiteral("cmdExport")
           << QStringLiteral("cmbNotation") << QStringLiteral("txtNotation") << QStringLiteral("cmdCopyNotation")
-          << QStringLiteral("lblContrast");
+          << QStringLiteral("lblContrast") << QStringLiteral("cmdSuggestion");
     QWidget* previous = nullptr;
     for (const QString& name : order) {
         QWidget* widget = findChild<QWidget*>(name);
