@@ -9,6 +9,8 @@
 #include <QClipboard>
 #include <QMenu>
 
+#include <utility>
+
 namespace pelmora {
 namespace {
 
@@ -84,9 +86,12 @@ QMenu* ContrastLine::popUpMenu(QPoint position)
     menu->addAction(tr("&Swap Colour and Background"), this, &ContrastLine::swapRequested)->setEnabled(hasColor_);
     menu->addSeparator();
     auto* aims = new QActionGroup(menu);
-    for (const SuggestionLevel& level : {kAimAA, kAimAAA}) {
-        QAction* action = menu->addAction(
-            tr("Suggest a Colour Passing %1").arg(NameOf(level)), this, [this, level] { emit aimChosen(level); });
+    // WCAG calls AA the minimum contrast and AAA the enhanced one.
+    const std::pair<SuggestionLevel, QString> aimEntries[]
+        = {{kAimAA, tr("Suggest for AA (&Minimum)")}, {kAimAAA, tr("Suggest for AAA (&Enhanced)")}};
+    for (const auto& entry : aimEntries) {
+        const SuggestionLevel level = entry.first;
+        QAction* action = menu->addAction(entry.second, this, [this, level] { emit aimChosen(level); });
         action->setCheckable(true);
         action->setChecked(level.name == aim_.name);
         aims->addAction(action);

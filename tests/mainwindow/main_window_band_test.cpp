@@ -311,7 +311,7 @@ private slots:
         QVERIFY(grey);
         QApplication::clipboard()->setText(QStringLiteral("rgb(%1 %1 %1)").arg(*grey));
         chooseInContrastMenu(QStringLiteral("&Paste as Background"));
-        chooseInContrastMenu(QStringLiteral("Suggest a Colour Passing AAA"));
+        chooseInContrastMenu(QStringLiteral("Suggest for AAA (&Enhanced)"));
         QVERIFY2(label->text().contains(QStringLiteral("AA AA large AAA large UI \u00b7 = lightgoldenrodyellow")),
             qPrintable(label->text()));
         QVERIFY(suggestion()->isVisible());
@@ -592,7 +592,7 @@ private slots:
                 if (action->isChecked())
                     checked << action->text();
             }
-            QCOMPARE(checked, QStringList{QStringLiteral("Suggest a Colour Passing AA")});
+            QCOMPARE(checked, QStringList{QStringLiteral("Suggest for AA (&Minimum)")});
             menu->close();
         }
     }
@@ -600,7 +600,7 @@ private slots:
     void theChoiceIsRememberedAndADamagedValueIsWhiteAndLeftAsItIs()
     {
         chooseInContrastMenu(QStringLiteral("&Black Background"));
-        chooseInContrastMenu(QStringLiteral("Suggest a Colour Passing AAA"));
+        chooseInContrastMenu(QStringLiteral("Suggest for AAA (&Enhanced)"));
         form.reset();
         openWindow();
         QCOMPARE(background(), Color::black());
@@ -627,7 +627,7 @@ private slots:
         QVERIFY(!suggestion()->isVisible());
         form->ShowSwatchColor(RGB(0x76, 0x76, 0x76)); // passes AA against white
         QVERIFY(!suggestion()->isVisible());
-        chooseInContrastMenu(QStringLiteral("Suggest a Colour Passing AAA"));
+        chooseInContrastMenu(QStringLiteral("Suggest for AAA (&Enhanced)"));
         QVERIFY(suggestion()->isVisible());
         const Color offered = NearestPassingColor(RGB(0x76, 0x76, 0x76), Color::white(), 7).color;
         QCOMPARE(suggestion()->color(), offered);
