@@ -21,6 +21,7 @@ struct PickerChange {
     bool codes = false; // the code texts (ColorModel::codes) were rewritten
     bool swatches = false; // New, Old, the history or the add colour may differ
     bool presentation = false; // picker or grid shown: the controls around it follow the grids' kind
+    bool contrast = false; // the contrast line's background or the level it aims at changed
     std::optional<std::string> hueText;
     std::optional<std::string> saturationText;
     std::optional<std::string> brightnessText;

@@ -9,6 +9,7 @@
 #include "color/hsb.h"
 #include "color/system_colors.h"
 #include "controller/color_history.h"
+#include "controller/contrast_check.h"
 #include "controller/entry_texts.h"
 #include "controller/picker_change.h"
 #include "controller/picker_snapshot.h"
@@ -86,6 +87,11 @@ public:
     PickerChange ImportColors(std::span<const Color> colors, std::string note);
     int selectedCell() const { return grids_.selectedCell(); }
 
+    // The contrast line compares the current colour with `background` from now on (an RGB colour;
+    // anything else changes nothing), or aims its suggestion at `level` (AA or AAA).
+    PickerChange BackgroundChosen(Color background);
+    PickerChange ContrastAimChosen(const SuggestionLevel& level);
+
     // The desktop's colours changed: the frames and the highlight are drawn in the new ones.
     PickerChange SystemColorsChanged();
 
@@ -118,6 +124,7 @@ public:
     bool sliderDragging() const { return sliderDragging_; }
     const std::string& boxText(EntryBox box) const { return texts_.text(box); }
     const ColorHistory& history() const { return history_; }
+    const ContrastCheck& contrastCheck() const { return contrast_; }
     const UserColorArray& userColors() const { return grids_.userColors(); }
     const CustomColors& customColors() const { return grids_.customColors(); }
 
@@ -172,6 +179,7 @@ private:
         std::uint64_t clears = 0; // the surface's clear count when drawn: a clear since has wiped it
     };
     std::optional<ReadoutDrawn> readout_;
+    ContrastCheck contrast_;
     PickerChange change_; // what the action under way has changed so far
 
     UndoHistory<PickerSnapshot> undo_;

@@ -116,7 +116,7 @@ void MainWindow::setTabOrderByLayout()
     order << aboutButton_ << visitButton_;
     // The band below them, left to right and top to bottom.
     order << pickScreenButton_ << paletteControls_->importButton() << paletteControls_->exportButton()
-          << notationRow_->tabChain() << contrastLabel_;
+          << notationRow_->tabChain() << contrastLine_->tabChain();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace pelmora {
 
-class ContrastLabel;
+class ContrastLine;
 class EntryPanel;
 class HistoryStrip;
 class NotationRow;
@@ -83,6 +83,11 @@ private:
     void applyBand(const PickerChange& change);
     void onImportFileChosen(const QString& path);
     void onExportFileChosen(PaletteSource source, const QString& path, PaletteFormat format);
+    // The contrast line's background and level (main_window_contrast.cpp).
+    void wireContrast();
+    void chooseBackground(Color background);
+    void onBackgroundPasted();
+    void onSwapWithBackground();
     void showMessage(const QString& text, QWidget* focusAfterwards);
 
     // What the user did, each handed to the controller.
@@ -136,7 +141,7 @@ private:
     PasteTarget* pasteTarget_ = nullptr;
     StatusNote* statusNote_ = nullptr; // lblNote: why a pasted text gave no colour
     PaletteControls* paletteControls_ = nullptr; // cmdImport, cmdExport and the palette menus
-    ContrastLabel* contrastLabel_ = nullptr; // lblContrast
+    ContrastLine* contrastLine_ = nullptr; // lblContrast, cmdSuggestion and their menu
     NotationRow* notationRow_ = nullptr; // cmbNotation, txtNotation, cmdCopyNotation
 };
 

@@ -1,9 +1,9 @@
 // The main window's band below About and Visit: importing and exporting palettes, the current
-// colour's code in any notation, its contrast against Old with its name, and the note line.
+// colour's code in any notation, its contrast against a background with its name, and the note line.
 
 #include "color/shown_color.h"
 #include "mainwindow/accessible_parts.h"
-#include "mainwindow/contrast_label.h"
+#include "mainwindow/contrast_line.h"
 #include "mainwindow/history_strip.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/notation_row.h"
@@ -50,8 +50,7 @@ void MainWindow::createBand()
 {
     paletteControls_ = new PaletteControls(this);
 
-    contrastLabel_ = new ContrastLabel(this);
-    contrastLabel_->setFocusPolicy(Qt::StrongFocus);
+    contrastLine_ = new ContrastLine(this);
 
     notationRow_ = new NotationRow(this);
     notationRow_->setObjectName(QStringLiteral("notationRow"));
@@ -71,7 +70,7 @@ void MainWindow::layOutBand()
         x += width + kButtonGap;
     }
     notationRow_->setGeometry(kBandLeft, kNotationRowTop, kBandWidth, kNotationRowHeight);
-    contrastLabel_->setGeometry(kBandLeft, kContrastRowTop, kBandWidth, kTextRowHeight);
+    contrastLine_->setGeometry(kBandLeft, kContrastRowTop, kBandWidth, kTextRowHeight);
     statusNote_->setGeometry(kBandLeft, kNoteRowTop, kBandWidth, kTextRowHeight);
 }
 
@@ -82,6 +81,7 @@ void MainWindow::wirePalettes()
     connect(paletteControls_, &PaletteControls::clearHistoryChosen, this,
         [this] { apply(controller_.SetHistory(HistoryColors{})); });
     connect(historyStrip_, &HistoryStrip::historyMenuRequested, paletteControls_, &PaletteControls::popUpHistoryMenu);
+    wireContrast();
 }
 
 bool MainWindow::showGridMenuAt(QPoint position)
@@ -93,17 +93,19 @@ bool MainWindow::showGridMenuAt(QPoint position)
 }
 
 // Brought up to date from the same change record as the output panel, and describing the same
-// colour: the code row, the name and the contrast against Old (which Keep changes). Before any
-// colour is chosen the panel shows its initial texts and the band no colour at all.
+// colour: the code row, the name, the contrast against the background and the nearest colour that
+// passes. Before any colour is chosen the panel shows its initial texts and the band no colour at all.
 void MainWindow::applyBand(const PickerChange& change)
 {
-    if (!change.codes && !change.swatches)
+    if (!change.codes && !change.swatches && !change.contrast)
         return;
     std::optional<Color> shown = controller_.colorModel().ChosenColor();
     if (shown)
         shown = ShownColor(*shown, systemColors_);
     notationRow_->setColor(shown);
-    contrastLabel_->setColors(shown, ShownColor(controller_.history().oldColor, systemColors_));
+    const ContrastCheck& check = controller_.contrastCheck();
+    contrastLine_->showReading(
+        shown, check.background(), check.aim(), shown ? check.Read(*shown).suggestion : std::nullopt);
     SetSurfaceValue(view_, shown);
 }
 

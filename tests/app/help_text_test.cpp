@@ -38,7 +38,9 @@ private slots:
                  "{rf:.2}", "{HEX}", "4.54:1 AA AA large AAA large UI", "never rounded up", "= orange",
                  "\u2248 darkorange", "pelmora contrast A B", "pelmora palette export",
                  // Help on request, the saved history, what the palette actions did.
-                 "F1", "Clear History", "next time Pelmora starts", "Saved 224 colours to pal.gpl"}) {
+                 "F1", "Clear History", "next time Pelmora starts", "Saved 224 colours to pal.gpl",
+                 // The contrast line's background and its suggestion.
+                 "the background it will sit on", "Swap", "AAA (Enhanced)", "becomes the current colour"}) {
             QTest::newRow(phrase) << QString::fromUtf8(phrase);
         }
     }

@@ -32,6 +32,8 @@ std::string Touched(const PickerChange& change)
         add("swatches");
     if (change.presentation)
         add("presentation");
+    if (change.contrast)
+        add("contrast");
     if (change.hueText)
         add("H=" + *change.hueText);
     if (change.saturationText)
@@ -487,3 +489,18 @@ TEST_F(PickerControllerStory, TheCodesDescribeTheColourNewShows)
 }
 
 } // namespace
+
+// The contrast line's background and level change nothing else, and a refused one changes nothing.
+TEST_F(PickerControllerStory, TheContrastLinesBackgroundAndLevelTouchOnlyTheLine)
+{
+    click(FieldLeft + 100, FieldTop + 60);
+    const Color current = controller.colorModel().CurrentColor();
+    EXPECT_EQ(controller.contrastCheck().background(), Color::white());
+    EXPECT_EQ(Touched(controller.BackgroundChosen(RGB(0x10, 0x20, 0x30))), "contrast");
+    EXPECT_EQ(Touched(controller.BackgroundChosen(Color::systemCode(5))), "");
+    EXPECT_EQ(controller.contrastCheck().background(), RGB(0x10, 0x20, 0x30));
+    EXPECT_EQ(Touched(controller.ContrastAimChosen(kAimAAA)), "contrast");
+    EXPECT_EQ(Touched(controller.ContrastAimChosen(*SuggestionLevelNamed("AA-large"))), "");
+    EXPECT_EQ(controller.contrastCheck().aim().name, "AAA");
+    EXPECT_EQ(controller.colorModel().CurrentColor(), current);
+}

@@ -1,6 +1,6 @@
 // What assistive technology is told of the main window: controls never on screen are not reported
 // as showing, the swatches are buttons named for their colours, the notation list has a label, and
-// the contrast line, the note line and the picker say what they show.
+// the contrast line, the suggestion beside it, the note line and the picker say what they show.
 
 #include "choose_color.h"
 #include "mainwindow/main_window.h"
@@ -86,6 +86,21 @@ private slots:
         QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("txtColor_4"))->text(), QStringLiteral("#FF8000"));
     }
 
+    // A button that says the level it reaches and the colour's code; pressing it takes the colour.
+    void theSuggestionIsAButtonNamedForItsCode()
+    {
+        ChooseColor(*form, RGB(0x77, 0x77, 0x77)); // fails AA against white, #767676 passes
+        QAccessibleInterface* suggestion = of(child("cmdSuggestion"));
+        QCOMPARE(suggestion->role(), QAccessible::Button);
+        QVERIFY(!suggestion->state().invisible);
+        QCOMPARE(suggestion->text(QAccessible::Name), QStringLiteral("Nearest colour passing AA: #767676, near gray"));
+        QVERIFY(!suggestion->text(QAccessible::Description).isEmpty());
+        suggestion->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        // (a button's press is an animated click: it lands a moment later)
+        QTRY_COMPARE(form->findChild<QLineEdit*>(QStringLiteral("txtColor_4"))->text(), QStringLiteral("#767676"));
+        QVERIFY(of(child("cmdSuggestion"))->state().invisible);
+    }
+
     void theNotationListIsLabelled()
     {
         const auto labels = of(child("cmbNotation"))->relations(QAccessible::Label);
@@ -102,6 +117,9 @@ private slots:
         const QString line = qobject_cast<QLabel*>(child("lblContrast"))->text();
         QVERIFY(!line.isEmpty());
         QVERIFY2(nameOf("lblContrast").endsWith(line), qPrintable(nameOf("lblContrast")));
+        // The name says what the colour is compared with: white until another background is chosen.
+        QVERIFY2(nameOf("lblContrast").startsWith(QStringLiteral("Contrast against the background #FFFFFF, white: ")),
+            qPrintable(nameOf("lblContrast")));
         auto* note = form->findChild<StatusNote*>(QStringLiteral("lblNote"));
         note->showNote(QStringLiteral("No colour in \"hello\""));
         QCOMPARE(of(note)->text(QAccessible::Value), note->text());

@@ -2,13 +2,17 @@
 // label following the window's colours, and palettes in and out through the window's file dialogs.
 
 #include "choose_color.h"
+#include "color/code_formats.h"
 #include "file_faults.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/suggestion_button.h"
 #include "mainwindow/swatch.h"
+#include "notations/contrast_suggestion.h"
 #include "notations/named_colors.h"
 #include "notations/notation_table.h"
 #include "palette/palette_formats.h"
 #include "picker/geometry.h"
+#include "platform/contrast_settings.h"
 #include "platform/notation_settings.h"
 #include "platform/settings_store.h"
 
@@ -176,6 +180,22 @@ class MainWindowBandTest : public QObject {
         }
         QFAIL(qPrintable(QStringLiteral("no menu entry \"%1\"").arg(text)));
     }
+    QWidget* contrastLabel() const { return child<QWidget>(QStringLiteral("lblContrast")); }
+    SuggestionButton* suggestion() const { return child<SuggestionButton>(QStringLiteral("cmdSuggestion")); }
+    Color background() const { return form->controller().contrastCheck().background(); }
+    Color current() const { return form->controller().colorModel().CurrentColor(); }
+    static void resetContrastChoice()
+    {
+        QVERIFY(SaveContrastBackground(Color::white()));
+        QVERIFY(SaveContrastAim(kAimAA));
+    }
+    QMenu* contrastMenu()
+    {
+        // A menu closed before is deleted later: the one found must be the new one.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return popUpMenu(contrastLabel(), QPoint(5, 5), QStringLiteral("contrastMenu"));
+    }
+    void chooseInContrastMenu(const QString& entry) { triggerMenuEntry(contrastMenu(), entry); }
     void importFile(const QString& path)
     {
         clickButton(QStringLiteral("cmdImport"));
@@ -197,12 +217,14 @@ private slots:
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
         QVERIFY(SaveChosenNotation(QStringLiteral("html")));
+        resetContrastChoice();
         openWindow();
     }
     void cleanup()
     {
         form.reset();
         folder.reset();
+        resetContrastChoice(); // the other programs' tests share the settings folder
     }
 
     // --- layout ---------------------------------------------------------------------------------
@@ -240,7 +262,8 @@ private slots:
             for (QWidget* other : form->findChildren<QWidget*>()) {
                 if (other->parentWidget() != form.get() || !other->isVisible() || other == view()
                     || kBandControls.contains(other->objectName())
-                    || other->objectName() == QStringLiteral("notationRow"))
+                    || other->objectName() == QStringLiteral("notationRow")
+                    || other->objectName() == QStringLiteral("contrastLine"))
                     continue;
                 for (const QString& name : kBandControls) {
                     QWidget* control = child<QWidget>(name);
@@ -262,7 +285,8 @@ private slots:
     void everyBandTextFits()
     {
         openGrids(); // Import and Export show
-        // The longest line: a long name and every level passed.
+        // The longest line: a long name and every level passed, against black.
+        chooseInContrastMenu(QStringLiteral("&Black Background"));
         ChooseColor(*form, RGB(0xFA, 0xFA, 0xD2)); // lightgoldenrodyellow
         auto* label = child<QLabel>(QStringLiteral("lblContrast"));
         QVERIFY2(label->text().contains(QStringLiteral("lightgoldenrodyellow")), qPrintable(label->text()));
@@ -278,6 +302,25 @@ private slots:
             fits(control, control->sizeHint().width(), control->width());
             fits(control, control->sizeHint().height(), control->height());
         }
+        // With the longest line that still fails AAA, the nearest colour that passes follows it.
+        std::optional<int> grey;
+        for (int level = 0; level < 256 && !grey; ++level) {
+            const double ratio = ContrastOf(RGB(0xFA, 0xFA, 0xD2), RGB(level, level, level)).ratio;
+            if (ratio >= 4.5 && ratio < 7)
+                grey = level;
+        }
+        QVERIFY(grey);
+        QApplication::clipboard()->setText(QStringLiteral("rgb(%1 %1 %1)").arg(*grey));
+        chooseInContrastMenu(QStringLiteral("&Paste as Background"));
+        chooseInContrastMenu(QStringLiteral("Suggest for AAA (&Enhanced)"));
+        QVERIFY2(label->text().contains(QStringLiteral("AA AA large AAA large UI \u00b7 = lightgoldenrodyellow")),
+            qPrintable(label->text()));
+        QVERIFY(suggestion()->isVisible());
+        fits(label, label->sizeHint().width(), label->width());
+        fits(suggestion(), suggestion()->sizeHint().width(), suggestion()->width());
+        fits(suggestion(), suggestion()->sizeHint().height(), suggestion()->height());
+        fits(suggestion(), suggestion()->geometry().right() + 1,
+            child<QWidget>(QStringLiteral("contrastLine"))->width());
         // A button's text within its contents, beside the menu arrow where it has one.
         for (const char* name : {"cmdPickScreen", "cmdImport", "cmdExport", "cmdCopyNotation"}) {
             auto* button = child<QPushButton>(QString::fromLatin1(name));
@@ -439,11 +482,17 @@ private slots:
         QCOMPARE(notationCode(), CodeIn("lab", picked));
     }
 
-    void contrastFollowsNewAndOld()
+    // White until another background is chosen; Keep changes Old but not the background.
+    void contrastComparesWithTheBackgroundWhiteAtFirst()
     {
         ChooseColor(*form, RGB(0x76, 0x76, 0x76));
+        QVERIFY2(
+            contrast().startsWith(QStringLiteral("4.54:1 AA AA large AAA large UI \u00b7 ")), qPrintable(contrast()));
         clickButton(QStringLiteral("Command1")); // Old is #767676 now
         ChooseColor(*form, Color::white());
+        QCOMPARE(contrast(), QStringLiteral("1:1 none \u00b7 = white"));
+        chooseInContrastMenu(QStringLiteral("&Old as Background"));
+        QCOMPARE(background(), RGB(0x76, 0x76, 0x76));
         QCOMPARE(contrast(), QStringLiteral("4.54:1 AA AA large AAA large UI \u00b7 = white"));
         ChooseColor(*form, RGB(0x77, 0x77, 0x77));
         QVERIFY2(contrast().startsWith(QStringLiteral("1.0"))
@@ -452,9 +501,160 @@ private slots:
         ChooseColor(*form, RGB(255, 165, 0));
         QVERIFY2(contrast().endsWith(QStringLiteral(" \u00b7 = orange")), qPrintable(contrast()));
         clickButton(QStringLiteral("Command1"));
+        chooseInContrastMenu(QStringLiteral("&Old as Background"));
         ChooseColor(*form, Color::black());
         QVERIFY2(contrast().startsWith(QStringLiteral("10.63:1 AA AA large AAA AAA large UI")), qPrintable(contrast()));
-        QCOMPARE(child<QLabel>(QStringLiteral("lblContrast"))->toolTip(), contrast());
+        const QString tip = child<QLabel>(QStringLiteral("lblContrast"))->toolTip();
+        QVERIFY2(tip.contains(QStringLiteral("#FFA500, orange")) && tip.endsWith(contrast()), qPrintable(tip));
+    }
+
+    // Each background entry of the line's menu, then Swap, which exchanges colour and background.
+    void theContrastMenuChoosesTheBackgroundAndSwapExchangesIt_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("expected"); // the background's value
+        QTest::newRow("white") << "&White Background" << static_cast<int>(Color::white().value());
+        QTest::newRow("black") << "&Black Background" << 0;
+        QTest::newRow("Old") << "&Old as Background" << static_cast<int>(RGB(0x12, 0x34, 0x56).value());
+        QTest::newRow("current") << "C&urrent Colour as Background" << static_cast<int>(RGB(0xAB, 0xCD, 0xEF).value());
+    }
+    void theContrastMenuChoosesTheBackgroundAndSwapExchangesIt()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, expected);
+        // No colour chosen yet: nothing to take as the background or to swap.
+        QMenu* menu = contrastMenu();
+        QVERIFY(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text().contains(QStringLiteral("Current")) || action->text().contains(QStringLiteral("Swap")))
+                QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+        }
+        menu->close();
+        ChooseColor(*form, RGB(0x12, 0x34, 0x56));
+        clickButton(QStringLiteral("Command1")); // Old
+        chooseInContrastMenu(QStringLiteral("&Black Background")); // away from the first-start white
+        ChooseColor(*form, RGB(0xAB, 0xCD, 0xEF));
+        chooseInContrastMenu(entry);
+        const Color chosen(expected);
+        QCOMPARE(background(), chosen);
+        QCOMPARE(current(), RGB(0xAB, 0xCD, 0xEF));
+        QCOMPARE(LoadContrastChoice().background, chosen);
+        QCOMPARE(contrast().section(u' ', 0, 0),
+            QString::fromStdString(ContrastOf(RGB(0xAB, 0xCD, 0xEF), chosen).ratioText()));
+
+        chooseInContrastMenu(QStringLiteral("&Swap Colour and Background"));
+        QCOMPARE(background(), RGB(0xAB, 0xCD, 0xEF));
+        QCOMPARE(current(), chosen);
+        QCOMPARE(child<QLineEdit>(QStringLiteral("txtColor_4"))->text(),
+            QStringLiteral("#%1").arg(QString::fromStdString(GetHexVal(chosen.red(), chosen.green(), chosen.blue()))));
+        QCOMPARE(child<Swatch>(QStringLiteral("lblSelColor"))->color(), chosen);
+        QCOMPARE(LoadContrastChoice().background, RGB(0xAB, 0xCD, 0xEF));
+    }
+
+    // Ctrl+V on the line, or its menu's Paste, reads the clipboard as the background; the window's
+    // own paste does not take the key there and the current colour stays.
+    void aColourPastedOntoTheLineBecomesTheBackground()
+    {
+        ChooseColor(*form, RGB(255, 0, 0));
+        contrastLabel()->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("navy"));
+        QTest::keyClick(contrastLabel(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(background(), RGB(0, 0, 0x80));
+        QCOMPARE(current(), RGB(255, 0, 0));
+        QCOMPARE(LoadContrastChoice().background, RGB(0, 0, 0x80));
+        // Text that holds no colour says why and leaves the background.
+        QApplication::clipboard()->setText(QStringLiteral("not a colour"));
+        QTest::keyClick(contrastLabel(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(background(), RGB(0, 0, 0x80));
+        QVERIFY2(note().contains(QStringLiteral("not a colour")), qPrintable(note()));
+        QApplication::clipboard()->setText(QStringLiteral("rgb(10 20 30)"));
+        chooseInContrastMenu(QStringLiteral("&Paste as Background"));
+        QCOMPARE(background(), RGB(10, 20, 30));
+        QCOMPARE(current(), RGB(255, 0, 0));
+        // Elsewhere Ctrl+V is still the window's paste of the current colour.
+        view()->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("#00ff00"));
+        QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(current(), RGB(0, 255, 0));
+    }
+
+    // The menu key and Shift+F10 open the line's menu; its level entries choose AA or AAA.
+    void theKeyboardReachesTheLinesMenu()
+    {
+        for (const QKeyCombination key :
+            {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            contrastLabel()->setFocus();
+            QTest::keyClick(contrastLabel(), key.key(), key.keyboardModifiers());
+            auto* menu = form->findChild<QMenu*>(QStringLiteral("contrastMenu"));
+            QVERIFY2(menu && menu->isVisible(), qPrintable(QKeySequence(key).toString()));
+            QStringList checked;
+            for (QAction* action : menu->actions()) {
+                if (action->isChecked())
+                    checked << action->text();
+            }
+            QCOMPARE(checked, QStringList{QStringLiteral("Suggest for AA (&Minimum)")});
+            menu->close();
+        }
+    }
+
+    void theChoiceIsRememberedAndADamagedValueIsWhiteAndLeftAsItIs()
+    {
+        chooseInContrastMenu(QStringLiteral("&Black Background"));
+        chooseInContrastMenu(QStringLiteral("Suggest for AAA (&Enhanced)"));
+        form.reset();
+        openWindow();
+        QCOMPARE(background(), Color::black());
+        QCOMPARE(form->controller().contrastCheck().aim().name, std::string_view("AAA"));
+        // Hand-damaged values: the first-start choice, and the file stays byte for byte.
+        for (const char* damaged : {"#12345g", "#0x1234", "black", "#1234567", ""}) {
+            QVERIFY(
+                SaveSetting(QStringLiteral("Contrast"), QStringLiteral("background"), QString::fromLatin1(damaged)));
+            QVERIFY(SaveSetting(QStringLiteral("Contrast"), QStringLiteral("aim"), QStringLiteral("AA-large")));
+            const QByteArray before = ReadAll(SettingsFilePath());
+            form.reset();
+            openWindow();
+            QVERIFY2(background() == Color::white(), damaged);
+            QCOMPARE(form->controller().contrastCheck().aim().name, std::string_view("AA"));
+            ChooseColor(*form, RGB(0x77, 0x77, 0x77)); // a colour shown does not write either
+            form.reset();
+            QVERIFY2(ReadAll(SettingsFilePath()) == before, damaged);
+        }
+    }
+
+    // Beside the levels while the pair fails: a click, or Enter on it, makes it the current colour.
+    void theNearestPassingColourIsOfferedAndTaken()
+    {
+        QVERIFY(!suggestion()->isVisible());
+        ChooseColor(*form, RGB(0x76, 0x76, 0x76)); // passes AA against white
+        QVERIFY(!suggestion()->isVisible());
+        chooseInContrastMenu(QStringLiteral("Suggest for AAA (&Enhanced)"));
+        QVERIFY(suggestion()->isVisible());
+        const Color offered = NearestPassingColor(RGB(0x76, 0x76, 0x76), Color::white(), 7).color;
+        QCOMPARE(suggestion()->color(), offered);
+        QCOMPARE(suggestion()->text(), QStringLiteral("#595959"));
+        // It follows the levels on the same line, clear of the label's text.
+        auto* label = child<QLabel>(QStringLiteral("lblContrast"));
+        QVERIFY(suggestion()->geometry().left() >= label->geometry().right());
+        QVERIFY(suggestion()->geometry().right() < child<QWidget>(QStringLiteral("contrastLine"))->width());
+        QTest::mouseClick(suggestion(), Qt::LeftButton);
+        QCOMPARE(current(), offered);
+        QCOMPARE(child<QLineEdit>(QStringLiteral("txtColor_4"))->text(), QStringLiteral("#595959"));
+        QCOMPARE(child<Swatch>(QStringLiteral("lblSelColor"))->color(), offered);
+        QVERIFY(!suggestion()->isVisible());
+
+        // By the keyboard: Tab from the line to the suggestion, Enter takes it, the focus stays on the line.
+        chooseInContrastMenu(QStringLiteral("&Black Background"));
+        QVERIFY(suggestion()->isVisible());
+        const Color dark = suggestion()->color();
+        QVERIFY(dark != offered);
+        contrastLabel()->setFocus();
+        QTest::keyClick(contrastLabel(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), suggestion());
+        QTest::keyClick(suggestion(), Qt::Key_Return);
+        QCOMPARE(current(), dark);
+        QVERIFY(!suggestion()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), contrastLabel());
     }
 
     // --- palettes through the window -------------------------------------------------------------
