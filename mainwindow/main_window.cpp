@@ -2,6 +2,7 @@
 
 #include "mainwindow/accessible_parts.h"
 #include "mainwindow/contrast_label.h"
+#include "mainwindow/contrast_line.h"
 #include "mainwindow/control_factory.h"
 #include "mainwindow/entry_panel.h"
 #include "mainwindow/history_strip.h"
