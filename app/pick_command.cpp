@@ -25,14 +25,16 @@
 namespace pelmora {
 
 const std::string_view kPickUsage
-    = "Usage: pelmora pick [--json | --format NOTATION] [--copy] [--via auto|x11|portal]\n"
+    = "Usage: pelmora pick [--json | --format NOTATION] [--copy] [--via auto|x11|portal|screenshot]\n"
       "\n"
       "Picks one colour from anywhere on the screen and prints its codes as\n"
       "`pelmora codes` does. On X11 a loupe follows the pointer: click, Enter or Space\n"
       "picks, Esc or a right click cancels, the arrow keys move by one pixel (Shift: ten),\n"
       "the wheel zooms, Ctrl averages 3 x 3 pixels (Ctrl+Shift 5 x 5). On Wayland the\n"
-      "desktop portal lets you pick; only the portal uses the session bus, and a bus\n"
-      "that does not answer within 3 s makes it fail.\n"
+      "desktop portal takes a screenshot and the same loupe runs on it, full-screen,\n"
+      "frozen; when the portal gives no screenshot, its own picker lets you pick and a\n"
+      "line on standard error says why. Only the portal uses the session bus, and a\n"
+      "bus that does not answer within 3 s makes it fail.\n"
       "\n"
       "  --json             print the codes as JSON, as `pelmora codes --json` does\n"
       "  --format NOTATION  print only one code: html (#RRGGBB), rgb (RGB(r, g, b)),\n"
@@ -40,7 +42,9 @@ const std::string_view kPickUsage
       "                     (oklch, hsl, qcolor, ...)\n"
       "  --copy             also put the code on the clipboard (the --format code, else\n"
       "                     the HTML code); it stays there after pelmora has ended\n"
-      "  --via WAY          auto (the portal on Wayland, the loupe on X11), x11 or portal\n"
+      "  --via WAY          auto (the screenshot loupe, else the portal, on Wayland; the\n"
+      "                     live loupe on X11), x11, portal (the portal's own picker) or\n"
+      "                     screenshot (the loupe on a screenshot, no other way)\n"
       "\n"
       "Exit status: 0 picked, 1 cancelled, 2 when picking is impossible here (no\n"
       "display, no desktop portal) or the command line is wrong.\n";
@@ -108,7 +112,8 @@ std::optional<PickOptions> ParseOptions(const std::vector<std::string_view>& arg
         } else if (arg == "--via") {
             const auto way = ParsePickWay(QString::fromUtf8(value.data(), qsizetype(value.size())));
             if (!way) {
-                err << "pelmora pick: unknown way '" << PrintableText(value) << "'; write auto, x11 or portal\n";
+                err << "pelmora pick: unknown way '" << PrintableText(value)
+                    << "'; write auto, x11, portal or screenshot\n";
                 return std::nullopt;
             }
             options.via = *way;
@@ -139,7 +144,7 @@ Outcome PickOnce(const PickOptions& options, bool sessionBusSilent)
     ScreenPicker picker;
     if (options.viaGiven)
         picker.setWay(options.via);
-    if (sessionBusSilent && picker.way() == PickWay::Portal)
+    if (sessionBusSilent && (picker.way() == PickWay::Portal || picker.way() == PickWay::Screenshot))
         return {Outcome::Failed, {}, PortalSilentSessionBusMessage(kSessionBusWait)};
     Outcome outcome;
     QObject::connect(&picker, &ScreenPicker::picked, [&outcome](Color color) {
@@ -150,6 +155,8 @@ Outcome PickOnce(const PickOptions& options, bool sessionBusSilent)
         outcome = {Outcome::Cancelled, {}, {}};
         QCoreApplication::quit();
     });
+    QObject::connect(&picker, &ScreenPicker::noted,
+        [](const QString& note) { std::cerr << "pelmora pick: " << note.toStdString() << std::endl; });
     QObject::connect(&picker, &ScreenPicker::failed, [&outcome](const QString& message) {
         outcome = {Outcome::Failed, {}, message};
         QCoreApplication::quit();

@@ -348,19 +348,23 @@ private slots:
         QVERIFY(PortalSilentSessionBusMessage(3s).endsWith(QLatin1String("did not answer within 3 s.")));
     }
 
-    // Off X11 (the tests run offscreen) the facade takes the portal on its own.
-    void facadeChoosesThePortalOffX11()
+    // Off X11 (the tests run offscreen) the facade asks for a screenshot first; a portal without the
+    // Screenshot method picks on its own, and a note says why there was no loupe.
+    void facadeFallsBackToThePortalsPicker()
     {
         const auto portal = StartStandIn(QStringLiteral("pick"));
         QVERIFY(portal);
         ScreenPicker picker;
         picker.setWay(PickWay::Auto);
-        QCOMPARE(picker.way(), PickWay::Portal);
+        QCOMPARE(picker.way(), PickWay::Screenshot);
+        QSignalSpy notes(&picker, &ScreenPicker::noted);
         Spies spies(&picker);
         picker.start();
         QVERIFY(spies.waitForOne(5s));
         QCOMPARE(spies.picked.size(), 1);
         QCOMPARE(spies.picked.first().first().value<Color>(), RGB(128, 51, 255));
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes.first().first().toString(), LoupeUnavailableNote(ScreenshotNoPortalReason()));
     }
 
     void facadeRefusesTheLoupeOffX11()
