@@ -17,12 +17,12 @@ namespace {
 
 constexpr qreal kLoupeOffset = 24; // logical distance between the pointer and the loupe
 
-std::vector<QRect> ScreenGeometries()
+std::vector<ScreenPlace> ScreenPlaces()
 {
-    std::vector<QRect> geometries;
+    std::vector<ScreenPlace> places;
     for (const QScreen* screen : QGuiApplication::screens())
-        geometries.push_back(screen->geometry());
-    return geometries;
+        places.push_back({screen->geometry(), screen->devicePixelRatio()});
+    return places;
 }
 
 // Beside the pointer at `at`, on whichever side of it has room in `area`, in whole logical pixels.
@@ -68,10 +68,13 @@ void FrozenScreenWindow::setLoupeRect(const QRectF& rect)
 void FrozenScreenWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // Without smoothing: where the picture has the screen's scale, its pixels land one to one on
-    // the screen's device pixels.
+    // Without smoothing, and at the picture's own scale rather than stretched over the window's
+    // logical size (rounded at 1.5): where the picture has the screen's scale, its pixels land one
+    // to one on the screen's device pixels.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRectF(rect()), loupe_.picture().image(), QRectF(picturePart_));
+    const QPointF scale = loupe_.layout().scale();
+    const QSizeF shown(picturePart_.width() / scale.x(), picturePart_.height() / scale.y());
+    painter.drawImage(QRectF(QPointF(), shown), loupe_.picture().image(), QRectF(picturePart_));
     if (!loupeRect_.isEmpty())
         loupe_.paintLoupe(painter, *this);
 }
@@ -101,7 +104,7 @@ void FrozenScreenWindow::keyReleaseEvent(QKeyEvent* event) { loupe_.modifiersCha
 FrozenLoupe::FrozenLoupe(const QImage& picture, QObject* parent)
     : QObject(parent)
     , picture_(picture)
-    , layout_(picture.size(), ScreenGeometries())
+    , layout_(picture.size(), ScreenPlaces())
 {
     look_.shape = StoredLoupeShape();
     storedAverage_ = StoredAverageSize();

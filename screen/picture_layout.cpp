@@ -14,20 +14,31 @@ int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 } // namespace
 
-PictureLayout::PictureLayout(QSize pictureSize, std::vector<QRect> screens)
+PictureLayout::PictureLayout(QSize pictureSize, const std::vector<ScreenPlace>& screens)
     : pictureSize_(pictureSize)
 {
-    for (const QRect& screen : screens)
-        bounds_ = bounds_.united(screen);
+    qreal largestScale = 1.0;
+    for (const ScreenPlace& screen : screens) {
+        bounds_ = bounds_.united(screen.geometry);
+        largestScale = std::max(largestScale, screen.scale);
+    }
     if (bounds_.isEmpty())
         bounds_ = QRect(QPoint(), pictureSize);
     scale_ = QPointF(double(pictureSize.width()) / bounds_.width(), double(pictureSize.height()) / bounds_.height());
-    for (const QRect& screen : screens) {
+    // A logical size is the device size over the scale, rounded: at 1.5, 1024 device pixels are 683
+    // logical ones, and 1024 / 683 is not quite 1.5.
+    const double tolerance = std::ceil(largestScale);
+    if (std::abs(pictureSize.width() - bounds_.width() * largestScale) <= tolerance
+        && std::abs(pictureSize.height() - bounds_.height() * largestScale) <= tolerance)
+        scale_ = QPointF(largestScale, largestScale);
+    for (const ScreenPlace& place : screens) {
+        const QRect& screen = place.geometry;
         const QPoint first(Nearest((screen.left() - bounds_.left()) * scale_.x()),
             Nearest((screen.top() - bounds_.top()) * scale_.y()));
         const QPoint end(Nearest((screen.right() + 1 - bounds_.left()) * scale_.x()),
             Nearest((screen.bottom() + 1 - bounds_.top()) * scale_.y()));
-        pictureRects_.emplace_back(first, QSize(end.x() - first.x(), end.y() - first.y()));
+        pictureRects_.push_back(
+            QRect(first, QSize(end.x() - first.x(), end.y() - first.y())).intersected(QRect(QPoint(), pictureSize)));
     }
 }
 

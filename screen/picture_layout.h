@@ -9,7 +9,8 @@
 // rule). So a screen at scale 2 in a picture taken at scale 2 shows the picture one to one in
 // device pixels, while a screen at scale 1 beside it shows its part of the picture halved. The
 // scale is taken across and down separately, so a picture whose size does not quite match still
-// covers every screen from edge to edge.
+// covers every screen from edge to edge. When the picture is the size of that rectangle at the
+// largest screen scale (give or take the rounding of a logical size), that scale is taken exactly.
 
 #include <QPoint>
 #include <QPointF>
@@ -21,10 +22,15 @@
 
 namespace pelmora {
 
+// A screen as Qt reports it: logical geometry and scale.
+struct ScreenPlace {
+    QRect geometry;
+    qreal scale = 1.0;
+};
+
 class PictureLayout {
 public:
-    // `screens`: each screen's logical geometry, as Qt reports it.
-    PictureLayout(QSize pictureSize, std::vector<QRect> screens);
+    PictureLayout(QSize pictureSize, const std::vector<ScreenPlace>& screens);
 
     // The picture pixels that show screen number `index` (of the screens given).
     QRect pictureRectOf(std::size_t index) const;
