@@ -37,17 +37,6 @@ Q_DECLARE_METATYPE(std::vector<QRect>)
 
 namespace {
 
-Color PatternColor(QPoint pixel)
-{
-    const QRgb rgb = PatternPixel(pixel.x(), pixel.y());
-    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
-
-QString Hex(Color color)
-{
-    return QStringLiteral("#%1").arg(color.red() << 16 | color.green() << 8 | color.blue(), 6, 16, QLatin1Char('0'));
-}
-
 // The screens of this run and the picture a portal would take of them: all of them, at the
 // largest scale.
 struct Desktop {

@@ -3,8 +3,12 @@
 // picture up to 4096 x 4096 differs from every other, but for a black-and-white checkerboard, white
 // where x + y is even, for the averaging tests.
 
+#include "color/color.h"
+
 #include <QImage>
+#include <QPoint>
 #include <QRect>
+#include <QString>
 
 namespace pelmora::test {
 
@@ -24,6 +28,18 @@ inline QImage PatternPicture(QSize size)
         for (int x = 0; x < size.width(); ++x)
             picture.setPixel(x, y, PatternPixel(x, y));
     return picture;
+}
+
+inline Color PatternColor(QPoint pixel)
+{
+    const QRgb rgb = PatternPixel(pixel.x(), pixel.y());
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+// "#rrggbb", for comparisons that show the colour when they fail.
+inline QString Hex(Color color)
+{
+    return QStringLiteral("#%1").arg(color.red() << 16 | color.green() << 8 | color.blue(), 6, 16, QLatin1Char('0'));
 }
 
 } // namespace pelmora::test
