@@ -25,7 +25,8 @@
 namespace pelmora {
 
 const std::string_view kPickUsage
-    = "Usage: pelmora pick [--json | --format NOTATION] [--copy] [--via auto|x11|portal|screenshot]\n"
+    = "Usage: pelmora pick [--json | --format NOTATION] [--copy]\n"
+      "                    [--via auto|x11|portal|screenshot]\n"
       "\n"
       "Picks one colour from anywhere on the screen and prints its codes as\n"
       "`pelmora codes` does. On X11 a loupe follows the pointer: click, Enter or Space\n"
