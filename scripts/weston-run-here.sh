@@ -65,9 +65,11 @@ if [ "$ready" -ne 1 ]; then
   exit 2
 fi
 
+# The pixman renderer offers no EGL: Qt's hardware integration would find nothing to use.
 env -u DISPLAY \
   WAYLAND_DISPLAY="$socket" \
   QT_QPA_PLATFORM=wayland \
+  QT_WAYLAND_DISABLE_HW_INTEGRATION=1 \
   QT_FONT_DPI=96 \
   XDG_CONFIG_HOME="$work/config" \
   "$@"
