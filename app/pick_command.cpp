@@ -27,16 +27,19 @@
 namespace pelmora {
 
 const std::string_view kPickUsage
-    = "Usage: pelmora pick [--json | --format NOTATION] [--copy] [--via auto|x11|portal]\n"
+    = "Usage: pelmora pick [--json | --format NOTATION] [--copy]\n"
+      "                    [--via auto|x11|portal|screenshot]\n"
       "\n"
       "Picks one colour from anywhere on the screen and prints its codes as\n"
       "`pelmora codes` does. On X11 a loupe follows the pointer: click, Enter or Space\n"
       "picks, Esc or a right click cancels, the arrow keys move by one pixel (Shift: ten),\n"
       "the wheel zooms, Ctrl averages 3 x 3 pixels (Ctrl+Shift 5 x 5). Below the pixels\n"
       "it shows the position, the zoom and the code in the --format notation (else the\n"
-      "one chosen in the main window). On Wayland the desktop portal lets you pick; only\n"
-      "the portal uses the session bus, and a bus that does not answer within 3 s makes\n"
-      "it fail.\n"
+      "one chosen in the main window). On Wayland the desktop portal takes a screenshot\n"
+      "and the same loupe runs on it, full-screen, frozen; when the portal gives no\n"
+      "screenshot, its own picker lets you pick and a line on standard error says why.\n"
+      "Only the portal uses the session bus, and a bus that does not answer within 3 s\n"
+      "makes it fail.\n"
       "\n"
       "  --json             print the codes as JSON, as `pelmora codes --json` does\n"
       "  --format NOTATION  print only one code: html (#RRGGBB), rgb (RGB(r, g, b)),\n"
@@ -44,7 +47,9 @@ const std::string_view kPickUsage
       "                     (oklch, hsl, qcolor, ...)\n"
       "  --copy             also put the code on the clipboard (the --format code, else\n"
       "                     the HTML code); it stays there after pelmora has ended\n"
-      "  --via WAY          auto (the portal on Wayland, the loupe on X11), x11 or portal\n"
+      "  --via WAY          auto (the screenshot loupe, else the portal, on Wayland; the\n"
+      "                     live loupe on X11), x11, portal (the portal's own picker) or\n"
+      "                     screenshot (the loupe on a screenshot, no other way)\n"
       "\n"
       "Exit status: 0 picked, 1 cancelled, 2 when picking is impossible here (no\n"
       "display, no desktop portal) or the command line is wrong.\n";
@@ -112,7 +117,8 @@ std::optional<PickOptions> ParseOptions(const std::vector<std::string_view>& arg
         } else if (arg == "--via") {
             const auto way = ParsePickWay(QString::fromUtf8(value.data(), qsizetype(value.size())));
             if (!way) {
-                err << "pelmora pick: unknown way '" << PrintableText(value) << "'; write auto, x11 or portal\n";
+                err << "pelmora pick: unknown way '" << PrintableText(value)
+                    << "'; write auto, x11, portal or screenshot\n";
                 return std::nullopt;
             }
             options.via = *way;
@@ -144,7 +150,7 @@ Outcome PickOnce(const PickOptions& options, bool sessionBusSilent)
     picker.setCodeWriter(options.format
             ? WriterFor(*options.format)
             : WriterForChosenNotation(LoadChosenNotation().toStdString(), LoadUserTemplates()));
-    if (sessionBusSilent && picker.way() == PickWay::Portal)
+    if (sessionBusSilent && (picker.way() == PickWay::Portal || picker.way() == PickWay::Screenshot))
         return {Outcome::Failed, {}, PortalSilentSessionBusMessage(kSessionBusWait)};
     Outcome outcome;
     QObject::connect(&picker, &ScreenPicker::picked, [&outcome](Color color) {
@@ -155,6 +161,8 @@ Outcome PickOnce(const PickOptions& options, bool sessionBusSilent)
         outcome = {Outcome::Cancelled, {}, {}};
         QCoreApplication::quit();
     });
+    QObject::connect(&picker, &ScreenPicker::noted,
+        [](const QString& note) { std::cerr << "pelmora pick: " << note.toStdString() << std::endl; });
     QObject::connect(&picker, &ScreenPicker::failed, [&outcome](const QString& message) {
         outcome = {Outcome::Failed, {}, message};
         QCoreApplication::quit();

@@ -64,6 +64,8 @@ void MainWindow::createScreenPicking()
         comeBackFromScreen();
         showMessage(message, pickScreenButton_);
     });
+    // Why the portal picks without the loupe: on the note line, where it is still there afterwards.
+    connect(screenPicker_, &ScreenPicker::noted, this, [this](const QString& note) { statusNote_->showNote(note); });
 }
 
 void MainWindow::wirePaste()

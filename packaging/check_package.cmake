@@ -1,6 +1,6 @@
 # Builds the .deb with cpack into OUT_DIR and checks it: lintian finds no error (nor any of the tags
-# the package once had), the package version is the program's --version and the changelog's newest
-# entry.
+# the package once had), it depends on Qt's Wayland plugin as well as the libraries, and the package
+# version is the program's --version and the changelog's newest entry.
 # cmake -DBUILD_DIR=... -DOUT_DIR=... -DPROGRAM=... -DVERSION=... -DCHANGELOG=... -P check_package.cmake
 
 # cpack on the build tree first makes the build tool bring every target up to date, which inside a
@@ -43,6 +43,10 @@ if(problems OR NOT status EQUAL 0)
   message(FATAL_ERROR "lintian reports: ${problems} (status ${status})")
 endif()
 
+execute_process(COMMAND dpkg-deb --field ${debs} Depends OUTPUT_VARIABLE depends OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT depends MATCHES "(^|, )qt6-wayland(,|$| )" OR NOT depends MATCHES "libqt6gui6")
+  message(FATAL_ERROR "the package's Depends lack Qt's Wayland plugin or the libraries: ${depends}")
+endif()
 execute_process(COMMAND dpkg-deb --field ${debs} Version OUTPUT_VARIABLE package_version OUTPUT_STRIP_TRAILING_WHITESPACE)
 execute_process(COMMAND ${PROGRAM} --version OUTPUT_VARIABLE program_version OUTPUT_STRIP_TRAILING_WHITESPACE)
 file(STRINGS ${CHANGELOG} changelog_head LIMIT_COUNT 1)

@@ -1,6 +1,8 @@
 #include "screen/loupe_overlay.h"
 
+#include "screen/loupe_input.h"
 #include "screen/loupe_placement.h"
+#include "screen/pixel_source.h"
 #include "screen/screen_pick_settings.h"
 #include "screen/x11_pointer.h"
 
@@ -18,22 +20,6 @@ namespace {
 constexpr qreal kLoupeOffset = 24; // logical distance between the pointer and the loupe
 constexpr int kInputGrabTries = 100; // every 10 ms: a second for the window to be mapped
 constexpr int kSettleMs = 40; // windows uncovered by the loupe's move need a moment to repaint
-
-QPoint ArrowStep(int key)
-{
-    switch (key) {
-    case Qt::Key_Left:
-        return {-1, 0};
-    case Qt::Key_Right:
-        return {1, 0};
-    case Qt::Key_Up:
-        return {0, -1};
-    case Qt::Key_Down:
-        return {0, 1};
-    default:
-        return {};
-    }
-}
 
 } // namespace
 
@@ -161,7 +147,7 @@ void LoupeOverlay::refresh()
     look_.averageSize = averageSize(modifiers_);
     const int size = LoupePatchSize(look_.zoom);
     const QPoint onScreen = pointer_ - scale_.origin;
-    patch_ = GrabScreenPatch(screen_, onScreen, size);
+    patch_ = LiveScreen(screen_).patchAround(onScreen, size);
 
     // Beside the pointer, on whichever side has room, and never over the pixels it reads: the
     // window covers the pointer's screen.
@@ -182,9 +168,7 @@ X11Pointer LoupeOverlay::pointerPixel(QPointF eventPosition) const
 
 int LoupeOverlay::averageSize(Qt::KeyboardModifiers modifiers) const
 {
-    if (modifiers & Qt::ControlModifier)
-        return (modifiers & Qt::ShiftModifier) ? 5 : 3;
-    return storedAverage_;
+    return LoupeAverageSize(modifiers, storedAverage_);
 }
 
 void LoupeOverlay::paintEvent(QPaintEvent*)
@@ -223,10 +207,9 @@ void LoupeOverlay::mousePressEvent(QMouseEvent* event)
 
 void LoupeOverlay::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() / 120;
-    if (steps == 0)
+    if (event->angleDelta().y() / 120 == 0)
         return;
-    look_.zoom = std::clamp(look_.zoom + steps, kMinZoom, kMaxZoom);
+    look_.zoom = LoupeZoomAfter(look_.zoom, event->angleDelta().y());
     update(loupeRect_.toAlignedRect().adjusted(-1, -1, 1, 1));
     refresh();
 }
@@ -236,26 +219,22 @@ void LoupeOverlay::keyPressEvent(QKeyEvent* event)
     if (done_)
         return;
     modifiers_ = event->modifiers();
-    switch (event->key()) {
-    case Qt::Key_Escape:
+    const LoupeKey key = ReadLoupeKey(event->key(), event->modifiers());
+    if (key.command == LoupeCommand::Cancel) {
         finish();
         emit cancelled();
         return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    }
+    if (key.command == LoupeCommand::Pick) {
         pickHere();
         return;
-    default:
-        break;
     }
-    const QPoint step = ArrowStep(event->key());
-    if (step.isNull()) {
+    if (key.command != LoupeCommand::Move) {
         refresh(); // Ctrl or Shift went down: the outlined square changes
         return;
     }
     // Past the edge the pointer stops, as the server stops it: the loupe stays with it.
-    const QPoint target = keptOnScreens(pointer_ + step * ((event->modifiers() & Qt::ShiftModifier) ? 10 : 1));
+    const QPoint target = keptOnScreens(pointer_ + key.step);
     // The warp's own motion event follows; until it arrives the loupe already shows the target.
     WarpX11Pointer(target, screenNumber_);
     followPointer({target, screenNumber_});

@@ -3,16 +3,14 @@
 // compositor lets the user pick and answers with a Response signal on a request object of ours.
 
 #include "color/color.h"
+#include "screen/portal_request.h"
 
 #include <QDBusConnection>
 #include <QObject>
-#include <QTimer>
 #include <QVariantMap>
 
 #include <chrono>
 #include <optional>
-
-class QDBusPendingCallWatcher;
 
 namespace pelmora {
 
@@ -23,17 +21,19 @@ public:
     explicit PortalColorPicker(std::optional<QDBusConnection> bus = std::nullopt, QObject* parent = nullptr);
 
     // How long to wait for the user's answer before giving up (a minute unless a test shortens it).
-    void setAnswerTimeout(std::chrono::milliseconds timeout) { answerTimeout_ = timeout; }
+    void setAnswerTimeout(std::chrono::milliseconds timeout) { request_.setAnswerTimeout(timeout); }
     // How long the session bus may take to answer a greeting (a few seconds unless a test shortens it).
-    void setBusTimeout(std::chrono::milliseconds timeout) { busTimeout_ = timeout; }
+    void setBusTimeout(std::chrono::milliseconds timeout) { request_.setBusTimeout(timeout); }
 
     // Asks the portal; exactly one of the signals follows, later, from the event loop.
-    void start();
-    bool isActive() const { return active_; }
+    void start() { request_.start(); }
+    bool isActive() const { return request_.isActive(); }
 
-    // The request object the portal answers on for a caller and token (the caller's unique name
-    // without ':' and with '.' as '_').
-    static QString requestPath(const QString& uniqueName, const QString& token);
+    // The request object the portal answers on for a caller and token.
+    static QString requestPath(const QString& uniqueName, const QString& token)
+    {
+        return PortalRequest::requestPath(uniqueName, token);
+    }
     // A colour channel of the answer, [0, 1], as a byte: rounded, never truncated.
     static int channelByte(double value);
 
@@ -42,24 +42,14 @@ signals:
     void cancelled();
     void failed(const QString& message);
 
-private slots:
-    void onResponse(uint response, const QVariantMap& results);
-
 private:
-    void openSessionBus();
-    void ask();
-    void onCallFinished(QDBusPendingCallWatcher* watcher);
-    void listenOn(const QString& path);
-    void stopListening();
-    void finishWithFailure(const QString& message);
+    void onAnswer(uint response, const QVariantMap& results);
 
-    std::optional<QDBusConnection> bus_;
-    std::chrono::milliseconds answerTimeout_{std::chrono::minutes(1)};
-    std::chrono::milliseconds busTimeout_{std::chrono::seconds(3)};
-    QTimer answerTimer_;
-    QString listenedPath_;
-    bool active_ = false;
-    quint64 requestCount_ = 0;
+    PortalRequest request_;
 };
+
+// What the user reads when the colour pick's request failed.
+QString PortalFailureMessage(
+    const PortalRequest& request, PortalRequest::Failure failure, const QString& errorName, const QString& errorText);
 
 } // namespace pelmora

@@ -62,4 +62,34 @@ QString ScreenGrabUnavailableMessage(const QString& platformName)
         .arg(platformName);
 }
 
+QString ScreenshotNoPortalReason() { return QStringLiteral("no desktop portal here takes screenshots"); }
+
+QString ScreenshotNoAnswerReason(std::chrono::milliseconds waited)
+{
+    return QStringLiteral("the desktop portal did not answer within %1").arg(Span(waited));
+}
+
+QString ScreenshotCallFailedReason(const QString& errorName, const QString& errorText)
+{
+    return QStringLiteral("the desktop portal could not take one: %1 (%2)").arg(errorText, errorName);
+}
+
+QString ScreenshotEndedReason(uint response)
+{
+    return QStringLiteral("the desktop portal refused to take one (response %1)").arg(response);
+}
+
+QString ScreenshotNoPictureReason() { return QStringLiteral("the desktop portal reported one but named no file"); }
+
+QString LoupeUnavailableNote(const QString& reason)
+{
+    return QStringLiteral("The loupe needs a screenshot, and %1; the desktop portal picks the colour instead.")
+        .arg(reason);
+}
+
+QString LoupeUnavailableMessage(const QString& reason)
+{
+    return QStringLiteral("The loupe needs a screenshot, and %1.").arg(reason);
+}
+
 } // namespace pelmora

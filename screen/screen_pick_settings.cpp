@@ -15,6 +15,8 @@ std::optional<PickWay> ParsePickWay(const QString& text)
         return PickWay::X11Loupe;
     if (text == QLatin1String("portal"))
         return PickWay::Portal;
+    if (text == QLatin1String("screenshot"))
+        return PickWay::Screenshot;
     return std::nullopt;
 }
 
@@ -25,6 +27,8 @@ QString PickWayName(PickWay way)
         return QStringLiteral("x11");
     case PickWay::Portal:
         return QStringLiteral("portal");
+    case PickWay::Screenshot:
+        return QStringLiteral("screenshot");
     case PickWay::Auto:
         break;
     }
@@ -36,7 +40,7 @@ PickWay ResolvePickWay(PickWay requested, const QString& platformName, const QSt
     if (requested != PickWay::Auto)
         return requested;
     if (platformName != QLatin1String("xcb") || sessionType.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0)
-        return PickWay::Portal;
+        return PickWay::Screenshot;
     return PickWay::X11Loupe;
 }
 

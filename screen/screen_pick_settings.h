@@ -1,6 +1,7 @@
 #pragma once
 // Which way a colour is picked from the screen: the live loupe reads the X11 screen itself; the
-// desktop portal asks the compositor, the only way on Wayland (and on X11 desktops that want it).
+// frozen loupe runs on a screenshot the desktop portal takes; the desktop portal's own picker asks
+// the compositor for one pixel. On Wayland only the portal can read the screen.
 
 #include <QString>
 
@@ -8,14 +9,16 @@
 
 namespace pelmora {
 
-enum class PickWay { Auto, X11Loupe, Portal };
+enum class PickWay { Auto, X11Loupe, Portal, Screenshot };
 
-// "auto", "x11" or "portal" (as the setting and the command line write it); nothing for other text.
+// "auto", "x11", "portal" or "screenshot" (as the setting and the command line write it); nothing
+// for other text.
 std::optional<PickWay> ParsePickWay(const QString& text);
 QString PickWayName(PickWay way);
 
-// What Auto means in a session: the portal on Wayland (an X11 program there sees only its own
-// windows), and whenever the window toolkit does not run on X11; the loupe otherwise.
+// What Auto means in a session: the loupe on a portal screenshot on Wayland (an X11 program there
+// sees only its own windows), and whenever the window toolkit does not run on X11; the live loupe
+// otherwise. (Auto falls back to the portal's own picker when the screenshot is refused.)
 PickWay ResolvePickWay(PickWay requested, const QString& platformName, const QString& sessionType);
 
 // The way chosen in the settings (group "ScreenPicking", key "way"), Auto when unset or unreadable.

@@ -2,7 +2,8 @@
 // Picking one colour from anywhere on the screen: the one entry point for the main window and the
 // command line. start(), then exactly one of picked, cancelled or failed.
 //
-// The way is chosen on its own (the desktop portal on Wayland, the live loupe on X11) unless the
+// The way is chosen on its own (on Wayland the loupe on a portal screenshot, falling back to the
+// portal's own picker when the portal gives no screenshot; the live loupe on X11) unless the
 // settings or the caller force one. The program's windows are off the screen during the pick and
 // back where they were before the outcome is reported.
 
@@ -39,6 +40,8 @@ public:
     // long it may take to answer.
     void setPortalBus(const QDBusConnection& bus) { portalBus_ = bus; }
     void setPortalTimeout(std::chrono::milliseconds timeout) { portalTimeout_ = timeout; }
+    // How long the portal may take to give a screenshot before the pick goes on without the loupe.
+    void setScreenshotTimeout(std::chrono::milliseconds timeout) { screenshotTimeout_ = timeout; }
 
     // Starts a pick; does nothing while one is under way.
     void start();
@@ -48,14 +51,21 @@ signals:
     void picked(pelmora::Color color);
     void cancelled(); // the user changed their mind: nothing to report
     void failed(const QString& message); // one or two sentences naming what failed
+    // Said on the way, while the pick goes on: why the loupe is not available.
+    void noted(const QString& note);
 
 private:
     template <typename Way> void relay(Way* way);
+    void startScreenshot(bool fallBack);
+    void startPortal(const std::optional<QDBusConnection>& bus);
+    void end();
 
     PickWay requested_;
     CodeWriter codeWriter_;
     std::optional<QDBusConnection> portalBus_;
     std::chrono::milliseconds portalTimeout_{std::chrono::minutes(1)};
+    // Not an interactive screenshot: the portal answers at once unless something is wrong.
+    std::chrono::milliseconds screenshotTimeout_{std::chrono::seconds(10)};
     QPointer<QObject> current_;
     WindowsAside windowsAside_;
     bool active_ = false;

@@ -7,22 +7,26 @@
 #         the default)
 set -euo pipefail
 
-# The compiler and CMake, Qt (its X11 platform plugin comes with it), the X11 headers of the display
-# check and the screen picker, and one font so that a bare machine shows text.
+# The compiler and CMake, Qt (its X11 platform plugin comes with it) and its Wayland platform plugin,
+# the X11 headers of the display check and the screen picker, and one font so that a bare machine
+# shows text.
 run_packages=(
   g++ cmake make pkg-config
-  qt6-base-dev libxcb1-dev libx11-dev
+  qt6-base-dev qt6-wayland libxcb1-dev libx11-dev
   fonts-dejavu-core
 )
 # GoogleTest and Google Benchmark; a virtual X server with a window manager and the tools that drive
 # and photograph windows in it; clang for the fuzzers and the house style; the desktop entry and
-# package checks; a session bus with the desktop portal for the portal pick's end-to-end test.
+# package checks; a session bus with the desktop portal for the portal pick's end-to-end test; a
+# Wayland compositor that runs without a screen (weston, with its screenshooter) for the loupe on a
+# screenshot.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip imagemagick x11-utils openbox
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream lintian
   dbus-daemon python3-gi xdg-desktop-portal
+  weston
 )
 
 case ${1:-test} in

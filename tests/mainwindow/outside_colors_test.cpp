@@ -7,6 +7,7 @@
 #include "mainwindow/pasted_color.h"
 #include "mainwindow/swatch.h"
 #include "picker/hsb_positions.h"
+#include "screen/screen_pick_messages.h"
 #include "screen/screen_picker.h"
 
 #include <QAction>
@@ -179,6 +180,15 @@ private slots:
         QCOMPARE(form->picker().markerX(), FieldXFromSat(82));
         QCOMPARE(form->picker().markerY(), FieldYFromBri(79));
         QVERIFY(form->isVisible());
+        QVERIFY(!message());
+    }
+
+    // Why the portal picked without the loupe stays readable on the note line, with no box to close.
+    void aNoteOnTheWayShowsOnTheNoteLine()
+    {
+        const QString note = LoupeUnavailableNote(ScreenshotEndedReason(2));
+        emit form->screenPicker().noted(note);
+        QCOMPARE(qobject_cast<QLabel*>(child("lblNote"))->text(), note);
         QVERIFY(!message());
     }
 

@@ -1,16 +1,21 @@
 // The desktop portal client against stand-in portals on a private session bus (run under
 // dbus-run-session): every outcome of a pick, and once through the real xdg-desktop-portal.
 
+#include "picture_pattern.h"
+#include "screen/frozen_loupe.h"
 #include "screen/portal_color_picker.h"
 #include "screen/screen_pick_messages.h"
 #include "screen/screen_picker.h"
 #include "screen/session_bus_probe.h"
 
+#include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,15 +32,24 @@
 #include <unistd.h>
 
 using namespace pelmora;
+using namespace pelmora::test;
 using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(pelmora::Color)
 Q_DECLARE_METATYPE(pelmora::SessionBusState)
+Q_DECLARE_METATYPE(pelmora::PickWay)
 
 namespace {
 
 const QString kPython = QStringLiteral("/usr/bin/python3"); // Debian's, the one with gi
 const QString kPortalName = QStringLiteral("org.freedesktop.portal.Desktop");
+
+// A screenshot of the one offscreen screen, at its size ("800x600").
+QString ScreenSize()
+{
+    const QSize size = QGuiApplication::primaryScreen()->size();
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
 
 bool WaitForName(const QString& name, bool present)
 {
@@ -61,14 +75,36 @@ struct Service {
     }
 };
 
-std::unique_ptr<Service> StartStandIn(const QString& mode)
+std::unique_ptr<Service> StartStandIn(const QString& mode, const QStringList& options = {})
 {
     auto service = std::make_unique<Service>();
     service->process->setProcessChannelMode(QProcess::ForwardedChannels);
-    service->process->start(kPython, {QStringLiteral(STAND_IN_PORTAL), mode});
+    service->process->start(kPython, QStringList{QStringLiteral(STAND_IN_PORTAL), mode} + options);
     if (!service->process->waitForStarted() || !WaitForName(kPortalName, true))
         return nullptr;
     return service;
+}
+
+// The lines the stand-in logged, one a call.
+QStringList CallsIn(const QString& log)
+{
+    QFile file(log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The loupe's window on the first screen, once it is there.
+pelmora::FrozenScreenWindow* WaitForFrozenLoupe(std::chrono::milliseconds limit)
+{
+    const QDeadlineTimer deadline(limit);
+    while (!deadline.hasExpired()) {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* frozen = qobject_cast<pelmora::FrozenScreenWindow*>(window); frozen && frozen->isVisible())
+                return frozen;
+        QTest::qWait(20);
+    }
+    return nullptr;
 }
 
 struct Spies {
@@ -348,19 +384,23 @@ private slots:
         QVERIFY(PortalSilentSessionBusMessage(3s).endsWith(QLatin1String("did not answer within 3 s.")));
     }
 
-    // Off X11 (the tests run offscreen) the facade takes the portal on its own.
-    void facadeChoosesThePortalOffX11()
+    // Off X11 (the tests run offscreen) the facade asks for a screenshot first; a portal without the
+    // Screenshot method picks on its own, and a note says why there was no loupe.
+    void facadeFallsBackToThePortalsPicker()
     {
         const auto portal = StartStandIn(QStringLiteral("pick"));
         QVERIFY(portal);
         ScreenPicker picker;
         picker.setWay(PickWay::Auto);
-        QCOMPARE(picker.way(), PickWay::Portal);
+        QCOMPARE(picker.way(), PickWay::Screenshot);
+        QSignalSpy notes(&picker, &ScreenPicker::noted);
         Spies spies(&picker);
         picker.start();
         QVERIFY(spies.waitForOne(5s));
         QCOMPARE(spies.picked.size(), 1);
         QCOMPARE(spies.picked.first().first().value<Color>(), RGB(128, 51, 255));
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes.first().first().toString(), LoupeUnavailableNote(ScreenshotNoPortalReason()));
     }
 
     void facadeRefusesTheLoupeOffX11()
@@ -373,8 +413,118 @@ private slots:
         QCOMPARE(spies.failed.first().first().toString(), ScreenGrabUnavailableMessage(QStringLiteral("offscreen")));
     }
 
+    // Auto asks for a screenshot first: the loupe runs on it; a cancel in the portal ends the pick;
+    // any other refusal hands the pick to the portal's own picker, with a note that says why.
+    void screenshotOutcomes_data()
+    {
+        QTest::addColumn<QString>("shot"); // what the stand-in does with a Screenshot call
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("note"); // empty: none
+        QTest::addColumn<QStringList>("methods"); // called, in order
+        QTest::newRow("the loupe on the screenshot")
+            << "shot" << QString(Hex(PatternColor(QPoint(21, 13)))) << QString() << QStringList{"Screenshot"};
+        QTest::newRow("cancelled by the user") << "cancel"
+                                               << "cancelled" << QString() << QStringList{"Screenshot"};
+        QTest::newRow("refused (response 2)")
+            << "ended"
+            << "#8033ff" << LoupeUnavailableNote(ScreenshotEndedReason(2)) << QStringList{"Screenshot", "PickColor"};
+        // (D-Bus turns the call away before it reaches the stand-in, which logs none.)
+        QTest::newRow("no Screenshot method")
+            << "none"
+            << "#8033ff" << LoupeUnavailableNote(ScreenshotNoPortalReason()) << QStringList{"PickColor"};
+        QTest::newRow("no answer in time") << "silent"
+                                           << "#8033ff" << LoupeUnavailableNote(ScreenshotNoAnswerReason(500ms))
+                                           << QStringList{"Screenshot", "PickColor"};
+        QTest::newRow("the call fails") << "error"
+                                        << "#8033ff"
+                                        << LoupeUnavailableNote(ScreenshotCallFailedReason(
+                                               QStringLiteral("org.freedesktop.portal.Error.Failed"),
+                                               QStringLiteral("the stand-in refuses")))
+                                        << QStringList{"Screenshot", "PickColor"};
+        QTest::newRow("no file named") << "nouri"
+                                       << "#8033ff" << LoupeUnavailableNote(ScreenshotNoPictureReason())
+                                       << QStringList{"Screenshot", "PickColor"};
+    }
+    void screenshotOutcomes()
+    {
+        QFETCH(QString, shot);
+        QFETCH(QString, note);
+        QFETCH(QStringList, methods);
+        QTemporaryDir folder;
+        const QString log = folder.filePath(QStringLiteral("calls.log"));
+        const auto portal = StartStandIn(QStringLiteral("pick"),
+            {QStringLiteral("--screenshot"), shot, QStringLiteral("--picture"), ScreenSize(),
+                QStringLiteral("--folder"), folder.path(), QStringLiteral("--log"), log});
+        QVERIFY(portal);
+        ScreenPicker picker;
+        // Long enough for the stand-in to draw its picture, on a busy machine too.
+        picker.setScreenshotTimeout(shot == QLatin1String("silent") ? 500ms : 30s);
+        QSignalSpy notes(&picker, &ScreenPicker::noted);
+        Spies spies(&picker);
+        picker.start();
+        if (shot == QLatin1String("shot")) {
+            FrozenScreenWindow* window = WaitForFrozenLoupe(10s);
+            QVERIFY2(window, spies.failed.isEmpty() ? "" : qPrintable(spies.failed.first().first().toString()));
+            QVERIFY(window->isFullScreen());
+            // Below the window: the pointer onto picture pixel (21, 13), and Enter.
+            const QPointF at(21.5, 13.5);
+            QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(window, &move);
+            QTest::keyClick(window, Qt::Key_Return);
+        }
+        QVERIFY(spies.waitForOne(10s));
+        QString outcome = spies.cancelled.isEmpty() ? QString() : QStringLiteral("cancelled");
+        if (!spies.picked.isEmpty())
+            outcome = Hex(spies.picked.first().first().value<Color>());
+        if (!spies.failed.isEmpty())
+            outcome = spies.failed.first().first().toString();
+        QTEST(outcome, "outcome");
+        QCOMPARE(notes.size(), note.isEmpty() ? 0 : 1);
+        if (!note.isEmpty())
+            QCOMPARE(notes.first().first().toString(), note);
+        const QStringList calls = CallsIn(log);
+        QStringList called;
+        for (const QString& call : calls)
+            called.append(call.section(QLatin1Char(' '), 0, 0));
+        QCOMPARE(called, methods);
+        for (const QString& call : calls) {
+            QVERIFY2(call.contains(QLatin1String(" handle_token=pelmora")), qPrintable(call));
+            if (call.startsWith(QLatin1String("Screenshot ")))
+                QVERIFY2(call.contains(QLatin1String(" interactive=False")), qPrintable(call));
+        }
+        // The portal's file is gone once read; the stand-in's log is all that is left.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("calls.log")});
+    }
+
+    // A link where the portal's file should be is neither read nor followed nor removed.
+    void linkInsteadOfTheScreenshotIsLeftAlone()
+    {
+        QTemporaryDir folder;
+        const auto portal = StartStandIn(QStringLiteral("pick"),
+            {QStringLiteral("--screenshot"), QStringLiteral("link"), QStringLiteral("--folder"), folder.path()});
+        QVERIFY(portal);
+        ScreenPicker picker;
+        picker.setWay(PickWay::Screenshot); // no fallback: the reason is the outcome
+        Spies spies(&picker);
+        picker.start();
+        QVERIFY(spies.waitForOne(10s));
+        QCOMPARE(spies.failed.size(), 1);
+        const QString link = folder.filePath(QStringLiteral("Screenshot 1.png"));
+        QCOMPARE(spies.failed.first().first().toString(),
+            LoupeUnavailableMessage(QStringLiteral("the screenshot's file %1 is a link").arg(link)));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("kept.png"))));
+    }
+
+    void realPortalFrontEndWithStandInBackEnd_data()
+    {
+        QTest::addColumn<PickWay>("way");
+        QTest::newRow("PickColor") << PickWay::Portal;
+        QTest::newRow("Screenshot") << PickWay::Screenshot;
+    }
     void realPortalFrontEndWithStandInBackEnd()
     {
+        QFETCH(PickWay, way);
         const QString frontEnd = QStringLiteral("/usr/libexec/xdg-desktop-portal");
         if (!QFile::exists(frontEnd))
             QSKIP("xdg-desktop-portal is not installed (scripts/bootstrap.sh installs it)");
@@ -392,7 +542,7 @@ private slots:
 
         Service backEnd;
         backEnd.process->setProcessChannelMode(QProcess::ForwardedChannels);
-        backEnd.process->start(kPython, {QStringLiteral(STAND_IN_BACKEND), backEndName});
+        backEnd.process->start(kPython, {QStringLiteral(STAND_IN_BACKEND), backEndName, portals.path(), ScreenSize()});
         QVERIFY(WaitForName(backEndName, true));
 
         Service portal;
@@ -404,15 +554,26 @@ private slots:
         portal.process->start(frontEnd, {QStringLiteral("-r")});
         QVERIFY(WaitForName(kPortalName, true));
 
-        PortalColorPicker picker;
+        ScreenPicker picker;
+        picker.setWay(way);
+        picker.setScreenshotTimeout(10s);
         Spies spies(&picker);
         picker.start();
+        if (way == PickWay::Screenshot) {
+            FrozenScreenWindow* window = WaitForFrozenLoupe(10s);
+            QVERIFY2(window, portal.process->readAll().constData());
+            const QPointF at(5.5, 7.5);
+            QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window, &press);
+        }
         const bool one = spies.waitForOne(10s);
         const QByteArray log = portal.process->readAll();
         QVERIFY2(one, log.constData());
         QVERIFY2(spies.picked.size() == 1,
             qPrintable(spies.failed.isEmpty() ? QString::fromUtf8(log) : spies.failed.first().first().toString()));
-        QCOMPARE(spies.picked.first().first().value<Color>(), RGB(64, 128, 191));
+        QCOMPARE(spies.picked.first().first().value<Color>(),
+            way == PickWay::Portal ? RGB(64, 128, 191) : PatternColor(QPoint(5, 7)));
+        QCOMPARE(QDir(portals.path()).entryList(QDir::Files), QStringList{QStringLiteral("pelmoratest.portal")});
     }
 };
 

@@ -168,11 +168,13 @@ private slots:
         QTest::newRow("no session type") << PickWay::Auto << "xcb"
                                          << "" << PickWay::X11Loupe;
         QTest::newRow("Wayland") << PickWay::Auto << "wayland"
-                                 << "wayland" << PickWay::Portal;
+                                 << "wayland" << PickWay::Screenshot;
         QTest::newRow("X11 program on Wayland") << PickWay::Auto << "xcb"
-                                                << "wayland" << PickWay::Portal;
+                                                << "wayland" << PickWay::Screenshot;
         QTest::newRow("offscreen") << PickWay::Auto << "offscreen"
-                                   << "" << PickWay::Portal;
+                                   << "" << PickWay::Screenshot;
+        QTest::newRow("screenshot forced on X11") << PickWay::Screenshot << "xcb"
+                                                  << "x11" << PickWay::Screenshot;
         QTest::newRow("portal forced on X11") << PickWay::Portal << "xcb"
                                               << "x11" << PickWay::Portal;
         QTest::newRow("loupe forced on Wayland") << PickWay::X11Loupe << "xcb"
@@ -189,7 +191,7 @@ private slots:
 
     void wayNamesReadBack()
     {
-        for (const PickWay way : {PickWay::Auto, PickWay::X11Loupe, PickWay::Portal})
+        for (const PickWay way : {PickWay::Auto, PickWay::X11Loupe, PickWay::Portal, PickWay::Screenshot})
             QCOMPARE(ParsePickWay(PickWayName(way)), std::optional(way));
         QCOMPARE(ParsePickWay(QStringLiteral("X11")), std::nullopt);
         QCOMPARE(ParsePickWay(QString()), std::nullopt);
@@ -206,6 +208,9 @@ private slots:
         QTest::newRow("portal, square, 5 x 5") << "portal"
                                                << "square"
                                                << "5" << PickWay::Portal << true << 5;
+        QTest::newRow("screenshot, round, 1") << "screenshot"
+                                              << "round"
+                                              << "1" << PickWay::Screenshot << false << 1;
         QTest::newRow("x11, round, 3 x 3") << "x11"
                                            << "round"
                                            << "3" << PickWay::X11Loupe << false << 3;
