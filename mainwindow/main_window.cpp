@@ -195,7 +195,9 @@ void MainWindow::apply(const PickerChange& change)
         QWidget* focusAfterwards = change.message->returnFocusToHue ? entryPanel_->hueBox() : nullptr;
         showMessage(QString::fromStdString(change.message->text), focusAfterwards);
     }
-    undoActions_->follow(controller_);
+    // Changes applied while the window is being wired come before the undo actions exist.
+    if (undoActions_)
+        undoActions_->follow(controller_);
 }
 
 // The entry boxes go with the picker, the grid controls with the grids.
