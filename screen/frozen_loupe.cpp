@@ -2,6 +2,7 @@
 
 #include "screen/device_pixels.h"
 #include "screen/loupe_input.h"
+#include "screen/loupe_placement.h"
 #include "screen/screen_pick_settings.h"
 
 #include <QCursor>
@@ -9,8 +10,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-
-#include <cmath>
 
 namespace pelmora {
 namespace {
@@ -23,18 +22,6 @@ std::vector<ScreenPlace> ScreenPlaces()
     for (const QScreen* screen : QGuiApplication::screens())
         places.push_back({screen->geometry(), screen->devicePixelRatio()});
     return places;
-}
-
-// Beside the pointer at `at`, on whichever side of it has room in `area`, in whole logical pixels.
-QPointF LoupeTopLeftBeside(QPointF at, QSizeF bounds, QSizeF area)
-{
-    qreal left = std::nearbyint(at.x() + kLoupeOffset);
-    qreal top = std::nearbyint(at.y() + kLoupeOffset);
-    if (left + bounds.width() > area.width())
-        left = std::nearbyint(at.x() - kLoupeOffset - bounds.width());
-    if (top + bounds.height() > area.height())
-        top = std::nearbyint(at.y() - kLoupeOffset - bounds.height());
-    return {left, top};
 }
 
 } // namespace
@@ -222,7 +209,9 @@ void FrozenLoupe::refresh()
         look_.devicePixelRatio = window->shownScreen()->devicePixelRatio();
         const QRectF bounds = LoupeBounds(size, look_);
         const QPointF at = layout_.logicalCentreOf(pixel_) - QPointF(window->shownScreen()->geometry().topLeft());
-        window->setLoupeRect(QRectF(LoupeTopLeftBeside(at, bounds.size(), window->size()), bounds.size()));
+        // The same placement as the live loupe's: whole on the screen, never over the pixel it reads.
+        window->setLoupeRect(
+            QRectF(PlaceLoupe(at, bounds.size(), QRectF(QPointF(), window->size()), kLoupeOffset), bounds.size()));
     }
 }
 
@@ -232,7 +221,10 @@ void FrozenLoupe::paintLoupe(QPainter& painter, const FrozenScreenWindow& window
     const int size = patch_.size();
     // Only the loupe's shape: the picture stays around a round loupe.
     painter.setClipRegion(LoupeRegion(topLeft, size, look_));
-    PaintLoupe(painter, topLeft, patch_.pixels, patch_.pickedColor(look_.averageSize), look_);
+    const Color picked = patch_.pickedColor(look_.averageSize);
+    // The position is the picture's pixel: the screen's device pixel when the portal took the
+    // picture at the screen's scale.
+    PaintLoupe(painter, topLeft, patch_.pixels, picked, look_, {pixel_, LoupeCodeText(codeWriter_, picked)});
 }
 
 // Picks what the loupe shows; a pixel off the picture is never reported as a colour.

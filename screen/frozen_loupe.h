@@ -5,6 +5,7 @@
 // picture's pixel under the pointer.
 
 #include "color/color.h"
+#include "notations/code_writer.h"
 #include "screen/loupe_painter.h"
 #include "screen/picture_layout.h"
 #include "screen/pixel_source.h"
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
 class QScreen;
@@ -58,6 +60,8 @@ public:
     // Opens the windows with the loupe where the pointer is (or in the middle of the first screen);
     // exactly one signal follows.
     void start();
+    // The notation of the code the loupe shows below the pixels.
+    void setCodeWriter(CodeWriter writer) { codeWriter_ = std::move(writer); }
 
     const FrozenPicture& picture() const { return picture_; }
     const PictureLayout& layout() const { return layout_; }
@@ -93,6 +97,7 @@ private:
     int storedAverage_ = 1;
     Qt::KeyboardModifiers modifiers_;
     bool done_ = false;
+    CodeWriter codeWriter_;
 };
 
 } // namespace pelmora

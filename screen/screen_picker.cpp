@@ -109,7 +109,9 @@ void ScreenPicker::startScreenshot(bool fallBack)
     current_ = screenshot;
     connect(screenshot, &PortalScreenshot::taken, this, [this, screenshot](const QImage& picture) {
         screenshot->deleteLater();
-        relay(new FrozenLoupe(picture));
+        auto* loupe = new FrozenLoupe(picture);
+        loupe->setCodeWriter(codeWriter_);
+        relay(loupe);
     });
     connect(screenshot, &PortalScreenshot::cancelled, this, [this, screenshot] {
         screenshot->deleteLater();

@@ -467,6 +467,34 @@ private slots:
         QVERIFY(!window->loupeRect().isEmpty());
     }
 
+    // Near every corner and edge of every screen the whole loupe, read-outs included, stays on that
+    // screen, as the live loupe does.
+    void loupeStaysWholeOnItsScreen()
+    {
+        Run run;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRectF area = QRectF(screen->geometry()).adjusted(1, 1, -1, -1);
+            for (const QPointF position : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight(),
+                     QPointF(area.center().x(), area.top()), QPointF(area.right(), area.center().y()),
+                     QPointF(area.center().x(), area.bottom()), QPointF(area.left(), area.center().y())}) {
+                run.moveTo(position);
+                FrozenScreenWindow* window = run.windowAt(position);
+                QVERIFY(window);
+                const QRectF loupe = window->loupeRect();
+                QVERIFY2(!loupe.isEmpty() && QRectF(QPointF(), window->size()).contains(loupe),
+                    qPrintable(QStringLiteral("at (%1, %2): loupe (%3, %4) %5 x %6 on a %7 x %8 screen")
+                                   .arg(position.x())
+                                   .arg(position.y())
+                                   .arg(loupe.x())
+                                   .arg(loupe.y())
+                                   .arg(loupe.width())
+                                   .arg(loupe.height())
+                                   .arg(window->width())
+                                   .arg(window->height())));
+            }
+        }
+    }
+
     // The loupe is drawn on the screen the pointer is on, and only there.
     void loupeFollowsThePointerAcrossScreens()
     {
