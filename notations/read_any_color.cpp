@@ -8,6 +8,7 @@
 #include "notations/text_scanner.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,12 +87,28 @@ ReadResult Shifted(ReadResult result, std::string_view text, std::string_view va
 // The notations of the table that are not the panel's codes or CSS.
 constexpr std::array<std::string_view, 4> kLiteralNotations = {"hex-0x", "android", "qcolor", "floats"};
 
+// What reading one colour at the start of the text found: the whole-text read and the search among
+// words both begin there, and the second takes it from the first instead of reading it again.
+struct StartRead {
+    bool read = false;
+    std::optional<Color> rgb; // the panel's RGB(r, g, b)
+    std::optional<CssColor> css;
+    TextScanner after{""}; // right after the colour
+};
+
 // The whole of `value` as one colour, or the failure that got furthest.
-ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
+ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, StartRead& start)
 {
     // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
-    if (value.starts_with("RGB("))
-        return FindNotation("rgb-call")->read(value);
+    if (value.starts_with("RGB(")) {
+        TextScanner scan(value);
+        scan.takeWord("RGB");
+        ReadResult error;
+        start.read = true;
+        start.rgb = scan.channelList(false, error);
+        start.after = scan;
+        return start.rgb ? scan.finish(*start.rgb) : error;
+    }
     if (const auto code = ParseColorNotation(value)) {
         if (code->isRgb() || !systemColors)
             return ReadResult::Of(*code);
@@ -99,9 +116,20 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
             return ReadResult::Of(systemColors->GetSysColor(code->value() & 0xFF));
         return ReadResult::Failure(value, 0, "not an RGB colour or a system colour");
     }
-    ReadResult furthest = ReadCssColorText(value);
-    if (furthest.color)
-        return furthest;
+    TextScanner scan(value);
+    ReadResult furthest;
+    start.read = true;
+    start.css = ReadCssColorAt(scan, 0, furthest);
+    start.after = scan;
+    if (start.css) {
+        // Only a colour that is the whole text is converted here; one followed by more words is
+        // converted only if it turns out to be the text's one colour.
+        furthest = scan.finish(Color::black());
+        if (furthest.color) {
+            const MappedColor rgb = CssColorToRgb(*start.css);
+            return ReadResult::Of(rgb.color, rgb.mapped, start.css->alphaMissing ? 0 : start.css->alpha);
+        }
+    }
     // Each of those fails at the first character unless the text starts with a digit, a sign, a
     // point or QColor, and a failure there never gets further than CSS's.
     const char first = AsciiLower(value.front());
@@ -117,13 +145,25 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
     return furthest;
 }
 
+// A colour found among words: a name or the panel's code as its colour, a CSS colour as read (it
+// is converted only when it is the only one).
 struct FoundColor {
     ReadResult read;
+    std::optional<CssColor> css;
     std::size_t offset = 0;
+
+    ReadResult result() const
+    {
+        if (!css)
+            return read;
+        const MappedColor rgb = CssColorToRgb(*css);
+        return ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
+    }
 };
 
 // One colour at the scanner: the panel's RGB(r, g, b) or a CSS colour; the scanner stops after it.
-ReadResult ReadCandidate(TextScanner& scan)
+// A CSS colour goes into `css`, unconverted.
+ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css)
 {
     ReadResult read;
     if (scan.rest().starts_with("RGB(")) {
@@ -132,10 +172,7 @@ ReadResult ReadCandidate(TextScanner& scan)
             read = ReadResult::Of(*color);
         return read;
     }
-    if (const auto css = ReadCssColorAt(scan, 0, read)) {
-        const MappedColor rgb = CssColorToRgb(*css);
-        return ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
-    }
+    css = ReadCssColorAt(scan, 0, read);
     return read;
 }
 
@@ -143,7 +180,8 @@ ReadResult ReadCandidate(TextScanner& scan)
 // the panel's RGB(r, g, b), each a whole word. `failure` gets the furthest failure of a text that
 // looked like a colour function or a hex colour. Every word is looked at once, and only words that
 // can start a colour are read, so that a long sentence costs little more than a short one.
-std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t beaten, ReadResult& failure)
+std::vector<FoundColor> ColorsAmongWords(
+    std::string_view value, const StartRead& start, std::size_t beaten, ReadResult& failure)
 {
     std::vector<FoundColor> found;
     // The furthest failure so far (a character position in `value`), and the candidate it came
@@ -180,7 +218,7 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t bea
                 // A name is its colour (transparent, black without alpha): nothing more to read.
                 const bool transparent = EqualsIgnoringCase(name, "transparent");
                 if (const auto named = transparent ? Color::black() : CssColorOfName(name))
-                    found.push_back({ReadResult::Of(*named, false, transparent ? 0 : 1), i});
+                    found.push_back({ReadResult::Of(*named, false, transparent ? 0 : 1), std::nullopt, i});
                 i += name.size();
                 continue;
             }
@@ -203,16 +241,32 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t bea
                 continue;
             }
         }
-        scan.setQuiet(true);
-        ReadResult read = ReadCandidate(scan);
+        if (i == 0 && start.read) {
+            // Read already; a failure there is the whole text's, which needs no second look.
+            if (!(start.css || start.rgb)) {
+                ++i;
+                continue;
+            }
+            scan = start.after;
+        }
+        ReadResult read;
+        std::optional<CssColor> css;
+        if (i == 0 && start.read) {
+            css = start.css;
+            if (start.rgb)
+                read = ReadResult::Of(*start.rgb);
+        } else {
+            scan.setQuiet(true);
+            read = ReadCandidate(scan, css);
+        }
         const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
-        if (read.color && wholeWord) {
-            found.push_back({std::move(read), i});
+        if ((read.color || css) && wholeWord) {
+            found.push_back({std::move(read), std::move(css), i});
             i += scan.offset();
             continue;
         }
         const bool looksLikeColor = c == '#' || call;
-        if (!read.color && looksLikeColor && read.position > 0) {
+        if (!read.color && !css && looksLikeColor && read.position > 0) {
             const std::size_t position = charactersBefore(i) + read.position;
             if (position > furthest) {
                 furthest = position;
@@ -224,7 +278,8 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t bea
     if (!furthestRest.empty()) {
         // Read once more, this time for the message.
         TextScanner scan(furthestRest);
-        failure = Shifted(ReadCandidate(scan), value, furthestRest);
+        std::optional<CssColor> css;
+        failure = Shifted(ReadCandidate(scan, css), value, furthestRest);
     }
     return found;
 }
@@ -236,14 +291,15 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
     if (value.empty())
         return ReadResult::Failure(text, offset, "no colour in an empty text");
 
-    ReadResult whole = ReadWhole(value, systemColors);
+    StartRead start;
+    ReadResult whole = ReadWhole(value, systemColors, start);
     // A panel code that is not a colour (a negative decimal) is answered as such, not searched.
     if (whole.color || (systemColors && ParseColorNotation(value)))
         return Shifted(whole, text, value);
     ReadResult amongFailure;
-    const std::vector<FoundColor> found = ColorsAmongWords(value, whole.position, amongFailure);
+    const std::vector<FoundColor> found = ColorsAmongWords(value, start, whole.position, amongFailure);
     if (found.size() == 1)
-        return found.front().read;
+        return found.front().result();
     if (found.size() > 1)
         return ReadResult::Failure(text, offset + found[1].offset,
             "the text holds " + std::to_string(found.size()) + " colours, the second starting here; keep only one");

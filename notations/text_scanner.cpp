@@ -42,6 +42,31 @@ std::string Describe(std::string_view rest)
     return "'" + std::string(rest.substr(0, length)) + "'";
 }
 
+// Digits with at most one point and no exponent, as most components are written ("255", "0.5"),
+// without the general conversion: below 2^53 the digits and the power of ten are exact doubles, so
+// one division rounds exactly as from_chars does. Nullopt for anything longer.
+std::optional<double> ShortDecimal(std::string_view digits)
+{
+    constexpr std::array<double, 16> kPowersOfTen
+        = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (digits.size() > 15)
+        return std::nullopt;
+    std::uint64_t mantissa = 0;
+    std::size_t fraction = 0;
+    bool point = false;
+    for (const char c : digits) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (!IsDigit(c))
+            return std::nullopt;
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        fraction += point ? 1 : 0;
+    }
+    return static_cast<double>(mantissa) / kPowersOfTen[fraction];
+}
+
 } // namespace
 
 ReadResult ReadResult::FailureWithoutMessage(std::string_view text, std::size_t offset)
@@ -167,12 +192,16 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
         if (digitsFrom(exponent) > exponent)
             end = digitsFrom(exponent);
     }
-    // from_chars takes no leading '+'.
-    const std::size_t from = text_[start] == '+' ? start + 1 : start;
-    const auto [ptr, code] = std::from_chars(text_.data() + from, text_.data() + end, value.value);
-    if (code != std::errc() || ptr != text_.data() + end) {
-        error = failAt(start, "number out of range");
-        return std::nullopt;
+    if (const auto quick = ShortDecimal(text_.substr(mantissa, end - mantissa))) {
+        value.value = text_[start] == '-' ? -*quick : *quick;
+    } else {
+        // from_chars takes no leading '+'.
+        const std::size_t from = text_[start] == '+' ? start + 1 : start;
+        const auto [ptr, code] = std::from_chars(text_.data() + from, text_.data() + end, value.value);
+        if (code != std::errc() || ptr != text_.data() + end) {
+            error = failAt(start, "number out of range");
+            return std::nullopt;
+        }
     }
     offset_ = end;
     if (take('%')) {

@@ -91,6 +91,13 @@ TEST(ReadAnyColor, EveryNotationAndTheWrappingOfAPaste)
         {"shadow RGB(1, 2, 3) here", RGB(1, 2, 3)},
         {"#abc", RGB(0xaa, 0xbb, 0xcc)},
         {"rgb(300, 0, 0)", RGB(255, 0, 0)},
+        // A colour at the start followed by words is read once, for both the whole text and the words.
+        {"rgb(255 128 0) is the brand", RGB(255, 128, 0)},
+        {"RGB(1, 2, 3) as the panel wrote it", RGB(1, 2, 3)},
+        {"oklch(90% 0.4 30) pale", RGB(0xFF, 0xCC, 0xC1)},
+        {"rgb(1 2 3)x then teal", RGB(0, 128, 128)},
+        {"RGB(1, 2, 3)x then teal", RGB(0, 128, 128)},
+        {"rgb(1 2 3 / 50%) and rgb(1 2", RGB(1, 2, 3)},
     };
     for (const Row& row : rows) {
         const ReadResult result = ReadAnyColor(row.text, system);
@@ -119,6 +126,10 @@ TEST(ReadAnyColor, TextWithoutAColourSaysWhy)
         {"from #ff8000 to rgb(0 0 255) and teal",
             "the text holds 3 colours, the second starting here; keep only one at position 17"},
         {"the brand colour is rgb(300 0", "expected a number, found the end at position 30"},
+        {"rgb(1 2 3) rgb(1 2 3) oklch(90% 0.4 30) #fff",
+            "the text holds 4 colours, the second starting here; keep only one at position 12"},
+        {"RGB(1, 2, 3) RGB(4, 5, 6)",
+            "the text holds 2 colours, the second starting here; keep only one at position 14"},
         {"color: currentcolor;",
             "currentcolor is the colour of the element it is used on, which a text does not have at position 8"},
     };
