@@ -73,7 +73,7 @@ ReadResult Shifted(ReadResult result, std::string_view text, std::string_view va
     if (result.color || value.data() == text.data())
         return result;
     const auto offset = static_cast<std::size_t>(value.data() - text.data());
-    const std::size_t shift = ReadResult::Failure(text, offset, "").position - 1;
+    const std::size_t shift = CharactersIn(text.substr(0, offset));
     if (shift == 0)
         return result;
     const std::string old = " at position " + std::to_string(result.position);

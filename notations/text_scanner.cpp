@@ -1,7 +1,9 @@
 #include "notations/text_scanner.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <string>
 
 namespace pelmora {
@@ -69,14 +71,29 @@ std::optional<double> ShortDecimal(std::string_view digits)
 
 } // namespace
 
+std::size_t CharactersIn(std::string_view text)
+{
+    // Every byte but the continuation bytes of UTF-8 starts a character. Plain ASCII, eight bytes
+    // at a time: a failure at the end of a long text is counted on every read of it.
+    std::size_t continuations = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + i, 8);
+        if ((eight & 0x8080808080808080u) == 0)
+            continue;
+        for (std::size_t j = i; j < i + 8; ++j)
+            continuations += (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80 ? 1 : 0;
+    }
+    for (; i < text.size(); ++i)
+        continuations += (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80 ? 1 : 0;
+    return text.size() - continuations;
+}
+
 ReadResult ReadResult::FailureWithoutMessage(std::string_view text, std::size_t offset)
 {
-    std::size_t position = 1;
-    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            ++position;
     ReadResult result;
-    result.position = position;
+    result.position = CharactersIn(text.substr(0, std::min(offset, text.size()))) + 1;
     return result;
 }
 

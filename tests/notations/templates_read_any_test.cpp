@@ -140,6 +140,31 @@ TEST(ReadAnyColor, TextWithoutAColourSaysWhy)
     }
 }
 
+TEST(ReadAnyColor, PositionsCountCharactersNotBytes)
+{
+    struct Row {
+        std::string_view text;
+        std::size_t characters;
+    };
+    // Sequences of two, three and four bytes before, across and after each eight-byte block.
+    const Row rows[] = {
+        {"", 0},
+        {"abcdefgh", 8},
+        {"abcdefghi", 9},
+        {"abcdefg\u00e9", 8},
+        {"\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9", 9},
+        {"abcdef\u20ac", 7},
+        {"a\U0001D11Ebcdefghijklmnop\u00e9", 18},
+        {"abcdefghijklmnopqrstuvwxyz0123456\u00e9", 34},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(CharactersIn(row.text), row.characters) << row.text;
+    const DefaultSystemColors system;
+    EXPECT_EQ(
+        ReadAnyColor("\u00ab\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00bb rgb(300 0", system).message,
+        "expected a number, found the end at position 22");
+}
+
 TEST(ReadAnyColor, CodesKeptOrResolvedAndTheAlphaReported)
 {
     const DefaultSystemColors system;
