@@ -10,7 +10,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace pelmora {
 namespace {
@@ -180,10 +179,25 @@ ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css)
 // the panel's RGB(r, g, b), each a whole word. `failure` gets the furthest failure of a text that
 // looked like a colour function or a hex colour. Every word is looked at once, and only words that
 // can start a colour are read, so that a long sentence costs little more than a short one.
-std::vector<FoundColor> ColorsAmongWords(
-    std::string_view value, const StartRead& start, std::size_t beaten, ReadResult& failure)
+// The colours among words: the first as read, where the second starts, and how many there are.
+struct FoundColors {
+    std::optional<FoundColor> first;
+    std::size_t secondOffset = 0;
+    std::size_t count = 0;
+
+    void add(FoundColor found)
+    {
+        if (count == 0)
+            first = std::move(found);
+        else if (count == 1)
+            secondOffset = found.offset;
+        ++count;
+    }
+};
+
+FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std::size_t beaten, ReadResult& failure)
 {
-    std::vector<FoundColor> found;
+    FoundColors found;
     // The furthest failure so far (a character position in `value`), and the candidate it came
     // from: only one that gets further than `beaten` is read again for its message.
     std::size_t furthest = beaten;
@@ -218,7 +232,7 @@ std::vector<FoundColor> ColorsAmongWords(
                 // A name is its colour (transparent, black without alpha): nothing more to read.
                 const bool transparent = EqualsIgnoringCase(name, "transparent");
                 if (const auto named = transparent ? Color::black() : CssColorOfName(name))
-                    found.push_back({ReadResult::Of(*named, false, transparent ? 0 : 1), std::nullopt, i});
+                    found.add({ReadResult::Of(*named, false, transparent ? 0 : 1), std::nullopt, i});
                 i += name.size();
                 continue;
             }
@@ -261,7 +275,7 @@ std::vector<FoundColor> ColorsAmongWords(
         }
         const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
         if ((read.color || css) && wholeWord) {
-            found.push_back({std::move(read), std::move(css), i});
+            found.add({std::move(read), std::move(css), i});
             i += scan.offset();
             continue;
         }
@@ -297,12 +311,12 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
     if (whole.color || (systemColors && ParseColorNotation(value)))
         return Shifted(whole, text, value);
     ReadResult amongFailure;
-    const std::vector<FoundColor> found = ColorsAmongWords(value, start, whole.position, amongFailure);
-    if (found.size() == 1)
-        return found.front().result();
-    if (found.size() > 1)
-        return ReadResult::Failure(text, offset + found[1].offset,
-            "the text holds " + std::to_string(found.size()) + " colours, the second starting here; keep only one");
+    const FoundColors found = ColorsAmongWords(value, start, whole.position, amongFailure);
+    if (found.count == 1)
+        return found.first->result();
+    if (found.count > 1)
+        return ReadResult::Failure(text, offset + found.secondOffset,
+            "the text holds " + std::to_string(found.count) + " colours, the second starting here; keep only one");
     if (amongFailure.position > whole.position)
         whole = amongFailure;
     // Nothing got past the first character: say so plainly instead of one notation's complaint,

@@ -177,7 +177,7 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
     const std::size_t start = offset_;
     CssValue value;
     value.offset = start;
-    if (takeWord("none")) {
+    if (AsciiLower(peek()) == 'n' && takeWord("none")) {
         value.kind = CssValue::Kind::None;
         return value;
     }
