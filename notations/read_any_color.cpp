@@ -8,6 +8,7 @@
 #include "notations/text_scanner.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,10 +16,28 @@ namespace pelmora {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool IsIdentChar(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
-}
+
+// What a byte is to the search among words, one lookup per byte of a sentence: part of a word
+// (letters, digits, '-', '_'), a byte after which no word starts (those and '#'), the first byte of a
+// colour (a letter or '#').
+enum ByteClass : std::uint8_t { kIdent = 1, kNoStartAfter = 2, kColorStart = 4 };
+constexpr std::array<std::uint8_t, 256> kByteClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    const auto set = [&](char c, std::uint8_t bits) { classes[static_cast<unsigned char>(c)] = bits; };
+    for (char c = '0'; c <= '9'; ++c)
+        set(c, kIdent | kNoStartAfter);
+    for (char c = 'a'; c <= 'z'; ++c) {
+        set(c, kIdent | kNoStartAfter | kColorStart);
+        set(static_cast<char>(c - 'a' + 'A'), kIdent | kNoStartAfter | kColorStart);
+    }
+    set('-', kIdent | kNoStartAfter);
+    set('_', kIdent | kNoStartAfter);
+    set('#', kNoStartAfter | kColorStart);
+    return classes;
+}();
+
+bool HasClass(char c, std::uint8_t bits) { return (kByteClasses[static_cast<unsigned char>(c)] & bits) != 0; }
+bool IsIdentChar(char c) { return HasClass(c, kIdent); }
 
 std::string_view Trim(std::string_view s)
 {
@@ -206,17 +225,25 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
     std::size_t characters = 0;
     std::size_t counted = 0;
     const auto charactersBefore = [&](std::size_t i) {
+        // A long stretch eight bytes at a time, a short one (between two candidates) byte by byte.
+        if (i > counted + 16) {
+            characters += CharactersIn(value.substr(counted, i - counted));
+            counted = i;
+        }
         for (; counted < i; ++counted)
-            if ((static_cast<unsigned char>(value[counted]) & 0xC0) != 0x80)
-                ++characters;
+            characters += (static_cast<unsigned char>(value[counted]) & 0xC0) != 0x80 ? 1 : 0;
         return characters;
     };
     std::size_t i = 0;
     while (i < value.size()) {
         const char c = value[i];
-        const bool wordStart = i == 0 || !(IsIdentChar(value[i - 1]) || value[i - 1] == '#');
-        if (!wordStart || !(c == '#' || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z'))) {
+        const bool wordStart = i == 0 || !HasClass(value[i - 1], kNoStartAfter);
+        if (!wordStart || !HasClass(c, kColorStart)) {
+            // No word starts within the rest of a word, nor right after '#'.
+            const bool runFollows = HasClass(c, kNoStartAfter);
             ++i;
+            while (runFollows && i < value.size() && IsIdentChar(value[i]))
+                ++i;
             continue;
         }
         const std::string_view rest = value.substr(i);

@@ -49,7 +49,7 @@ std::string Describe(std::string_view rest)
 // one division rounds exactly as from_chars does. Nullopt for anything longer.
 std::optional<double> ShortDecimal(std::string_view digits)
 {
-    constexpr std::array<double, 16> kPowersOfTen
+    static constexpr std::array<double, 16> kPowersOfTen
         = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     if (digits.size() > 15)
         return std::nullopt;
@@ -85,8 +85,12 @@ std::size_t CharactersIn(std::string_view text)
         for (std::size_t j = i; j < i + 8; ++j)
             continuations += (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80 ? 1 : 0;
     }
-    for (; i < text.size(); ++i)
-        continuations += (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80 ? 1 : 0;
+    std::uint64_t tail = 0;
+    if (i < text.size())
+        std::memcpy(&tail, text.data() + i, text.size() - i);
+    if ((tail & 0x8080808080808080u) != 0)
+        for (; i < text.size(); ++i)
+            continuations += (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80 ? 1 : 0;
     return text.size() - continuations;
 }
 

@@ -98,6 +98,9 @@ TEST(ReadAnyColor, EveryNotationAndTheWrappingOfAPaste)
         {"rgb(1 2 3)x then teal", RGB(0, 128, 128)},
         {"RGB(1, 2, 3)x then teal", RGB(0, 128, 128)},
         {"rgb(1 2 3 / 50%) and rgb(1 2", RGB(1, 2, 3)},
+        // Names count only as whole words: not after a digit, a letter or '#', but after brackets.
+        {"1red or a#fff, dark-red-ish or #abcgreen then teal", RGB(0, 128, 128)},
+        {"[teal]", RGB(0, 128, 128)},
     };
     for (const Row& row : rows) {
         const ReadResult result = ReadAnyColor(row.text, system);
