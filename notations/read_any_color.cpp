@@ -224,7 +224,10 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
     // Characters (not bytes) before `i`, kept up as `i` moves on.
     std::size_t characters = 0;
     std::size_t counted = 0;
+    const bool ascii = CharactersIn(value) == value.size();
     const auto charactersBefore = [&](std::size_t i) {
+        if (ascii)
+            return i;
         // A long stretch eight bytes at a time, a short one (between two candidates) byte by byte.
         if (i > counted + 16) {
             characters += CharactersIn(value.substr(counted, i - counted));

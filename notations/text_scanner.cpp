@@ -171,8 +171,8 @@ std::optional<int> TextScanner::integer()
     if (end == offset_ || end - offset_ > 9)
         return std::nullopt;
     int value = 0;
-    std::from_chars(text_.data() + offset_, text_.data() + end, value);
-    offset_ = end;
+    for (; offset_ < end; ++offset_)
+        value = value * 10 + (text_[offset_] - '0');
     return value;
 }
 
