@@ -527,13 +527,8 @@ bool NamesCssColorFunction(std::string_view name)
 {
     static constexpr std::array<std::string_view, 15> kNames = {"rgb", "rgba", "hsl", "hsla", "hwb", "lab", "lch",
         "oklab", "oklch", "color", "color-mix", "light-dark", "var", "attr", "env"};
-    // Every word before '(' of a sentence is asked about: lower-cased once, then compared whole.
-    std::array<char, 10> lower{};
-    if (name.size() < 3 || name.size() > lower.size())
-        return false;
-    std::transform(name.begin(), name.end(), lower.begin(), AsciiLower);
-    const std::string_view word(lower.data(), name.size());
-    return std::find(kNames.begin(), kNames.end(), word) != kNames.end();
+    return std::any_of(
+        kNames.begin(), kNames.end(), [&](std::string_view known) { return EqualsIgnoringCase(known, name); });
 }
 
 std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error)
