@@ -108,6 +108,7 @@ constexpr std::array<std::string_view, 4> kLiteralNotations = {"hex-0x", "androi
 // What reading one colour at the start of the text found: the whole-text read and the search among
 // words both begin there, and the second takes it from the first instead of reading it again.
 struct StartRead {
+    bool panelCode = false; // the text is one of the panel's codes (a decimal, &H...&, 0x...)
     bool read = false;
     std::optional<Color> rgb; // the panel's RGB(r, g, b)
     std::optional<CssColor> css;
@@ -128,6 +129,7 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, S
         return start.rgb ? scan.finish(*start.rgb) : error;
     }
     if (const auto code = ParseColorNotation(value)) {
+        start.panelCode = true;
         if (code->isRgb() || !systemColors)
             return ReadResult::Of(*code);
         if (code->isSystemCode() && (code->value() & 0xFF) < kSysColorCount)
@@ -338,7 +340,7 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
     StartRead start;
     ReadResult whole = ReadWhole(value, systemColors, start);
     // A panel code that is not a colour (a negative decimal) is answered as such, not searched.
-    if (whole.color || (systemColors && ParseColorNotation(value)))
+    if (whole.color || (systemColors && start.panelCode))
         return Shifted(whole, text, value);
     ReadResult amongFailure;
     const FoundColors found = ColorsAmongWords(value, start, whole.position, amongFailure);
