@@ -94,10 +94,12 @@ ReadResult Shifted(ReadResult result, std::string_view text, std::string_view va
     const std::size_t shift = CharactersIn(text.substr(0, offset));
     if (shift == 0)
         return result;
-    const std::string old = " at position " + std::to_string(result.position);
-    if (result.message.ends_with(old))
-        result.message.replace(
-            result.message.size() - old.size(), old.size(), " at position " + std::to_string(result.position + shift));
+    // Only the number at the end changes: no new message is built.
+    constexpr std::string_view kAt = " at position ";
+    const std::string number = std::to_string(result.position);
+    const std::string_view message = result.message;
+    if (message.ends_with(number) && message.substr(0, message.size() - number.size()).ends_with(kAt))
+        result.message.replace(message.size() - number.size(), number.size(), std::to_string(result.position + shift));
     result.position += shift;
     return result;
 }
