@@ -54,6 +54,16 @@ constexpr Matrix kOklabToLms = {{
     {1.0, -0.0894841775298119, -1.2914855480194092},
 }};
 
+constexpr Matrix Product(const Matrix& left, const Matrix& right)
+{
+    Matrix product{};
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = 0; j < 3; ++j)
+            product[i][j] = left[i][0] * right[0][j] + left[i][1] * right[1][j] + left[i][2] * right[2][j];
+    return product;
+}
+constexpr Matrix kLinearSrgbToLms = Product(kXyzToLms, kLinearSrgbToXyz);
+
 // D50 reference white from its chromaticity, as CSS computes it.
 constexpr Triple kD50White = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 constexpr double kLabEpsilon = 216.0 / 24389;
@@ -107,9 +117,9 @@ Triple XyzD65ToOklab(Triple xyz)
     return Multiply(kLmsToOklab, {std::cbrt(lms.a), std::cbrt(lms.b), std::cbrt(lms.c)});
 }
 
-Triple XyzD65ToOklab(Triple xyz, double (*cubeRoot)(double))
+Triple LinearSrgbToOklab(Triple rgb, double (*cubeRoot)(double))
 {
-    const Triple lms = Multiply(kXyzToLms, xyz);
+    const Triple lms = Multiply(kLinearSrgbToLms, rgb);
     return Multiply(kLmsToOklab, {cubeRoot(lms.a), cubeRoot(lms.b), cubeRoot(lms.c)});
 }
 

@@ -37,9 +37,10 @@ Triple LabToXyzD50(Triple lab);
 // OKLab: L 0..1, a and b about -0.4..0.4.
 Triple XyzD65ToOklab(Triple xyz);
 Triple OklabToXyzD65(Triple oklab);
-// The same with a cube root of the caller's: the gamut mapping's search, which only compares the
-// result's distances with thresholds, takes a quicker one there.
-Triple XyzD65ToOklab(Triple xyz, double (*cubeRoot)(double));
+// Linear sRGB to OKLab through one matrix (the product of the two) and a cube root of the caller's:
+// within rounding errors of the two steps, for the gamut mapping's search, which only compares the
+// result's distances with thresholds and takes a quicker root there.
+Triple LinearSrgbToOklab(Triple rgb, double (*cubeRoot)(double));
 
 // Rectangular a, b <-> chroma and hue in degrees (0 <= hue < 360); L passes through.
 Triple RectangularToPolar(Triple lab);

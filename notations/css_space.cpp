@@ -102,11 +102,22 @@ Triple HslWithPositiveSaturation(Triple rgb)
     return hsl;
 }
 
+// Hex colours, names and whole rgb() numbers are k / 255 exactly: their linear light is in the table
+// of the 256 levels, the very values DecodeSrgb gives, without a power each. The curve's straight
+// part (and its zeros, signed as they came) is left to DecodeSrgb.
+double DecodeSrgbChannel(double encoded)
+{
+    const double level = std::round(encoded * 255);
+    if (encoded > 0.04045 && level <= 255 && level / 255 == encoded)
+        return ByteToLinear(static_cast<int>(level));
+    return DecodeSrgb(encoded);
+}
+
 Triple ToParent(CssSpace space, Triple v)
 {
     switch (space) {
     case CssSpace::Srgb:
-        return EachChannel(v, DecodeSrgb);
+        return EachChannel(v, DecodeSrgbChannel);
     case CssSpace::SrgbLinear:
         return LinearSrgbToXyzD65(v);
     case CssSpace::DisplayP3:

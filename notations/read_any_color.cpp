@@ -8,17 +8,36 @@
 #include "notations/text_scanner.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace pelmora {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool IsIdentChar(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
-}
+
+// What a byte is to the search among words, one lookup per byte of a sentence: part of a word
+// (letters, digits, '-', '_'), a byte after which no word starts (those and '#'), the first byte of a
+// colour (a letter or '#').
+enum ByteClass : std::uint8_t { kIdent = 1, kNoStartAfter = 2, kColorStart = 4 };
+constexpr std::array<std::uint8_t, 256> kByteClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    const auto set = [&](char c, std::uint8_t bits) { classes[static_cast<unsigned char>(c)] = bits; };
+    for (char c = '0'; c <= '9'; ++c)
+        set(c, kIdent | kNoStartAfter);
+    for (char c = 'a'; c <= 'z'; ++c) {
+        set(c, kIdent | kNoStartAfter | kColorStart);
+        set(static_cast<char>(c - 'a' + 'A'), kIdent | kNoStartAfter | kColorStart);
+    }
+    set('-', kIdent | kNoStartAfter);
+    set('_', kIdent | kNoStartAfter);
+    set('#', kNoStartAfter | kColorStart);
+    return classes;
+}();
+
+bool HasClass(char c, std::uint8_t bits) { return (kByteClasses[static_cast<unsigned char>(c)] & bits) != 0; }
+bool IsIdentChar(char c) { return HasClass(c, kIdent); }
 
 std::string_view Trim(std::string_view s)
 {
@@ -72,13 +91,15 @@ ReadResult Shifted(ReadResult result, std::string_view text, std::string_view va
     if (result.color || value.data() == text.data())
         return result;
     const auto offset = static_cast<std::size_t>(value.data() - text.data());
-    const std::size_t shift = ReadResult::Failure(text, offset, "").position - 1;
+    const std::size_t shift = CharactersIn(text.substr(0, offset));
     if (shift == 0)
         return result;
-    const std::string old = " at position " + std::to_string(result.position);
-    if (result.message.ends_with(old))
-        result.message.replace(
-            result.message.size() - old.size(), old.size(), " at position " + std::to_string(result.position + shift));
+    // Only the number at the end changes: no new message is built.
+    constexpr std::string_view kAt = " at position ";
+    const std::string number = std::to_string(result.position);
+    const std::string_view message = result.message;
+    if (message.ends_with(number) && message.substr(0, message.size() - number.size()).ends_with(kAt))
+        result.message.replace(message.size() - number.size(), number.size(), std::to_string(result.position + shift));
     result.position += shift;
     return result;
 }
@@ -86,22 +107,51 @@ ReadResult Shifted(ReadResult result, std::string_view text, std::string_view va
 // The notations of the table that are not the panel's codes or CSS.
 constexpr std::array<std::string_view, 4> kLiteralNotations = {"hex-0x", "android", "qcolor", "floats"};
 
+// What reading one colour at the start of the text found: the whole-text read and the search among
+// words both begin there, and the second takes it from the first instead of reading it again.
+struct StartRead {
+    bool panelCode = false; // the text is one of the panel's codes (a decimal, &H...&, 0x...)
+    bool read = false;
+    std::optional<Color> rgb; // the panel's RGB(r, g, b)
+    std::optional<CssColor> css;
+    TextScanner after{""}; // right after the colour
+};
+
 // The whole of `value` as one colour, or the failure that got furthest.
-ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
+ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, StartRead& start)
 {
     // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
-    if (value.starts_with("RGB("))
-        return FindNotation("rgb-call")->read(value);
+    if (value.starts_with("RGB(")) {
+        TextScanner scan(value);
+        scan.takeWord("RGB");
+        ReadResult error;
+        start.read = true;
+        start.rgb = scan.channelList(false, error);
+        start.after = scan;
+        return start.rgb ? scan.finish(*start.rgb) : error;
+    }
     if (const auto code = ParseColorNotation(value)) {
+        start.panelCode = true;
         if (code->isRgb() || !systemColors)
             return ReadResult::Of(*code);
         if (code->isSystemCode() && (code->value() & 0xFF) < kSysColorCount)
             return ReadResult::Of(systemColors->GetSysColor(code->value() & 0xFF));
         return ReadResult::Failure(value, 0, "not an RGB colour or a system colour");
     }
-    ReadResult furthest = ReadCssColorText(value);
-    if (furthest.color)
-        return furthest;
+    TextScanner scan(value);
+    ReadResult furthest;
+    start.read = true;
+    start.css = ReadCssColorAt(scan, 0, furthest);
+    start.after = scan;
+    if (start.css) {
+        // Only a colour that is the whole text is converted here; one followed by more words is
+        // converted only if it turns out to be the text's one colour.
+        furthest = scan.finish(Color::black());
+        if (furthest.color) {
+            const MappedColor rgb = CssColorToRgb(*start.css);
+            return ReadResult::Of(rgb.color, rgb.mapped, start.css->alphaMissing ? 0 : start.css->alpha);
+        }
+    }
     // Each of those fails at the first character unless the text starts with a digit, a sign, a
     // point or QColor, and a failure there never gets further than CSS's.
     const char first = AsciiLower(value.front());
@@ -117,13 +167,25 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors)
     return furthest;
 }
 
+// A colour found among words: a name or the panel's code as its colour, a CSS colour as read (it
+// is converted only when it is the only one).
 struct FoundColor {
     ReadResult read;
+    std::optional<CssColor> css;
     std::size_t offset = 0;
+
+    ReadResult result() const
+    {
+        if (!css)
+            return read;
+        const MappedColor rgb = CssColorToRgb(*css);
+        return ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
+    }
 };
 
 // One colour at the scanner: the panel's RGB(r, g, b) or a CSS colour; the scanner stops after it.
-ReadResult ReadCandidate(TextScanner& scan)
+// A CSS colour goes into `css`, unconverted.
+ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css)
 {
     ReadResult read;
     if (scan.rest().starts_with("RGB(")) {
@@ -132,10 +194,7 @@ ReadResult ReadCandidate(TextScanner& scan)
             read = ReadResult::Of(*color);
         return read;
     }
-    if (const auto css = ReadCssColorAt(scan, 0, read)) {
-        const MappedColor rgb = CssColorToRgb(*css);
-        return ReadResult::Of(rgb.color, rgb.mapped, css->alphaMissing ? 0 : css->alpha);
-    }
+    css = ReadCssColorAt(scan, 0, read);
     return read;
 }
 
@@ -143,9 +202,25 @@ ReadResult ReadCandidate(TextScanner& scan)
 // the panel's RGB(r, g, b), each a whole word. `failure` gets the furthest failure of a text that
 // looked like a colour function or a hex colour. Every word is looked at once, and only words that
 // can start a colour are read, so that a long sentence costs little more than a short one.
-std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t beaten, ReadResult& failure)
+// The colours among words: the first as read, where the second starts, and how many there are.
+struct FoundColors {
+    std::optional<FoundColor> first;
+    std::size_t secondOffset = 0;
+    std::size_t count = 0;
+
+    void add(FoundColor found)
+    {
+        if (count == 0)
+            first = std::move(found);
+        else if (count == 1)
+            secondOffset = found.offset;
+        ++count;
+    }
+};
+
+FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std::size_t beaten, ReadResult& failure)
 {
-    std::vector<FoundColor> found;
+    FoundColors found;
     // The furthest failure so far (a character position in `value`), and the candidate it came
     // from: only one that gets further than `beaten` is read again for its message.
     std::size_t furthest = beaten;
@@ -153,18 +228,29 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t bea
     // Characters (not bytes) before `i`, kept up as `i` moves on.
     std::size_t characters = 0;
     std::size_t counted = 0;
+    const bool ascii = CharactersIn(value) == value.size();
     const auto charactersBefore = [&](std::size_t i) {
+        if (ascii)
+            return i;
+        // A long stretch eight bytes at a time, a short one (between two candidates) byte by byte.
+        if (i > counted + 16) {
+            characters += CharactersIn(value.substr(counted, i - counted));
+            counted = i;
+        }
         for (; counted < i; ++counted)
-            if ((static_cast<unsigned char>(value[counted]) & 0xC0) != 0x80)
-                ++characters;
+            characters += (static_cast<unsigned char>(value[counted]) & 0xC0) != 0x80 ? 1 : 0;
         return characters;
     };
     std::size_t i = 0;
     while (i < value.size()) {
         const char c = value[i];
-        const bool wordStart = i == 0 || !(IsIdentChar(value[i - 1]) || value[i - 1] == '#');
-        if (!wordStart || !(c == '#' || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z'))) {
+        const bool wordStart = i == 0 || !HasClass(value[i - 1], kNoStartAfter);
+        if (!wordStart || !HasClass(c, kColorStart)) {
+            // No word starts within the rest of a word, nor right after '#'.
+            const bool runFollows = HasClass(c, kNoStartAfter);
             ++i;
+            while (runFollows && i < value.size() && IsIdentChar(value[i]))
+                ++i;
             continue;
         }
         const std::string_view rest = value.substr(i);
@@ -180,7 +266,7 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t bea
                 // A name is its colour (transparent, black without alpha): nothing more to read.
                 const bool transparent = EqualsIgnoringCase(name, "transparent");
                 if (const auto named = transparent ? Color::black() : CssColorOfName(name))
-                    found.push_back({ReadResult::Of(*named, false, transparent ? 0 : 1), i});
+                    found.add({ReadResult::Of(*named, false, transparent ? 0 : 1), std::nullopt, i});
                 i += name.size();
                 continue;
             }
@@ -203,16 +289,32 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t bea
                 continue;
             }
         }
-        scan.setQuiet(true);
-        ReadResult read = ReadCandidate(scan);
+        if (i == 0 && start.read) {
+            // Read already; a failure there is the whole text's, which needs no second look.
+            if (!(start.css || start.rgb)) {
+                ++i;
+                continue;
+            }
+            scan = start.after;
+        }
+        ReadResult read;
+        std::optional<CssColor> css;
+        if (i == 0 && start.read) {
+            css = start.css;
+            if (start.rgb)
+                read = ReadResult::Of(*start.rgb);
+        } else {
+            scan.setQuiet(true);
+            read = ReadCandidate(scan, css);
+        }
         const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
-        if (read.color && wholeWord) {
-            found.push_back({std::move(read), i});
+        if ((read.color || css) && wholeWord) {
+            found.add({std::move(read), std::move(css), i});
             i += scan.offset();
             continue;
         }
         const bool looksLikeColor = c == '#' || call;
-        if (!read.color && looksLikeColor && read.position > 0) {
+        if (!read.color && !css && looksLikeColor && read.position > 0) {
             const std::size_t position = charactersBefore(i) + read.position;
             if (position > furthest) {
                 furthest = position;
@@ -224,7 +326,8 @@ std::vector<FoundColor> ColorsAmongWords(std::string_view value, std::size_t bea
     if (!furthestRest.empty()) {
         // Read once more, this time for the message.
         TextScanner scan(furthestRest);
-        failure = Shifted(ReadCandidate(scan), value, furthestRest);
+        std::optional<CssColor> css;
+        failure = Shifted(ReadCandidate(scan, css), value, furthestRest);
     }
     return found;
 }
@@ -236,17 +339,18 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
     if (value.empty())
         return ReadResult::Failure(text, offset, "no colour in an empty text");
 
-    ReadResult whole = ReadWhole(value, systemColors);
+    StartRead start;
+    ReadResult whole = ReadWhole(value, systemColors, start);
     // A panel code that is not a colour (a negative decimal) is answered as such, not searched.
-    if (whole.color || (systemColors && ParseColorNotation(value)))
+    if (whole.color || (systemColors && start.panelCode))
         return Shifted(whole, text, value);
     ReadResult amongFailure;
-    const std::vector<FoundColor> found = ColorsAmongWords(value, whole.position, amongFailure);
-    if (found.size() == 1)
-        return found.front().read;
-    if (found.size() > 1)
-        return ReadResult::Failure(text, offset + found[1].offset,
-            "the text holds " + std::to_string(found.size()) + " colours, the second starting here; keep only one");
+    const FoundColors found = ColorsAmongWords(value, start, whole.position, amongFailure);
+    if (found.count == 1)
+        return found.first->result();
+    if (found.count > 1)
+        return ReadResult::Failure(text, offset + found.secondOffset,
+            "the text holds " + std::to_string(found.count) + " colours, the second starting here; keep only one");
     if (amongFailure.position > whole.position)
         whole = amongFailure;
     // Nothing got past the first character: say so plainly instead of one notation's complaint,

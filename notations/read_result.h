@@ -29,4 +29,7 @@ struct ReadResult {
     static ReadResult FailureWithoutMessage(std::string_view text, std::size_t offset);
 };
 
+// Characters (not bytes: a UTF-8 sequence is one) in `text`, as positions count them.
+std::size_t CharactersIn(std::string_view text);
+
 } // namespace pelmora

@@ -1,7 +1,9 @@
 #include "notations/text_scanner.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <string>
 
 namespace pelmora {
@@ -42,16 +44,60 @@ std::string Describe(std::string_view rest)
     return "'" + std::string(rest.substr(0, length)) + "'";
 }
 
+// Digits with at most one point and no exponent, as most components are written ("255", "0.5"),
+// without the general conversion: below 2^53 the digits and the power of ten are exact doubles, so
+// one division rounds exactly as from_chars does. Nullopt for anything longer.
+std::optional<double> ShortDecimal(std::string_view digits)
+{
+    static constexpr std::array<double, 16> kPowersOfTen
+        = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (digits.size() > 15)
+        return std::nullopt;
+    std::uint64_t mantissa = 0;
+    std::size_t fraction = 0;
+    bool point = false;
+    for (const char c : digits) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (!IsDigit(c))
+            return std::nullopt;
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        fraction += point ? 1 : 0;
+    }
+    return static_cast<double>(mantissa) / kPowersOfTen[fraction];
+}
+
 } // namespace
+
+std::size_t CharactersIn(std::string_view text)
+{
+    // Every byte but the continuation bytes of UTF-8 starts a character. Plain ASCII, eight bytes
+    // at a time: a failure at the end of a long text is counted on every read of it.
+    std::size_t continuations = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + i, 8);
+        if ((eight & 0x8080808080808080u) == 0)
+            continue;
+        for (std::size_t j = i; j < i + 8; ++j)
+            continuations += (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80 ? 1 : 0;
+    }
+    std::uint64_t tail = 0;
+    if (i < text.size())
+        std::memcpy(&tail, text.data() + i, text.size() - i);
+    if ((tail & 0x8080808080808080u) != 0)
+        for (; i < text.size(); ++i)
+            continuations += (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80 ? 1 : 0;
+    return text.size() - continuations;
+}
 
 ReadResult ReadResult::FailureWithoutMessage(std::string_view text, std::size_t offset)
 {
-    std::size_t position = 1;
-    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            ++position;
     ReadResult result;
-    result.position = position;
+    result.position = CharactersIn(text.substr(0, std::min(offset, text.size()))) + 1;
     return result;
 }
 
@@ -125,8 +171,8 @@ std::optional<int> TextScanner::integer()
     if (end == offset_ || end - offset_ > 9)
         return std::nullopt;
     int value = 0;
-    std::from_chars(text_.data() + offset_, text_.data() + end, value);
-    offset_ = end;
+    for (; offset_ < end; ++offset_)
+        value = value * 10 + (text_[offset_] - '0');
     return value;
 }
 
@@ -135,7 +181,7 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
     const std::size_t start = offset_;
     CssValue value;
     value.offset = start;
-    if (takeWord("none")) {
+    if (AsciiLower(peek()) == 'n' && takeWord("none")) {
         value.kind = CssValue::Kind::None;
         return value;
     }
@@ -167,12 +213,16 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
         if (digitsFrom(exponent) > exponent)
             end = digitsFrom(exponent);
     }
-    // from_chars takes no leading '+'.
-    const std::size_t from = text_[start] == '+' ? start + 1 : start;
-    const auto [ptr, code] = std::from_chars(text_.data() + from, text_.data() + end, value.value);
-    if (code != std::errc() || ptr != text_.data() + end) {
-        error = failAt(start, "number out of range");
-        return std::nullopt;
+    if (const auto quick = ShortDecimal(text_.substr(mantissa, end - mantissa))) {
+        value.value = text_[start] == '-' ? -*quick : *quick;
+    } else {
+        // from_chars takes no leading '+'.
+        const std::size_t from = text_[start] == '+' ? start + 1 : start;
+        const auto [ptr, code] = std::from_chars(text_.data() + from, text_.data() + end, value.value);
+        if (code != std::errc() || ptr != text_.data() + end) {
+            error = failAt(start, "number out of range");
+            return std::nullopt;
+        }
     }
     offset_ = end;
     if (take('%')) {

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -34,6 +38,35 @@ void ExpectRefusals(std::span<const RefusalRow> rows)
         const ReadResult read = ReadCssColorText(row.text);
         EXPECT_FALSE(read.color) << row.text;
         EXPECT_EQ(read.message, row.message) << row.text;
+    }
+}
+
+TEST(CssNumbers, ShortDecimalsAreTheNearestDouble)
+{
+    // Digits that fill a double's mantissa, points everywhere, and the longest run read the quick way.
+    std::vector<std::string> numbers = {"0", "0.1", "0.3", "1.005", "255", "99.99999999999", "123456789012345",
+        "12345678901234.5", ".000000000000001", "9007199254740.993", "0.29999999999999", "1234567890123456", "1e2",
+        "-0.7", "+0.7", "-0"};
+    std::uint64_t state = 12345;
+    for (int i = 0; i < 2000; ++i) {
+        std::string digits;
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        const std::size_t length = 1 + (state >> 60);
+        for (std::size_t d = 0; d < length; ++d)
+            digits += static_cast<char>('0' + (state >> (4 * d + 3)) % 10);
+        digits.insert((state >> 20) % (length + 1), ".");
+        if (digits.back() != '.')
+            numbers.push_back(digits);
+    }
+    for (const std::string& number : numbers) {
+        TextScanner scan(number);
+        ReadResult error;
+        const auto value = scan.cssValue(error);
+        ASSERT_TRUE(value) << number;
+        double expected = 0;
+        const std::size_t from = number.front() == '+' ? 1 : 0;
+        std::from_chars(number.data() + from, number.data() + number.size(), expected);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(value->value), std::bit_cast<std::uint64_t>(expected)) << number;
     }
 }
 

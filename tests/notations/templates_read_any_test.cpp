@@ -91,6 +91,16 @@ TEST(ReadAnyColor, EveryNotationAndTheWrappingOfAPaste)
         {"shadow RGB(1, 2, 3) here", RGB(1, 2, 3)},
         {"#abc", RGB(0xaa, 0xbb, 0xcc)},
         {"rgb(300, 0, 0)", RGB(255, 0, 0)},
+        // A colour at the start followed by words is read once, for both the whole text and the words.
+        {"rgb(255 128 0) is the brand", RGB(255, 128, 0)},
+        {"RGB(1, 2, 3) as the panel wrote it", RGB(1, 2, 3)},
+        {"oklch(90% 0.4 30) pale", RGB(0xFF, 0xCC, 0xC1)},
+        {"rgb(1 2 3)x then teal", RGB(0, 128, 128)},
+        {"RGB(1, 2, 3)x then teal", RGB(0, 128, 128)},
+        {"rgb(1 2 3 / 50%) and rgb(1 2", RGB(1, 2, 3)},
+        // Names count only as whole words: not after a digit, a letter or '#', but after brackets.
+        {"1red or a#fff, dark-red-ish or #abcgreen then teal", RGB(0, 128, 128)},
+        {"[teal]", RGB(0, 128, 128)},
     };
     for (const Row& row : rows) {
         const ReadResult result = ReadAnyColor(row.text, system);
@@ -119,6 +129,10 @@ TEST(ReadAnyColor, TextWithoutAColourSaysWhy)
         {"from #ff8000 to rgb(0 0 255) and teal",
             "the text holds 3 colours, the second starting here; keep only one at position 17"},
         {"the brand colour is rgb(300 0", "expected a number, found the end at position 30"},
+        {"rgb(1 2 3) rgb(1 2 3) oklch(90% 0.4 30) #fff",
+            "the text holds 4 colours, the second starting here; keep only one at position 12"},
+        {"RGB(1, 2, 3) RGB(4, 5, 6)",
+            "the text holds 2 colours, the second starting here; keep only one at position 14"},
         {"color: currentcolor;",
             "currentcolor is the colour of the element it is used on, which a text does not have at position 8"},
     };
@@ -127,6 +141,31 @@ TEST(ReadAnyColor, TextWithoutAColourSaysWhy)
         EXPECT_FALSE(result.color) << row.text;
         EXPECT_EQ(result.message, row.message) << row.text;
     }
+}
+
+TEST(ReadAnyColor, PositionsCountCharactersNotBytes)
+{
+    struct Row {
+        std::string_view text;
+        std::size_t characters;
+    };
+    // Sequences of two, three and four bytes before, across and after each eight-byte block.
+    const Row rows[] = {
+        {"", 0},
+        {"abcdefgh", 8},
+        {"abcdefghi", 9},
+        {"abcdefg\u00e9", 8},
+        {"\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9", 9},
+        {"abcdef\u20ac", 7},
+        {"a\U0001D11Ebcdefghijklmnop\u00e9", 18},
+        {"abcdefghijklmnopqrstuvwxyz0123456\u00e9", 34},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(CharactersIn(row.text), row.characters) << row.text;
+    const DefaultSystemColors system;
+    EXPECT_EQ(
+        ReadAnyColor("\u00ab\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00bb rgb(300 0", system).message,
+        "expected a number, found the end at position 22");
 }
 
 TEST(ReadAnyColor, CodesKeptOrResolvedAndTheAlphaReported)
