@@ -37,7 +37,12 @@ MainWindow::MainWindow(const Branding& branding, QWidget* parent)
     startUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // A box losing the focus as the window goes says it is done with typing; by then there is no
+    // controller left to tell.
+    entryPanel_->blockSignals(true);
+}
 
 void MainWindow::startUp()
 {
