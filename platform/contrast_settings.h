@@ -7,8 +7,6 @@
 
 #include <QString>
 
-#include <optional>
-
 namespace pelmora {
 
 struct ContrastChoice {
@@ -20,10 +18,5 @@ ContrastChoice LoadContrastChoice();
 // Each returns whether the value reached the file; when not, `error` says why.
 bool SaveContrastBackground(Color background, QString* error = nullptr);
 bool SaveContrastAim(const SuggestionLevel& aim, QString* error = nullptr);
-
-// "#rrggbb" and back; nullopt for anything else (a word of another length, a digit that is no
-// hexadecimal digit, a sign or a "0x").
-QString BackgroundText(Color background);
-std::optional<Color> BackgroundFromText(const QString& text);
 
 } // namespace pelmora

@@ -1,5 +1,7 @@
 #include "platform/history_text.h"
 
+#include "platform/hex_color_text.h"
+
 #include <QStringList>
 
 namespace pelmora {
@@ -16,10 +18,7 @@ QString WordOf(Color color)
         return kNoColor;
     if (color.isSystemCode())
         return kSystemPrefix + QString::number(color.value() & 0xFF);
-    return QStringLiteral("#%1%2%3")
-        .arg(color.red(), 2, 16, QLatin1Char('0'))
-        .arg(color.green(), 2, 16, QLatin1Char('0'))
-        .arg(color.blue(), 2, 16, QLatin1Char('0'));
+    return HexColorText(color);
 }
 
 Color ColorOfWord(const QString& word)
@@ -31,12 +30,7 @@ Color ColorOfWord(const QString& word)
         const int index = word.mid(kSystemPrefix.size()).toInt(&ok, 10);
         return ok && index >= 0 && index <= kLastSystemColor ? Color::systemCode(index) : Color::black();
     }
-    if (word.size() != 7 || word[0] != u'#')
-        return Color::black();
-    const uint rrggbb = word.mid(1).toUInt(&ok, 16);
-    if (!ok)
-        return Color::black();
-    return RGB(static_cast<int>(rrggbb >> 16), static_cast<int>((rrggbb >> 8) & 0xFF), static_cast<int>(rrggbb & 0xFF));
+    return HexColorFromText(word).value_or(Color::black());
 }
 
 } // namespace

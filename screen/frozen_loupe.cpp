@@ -14,8 +14,6 @@
 namespace pelmora {
 namespace {
 
-constexpr qreal kLoupeOffset = 24; // logical distance between the pointer and the loupe
-
 std::vector<ScreenPlace> ScreenPlaces()
 {
     std::vector<ScreenPlace> places;

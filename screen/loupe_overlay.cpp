@@ -17,7 +17,6 @@
 namespace pelmora {
 namespace {
 
-constexpr qreal kLoupeOffset = 24; // logical distance between the pointer and the loupe
 constexpr int kInputGrabTries = 100; // every 10 ms: a second for the window to be mapped
 constexpr int kSettleMs = 40; // windows uncovered by the loupe's move need a moment to repaint
 

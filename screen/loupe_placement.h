@@ -8,6 +8,9 @@
 
 namespace pelmora {
 
+// The logical distance between the pointer and the loupe, for the live and the frozen loupe alike.
+inline constexpr qreal kLoupeOffset = 24;
+
 // The top-left corner of a loupe of `size` beside `pointer` on `screen` (all logical, in the same
 // coordinates): `offset` below and to the right of the pointer, or on the pointer's other side along
 // an axis where that would leave the screen. Whole logical pixels, so that the painted loupe and the
