@@ -19,7 +19,11 @@ struct Triple {
 
 // A 3 x 3 matrix, rows first, as CSS Color 4 writes its conversion matrices.
 using Matrix3 = std::array<std::array<double, 3>, 3>;
-Triple Multiply(const Matrix3& m, Triple v);
+constexpr Triple Multiply(const Matrix3& m, Triple v)
+{
+    return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
+        m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
+}
 
 // An encoded sRGB channel (0..1) to 8 bits as CSS does it: clamped, 255 x value rounded with a tie up
 // (a value a rounding error below a tie counts as the tie).
@@ -37,10 +41,6 @@ Triple LabToXyzD50(Triple lab);
 // OKLab: L 0..1, a and b about -0.4..0.4.
 Triple XyzD65ToOklab(Triple xyz);
 Triple OklabToXyzD65(Triple oklab);
-// Linear sRGB to OKLab through one matrix (the product of the two) and a cube root of the caller's:
-// within rounding errors of the two steps, for the gamut mapping's search, which only compares the
-// result's distances with thresholds and takes a quicker root there.
-Triple LinearSrgbToOklab(Triple rgb, double (*cubeRoot)(double));
 
 // Rectangular a, b <-> chroma and hue in degrees (0 <= hue < 360); L passes through.
 Triple RectangularToPolar(Triple lab);

@@ -54,16 +54,63 @@ constexpr CssSpace Parent(CssSpace space)
     }
 }
 
-// How many steps each space is from XYZ D65, worked out once: every conversion asks.
-constexpr std::array<int, 14> kDepths = [] {
-    std::array<int, 14> depths{};
-    for (std::size_t i = 0; i < depths.size(); ++i)
-        for (auto space = static_cast<CssSpace>(i); space != CssSpace::XyzD65; space = Parent(space))
-            ++depths[i];
-    return depths;
+constexpr std::size_t kSpaces = 14;
+
+// How many steps each space is from XYZ D65.
+constexpr int Depth(CssSpace space)
+{
+    int depth = 0;
+    for (; space != CssSpace::XyzD65; space = Parent(space))
+        ++depth;
+    return depth;
+}
+
+// The road between two spaces: up from `from` to the lowest space both share, then down to `to`,
+// each step named by the space it arrives in. Worked out once for every pair: every conversion asks.
+struct Road {
+    std::array<CssSpace, 7> arrivals{};
+    std::array<bool, 7> upward{};
+    std::size_t steps = 0;
+};
+
+constexpr Road RoadBetween(CssSpace from, CssSpace to)
+{
+    Road road;
+    std::array<CssSpace, 4> downward{};
+    std::size_t down = 0;
+    const auto climb = [&road](CssSpace& space) {
+        space = Parent(space);
+        road.arrivals[road.steps] = space;
+        road.upward[road.steps++] = true;
+    };
+    while (Depth(from) > Depth(to))
+        climb(from);
+    while (Depth(to) > Depth(from)) {
+        downward[down++] = to;
+        to = Parent(to);
+    }
+    while (from != to) {
+        climb(from);
+        downward[down++] = to;
+        to = Parent(to);
+    }
+    while (down > 0)
+        road.arrivals[road.steps++] = downward[--down];
+    return road;
+}
+
+constexpr std::array<std::array<Road, kSpaces>, kSpaces> kRoads = [] {
+    std::array<std::array<Road, kSpaces>, kSpaces> roads{};
+    for (std::size_t from = 0; from < kSpaces; ++from)
+        for (std::size_t to = 0; to < kSpaces; ++to)
+            roads[from][to] = RoadBetween(static_cast<CssSpace>(from), static_cast<CssSpace>(to));
+    return roads;
 }();
 
-int Depth(CssSpace space) { return kDepths[static_cast<std::size_t>(space)]; }
+const Road& RoadOf(CssSpace from, CssSpace to)
+{
+    return kRoads[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
+}
 
 Triple EachChannel(Triple v, double (*curve)(double)) { return {curve(v.a), curve(v.b), curve(v.c)}; }
 
@@ -217,30 +264,28 @@ int HueIndex(CssSpace space)
 
 Triple ConvertColor(Triple value, CssSpace from, CssSpace to)
 {
-    Triple v{ZeroIfMissing(value.a), ZeroIfMissing(value.b), ZeroIfMissing(value.c)};
-    // Up from `from` to the lowest space both roads share, then down to `to`: at most three steps
-    // each way, the ones down remembered to be taken in reverse.
-    std::array<CssSpace, 4> downward{};
-    std::size_t steps = 0;
-    CssSpace up = from;
-    CssSpace down = to;
-    while (Depth(up) > Depth(down)) {
-        v = ToParent(up, v);
-        up = Parent(up);
+    return ContinueConversion({ZeroIfMissing(value.a), ZeroIfMissing(value.b), ZeroIfMissing(value.c)}, from, to);
+}
+
+Triple ContinueConversion(Triple value, CssSpace from, CssSpace to)
+{
+    const Road& road = RoadOf(from, to);
+    CssSpace at = from;
+    for (std::size_t i = 0; i < road.steps; ++i) {
+        value = road.upward[i] ? ToParent(at, value) : FromParent(road.arrivals[i], value);
+        at = road.arrivals[i];
     }
-    while (Depth(down) > Depth(up)) {
-        downward[steps++] = down;
-        down = Parent(down);
-    }
-    while (up != down) {
-        v = ToParent(up, v);
-        up = Parent(up);
-        downward[steps++] = down;
-        down = Parent(down);
-    }
-    while (steps > 0)
-        v = FromParent(downward[--steps], v);
-    return v;
+    return value;
+}
+
+CssSpace LastSharedSpace(CssSpace from, CssSpace to1, CssSpace to2)
+{
+    const Road& first = RoadOf(from, to1);
+    const Road& second = RoadOf(from, to2);
+    CssSpace shared = from;
+    for (std::size_t i = 0; i < std::min(first.steps, second.steps) && first.arrivals[i] == second.arrivals[i]; ++i)
+        shared = first.arrivals[i];
+    return shared;
 }
 
 } // namespace pelmora

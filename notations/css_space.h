@@ -54,4 +54,11 @@ int HueIndex(CssSpace space);
 // chroma is at most CSS's epsilon (0.0015 and 0.000004).
 Triple ConvertColor(Triple value, CssSpace from, CssSpace to);
 
+// Conversions to two spaces whose roads start alike take the shared part once: the last space both
+// roads from `from` pass through (`from` itself when they part at once) ...
+CssSpace LastSharedSpace(CssSpace from, CssSpace to1, CssSpace to2);
+// ... and the rest of a conversion that ConvertColor began: ContinueConversion(ConvertColor(v, from,
+// shared), shared, to) is ConvertColor(v, from, to) to the bit. NaN components stay NaN here.
+Triple ContinueConversion(Triple value, CssSpace from, CssSpace to);
+
 } // namespace pelmora

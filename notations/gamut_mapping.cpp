@@ -1,6 +1,7 @@
 #include "notations/gamut_mapping.h"
 
 #include "color/srgb_transfer.h"
+#include "notations/color_matrices.h"
 
 #include <algorithm>
 #include <bit>
@@ -24,6 +25,14 @@ Triple Clip(Triple v) { return {ClipChannel(v.a), ClipChannel(v.b), ClipChannel(
 constexpr double kMostChroma = 1000;
 
 Triple LinearSrgbToOklab(Triple rgb) { return XyzD65ToOklab(LinearSrgbToXyzD65(rgb)); }
+
+// OKLab to linear sRGB as OklabToXyzD65 and XyzD65ToLinearSrgb take it, to the same bits, written out
+// where every step of the search can keep it in registers.
+Triple OklabToLinearSrgb(Triple oklab)
+{
+    const Triple lms = Multiply(kOklabToLms, oklab);
+    return Multiply(kXyzToLinearSrgb, Multiply(kLmsToXyz, {Cube(lms.a), Cube(lms.b), Cube(lms.c)}));
+}
 
 // The cube root to a relative error under 1e-13 (two Halley steps, each cubing the error, from a
 // guess made of the exponent's bits that is within 4 %), several times quicker than the correctly
@@ -50,7 +59,9 @@ constexpr double kQuickDistanceSlack = 1e-9;
 // takes the very steps it would take with exact roots throughout.
 double DistanceOfClip(Triple clipped, Triple currentOklab)
 {
-    const double quick = DeltaEOk(LinearSrgbToOklab(clipped, QuickCubeRoot), currentOklab);
+    const Triple lms = Multiply(kLinearSrgbToLms, clipped);
+    const Triple oklab = Multiply(kLmsToOklab, {QuickCubeRoot(lms.a), QuickCubeRoot(lms.b), QuickCubeRoot(lms.c)});
+    const double quick = DeltaEOk(oklab, currentOklab);
     const auto near = [&](double threshold) { return !(std::fabs(quick - threshold) > kQuickDistanceSlack); };
     if (near(kJustNoticeable) || near(kJustNoticeable - kChromaEpsilon))
         return DeltaEOk(LinearSrgbToOklab(clipped), currentOklab);
@@ -95,10 +106,9 @@ Triple GamutMapOklchToLinearSrgb(Triple oklch)
     const double cosine = std::cos(radians);
     const double sine = std::sin(radians);
     const auto oklabAt = [&](double c) { return Triple{oklch.a, c * cosine, c * sine}; };
-    const auto toLinear = [](Triple oklab) { return XyzD65ToLinearSrgb(OklabToXyzD65(oklab)); };
 
     Triple current = oklabAt(chroma);
-    const Triple origin = toLinear(current);
+    const Triple origin = OklabToLinearSrgb(current);
     if (InUnitCube(origin))
         return origin;
     Triple clipped = Clip(origin);
@@ -113,7 +123,7 @@ Triple GamutMapOklchToLinearSrgb(Triple oklch)
     while (high - low > kChromaEpsilon) {
         const double middle = (low + high) / 2;
         current = oklabAt(middle);
-        const Triple candidate = toLinear(current);
+        const Triple candidate = OklabToLinearSrgb(current);
         if (lowInGamut && InUnitCube(candidate)) {
             low = middle;
             continue;
@@ -135,15 +145,17 @@ Triple GamutMapOklchToLinearSrgb(Triple oklch)
 MappedColor ToSrgbColor(Triple value, CssSpace space)
 {
     // sRGB and its cylinders round the encoded value, where CSS's ties are.
-    if (IsSrgbCylinder(space)) {
-        const Triple encoded = ConvertColor(value, space, CssSpace::Srgb);
-        if (InUnitCube(encoded))
-            return {ColorOfEncoded(encoded), false};
-    }
-    const Triple linear = ConvertColor(value, space, CssSpace::SrgbLinear);
+    const CssSpace start = IsSrgbCylinder(space) ? CssSpace::Srgb : space;
+    const Triple started = ConvertColor(value, space, start);
+    if (start == CssSpace::Srgb && InUnitCube(started))
+        return {ColorOfEncoded(started), false};
+    // The roads to linear sRGB and to OKLCh mostly share their start (XYZ, or linear sRGB itself).
+    const CssSpace fork = LastSharedSpace(start, CssSpace::SrgbLinear, CssSpace::Oklch);
+    const Triple forked = ContinueConversion(started, start, fork);
+    const Triple linear = ContinueConversion(forked, fork, CssSpace::SrgbLinear);
     if (InUnitCube(linear))
         return {ColorOfLinear(linear), false};
-    const Triple mapped = GamutMapOklchToLinearSrgb(ConvertColor(value, space, CssSpace::Oklch));
+    const Triple mapped = GamutMapOklchToLinearSrgb(ContinueConversion(forked, fork, CssSpace::Oklch));
     return {ColorOfLinear(mapped), NoticeablyOutside(linear)};
 }
 
