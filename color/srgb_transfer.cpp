@@ -23,10 +23,15 @@ struct ByteTables {
             linear[static_cast<std::size_t>(i)] = DecodeSrgb(i / 255.0);
         for (int j = 0; j < 255; ++j)
             midpoint[static_cast<std::size_t>(j)] = DecodeSrgb((j + 0.5) / 255.0);
-        for (int k = 0; k < kBuckets; ++k)
-            firstAbove[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(
-                std::lower_bound(midpoint.begin(), midpoint.end(), static_cast<double>(k) / kBuckets)
-                - midpoint.begin());
+        // One walk up both the buckets and the midpoints (a search per bucket would cost a first
+        // read several times as much as the read itself).
+        std::size_t below = 0;
+        for (int k = 0; k < kBuckets; ++k) {
+            const double bucket = static_cast<double>(k) / kBuckets;
+            while (below < midpoint.size() && midpoint[below] < bucket)
+                ++below;
+            firstAbove[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(below);
+        }
     }
 };
 

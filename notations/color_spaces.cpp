@@ -64,7 +64,8 @@ Triple OklabToXyzD65(Triple oklab)
 
 double NormalizeHue(double degrees)
 {
-    double hue = std::fmod(degrees, 360.0);
+    // fmod gives a hue within one turn back unchanged: most hues are, and skip its long division.
+    double hue = degrees > -360.0 && degrees < 360.0 ? degrees : std::fmod(degrees, 360.0);
     if (hue < 0)
         hue += 360.0;
     return hue >= 360.0 ? 0.0 : hue;

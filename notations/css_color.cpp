@@ -14,7 +14,7 @@ using Space = CssSpace;
 // when the other space has a component of the same kind.
 enum class Analog { Red, Green, Blue, Lightness, Colorfulness, Hue, OpposingA, OpposingB, Own };
 
-std::array<Analog, 3> AnalogsOf(Space space)
+constexpr std::array<Analog, 3> AnalogsOf(Space space)
 {
     switch (space) {
     case Space::Lab:
@@ -31,6 +31,31 @@ std::array<Analog, 3> AnalogsOf(Space space)
         return {Analog::Red, Analog::Green, Analog::Blue};
     }
 }
+
+constexpr std::size_t kSpaces = 14;
+
+// For each component of `to`, the component of `from` of the same kind (or -1): a missing one there
+// makes this one missing. Worked out once for every pair of spaces.
+using AnalogSources = std::array<int, 3>;
+constexpr AnalogSources AnalogSourcesOf(Space from, Space to)
+{
+    const auto sources = AnalogsOf(from);
+    const auto targets = AnalogsOf(to);
+    AnalogSources result{-1, -1, -1};
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = 0; j < 3; ++j)
+            if (sources[j] == targets[i] && targets[i] != Analog::Own)
+                result[i] = static_cast<int>(j);
+    return result;
+}
+
+constexpr std::array<std::array<AnalogSources, kSpaces>, kSpaces> kAnalogSources = [] {
+    std::array<std::array<AnalogSources, kSpaces>, kSpaces> table{};
+    for (std::size_t from = 0; from < kSpaces; ++from)
+        for (std::size_t to = 0; to < kSpaces; ++to)
+            table[from][to] = AnalogSourcesOf(static_cast<Space>(from), static_cast<Space>(to));
+    return table;
+}();
 
 Triple TripleOf(const std::array<double, 3>& c) { return {c[0], c[1], c[2]}; }
 
@@ -72,20 +97,17 @@ CssColor ConvertCss(const CssColor& color, CssSpace space)
     result.space = space;
     result.legacy = false;
     result.channels = {converted.a, converted.b, converted.c};
-    const auto from = AnalogsOf(color.space);
-    const auto to = AnalogsOf(space);
+    const AnalogSources& sources
+        = kAnalogSources[static_cast<std::size_t>(color.space)][static_cast<std::size_t>(space)];
     for (std::size_t i = 0; i < 3; ++i) {
-        result.missing[i] = false;
-        for (std::size_t j = 0; j < 3; ++j)
-            if (color.missing[j] && from[j] == to[i] && to[i] != Analog::Own)
-                result.missing[i] = true;
-    }
-    // A powerless hue (of a grey) comes back NaN: CSS treats it as missing.
-    for (std::size_t i = 0; i < 3; ++i)
+        const int source = sources[i];
+        result.missing[i] = source >= 0 && color.missing[static_cast<std::size_t>(source)];
+        // A powerless hue (of a grey) comes back NaN: CSS treats it as missing.
         if (std::isnan(result.channels[i])) {
             result.channels[i] = 0;
             result.missing[i] = true;
         }
+    }
     return result;
 }
 

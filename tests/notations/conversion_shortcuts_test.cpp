@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -182,6 +183,45 @@ TEST(ConversionShortcuts, TheQuickGamutSearchTakesTheStepsOfTheExactOne)
         const Triple quick = GamutMapOklchToLinearSrgb(oklch);
         const Triple exact = ReferenceGamutMap(oklch);
         ASSERT_TRUE(SameBits(quick, exact)) << Show(oklch) << ": " << Show(quick) << " / " << Show(exact);
+    }
+}
+
+TEST(ConversionShortcuts, AHueWithinOneTurnSkipsTheDivisionAndLandsWhereItWould)
+{
+    const auto longWay = [](double degrees) {
+        double hue = std::fmod(degrees, 360.0);
+        if (hue < 0)
+            hue += 360.0;
+        return hue >= 360.0 ? 0.0 : hue;
+    };
+    std::vector<double> hues = {0.0, -0.0, 359.99999999999994, 360.0, -360.0, -1e-300, -1e-14, 1e-300, 720.5,
+        -359.99999999999994, -180.0, 1e300, -1e300, HUGE_VAL, -HUGE_VAL, std::nan("")};
+    Components components;
+    for (int i = 0; i < 10000; ++i)
+        hues.push_back((components.unit() - 0.5) * (i % 2 ? 800 : 1e6));
+    for (const double hue : hues)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(NormalizeHue(hue)), std::bit_cast<std::uint64_t>(longWay(hue))) << hue;
+}
+
+TEST(ConversionShortcuts, TheTablesOfTheLevelsAreTheCurveItself)
+{
+    for (int level = 0; level < 256; ++level)
+        ASSERT_EQ(
+            std::bit_cast<std::uint64_t>(ByteToLinear(level)), std::bit_cast<std::uint64_t>(DecodeSrgb(level / 255.0)))
+            << level;
+    // Light goes to the level whose interval holds it: at a midpoint up, a hair below it down.
+    for (int level = 0; level < 255; ++level) {
+        const double midpoint = DecodeSrgb((level + 0.5) / 255);
+        EXPECT_EQ(LinearToByte(midpoint), level + 1) << level;
+        EXPECT_EQ(LinearToByte(std::nextafter(midpoint, 0.0)), level) << level;
+    }
+    Components components;
+    for (int i = 0; i < 20000; ++i) {
+        const double light = components.unit();
+        int level = 0;
+        while (level < 255 && DecodeSrgb((level + 0.5) / 255) <= light)
+            ++level;
+        ASSERT_EQ(LinearToByte(light), level) << light;
     }
 }
 
