@@ -154,9 +154,12 @@ Triple HslWithPositiveSaturation(Triple rgb)
 // part (and its zeros, signed as they came) is left to DecodeSrgb.
 double DecodeSrgbChannel(double encoded)
 {
-    const double level = std::round(encoded * 255);
-    if (encoded > 0.04045 && level <= 255 && level / 255 == encoded)
-        return ByteToLinear(static_cast<int>(level));
+    if (encoded > 0.04045 && encoded <= 1) {
+        // k / 255 times 255 lies within a rounding error of k.
+        const int level = static_cast<int>(encoded * 255 + 0.5);
+        if (level / 255.0 == encoded)
+            return ByteToLinear(level);
+    }
     return DecodeSrgb(encoded);
 }
 

@@ -37,7 +37,7 @@ Triple OklabToLinearSrgb(Triple oklab)
 // The cube root to a relative error under 1e-13 (two Halley steps, each cubing the error, from a
 // guess made of the exponent's bits that is within 4 %), several times quicker than the correctly
 // rounded one. Outside the normal positive range the exact root is taken.
-double QuickCubeRoot(double x)
+inline double QuickCubeRoot(double x)
 {
     if (!(x >= 1e-300 && x <= 1e300))
         return std::cbrt(x);
@@ -57,7 +57,7 @@ constexpr double kQuickDistanceSlack = 1e-9;
 // the two thresholds below, and its results are the clipped colours themselves, so the quick cube
 // root decides wherever it lies clear of both; near one the exact distance does, and the search
 // takes the very steps it would take with exact roots throughout.
-double DistanceOfClip(Triple clipped, Triple currentOklab)
+inline double DistanceOfClip(Triple clipped, Triple currentOklab)
 {
     const Triple lms = Multiply(kLinearSrgbToLms, clipped);
     const Triple oklab = Multiply(kLmsToOklab, {QuickCubeRoot(lms.a), QuickCubeRoot(lms.b), QuickCubeRoot(lms.c)});

@@ -186,6 +186,18 @@ TEST(ConversionShortcuts, TheQuickGamutSearchTakesTheStepsOfTheExactOne)
     }
 }
 
+TEST(ConversionShortcuts, EncodedSrgbDecodesToTheCurveWhetherOrNotItIsALevel)
+{
+    for (int level = 0; level < 256; ++level) {
+        const double exact = level / 255.0;
+        for (const double encoded : {exact, std::nextafter(exact, 0.0), std::nextafter(exact, 2.0), -exact}) {
+            const Triple linear = ConvertColor({encoded, encoded, encoded}, CssSpace::Srgb, CssSpace::SrgbLinear);
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(linear.a), std::bit_cast<std::uint64_t>(DecodeSrgb(encoded)))
+                << encoded;
+        }
+    }
+}
+
 TEST(ConversionShortcuts, AHueWithinOneTurnSkipsTheDivisionAndLandsWhereItWould)
 {
     const auto longWay = [](double degrees) {
