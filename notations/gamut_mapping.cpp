@@ -17,7 +17,12 @@ constexpr double kChromaEpsilon = 0.0001;
 
 bool InUnitCube(Triple v) { return v.a >= 0 && v.a <= 1 && v.b >= 0 && v.b <= 1 && v.c >= 0 && v.c <= 1; }
 
-double ClipChannel(double v) { return !(v > 0) ? 0.0 : (v > 1 ? 1.0 : v); } // NaN to 0
+// NaN to 0. Written as a maximum and a minimum, each a single instruction.
+double ClipChannel(double v)
+{
+    const double aboveZero = 0 < v ? v : 0.0;
+    return aboveZero < 1 ? aboveZero : 1.0;
+}
 Triple Clip(Triple v) { return {ClipChannel(v.a), ClipChannel(v.b), ClipChannel(v.c)}; }
 
 // No colour has anything like this chroma (sRGB's reaches 0.33); a bound keeps an infinite one from
