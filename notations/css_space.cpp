@@ -234,6 +234,16 @@ Triple FromParent(CssSpace space, Triple v)
 
 double ZeroIfMissing(double value) { return std::isnan(value) ? 0.0 : value; }
 
+inline Triple Travel(const Road& road, CssSpace from, Triple value)
+{
+    CssSpace at = from;
+    for (std::size_t i = 0; i < road.steps; ++i) {
+        value = road.upward[i] ? ToParent(at, value) : FromParent(road.arrivals[i], value);
+        at = road.arrivals[i];
+    }
+    return value;
+}
+
 } // namespace
 
 std::optional<CssSpace> CssSpaceNamed(std::string_view name)
@@ -267,19 +277,10 @@ int HueIndex(CssSpace space)
 
 Triple ConvertColor(Triple value, CssSpace from, CssSpace to)
 {
-    return ContinueConversion({ZeroIfMissing(value.a), ZeroIfMissing(value.b), ZeroIfMissing(value.c)}, from, to);
+    return Travel(RoadOf(from, to), from, {ZeroIfMissing(value.a), ZeroIfMissing(value.b), ZeroIfMissing(value.c)});
 }
 
-Triple ContinueConversion(Triple value, CssSpace from, CssSpace to)
-{
-    const Road& road = RoadOf(from, to);
-    CssSpace at = from;
-    for (std::size_t i = 0; i < road.steps; ++i) {
-        value = road.upward[i] ? ToParent(at, value) : FromParent(road.arrivals[i], value);
-        at = road.arrivals[i];
-    }
-    return value;
-}
+Triple ContinueConversion(Triple value, CssSpace from, CssSpace to) { return Travel(RoadOf(from, to), from, value); }
 
 CssSpace LastSharedSpace(CssSpace from, CssSpace to1, CssSpace to2)
 {

@@ -4,6 +4,7 @@
 #include "notations/color_matrices.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -82,6 +83,18 @@ bool NoticeablyOutside(Triple linear)
     return outside(linear.a) || outside(linear.b) || outside(linear.c);
 }
 
+// Where the road from a space to linear sRGB leaves the one to OKLCh, worked out once for each space.
+CssSpace ForkToLinearAndOklch(CssSpace space)
+{
+    static const auto forks = [] {
+        std::array<CssSpace, 14> table{};
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = LastSharedSpace(static_cast<CssSpace>(i), CssSpace::SrgbLinear, CssSpace::Oklch);
+        return table;
+    }();
+    return forks[static_cast<std::size_t>(space)];
+}
+
 bool IsSrgbCylinder(CssSpace space)
 {
     return space == CssSpace::Srgb || space == CssSpace::Hsl || space == CssSpace::Hwb;
@@ -149,14 +162,20 @@ Triple GamutMapOklchToLinearSrgb(Triple oklch)
 
 MappedColor ToSrgbColor(Triple value, CssSpace space)
 {
-    // sRGB and its cylinders round the encoded value, where CSS's ties are.
-    const CssSpace start = IsSrgbCylinder(space) ? CssSpace::Srgb : space;
-    const Triple started = ConvertColor(value, space, start);
-    if (start == CssSpace::Srgb && InUnitCube(started))
-        return {ColorOfEncoded(started), false};
-    // The roads to linear sRGB and to OKLCh mostly share their start (XYZ, or linear sRGB itself).
-    const CssSpace fork = LastSharedSpace(start, CssSpace::SrgbLinear, CssSpace::Oklch);
-    const Triple forked = ContinueConversion(started, start, fork);
+    // The roads to linear sRGB and to OKLCh share their start (to XYZ, or to linear sRGB itself from
+    // sRGB and its cylinders): it is taken once.
+    Triple forked;
+    CssSpace fork = CssSpace::SrgbLinear;
+    if (IsSrgbCylinder(space)) {
+        // sRGB and its cylinders round the encoded value, where CSS's ties are.
+        const Triple encoded = ConvertColor(value, space, CssSpace::Srgb);
+        if (InUnitCube(encoded))
+            return {ColorOfEncoded(encoded), false};
+        forked = ContinueConversion(encoded, CssSpace::Srgb, fork);
+    } else {
+        fork = ForkToLinearAndOklch(space);
+        forked = ConvertColor(value, space, fork);
+    }
     const Triple linear = ContinueConversion(forked, fork, CssSpace::SrgbLinear);
     if (InUnitCube(linear))
         return {ColorOfLinear(linear), false};
