@@ -11,6 +11,19 @@
 namespace pelmora {
 namespace {
 
+// fmod's remainder, to the bit. Hues mostly lie within a turn or two of 0, where it is the value
+// itself or one exact subtraction (x - p is exact for p <= x <= 2p); fmod's long division is left
+// to the rest.
+double Remainder(double value, double period)
+{
+    const double magnitude = std::fabs(value);
+    if (magnitude < period)
+        return value;
+    if (magnitude < 2 * period)
+        return std::copysign(magnitude - period, value);
+    return std::fmod(value, period);
+}
+
 // D50 reference white from its chromaticity, as CSS computes it.
 constexpr Triple kD50White = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 constexpr double kLabEpsilon = 216.0 / 24389;
@@ -64,8 +77,7 @@ Triple OklabToXyzD65(Triple oklab)
 
 double NormalizeHue(double degrees)
 {
-    // fmod gives a hue within one turn back unchanged: most hues are, and skip its long division.
-    double hue = degrees > -360.0 && degrees < 360.0 ? degrees : std::fmod(degrees, 360.0);
+    double hue = Remainder(degrees, 360.0);
     if (hue < 0)
         hue += 360.0;
     return hue >= 360.0 ? 0.0 : hue;
@@ -110,7 +122,7 @@ Triple HslToSrgb(Triple hsl)
     const double sat = hsl.b / 100;
     const double light = hsl.c / 100;
     const auto f = [&](double n) {
-        const double k = std::fmod(n + hue / 30, 12.0);
+        const double k = Remainder(n + hue / 30, 12.0);
         const double a = sat * std::min(light, 1 - light);
         return light - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
     };

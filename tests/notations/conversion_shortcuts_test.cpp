@@ -215,6 +215,28 @@ TEST(ConversionShortcuts, AHueWithinOneTurnSkipsTheDivisionAndLandsWhereItWould)
         EXPECT_EQ(std::bit_cast<std::uint64_t>(NormalizeHue(hue)), std::bit_cast<std::uint64_t>(longWay(hue))) << hue;
 }
 
+TEST(ConversionShortcuts, HslFindsItsSectorsAsFmodWould)
+{
+    const auto longWay = [](Triple hsl) {
+        const double hue = NormalizeHue(hsl.a);
+        const double sat = hsl.b / 100;
+        const double light = hsl.c / 100;
+        const auto f = [&](double n) {
+            const double k = std::fmod(n + hue / 30, 12.0);
+            const double a = sat * std::min(light, 1 - light);
+            return light - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
+        };
+        return Triple{f(0), f(8), f(4)};
+    };
+    Components components;
+    for (int i = 0; i < 20000; ++i) {
+        const Triple hsl{(components.unit() - 0.25) * 1000, components.unit() * 120, components.unit() * 100};
+        ASSERT_TRUE(SameBits(HslToSrgb(hsl), longWay(hsl))) << Show(hsl);
+    }
+    for (const double hue : {0.0, 120.0, 240.0, 359.99999999999994, 360.0, 720.0, -120.0})
+        EXPECT_TRUE(SameBits(HslToSrgb({hue, 50, 50}), longWay({hue, 50, 50}))) << hue;
+}
+
 TEST(ConversionShortcuts, TheTablesOfTheLevelsAreTheCurveItself)
 {
     for (int level = 0; level < 256; ++level)
