@@ -32,9 +32,12 @@ constexpr double kMostChroma = 1000;
 
 Triple LinearSrgbToOklab(Triple rgb) { return XyzD65ToOklab(LinearSrgbToXyzD65(rgb)); }
 
+// The search's helpers below are forced inline: its dozen steps are most of the time a colour outside
+// sRGB takes, and left out of line each would pass its triples through memory.
+
 // OKLab to linear sRGB as OklabToXyzD65 and XyzD65ToLinearSrgb take it, to the same bits, written out
 // where every step of the search can keep it in registers.
-Triple OklabToLinearSrgb(Triple oklab)
+[[gnu::always_inline]] inline Triple OklabToLinearSrgb(Triple oklab)
 {
     const Triple lms = Multiply(kOklabToLms, oklab);
     return Multiply(kXyzToLinearSrgb, Multiply(kLmsToXyz, {Cube(lms.a), Cube(lms.b), Cube(lms.c)}));
@@ -43,7 +46,7 @@ Triple OklabToLinearSrgb(Triple oklab)
 // The cube root to a relative error under 1e-13 (two Halley steps, each cubing the error, from a
 // guess made of the exponent's bits that is within 4 %), several times quicker than the correctly
 // rounded one. Outside the normal positive range the exact root is taken.
-inline double QuickCubeRoot(double x)
+[[gnu::always_inline]] inline double QuickCubeRoot(double x)
 {
     if (!(x >= 1e-300 && x <= 1e300))
         return std::cbrt(x);
@@ -63,7 +66,7 @@ constexpr double kQuickDistanceSlack = 1e-9;
 // the two thresholds below, and its results are the clipped colours themselves, so the quick cube
 // root decides wherever it lies clear of both; near one the exact distance does, and the search
 // takes the very steps it would take with exact roots throughout.
-inline double DistanceOfClip(Triple clipped, Triple currentOklab)
+[[gnu::always_inline]] inline double DistanceOfClip(Triple clipped, Triple currentOklab)
 {
     const Triple lms = Multiply(kLinearSrgbToLms, clipped);
     const Triple oklab = Multiply(kLmsToOklab, {QuickCubeRoot(lms.a), QuickCubeRoot(lms.b), QuickCubeRoot(lms.c)});
