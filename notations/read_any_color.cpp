@@ -145,7 +145,9 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, S
     start.after = scan;
     if (start.css) {
         // Only a colour that is the whole text is converted here; one followed by more words is
-        // converted only if it turns out to be the text's one colour.
+        // converted only if it turns out to be the text's one colour. The words after it are
+        // described only if that is the answer (ReadColorText): most such texts hold colours.
+        scan.setQuiet(true);
         furthest = scan.finish(Color::black());
         if (furthest.color) {
             const MappedColor rgb = CssColorToRgb(*start.css);
@@ -185,7 +187,7 @@ struct FoundColor {
 
 // One colour at the scanner: the panel's RGB(r, g, b) or a CSS colour; the scanner stops after it.
 // A CSS colour goes into `css`, unconverted.
-ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css)
+ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css, CssColorUse use = CssColorUse::Shown)
 {
     ReadResult read;
     if (scan.rest().starts_with("RGB(")) {
@@ -194,7 +196,7 @@ ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css)
             read = ReadResult::Of(*color);
         return read;
     }
-    css = ReadCssColorAt(scan, 0, read);
+    css = ReadCssColorAt(scan, 0, read, use);
     return read;
 }
 
@@ -208,12 +210,15 @@ struct FoundColors {
     std::size_t secondOffset = 0;
     std::size_t count = 0;
 
-    void add(FoundColor found)
+    // Once there is one, the others only count: they need not be read for their colour.
+    CssColorUse nextUse() const { return count == 0 ? CssColorUse::Shown : CssColorUse::Counted; }
+    // `first` makes the FoundColor, only called for the first colour.
+    void add(std::size_t offset, const auto& makeFirst)
     {
         if (count == 0)
-            first = std::move(found);
+            first = makeFirst();
         else if (count == 1)
-            secondOffset = found.offset;
+            secondOffset = offset;
         ++count;
     }
 };
@@ -266,7 +271,7 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
                 // A name is its colour (transparent, black without alpha): nothing more to read.
                 const bool transparent = EqualsIgnoringCase(name, "transparent");
                 if (const auto named = transparent ? Color::black() : CssColorOfName(name))
-                    found.add({ReadResult::Of(*named, false, transparent ? 0 : 1), std::nullopt, i});
+                    found.add(i, [&] { return FoundColor{ReadResult::Of(*named, false, transparent ? 0 : 1), {}, i}; });
                 i += name.size();
                 continue;
             }
@@ -305,11 +310,11 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
                 read = ReadResult::Of(*start.rgb);
         } else {
             scan.setQuiet(true);
-            read = ReadCandidate(scan, css);
+            read = ReadCandidate(scan, css, found.nextUse());
         }
         const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
         if ((read.color || css) && wholeWord) {
-            found.add({std::move(read), std::move(css), i});
+            found.add(i, [&] { return FoundColor{std::move(read), std::move(css), i}; });
             i += scan.offset();
             continue;
         }
@@ -353,6 +358,11 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
             "the text holds " + std::to_string(found.count) + " colours, the second starting here; keep only one");
     if (amongFailure.position > whole.position)
         whole = amongFailure;
+    if (start.css && whole.message.empty()) {
+        // The quiet failure after the colour at the start (ReadWhole), described now.
+        TextScanner after = start.after;
+        whole = after.finish(Color::black());
+    }
     // Nothing got past the first character: say so plainly instead of one notation's complaint,
     // unless that complaint is a reason the text was refused for (currentcolor, var() ...).
     const bool complaint
