@@ -63,6 +63,9 @@ public:
         return function(name, start, depth);
     }
 
+    // The call of `name` (starting at `start`), the scanner right after its '('.
+    std::optional<CssColor> call(std::string_view name, std::size_t start) { return function(name, start, 0); }
+
 private:
     std::optional<CssColor> fail(const std::string& reason)
     {
@@ -511,6 +514,12 @@ bool NamesCssColorFunction(std::string_view name)
 std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error, CssColorUse use)
 {
     return ColorReader(scan, error, use).color(depth);
+}
+
+std::optional<CssColor> ReadCssFunctionAt(
+    TextScanner& scan, std::string_view name, std::size_t start, ReadResult& error, CssColorUse use)
+{
+    return ColorReader(scan, error, use).call(name, start);
 }
 
 std::optional<CssColor> ReadCssColorGenerally(TextScanner& scan, ReadResult& error)

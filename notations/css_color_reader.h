@@ -31,6 +31,11 @@ enum class CssColorUse { Shown, Counted };
 std::optional<CssColor> ReadCssColorAt(
     TextScanner& scan, int depth, ReadResult& error, CssColorUse use = CssColorUse::Shown);
 
+// As ReadCssColorAt for the call of `name` starting at `start`, the scanner right after its '(',
+// for a caller that has read the name and tried ReadPlainCssFunction already.
+std::optional<CssColor> ReadCssFunctionAt(
+    TextScanner& scan, std::string_view name, std::size_t start, ReadResult& error, CssColorUse use);
+
 // As ReadCssColorAt, the plain forms too read by the general reader: what the quick reader of
 // plain_css_color.h is checked against.
 std::optional<CssColor> ReadCssColorGenerally(TextScanner& scan, ReadResult& error);

@@ -4,7 +4,9 @@
 #include "notations/gamut_mapping.h"
 #include "notations/text_scanner.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -181,6 +183,19 @@ constexpr std::array<std::size_t, 27> kFirstOfLetter = [] {
 }();
 static_assert(kFirstOfLetter[26] == kNamedColors.size(), "the names are sorted and written in lower case");
 
+// The lengths the names of each first letter have, one bit per length: most words of a sentence
+// are turned away without a comparison.
+constexpr std::array<std::uint32_t, 26> kLengthsOfLetter = [] {
+    std::array<std::uint32_t, 26> lengths{};
+    for (const NamedColor& named : kNamedColors)
+        lengths[static_cast<std::size_t>(named.name.front() - 'a')] |= std::uint32_t{1} << named.name.size();
+    return lengths;
+}();
+static_assert(std::max_element(kNamedColors.begin(), kNamedColors.end(),
+                  [](const NamedColor& a, const NamedColor& b) { return a.name.size() < b.name.size(); })
+                  ->name.size()
+    < 32);
+
 Triple OklabOf(Color color) { return XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color))); }
 
 struct NamedOklab {
@@ -205,6 +220,8 @@ std::optional<Color> CssColorOfName(std::string_view name)
     if (first < 'a' || first > 'z')
         return std::nullopt;
     const auto letter = static_cast<std::size_t>(first - 'a');
+    if (name.size() >= 32 || (kLengthsOfLetter[letter] >> name.size() & 1) == 0)
+        return std::nullopt;
     for (std::size_t i = kFirstOfLetter[letter]; i < kFirstOfLetter[letter + 1]; ++i)
         if (EqualsIgnoringCase(kNamedColors[i].name, name))
             return kNamedColors[i].color;

@@ -5,6 +5,7 @@
 #include "notations/named_colors.h"
 #include "notations/notation_table.h"
 #include "notations/panel_codes.h"
+#include "notations/plain_css_color.h"
 #include "notations/text_scanner.h"
 
 #include <array>
@@ -212,12 +213,19 @@ struct FoundColors {
 
     // Once there is one, the others only count: they need not be read for their colour.
     CssColorUse nextUse() const { return count == 0 ? CssColorUse::Shown : CssColorUse::Counted; }
-    // `first` makes the FoundColor, only called for the first colour.
+    // `makeFirst` makes the FoundColor, only called for the first colour.
     void add(std::size_t offset, const auto& makeFirst)
     {
-        if (count == 0)
+        if (count == 0) {
             first = makeFirst();
-        else if (count == 1)
+            ++count;
+        } else {
+            addAnother(offset);
+        }
+    }
+    void addAnother(std::size_t offset)
+    {
+        if (count == 1)
             secondOffset = offset;
         ++count;
     }
@@ -259,14 +267,16 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
             continue;
         }
         const std::string_view rest = value.substr(i);
-        TextScanner scan(rest);
         // A bare word is a colour only as a CSS name, and a word before '(' only as a colour
         // function: looking it up is all it needs, and the many words of a sentence cost no messages.
+        std::string_view name;
         bool call = false;
         if (c != '#') {
-            TextScanner word = scan;
-            const std::string_view name = word.word();
-            call = word.peek() == '(';
+            std::size_t end = i + 1;
+            while (end < value.size() && IsIdentChar(value[end]))
+                ++end;
+            name = rest.substr(0, end - i);
+            call = end < value.size() && value[end] == '(';
             if (!call) {
                 // A name is its colour (transparent, black without alpha): nothing more to read.
                 const bool transparent = EqualsIgnoringCase(name, "transparent");
@@ -293,7 +303,14 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
                 ++i;
                 continue;
             }
+            if (found.count > 0) {
+                // Those digits are a colour, and this one is only counted.
+                found.addAnother(i);
+                i += 1 + count;
+                continue;
+            }
         }
+        TextScanner scan(rest);
         if (i == 0 && start.read) {
             // Read already; a failure there is the whole text's, which needs no second look.
             if (!(start.css || start.rgb)) {
@@ -308,6 +325,16 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
             css = start.css;
             if (start.rgb)
                 read = ReadResult::Of(*start.rgb);
+        } else if (call && name != "RGB") {
+            // The name is looked at already: the plain forms are read at once, the others by the
+            // general reader from the '(' on.
+            TextScanner arguments(rest);
+            arguments.skip(name.size() + 1);
+            arguments.setQuiet(true);
+            css = ReadPlainCssFunction(name, arguments);
+            if (!css)
+                css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse());
+            scan = arguments;
         } else {
             scan.setQuiet(true);
             read = ReadCandidate(scan, css, found.nextUse());
