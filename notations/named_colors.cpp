@@ -169,32 +169,39 @@ constexpr std::array<NamedColor, 148> kNamedColors = {{
     {"yellowgreen", Hex(0x9ACD32)},
 }};
 
-// Where the names of each first letter begin in the table (sorted by name), and where they end.
-constexpr std::array<std::size_t, 27> kFirstOfLetter = [] {
-    std::array<std::size_t, 27> first{};
-    std::size_t i = 0;
-    for (std::size_t letter = 0; letter < 26; ++letter) {
-        first[letter] = i;
-        while (i < kNamedColors.size() && static_cast<std::size_t>(kNamedColors[i].name.front() - 'a') == letter)
-            ++i;
-    }
-    first[26] = i;
-    return first;
-}();
-static_assert(kFirstOfLetter[26] == kNamedColors.size(), "the names are sorted and written in lower case");
-
-// The lengths the names of each first letter have, one bit per length: most words of a sentence
-// are turned away without a comparison.
-constexpr std::array<std::uint32_t, 26> kLengthsOfLetter = [] {
-    std::array<std::uint32_t, 26> lengths{};
+// The names again, by first letter and length: a word is compared only with the names of its
+// first letter and length, of which there are rarely more than two (most words of a pasted
+// sentence have none).
+constexpr std::size_t kLongestName = 20;
+constexpr std::size_t BucketOf(std::string_view name)
+{
+    return static_cast<std::size_t>(name.front() - 'a') * (kLongestName + 1) + name.size();
+}
+constexpr std::size_t kBuckets = 26 * (kLongestName + 1);
+struct NamesByLength {
+    std::array<std::uint8_t, kNamedColors.size()> order{}; // indices into kNamedColors
+    std::array<std::uint8_t, kBuckets + 1> first{}; // where each bucket begins in `order`
+};
+constexpr NamesByLength kNamesByLength = [] {
+    NamesByLength table;
+    std::array<std::size_t, kBuckets + 1> counts{};
     for (const NamedColor& named : kNamedColors)
-        lengths[static_cast<std::size_t>(named.name.front() - 'a')] |= std::uint32_t{1} << named.name.size();
-    return lengths;
+        ++counts[BucketOf(named.name) + 1];
+    for (std::size_t b = 0; b < kBuckets; ++b)
+        counts[b + 1] += counts[b];
+    for (std::size_t b = 0; b <= kBuckets; ++b)
+        table.first[b] = static_cast<std::uint8_t>(counts[b]);
+    for (std::size_t i = 0; i < kNamedColors.size(); ++i)
+        table.order[counts[BucketOf(kNamedColors[i].name)]++] = static_cast<std::uint8_t>(i);
+    return table;
 }();
-static_assert(std::max_element(kNamedColors.begin(), kNamedColors.end(),
-                  [](const NamedColor& a, const NamedColor& b) { return a.name.size() < b.name.size(); })
-                  ->name.size()
-    < 32);
+static_assert(std::all_of(kNamedColors.begin(), kNamedColors.end(),
+                  [](const NamedColor& named) {
+                      return !named.name.empty() && named.name.size() <= kLongestName
+                          && std::all_of(
+                              named.name.begin(), named.name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+                  }),
+    "the names are written in lower case");
 
 Triple OklabOf(Color color) { return XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color))); }
 
@@ -213,18 +220,23 @@ std::span<const NamedColor> CssNamedColors() { return kNamedColors; }
 
 std::optional<Color> CssColorOfName(std::string_view name)
 {
-    // Every word of a pasted sentence is looked up: only the names of its first letter are compared.
+    // Every word of a pasted sentence is looked up.
     if (name.empty())
         return std::nullopt;
     const char first = AsciiLower(name.front());
     if (first < 'a' || first > 'z')
         return std::nullopt;
-    const auto letter = static_cast<std::size_t>(first - 'a');
-    if (name.size() >= 32 || (kLengthsOfLetter[letter] >> name.size() & 1) == 0)
+    if (name.size() > kLongestName)
         return std::nullopt;
-    for (std::size_t i = kFirstOfLetter[letter]; i < kFirstOfLetter[letter + 1]; ++i)
-        if (EqualsIgnoringCase(kNamedColors[i].name, name))
-            return kNamedColors[i].color;
+    const std::size_t bucket = static_cast<std::size_t>(first - 'a') * (kLongestName + 1) + name.size();
+    for (std::size_t i = kNamesByLength.first[bucket]; i < kNamesByLength.first[bucket + 1]; ++i) {
+        const NamedColor& named = kNamedColors[kNamesByLength.order[i]];
+        std::size_t k = 1;
+        while (k < name.size() && AsciiLower(name[k]) == named.name[k])
+            ++k;
+        if (k == name.size())
+            return named.color;
+    }
     return std::nullopt;
 }
 
