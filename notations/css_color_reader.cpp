@@ -201,12 +201,12 @@ private:
         if (value->kind == CssValue::Kind::Percentage) {
             read.value.type = Type::Percentage;
         } else if (value->kind == CssValue::Kind::Dimension) {
-            if (IsDocumentUnit(value->unit)) {
+            const auto degrees = DegreesPerAngleUnit(value->unit);
+            if (!degrees && IsDocumentUnit(value->unit)) {
                 error_ = scan_.failAt(
                     value->offset, "'" + std::string(value->unit) + "' is a length, which only a document can resolve");
                 return std::nullopt;
             }
-            const auto degrees = DegreesPerAngleUnit(value->unit);
             read.value = {Type::Angle, value->value * degrees.value_or(0)};
             read.unit = value->unit;
             if (!degrees)

@@ -38,25 +38,34 @@ inline constexpr ComponentRule kOkAxis{false, 0.4, 1};
 inline constexpr ComponentRule kOkChroma{false, 0.4, 1, 0};
 
 // `rgbFunction`: rgb() rather than color(srgb ...), which reads numbers 0..1.
-inline std::array<ComponentRule, 3> RulesOf(CssSpace space, bool rgbFunction)
+inline const std::array<ComponentRule, 3>& RulesOf(CssSpace space, bool rgbFunction)
 {
+    using Rules = std::array<ComponentRule, 3>;
+    static constexpr Rules kRgb{kRgbChannel, kRgbChannel, kRgbChannel};
+    static constexpr Rules kHsl{kHue, kSaturation, kPercentChannel};
+    static constexpr Rules kHwb{kHue, kPercentChannel, kPercentChannel};
+    static constexpr Rules kLab{kLabLightness, kLabAxis, kLabAxis};
+    static constexpr Rules kLch{kLabLightness, kLchChroma, kHue};
+    static constexpr Rules kOklab{kOkLightness, kOkAxis, kOkAxis};
+    static constexpr Rules kOklch{kOkLightness, kOkChroma, kHue};
+    static constexpr Rules kUnit{kUnitChannel, kUnitChannel, kUnitChannel};
     if (rgbFunction)
-        return {kRgbChannel, kRgbChannel, kRgbChannel};
+        return kRgb;
     switch (space) {
     case CssSpace::Hsl:
-        return {kHue, kSaturation, kPercentChannel};
+        return kHsl;
     case CssSpace::Hwb:
-        return {kHue, kPercentChannel, kPercentChannel};
+        return kHwb;
     case CssSpace::Lab:
-        return {kLabLightness, kLabAxis, kLabAxis};
+        return kLab;
     case CssSpace::Lch:
-        return {kLabLightness, kLchChroma, kHue};
+        return kLch;
     case CssSpace::Oklab:
-        return {kOkLightness, kOkAxis, kOkAxis};
+        return kOklab;
     case CssSpace::Oklch:
-        return {kOkLightness, kOkChroma, kHue};
+        return kOklch;
     default:
-        return {kUnitChannel, kUnitChannel, kUnitChannel};
+        return kUnit;
     }
 }
 

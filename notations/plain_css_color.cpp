@@ -198,7 +198,7 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     CssColor color;
     color.space = space;
     color.legacy = space == CssSpace::Srgb ? function->rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb;
-    const auto rules = RulesOf(space, function->rgbFunction);
+    const auto& rules = RulesOf(space, function->rgbFunction);
     for (std::size_t i = 0; i < 3; ++i) {
         const Plain& c = components[i];
         color.missing[i] = c.kind == Kind::None;
