@@ -166,9 +166,23 @@ private:
         // Most components are plain numbers: nothing else starts with a digit or a point.
         const char first = scan_.peek();
         const bool number = (first >= '0' && first <= '9') || first == '.';
-        if (!number && scan_.takeWord("none")) {
-            read.none = true;
-            return read;
+        if (!number) {
+            TextScanner afterWord = scan_;
+            const std::string_view word = afterWord.word();
+            if (EqualsIgnoringCase(word, "none")) {
+                scan_ = afterWord;
+                read.none = true;
+                return read;
+            }
+            // A channel keyword on its own, as relative colours mostly write them: what
+            // ReadMathValue gives for it (NaN made 0), without the calculator's round.
+            if (afterWord.peek() != '(' && context.depth <= kMostNestingDepth)
+                for (const ChannelKeyword& keyword : context.keywords)
+                    if (EqualsIgnoringCase(word, keyword.name)) {
+                        scan_ = afterWord;
+                        read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
+                        return read;
+                    }
         }
         const bool math = !number && AtMathValue(scan_, context);
         if (!context.keywords.empty() && !math) {
