@@ -164,6 +164,13 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     const PlainFunction* function = PlainFunctionNamed(name);
     if (!function)
         return std::nullopt;
+    // A function inside (calc(), a colour) is never plain: left before any component is read.
+    for (const char c : scan.rest()) {
+        if (c == ')')
+            break;
+        if (c == '(')
+            return std::nullopt;
+    }
     PlainReader read(scan.rest());
     CssSpace space = function->space;
     if (function->spaceNamed) {
