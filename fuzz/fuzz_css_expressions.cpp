@@ -5,8 +5,8 @@
 // reader's colour to the bit, and a colour read only to be counted reads or fails as a shown one.
 
 #include "notations/css_color_reader.h"
+#include "notations/plain_css_color.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,16 +14,6 @@
 #include <string_view>
 
 namespace {
-
-bool SameBits(const pelmora::CssColor& a, const pelmora::CssColor& b)
-{
-    for (std::size_t i = 0; i < 3; ++i)
-        if (std::bit_cast<std::uint64_t>(a.channels[i]) != std::bit_cast<std::uint64_t>(b.channels[i])
-            || a.missing[i] != b.missing[i])
-            return false;
-    return a.space == b.space && std::bit_cast<std::uint64_t>(a.alpha) == std::bit_cast<std::uint64_t>(b.alpha)
-        && a.alphaMissing == b.alphaMissing && a.legacy == b.legacy;
-}
 
 void CheckShortcuts(std::string_view text)
 {
@@ -37,7 +27,8 @@ void CheckShortcuts(std::string_view text)
     const auto quickly = pelmora::ReadCssColorAt(quick, 0, quickError);
     const auto onlyCounted = pelmora::ReadCssColorAt(counted, 0, countedError, pelmora::CssColorUse::Counted);
     if (generally.has_value() != quickly.has_value() || general.offset() != quick.offset()
-        || (generally && !SameBits(*generally, *quickly)) || generalError.message != quickError.message)
+        || (generally && !pelmora::IdenticalCssColors(*generally, *quickly))
+        || generalError.message != quickError.message)
         std::abort();
     if (quickly.has_value() != onlyCounted.has_value() || quick.offset() != counted.offset()
         || quickError.message != countedError.message)

@@ -5,6 +5,7 @@
 #include "notations/css_component_rules.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace pelmora {
@@ -224,6 +225,16 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     }
     scan.skip(read.consumed());
     return color;
+}
+
+bool IdenticalCssColors(const CssColor& a, const CssColor& b)
+{
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    for (std::size_t i = 0; i < 3; ++i)
+        if (bits(a.channels[i]) != bits(b.channels[i]) || a.missing[i] != b.missing[i])
+            return false;
+    return a.space == b.space && bits(a.alpha) == bits(b.alpha) && a.alphaMissing == b.alphaMissing
+        && a.legacy == b.legacy;
 }
 
 } // namespace pelmora

@@ -18,4 +18,8 @@ namespace pelmora {
 // and says why). On success the scanner stands after the ')'.
 std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner& scan);
 
+// Whether two colours are the same to the bit, NaN channels included: what the quick reader
+// promises of its colours against the general reader's.
+bool IdenticalCssColors(const CssColor& a, const CssColor& b);
+
 } // namespace pelmora

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -91,16 +90,6 @@ private:
     std::uint64_t state_ = 2024;
 };
 
-bool SameBits(const CssColor& a, const CssColor& b)
-{
-    for (std::size_t i = 0; i < 3; ++i)
-        if (std::bit_cast<std::uint64_t>(a.channels[i]) != std::bit_cast<std::uint64_t>(b.channels[i])
-            || a.missing[i] != b.missing[i])
-            return false;
-    return a.space == b.space && std::bit_cast<std::uint64_t>(a.alpha) == std::bit_cast<std::uint64_t>(b.alpha)
-        && a.alphaMissing == b.alphaMissing && a.legacy == b.legacy;
-}
-
 // The quick reader at `text`, which is a function's name, '(' and the rest.
 std::optional<CssColor> ReadQuickly(std::string_view text, std::size_t& end)
 {
@@ -129,7 +118,7 @@ TEST(QuickCssRead, PlainFunctionsReadToTheBitAsTheGeneralReaderDoes)
             continue;
         ++quick;
         ASSERT_TRUE(generally) << text << " reads quickly, and generally fails: " << error.message;
-        EXPECT_TRUE(SameBits(*quickly, *generally)) << text;
+        EXPECT_TRUE(IdenticalCssColors(*quickly, *generally)) << text;
         EXPECT_EQ(quickEnd, scan.offset()) << text;
     }
     // Most of the texts are plain, so a quick reader that reads nothing fails here.
