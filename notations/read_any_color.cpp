@@ -124,7 +124,7 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, S
     // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
     if (value.starts_with("RGB(")) {
         TextScanner scan(value);
-        scan.takeWord("RGB");
+        scan.skip(3); // "RGB"
         ReadResult error;
         start.read = true;
         start.rgb = scan.channelList(false, error);
@@ -192,7 +192,7 @@ ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css, CssCol
 {
     ReadResult read;
     if (scan.rest().starts_with("RGB(")) {
-        scan.takeWord("RGB");
+        scan.skip(3); // "RGB"
         if (const auto color = scan.channelList(false, read))
             read = ReadResult::Of(*color);
         return read;
