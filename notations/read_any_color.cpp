@@ -20,16 +20,17 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' ||
 
 // What a byte is to the search among words, one lookup per byte of a sentence: part of a word
 // (letters, digits, '-', '_'), a byte after which no word starts (those and '#'), the first byte of a
-// colour (a letter or '#').
-enum ByteClass : std::uint8_t { kIdent = 1, kNoStartAfter = 2, kColorStart = 4 };
+// colour (a letter or '#'), a hexadecimal digit.
+enum ByteClass : std::uint8_t { kIdent = 1, kNoStartAfter = 2, kColorStart = 4, kHexDigit = 8 };
 constexpr std::array<std::uint8_t, 256> kByteClasses = [] {
     std::array<std::uint8_t, 256> classes{};
     const auto set = [&](char c, std::uint8_t bits) { classes[static_cast<unsigned char>(c)] = bits; };
     for (char c = '0'; c <= '9'; ++c)
-        set(c, kIdent | kNoStartAfter);
+        set(c, kIdent | kNoStartAfter | kHexDigit);
     for (char c = 'a'; c <= 'z'; ++c) {
-        set(c, kIdent | kNoStartAfter | kColorStart);
-        set(static_cast<char>(c - 'a' + 'A'), kIdent | kNoStartAfter | kColorStart);
+        const std::uint8_t hex = c <= 'f' ? kHexDigit : 0;
+        set(c, kIdent | kNoStartAfter | kColorStart | hex);
+        set(static_cast<char>(c - 'a' + 'A'), kIdent | kNoStartAfter | kColorStart | hex);
     }
     set('-', kIdent | kNoStartAfter);
     set('_', kIdent | kNoStartAfter);
@@ -292,9 +293,12 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
         }
         if (c == '#') {
             // Not 3, 4, 6 or 8 hexadecimal digits: no colour, and the failure is at the digits.
-            TextScanner digits(rest.substr(1));
-            const std::size_t count = digits.hexRun().size();
-            if ((count != 3 && count != 4 && count != 6 && count != 8) || !digits.word().empty()) {
+            std::size_t end = i + 1;
+            while (end < value.size() && HasClass(value[end], kHexDigit))
+                ++end;
+            const std::size_t count = end - i - 1;
+            const bool wordFollows = end < value.size() && IsIdentChar(value[end]);
+            if ((count != 3 && count != 4 && count != 6 && count != 8) || wordFollows) {
                 const std::size_t position = charactersBefore(i) + 2;
                 if (position > furthest) {
                     furthest = position;
