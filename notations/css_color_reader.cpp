@@ -516,13 +516,22 @@ private:
 
 bool NamesCssColorFunction(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 15> kNames = {"rgb", "rgba", "hsl", "hsla", "hwb", "lab", "lch",
-        "oklab", "oklch", "color", "color-mix", "light-dark", "var", "attr", "env"};
-    // Every word before '(' of a pasted text is looked up: most are turned away by their length.
-    if (name.size() < 3 || name.size() > 10)
+    // Every word before '(' of a pasted text is looked up: only names of its length are compared.
+    const auto is = [&](std::string_view known) { return EqualsIgnoringCase(known, name); };
+    switch (name.size()) {
+    case 3:
+        return is("rgb") || is("hsl") || is("hwb") || is("lab") || is("lch") || is("var") || is("env");
+    case 4:
+        return is("rgba") || is("hsla") || is("attr");
+    case 5:
+        return is("oklab") || is("oklch") || is("color");
+    case 9:
+        return is("color-mix");
+    case 10:
+        return is("light-dark");
+    default:
         return false;
-    return std::any_of(
-        kNames.begin(), kNames.end(), [&](std::string_view known) { return EqualsIgnoringCase(known, name); });
+    }
 }
 
 std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error, CssColorUse use)
