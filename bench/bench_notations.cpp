@@ -88,6 +88,21 @@ constexpr std::string_view kPastedTexts[] = {
     "RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, RGB(1, ",
     "the brand colour, which the style guide of the company names in its section on colours and type, is #ff8000, "
     "and the accent beside it is a darker shade that nobody has named yet.",
+    // Many colours of each kind (after the first, each is only counted) and many words before '('.
+    "red red red red red red red red red red red red red red red red red red red red red red red red red red red "
+    "red red red red red red red red red red red red red red red red red red red red red red",
+    "#fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff "
+    "#fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff #fff",
+    "rgb(from red r g b) rgb(from red r g b) rgb(from red r g b) rgb(from red r g b) rgb(from red r g b) rgb(from "
+    "red r g b) rgb(from red r g b) rgb(from red r g b) rgb(from red r g b)",
+    "color-mix(in lab, red, blue) color-mix(in lab, red, blue) color-mix(in lab, red, blue) color-mix(in lab, red, "
+    "blue) color-mix(in lab, red, blue) color-mix(in lab, red, blue)",
+    "rgb(1 2 calc(3)) rgb(1 2 calc(3)) rgb(1 2 calc(3)) rgb(1 2 calc(3)) rgb(1 2 calc(3)) rgb(1 2 calc(3)) rgb(1 2 "
+    "calc(3)) rgb(1 2 calc(3)) rgb(1 2 calc(3)) rgb(1 2 calc(3)) rgb(1 2 calc(3))",
+    "a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( "
+    "a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a(",
+    "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) "
+    "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3)",
 };
 
 void BM_ReadPastedText(benchmark::State& state)

@@ -1,8 +1,11 @@
 // CSS colour text with calc(), color-mix() and relative colours: no crash, no hang, no stack overflow
 // however deep the nesting, a message with a position for every refusal, and a colour read from the
 // text reads the same again when the text is wrapped in a relative colour that changes nothing.
+// The reader's shortcuts change nothing: the quick reading of the plain forms gives the general
+// reader's colour to the bit, and a colour read only to be counted reads or fails as a shown one.
 
 #include "notations/css_color_reader.h"
+#include "notations/plain_css_color.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +13,34 @@
 #include <string>
 #include <string_view>
 
+namespace {
+
+void CheckShortcuts(std::string_view text)
+{
+    pelmora::TextScanner general(text);
+    pelmora::TextScanner quick(text);
+    pelmora::TextScanner counted(text);
+    pelmora::ReadResult generalError;
+    pelmora::ReadResult quickError;
+    pelmora::ReadResult countedError;
+    const auto generally = pelmora::ReadCssColorGenerally(general, generalError);
+    const auto quickly = pelmora::ReadCssColorAt(quick, 0, quickError);
+    const auto onlyCounted = pelmora::ReadCssColorAt(counted, 0, countedError, pelmora::CssColorUse::Counted);
+    if (generally.has_value() != quickly.has_value() || general.offset() != quick.offset()
+        || (generally && !pelmora::IdenticalCssColors(*generally, *quickly))
+        || generalError.message != quickError.message)
+        std::abort();
+    if (quickly.has_value() != onlyCounted.has_value() || quick.offset() != counted.offset()
+        || quickError.message != countedError.message)
+        std::abort();
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckShortcuts(text);
     const pelmora::ReadResult read = pelmora::ReadCssColorText(text);
     if (!read.color) {
         if (read.message.empty() || read.position == 0 || read.position > size + 1)

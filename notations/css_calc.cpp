@@ -7,21 +7,38 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace pelmora {
 namespace {
 
 using Type = CssNumeric::Type;
 
-constexpr std::array<std::string_view, 9> kMathFunctions
-    = {"calc", "min", "max", "clamp", "round", "mod", "rem", "abs", "sign"};
+enum class MathFunction { Calc, Min, Max, Clamp, Round, Mod, Rem, Abs, Sign };
 
-bool IsMathFunction(std::string_view name)
+constexpr std::array<std::pair<std::string_view, MathFunction>, 9> kMathFunctions = {{
+    {"calc", MathFunction::Calc},
+    {"min", MathFunction::Min},
+    {"max", MathFunction::Max},
+    {"clamp", MathFunction::Clamp},
+    {"round", MathFunction::Round},
+    {"mod", MathFunction::Mod},
+    {"rem", MathFunction::Rem},
+    {"abs", MathFunction::Abs},
+    {"sign", MathFunction::Sign},
+}};
+
+std::optional<MathFunction> MathFunctionNamed(std::string_view name)
 {
-    return std::any_of(
-        kMathFunctions.begin(), kMathFunctions.end(), [&](std::string_view f) { return EqualsIgnoringCase(f, name); });
+    for (const auto& [known, function] : kMathFunctions)
+        if (EqualsIgnoringCase(known, name))
+            return function;
+    return std::nullopt;
 }
+
+bool IsMathFunction(std::string_view name) { return MathFunctionNamed(name).has_value(); }
 
 std::string_view TypeName(Type type)
 {
@@ -263,17 +280,18 @@ private:
 
     std::optional<CssNumeric> function(std::string_view name, std::size_t start, int depth)
     {
-        if (!IsMathFunction(name))
+        const auto named = MathFunctionNamed(name);
+        if (!named)
             return failAt(start, "'" + std::string(name) + "()' is not a math function");
+        const MathFunction f = *named;
         Arguments args;
-        if (EqualsIgnoringCase(name, "round"))
+        if (f == MathFunction::Round)
             return closed(round(depth), ')');
-        const bool single
-            = EqualsIgnoringCase(name, "calc") || EqualsIgnoringCase(name, "abs") || EqualsIgnoringCase(name, "sign");
-        const std::size_t most = single                                          ? 1
-            : EqualsIgnoringCase(name, "clamp")                                  ? 3
-            : EqualsIgnoringCase(name, "mod") || EqualsIgnoringCase(name, "rem") ? 2
-                                                                                 : 64;
+        const bool single = f == MathFunction::Calc || f == MathFunction::Abs || f == MathFunction::Sign;
+        const std::size_t most = single                        ? 1
+            : f == MathFunction::Clamp                         ? 3
+            : f == MathFunction::Mod || f == MathFunction::Rem ? 2
+                                                               : 64;
         if (!arguments(args, depth, most))
             return std::nullopt;
         if (!scan_.take(')'))
@@ -283,22 +301,22 @@ private:
             return fail("expected " + std::to_string(least) + " arguments in " + std::string(name) + "()");
         CssNumeric result = args.front();
         double& v = result.value;
-        if (EqualsIgnoringCase(name, "min") || EqualsIgnoringCase(name, "max")) {
-            v = EqualsIgnoringCase(name, "min") ? args.least : args.most;
-        } else if (EqualsIgnoringCase(name, "clamp")) {
+        if (f == MathFunction::Min || f == MathFunction::Max) {
+            v = f == MathFunction::Min ? args.least : args.most;
+        } else if (f == MathFunction::Clamp) {
             const double low = args.first[0].value;
             const double high = args.first[2].value;
             const double middle = args.first[1].value;
             v = std::isnan(low) || std::isnan(middle) || std::isnan(high)
                 ? std::numeric_limits<double>::quiet_NaN()
                 : std::max(low, std::min(middle, high)); // CSS: the minimum wins over the maximum
-        } else if (EqualsIgnoringCase(name, "abs")) {
+        } else if (f == MathFunction::Abs) {
             v = std::fabs(v);
-        } else if (EqualsIgnoringCase(name, "sign")) {
+        } else if (f == MathFunction::Sign) {
             result.type = Type::Number;
             v = std::isnan(v) || v == 0 ? v : (v > 0 ? 1.0 : -1.0);
-        } else if (EqualsIgnoringCase(name, "mod") || EqualsIgnoringCase(name, "rem")) {
-            v = Remainder(v, args.first[1].value, EqualsIgnoringCase(name, "mod"));
+        } else if (f == MathFunction::Mod || f == MathFunction::Rem) {
+            v = Remainder(v, args.first[1].value, f == MathFunction::Mod);
         }
         return result;
     }

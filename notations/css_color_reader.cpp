@@ -1,7 +1,9 @@
 #include "notations/css_color_reader.h"
 
 #include "color/ascii_case.h"
+#include "notations/css_component_rules.h"
 #include "notations/named_colors.h"
+#include "notations/plain_css_color.h"
 
 #include <algorithm>
 #include <array>
@@ -23,50 +25,6 @@ constexpr std::array<std::string_view, 42> kSystemColors
         "InactiveCaptionText", "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow",
         "ThreeDFace", "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window", "WindowFrame", "WindowText"};
 
-// How one component of a colour function is read, in the units CssColor keeps.
-struct ComponentRule {
-    bool hue = false;
-    double fullPercent = 1; // what 100% is
-    double numberScale = 1; // what a plain number is multiplied by
-    double lowest = -HUGE_VAL;
-    double highest = HUGE_VAL;
-};
-
-constexpr ComponentRule kHue{true};
-constexpr ComponentRule kRgbChannel{false, 1, 1 / 255.0, 0, 1};
-constexpr ComponentRule kUnitChannel{false, 1, 1};
-constexpr ComponentRule kSaturation{false, 100, 1, 0};
-constexpr ComponentRule kPercentChannel{false, 100, 1};
-constexpr ComponentRule kLabLightness{false, 100, 1, 0, 100};
-constexpr ComponentRule kLabAxis{false, 125, 1};
-constexpr ComponentRule kLchChroma{false, 150, 1, 0};
-constexpr ComponentRule kOkLightness{false, 1, 1, 0, 1};
-constexpr ComponentRule kOkAxis{false, 0.4, 1};
-constexpr ComponentRule kOkChroma{false, 0.4, 1, 0};
-
-// `rgbFunction`: rgb() rather than color(srgb ...), which reads numbers 0..1.
-std::array<ComponentRule, 3> RulesOf(CssSpace space, bool rgbFunction)
-{
-    if (rgbFunction)
-        return {kRgbChannel, kRgbChannel, kRgbChannel};
-    switch (space) {
-    case CssSpace::Hsl:
-        return {kHue, kSaturation, kPercentChannel};
-    case CssSpace::Hwb:
-        return {kHue, kPercentChannel, kPercentChannel};
-    case CssSpace::Lab:
-        return {kLabLightness, kLabAxis, kLabAxis};
-    case CssSpace::Lch:
-        return {kLabLightness, kLchChroma, kHue};
-    case CssSpace::Oklab:
-        return {kOkLightness, kOkAxis, kOkAxis};
-    case CssSpace::Oklch:
-        return {kOkLightness, kOkChroma, kHue};
-    default:
-        return {kUnitChannel, kUnitChannel, kUnitChannel};
-    }
-}
-
 struct Component {
     bool none = false;
     CssNumeric value;
@@ -77,9 +35,12 @@ struct Component {
 
 class ColorReader {
 public:
-    ColorReader(TextScanner& scan, ReadResult& error)
+    // `plainFirst`: the plain forms through ReadPlainCssFunction, the rest here.
+    ColorReader(TextScanner& scan, ReadResult& error, CssColorUse use, bool plainFirst = true)
         : scan_(scan)
         , error_(error)
+        , counted_(use == CssColorUse::Counted)
+        , plainFirst_(plainFirst)
     {
     }
 
@@ -94,10 +55,16 @@ public:
         const std::string_view name = scan_.word();
         if (name.empty())
             return expected("a colour");
-        if (scan_.take('('))
-            return function(name, start, depth);
-        return keyword(name, start);
+        if (!scan_.take('('))
+            return keyword(name, start);
+        if (plainFirst_)
+            if (auto plain = ReadPlainCssFunction(name, scan_))
+                return plain;
+        return function(name, start, depth);
     }
+
+    // The call of `name` (starting at `start`), the scanner right after its '('.
+    std::optional<CssColor> call(std::string_view name, std::size_t start) { return function(name, start, 0); }
 
 private:
     std::optional<CssColor> fail(const std::string& reason)
@@ -199,9 +166,23 @@ private:
         // Most components are plain numbers: nothing else starts with a digit or a point.
         const char first = scan_.peek();
         const bool number = (first >= '0' && first <= '9') || first == '.';
-        if (!number && scan_.takeWord("none")) {
-            read.none = true;
-            return read;
+        if (!number) {
+            TextScanner afterWord = scan_;
+            const std::string_view word = afterWord.word();
+            if (EqualsIgnoringCase(word, "none")) {
+                scan_ = afterWord;
+                read.none = true;
+                return read;
+            }
+            // A channel keyword on its own, as relative colours mostly write them: what
+            // ReadMathValue gives for it (NaN made 0), without the calculator's round.
+            if (afterWord.peek() != '(' && context.depth <= kMostNestingDepth)
+                for (const ChannelKeyword& keyword : context.keywords)
+                    if (EqualsIgnoringCase(word, keyword.name)) {
+                        scan_ = afterWord;
+                        read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
+                        return read;
+                    }
         }
         const bool math = !number && AtMathValue(scan_, context);
         if (!context.keywords.empty() && !math) {
@@ -234,12 +215,12 @@ private:
         if (value->kind == CssValue::Kind::Percentage) {
             read.value.type = Type::Percentage;
         } else if (value->kind == CssValue::Kind::Dimension) {
-            if (IsDocumentUnit(value->unit)) {
+            const auto degrees = DegreesPerAngleUnit(value->unit);
+            if (!degrees && IsDocumentUnit(value->unit)) {
                 error_ = scan_.failAt(
                     value->offset, "'" + std::string(value->unit) + "' is a length, which only a document can resolve");
                 return std::nullopt;
             }
-            const auto degrees = DegreesPerAngleUnit(value->unit);
             read.value = {Type::Angle, value->value * degrees.value_or(0)};
             read.unit = value->unit;
             if (!degrees)
@@ -272,8 +253,7 @@ private:
                                : "unexpected unit '" + std::string(c.unit) + "'");
             return std::nullopt;
         }
-        const double scaled = c.value.type == Type::Percentage ? v / 100 * rule.fullPercent : v * rule.numberScale;
-        return std::clamp(scaled, rule.lowest, rule.highest);
+        return rule.scaled(c.value.type == Type::Percentage, v);
     }
 
     std::optional<double> alpha(const Component& c, bool& missing)
@@ -285,16 +265,23 @@ private:
             error_ = scan_.failAt(c.offset, "expected an alpha value");
             return std::nullopt;
         }
-        return std::clamp(c.value.type == Type::Percentage ? c.value.value / 100 : c.value.value, 0.0, 1.0);
+        return ClampedAlpha(c.value.type == Type::Percentage, c.value.value);
     }
 
     // The channel keywords of a relative colour: the origin in the function's space.
     using Keywords = std::array<ChannelKeyword, 4>;
-    static Keywords KeywordsOf(const CssColor& origin, CssSpace space, bool rgbFunction)
+    Keywords keywordsOf(const CssColor& origin, CssSpace space, bool rgbFunction) const
     {
-        const CssColor converted = ConvertCss(origin, space);
         const auto names = ChannelKeywordsOf(space);
         Keywords keywords;
+        if (counted_) {
+            // Their values change no type, so no success or failure: only their names matter.
+            for (std::size_t i = 0; i < 3; ++i)
+                keywords[i] = {names[i], 0};
+            keywords[3] = {"alpha", 0};
+            return keywords;
+        }
+        const CssColor converted = ConvertCss(origin, space);
         for (std::size_t i = 0; i < 3; ++i) {
             const double v = converted.missing[i] ? 0 : converted.channels[i];
             keywords[i] = {names[i], rgbFunction ? v * 255 : v};
@@ -332,7 +319,7 @@ private:
         const bool rgbFunction = fixedSpace == CssSpace::Srgb;
         Keywords keywords;
         if (origin)
-            keywords = KeywordsOf(*origin, space, rgbFunction);
+            keywords = keywordsOf(*origin, space, rgbFunction);
         const CssReadContext context{
             origin ? std::span<const ChannelKeyword>(keywords) : std::span<const ChannelKeyword>(), depth + 1};
 
@@ -478,6 +465,8 @@ private:
         const double total = p1 + p2;
         if (total == 0)
             return fail("the percentages of color-mix() add up to 0");
+        if (counted_)
+            return colors[0];
         p1 /= total;
         p2 /= total;
         CssColor mixed = InterpolateCss(colors[0], colors[1], p2, *space, hue);
@@ -519,21 +508,46 @@ private:
 
     TextScanner& scan_;
     ReadResult& error_;
+    bool counted_ = false;
+    bool plainFirst_ = true;
 };
 
 } // namespace
 
 bool NamesCssColorFunction(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 15> kNames = {"rgb", "rgba", "hsl", "hsla", "hwb", "lab", "lch",
-        "oklab", "oklch", "color", "color-mix", "light-dark", "var", "attr", "env"};
-    return std::any_of(
-        kNames.begin(), kNames.end(), [&](std::string_view known) { return EqualsIgnoringCase(known, name); });
+    // Every word before '(' of a pasted text is looked up: only names of its length are compared.
+    const auto is = [&](std::string_view known) { return EqualsIgnoringCase(known, name); };
+    switch (name.size()) {
+    case 3:
+        return is("rgb") || is("hsl") || is("hwb") || is("lab") || is("lch") || is("var") || is("env");
+    case 4:
+        return is("rgba") || is("hsla") || is("attr");
+    case 5:
+        return is("oklab") || is("oklch") || is("color");
+    case 9:
+        return is("color-mix");
+    case 10:
+        return is("light-dark");
+    default:
+        return false;
+    }
 }
 
-std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error)
+std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error, CssColorUse use)
 {
-    return ColorReader(scan, error).color(depth);
+    return ColorReader(scan, error, use).color(depth);
+}
+
+std::optional<CssColor> ReadCssFunctionAt(
+    TextScanner& scan, std::string_view name, std::size_t start, ReadResult& error, CssColorUse use)
+{
+    return ColorReader(scan, error, use).call(name, start);
+}
+
+std::optional<CssColor> ReadCssColorGenerally(TextScanner& scan, ReadResult& error)
+{
+    return ColorReader(scan, error, CssColorUse::Shown, false).color(0);
 }
 
 ReadResult ReadCssColorText(std::string_view text, std::initializer_list<std::string_view> kinds)

@@ -19,9 +19,26 @@
 
 namespace pelmora {
 
+// What a colour is read for: to be shown, or only to be counted (a text holding several colours
+// is refused with their number), for which where it ends and whether it reads are all that
+// matter: a relative colour's origin is not converted for its channel keywords and color-mix()
+// does not mix. Neither changes whether a text reads nor where it fails, which only the types of
+// values decide, never the values themselves.
+enum class CssColorUse { Shown, Counted };
+
 // One colour starting at the scanner (blanks before it skipped); the scanner stops right after
-// it. On failure `error` says where and why.
-std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error);
+// it. On failure `error` says where and why. A colour only counted has no meaningful channels.
+std::optional<CssColor> ReadCssColorAt(
+    TextScanner& scan, int depth, ReadResult& error, CssColorUse use = CssColorUse::Shown);
+
+// As ReadCssColorAt for the call of `name` starting at `start`, the scanner right after its '(',
+// for a caller that has read the name and tried ReadPlainCssFunction already.
+std::optional<CssColor> ReadCssFunctionAt(
+    TextScanner& scan, std::string_view name, std::size_t start, ReadResult& error, CssColorUse use);
+
+// As ReadCssColorAt, the plain forms too read by the general reader: what the quick reader of
+// plain_css_color.h is checked against.
+std::optional<CssColor> ReadCssColorGenerally(TextScanner& scan, ReadResult& error);
 
 // Whether `name` before '(' is a function the reader knows: a colour function, or one it refuses
 // with its reason (var(), light-dark() ...). Compared without case.

@@ -4,7 +4,9 @@
 #include "notations/gamut_mapping.h"
 #include "notations/text_scanner.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -167,19 +169,39 @@ constexpr std::array<NamedColor, 148> kNamedColors = {{
     {"yellowgreen", Hex(0x9ACD32)},
 }};
 
-// Where the names of each first letter begin in the table (sorted by name), and where they end.
-constexpr std::array<std::size_t, 27> kFirstOfLetter = [] {
-    std::array<std::size_t, 27> first{};
-    std::size_t i = 0;
-    for (std::size_t letter = 0; letter < 26; ++letter) {
-        first[letter] = i;
-        while (i < kNamedColors.size() && static_cast<std::size_t>(kNamedColors[i].name.front() - 'a') == letter)
-            ++i;
-    }
-    first[26] = i;
-    return first;
+// The names again, by first letter and length: a word is compared only with the names of its
+// first letter and length, of which there are rarely more than two (most words of a pasted
+// sentence have none).
+constexpr std::size_t kLongestName = 20;
+constexpr std::size_t BucketOf(std::string_view name)
+{
+    return static_cast<std::size_t>(name.front() - 'a') * (kLongestName + 1) + name.size();
+}
+constexpr std::size_t kBuckets = 26 * (kLongestName + 1);
+struct NamesByLength {
+    std::array<std::uint8_t, kNamedColors.size()> order{}; // indices into kNamedColors
+    std::array<std::uint8_t, kBuckets + 1> first{}; // where each bucket begins in `order`
+};
+constexpr NamesByLength kNamesByLength = [] {
+    NamesByLength table;
+    std::array<std::size_t, kBuckets + 1> counts{};
+    for (const NamedColor& named : kNamedColors)
+        ++counts[BucketOf(named.name) + 1];
+    for (std::size_t b = 0; b < kBuckets; ++b)
+        counts[b + 1] += counts[b];
+    for (std::size_t b = 0; b <= kBuckets; ++b)
+        table.first[b] = static_cast<std::uint8_t>(counts[b]);
+    for (std::size_t i = 0; i < kNamedColors.size(); ++i)
+        table.order[counts[BucketOf(kNamedColors[i].name)]++] = static_cast<std::uint8_t>(i);
+    return table;
 }();
-static_assert(kFirstOfLetter[26] == kNamedColors.size(), "the names are sorted and written in lower case");
+static_assert(std::all_of(kNamedColors.begin(), kNamedColors.end(),
+                  [](const NamedColor& named) {
+                      return !named.name.empty() && named.name.size() <= kLongestName
+                          && std::all_of(
+                              named.name.begin(), named.name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+                  }),
+    "the names are written in lower case");
 
 Triple OklabOf(Color color) { return XyzD65ToOklab(LinearSrgbToXyzD65(LinearOf(color))); }
 
@@ -198,16 +220,23 @@ std::span<const NamedColor> CssNamedColors() { return kNamedColors; }
 
 std::optional<Color> CssColorOfName(std::string_view name)
 {
-    // Every word of a pasted sentence is looked up: only the names of its first letter are compared.
+    // Every word of a pasted sentence is looked up.
     if (name.empty())
         return std::nullopt;
     const char first = AsciiLower(name.front());
     if (first < 'a' || first > 'z')
         return std::nullopt;
-    const auto letter = static_cast<std::size_t>(first - 'a');
-    for (std::size_t i = kFirstOfLetter[letter]; i < kFirstOfLetter[letter + 1]; ++i)
-        if (EqualsIgnoringCase(kNamedColors[i].name, name))
-            return kNamedColors[i].color;
+    if (name.size() > kLongestName)
+        return std::nullopt;
+    const std::size_t bucket = static_cast<std::size_t>(first - 'a') * (kLongestName + 1) + name.size();
+    for (std::size_t i = kNamesByLength.first[bucket]; i < kNamesByLength.first[bucket + 1]; ++i) {
+        const NamedColor& named = kNamedColors[kNamesByLength.order[i]];
+        std::size_t k = 1;
+        while (k < name.size() && AsciiLower(name[k]) == named.name[k])
+            ++k;
+        if (k == name.size())
+            return named.color;
+    }
     return std::nullopt;
 }
 

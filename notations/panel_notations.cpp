@@ -227,6 +227,9 @@ std::optional<Color> ParseQBColorCall(std::string_view s)
 
 std::optional<Color> ParseConstantName(std::string_view s)
 {
+    // Every constant is "vb..."; a pasted sentence is turned away without comparing all of them.
+    if (!StartsWithIgnoringCase(s, "vb"))
+        return std::nullopt;
     for (std::size_t n = 0; n < QBColorConstantNames.size(); ++n)
         if (QBColorConstantNames[n] != "N/A" && EqualsIgnoringCase(s, QBColorConstantNames[n]))
             return QBColorTable[n];

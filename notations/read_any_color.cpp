@@ -5,6 +5,7 @@
 #include "notations/named_colors.h"
 #include "notations/notation_table.h"
 #include "notations/panel_codes.h"
+#include "notations/plain_css_color.h"
 #include "notations/text_scanner.h"
 
 #include <array>
@@ -19,16 +20,17 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' ||
 
 // What a byte is to the search among words, one lookup per byte of a sentence: part of a word
 // (letters, digits, '-', '_'), a byte after which no word starts (those and '#'), the first byte of a
-// colour (a letter or '#').
-enum ByteClass : std::uint8_t { kIdent = 1, kNoStartAfter = 2, kColorStart = 4 };
+// colour (a letter or '#'), a hexadecimal digit.
+enum ByteClass : std::uint8_t { kIdent = 1, kNoStartAfter = 2, kColorStart = 4, kHexDigit = 8 };
 constexpr std::array<std::uint8_t, 256> kByteClasses = [] {
     std::array<std::uint8_t, 256> classes{};
     const auto set = [&](char c, std::uint8_t bits) { classes[static_cast<unsigned char>(c)] = bits; };
     for (char c = '0'; c <= '9'; ++c)
-        set(c, kIdent | kNoStartAfter);
+        set(c, kIdent | kNoStartAfter | kHexDigit);
     for (char c = 'a'; c <= 'z'; ++c) {
-        set(c, kIdent | kNoStartAfter | kColorStart);
-        set(static_cast<char>(c - 'a' + 'A'), kIdent | kNoStartAfter | kColorStart);
+        const std::uint8_t hex = c <= 'f' ? kHexDigit : 0;
+        set(c, kIdent | kNoStartAfter | kColorStart | hex);
+        set(static_cast<char>(c - 'a' + 'A'), kIdent | kNoStartAfter | kColorStart | hex);
     }
     set('-', kIdent | kNoStartAfter);
     set('_', kIdent | kNoStartAfter);
@@ -123,7 +125,7 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, S
     // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
     if (value.starts_with("RGB(")) {
         TextScanner scan(value);
-        scan.takeWord("RGB");
+        scan.skip(3); // "RGB"
         ReadResult error;
         start.read = true;
         start.rgb = scan.channelList(false, error);
@@ -145,7 +147,9 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, S
     start.after = scan;
     if (start.css) {
         // Only a colour that is the whole text is converted here; one followed by more words is
-        // converted only if it turns out to be the text's one colour.
+        // converted only if it turns out to be the text's one colour. The words after it are
+        // described only if that is the answer (ReadColorText): most such texts hold colours.
+        scan.setQuiet(true);
         furthest = scan.finish(Color::black());
         if (furthest.color) {
             const MappedColor rgb = CssColorToRgb(*start.css);
@@ -185,16 +189,16 @@ struct FoundColor {
 
 // One colour at the scanner: the panel's RGB(r, g, b) or a CSS colour; the scanner stops after it.
 // A CSS colour goes into `css`, unconverted.
-ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css)
+ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css, CssColorUse use = CssColorUse::Shown)
 {
     ReadResult read;
     if (scan.rest().starts_with("RGB(")) {
-        scan.takeWord("RGB");
+        scan.skip(3); // "RGB"
         if (const auto color = scan.channelList(false, read))
             read = ReadResult::Of(*color);
         return read;
     }
-    css = ReadCssColorAt(scan, 0, read);
+    css = ReadCssColorAt(scan, 0, read, use);
     return read;
 }
 
@@ -208,12 +212,22 @@ struct FoundColors {
     std::size_t secondOffset = 0;
     std::size_t count = 0;
 
-    void add(FoundColor found)
+    // Once there is one, the others only count: they need not be read for their colour.
+    CssColorUse nextUse() const { return count == 0 ? CssColorUse::Shown : CssColorUse::Counted; }
+    // `makeFirst` makes the FoundColor, only called for the first colour.
+    void add(std::size_t offset, const auto& makeFirst)
     {
-        if (count == 0)
-            first = std::move(found);
-        else if (count == 1)
-            secondOffset = found.offset;
+        if (count == 0) {
+            first = makeFirst();
+            ++count;
+        } else {
+            addAnother(offset);
+        }
+    }
+    void addAnother(std::size_t offset)
+    {
+        if (count == 1)
+            secondOffset = offset;
         ++count;
     }
 };
@@ -254,19 +268,21 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
             continue;
         }
         const std::string_view rest = value.substr(i);
-        TextScanner scan(rest);
         // A bare word is a colour only as a CSS name, and a word before '(' only as a colour
         // function: looking it up is all it needs, and the many words of a sentence cost no messages.
+        std::string_view name;
         bool call = false;
         if (c != '#') {
-            TextScanner word = scan;
-            const std::string_view name = word.word();
-            call = word.peek() == '(';
+            std::size_t end = i + 1;
+            while (end < value.size() && IsIdentChar(value[end]))
+                ++end;
+            name = rest.substr(0, end - i);
+            call = end < value.size() && value[end] == '(';
             if (!call) {
                 // A name is its colour (transparent, black without alpha): nothing more to read.
                 const bool transparent = EqualsIgnoringCase(name, "transparent");
                 if (const auto named = transparent ? Color::black() : CssColorOfName(name))
-                    found.add({ReadResult::Of(*named, false, transparent ? 0 : 1), std::nullopt, i});
+                    found.add(i, [&] { return FoundColor{ReadResult::Of(*named, false, transparent ? 0 : 1), {}, i}; });
                 i += name.size();
                 continue;
             }
@@ -277,9 +293,12 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
         }
         if (c == '#') {
             // Not 3, 4, 6 or 8 hexadecimal digits: no colour, and the failure is at the digits.
-            TextScanner digits(rest.substr(1));
-            const std::size_t count = digits.hexRun().size();
-            if ((count != 3 && count != 4 && count != 6 && count != 8) || !digits.word().empty()) {
+            std::size_t end = i + 1;
+            while (end < value.size() && HasClass(value[end], kHexDigit))
+                ++end;
+            const std::size_t count = end - i - 1;
+            const bool wordFollows = end < value.size() && IsIdentChar(value[end]);
+            if ((count != 3 && count != 4 && count != 6 && count != 8) || wordFollows) {
                 const std::size_t position = charactersBefore(i) + 2;
                 if (position > furthest) {
                     furthest = position;
@@ -288,7 +307,14 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
                 ++i;
                 continue;
             }
+            if (found.count > 0) {
+                // Those digits are a colour, and this one is only counted.
+                found.addAnother(i);
+                i += 1 + count;
+                continue;
+            }
         }
+        TextScanner scan(rest);
         if (i == 0 && start.read) {
             // Read already; a failure there is the whole text's, which needs no second look.
             if (!(start.css || start.rgb)) {
@@ -303,13 +329,23 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
             css = start.css;
             if (start.rgb)
                 read = ReadResult::Of(*start.rgb);
+        } else if (call && name != "RGB") {
+            // The name is looked at already: the plain forms are read at once, the others by the
+            // general reader from the '(' on.
+            TextScanner arguments(rest);
+            arguments.skip(name.size() + 1);
+            arguments.setQuiet(true);
+            css = ReadPlainCssFunction(name, arguments);
+            if (!css)
+                css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse());
+            scan = arguments;
         } else {
             scan.setQuiet(true);
-            read = ReadCandidate(scan, css);
+            read = ReadCandidate(scan, css, found.nextUse());
         }
         const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
         if ((read.color || css) && wholeWord) {
-            found.add({std::move(read), std::move(css), i});
+            found.add(i, [&] { return FoundColor{std::move(read), std::move(css), i}; });
             i += scan.offset();
             continue;
         }
@@ -353,6 +389,11 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
             "the text holds " + std::to_string(found.count) + " colours, the second starting here; keep only one");
     if (amongFailure.position > whole.position)
         whole = amongFailure;
+    if (start.css && whole.message.empty()) {
+        // The quiet failure after the colour at the start (ReadWhole), described now.
+        TextScanner after = start.after;
+        whole = after.finish(Color::black());
+    }
     // Nothing got past the first character: say so plainly instead of one notation's complaint,
     // unless that complaint is a reason the text was refused for (currentcolor, var() ...).
     const bool complaint

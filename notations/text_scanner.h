@@ -50,6 +50,8 @@ public:
     // A CSS number ([+-] digits [. digits] [e [+-] digits]) with its "%" or unit, or none.
     // On failure `error` explains and nothing is consumed.
     std::optional<CssValue> cssValue(ReadResult& error);
+    // Moves on by `count` bytes, which the caller has read by itself.
+    void skip(std::size_t count) { offset_ += count; }
 
     // "(" r "," g "," b ")" of whole numbers 0..255 with blanks anywhere between; a fourth number
     // (alpha, also 0..255) is read and dropped when `alphaAllowed`.
