@@ -10,6 +10,7 @@
 #include <cmath>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -408,71 +409,111 @@ private:
         return true;
     }
 
-    // color-mix(in SPACE [HUE-METHOD hue], C1 [P1], C2 [P2])
+    struct MixItem {
+        CssColor color;
+        std::optional<double> percent;
+    };
+
+    // color-mix([in SPACE [HUE-METHOD hue],] C1 [P1], C2 [P2] ...): one colour or more, mixed in
+    // Oklab when no space is named, as CSS Color 5 now has it.
     std::optional<CssColor> mix(int depth)
     {
         scan_.skipBlanks();
-        if (!scan_.takeWord("in"))
-            return expected("'in' and a colour space");
-        scan_.skipBlanks();
-        const std::size_t spaceStart = scan_.offset();
-        const std::string_view spaceName = scan_.word();
-        const auto space = CssSpaceNamed(spaceName);
-        if (!space)
-            return failAt(spaceStart,
-                spaceName.empty() ? "expected a colour space"
-                                  : "'" + std::string(spaceName) + "' is not a colour space color-mix() knows");
-        scan_.skipBlanks();
+        CssSpace space = CssSpace::Oklab;
         HueInterpolation hue = HueInterpolation::Shorter;
-        if (scan_.peek() != ',') {
-            const std::size_t methodStart = scan_.offset();
-            const std::string_view method = scan_.word();
-            constexpr std::array<std::pair<std::string_view, HueInterpolation>, 4> kMethods = {{
-                {"shorter", HueInterpolation::Shorter},
-                {"longer", HueInterpolation::Longer},
-                {"increasing", HueInterpolation::Increasing},
-                {"decreasing", HueInterpolation::Decreasing},
-            }};
-            const auto found = std::find_if(
-                kMethods.begin(), kMethods.end(), [&](const auto& m) { return EqualsIgnoringCase(m.first, method); });
-            if (found == kMethods.end())
-                return failAt(methodStart,
-                    "expected ',' or a hue interpolation method (shorter, longer, increasing, decreasing)");
-            if (HueIndex(*space) < 0)
-                return failAt(methodStart, "'" + std::string(spaceName) + "' has no hue to interpolate");
+        if (scan_.takeWord("in")) {
             scan_.skipBlanks();
-            if (!scan_.takeWord("hue"))
-                return expected("'hue'");
-            hue = found->second;
+            const std::size_t spaceStart = scan_.offset();
+            const std::string_view spaceName = scan_.word();
+            const auto named = CssSpaceNamed(spaceName);
+            if (!named)
+                return failAt(spaceStart,
+                    spaceName.empty() ? "expected a colour space"
+                                      : "'" + std::string(spaceName) + "' is not a colour space color-mix() knows");
+            space = *named;
             scan_.skipBlanks();
-        }
-        std::array<CssColor, 2> colors;
-        std::array<std::optional<double>, 2> percents;
-        for (std::size_t i = 0; i < 2; ++i) {
-            scan_.skipBlanks();
+            if (scan_.peek() != ',') {
+                const std::size_t methodStart = scan_.offset();
+                const std::string_view method = scan_.word();
+                constexpr std::array<std::pair<std::string_view, HueInterpolation>, 4> kMethods = {{
+                    {"shorter", HueInterpolation::Shorter},
+                    {"longer", HueInterpolation::Longer},
+                    {"increasing", HueInterpolation::Increasing},
+                    {"decreasing", HueInterpolation::Decreasing},
+                }};
+                const auto found = std::find_if(kMethods.begin(), kMethods.end(),
+                    [&](const auto& m) { return EqualsIgnoringCase(m.first, method); });
+                if (found == kMethods.end())
+                    return failAt(methodStart,
+                        "expected ',' or a hue interpolation method (shorter, longer, increasing, decreasing)");
+                if (HueIndex(space) < 0)
+                    return failAt(methodStart, "'" + std::string(spaceName) + "' has no hue to interpolate");
+                scan_.skipBlanks();
+                if (!scan_.takeWord("hue"))
+                    return expected("'hue'");
+                hue = found->second;
+                scan_.skipBlanks();
+            }
             if (!scan_.take(','))
-                return expected(i == 0 ? "','" : "',' and a second colour");
-            if (!mixPart(depth, colors[i], percents[i]))
-                return std::nullopt;
+                return expected("','");
+        } else {
+            // "color-mix(srgb, ...)": the space without its "in" would read as an unknown colour name.
+            TextScanner probe = scan_;
+            const std::size_t start = probe.offset();
+            const std::string_view word = probe.word();
+            if (CssSpaceNamed(word) && probe.peek() != '(')
+                return failAt(start, "expected 'in' before the colour space '" + std::string(word) + "'");
         }
-        scan_.skipBlanks();
+        std::vector<MixItem> items;
+        do {
+            MixItem item;
+            if (!mixPart(depth, item.color, item.percent))
+                return std::nullopt;
+            items.push_back(item);
+            scan_.skipBlanks();
+        } while (scan_.take(','));
         if (!scan_.take(')'))
-            return expected("')'");
-        // Percentages as CSS normalises them: one missing is the rest of 100, both missing are a
-        // half each, a sum other than 100 is scaled to it, and a sum below 100 fades the alpha.
-        double p1 = percents[0].value_or(percents[1] ? 100 - *percents[1] : 50);
-        double p2 = percents[1].value_or(100 - p1);
-        const double total = p1 + p2;
-        if (total == 0)
-            return fail("the percentages of color-mix() add up to 0");
+            return expected("',' or ')'");
+        const double leftover = NormalizeMixPercentages(items);
         if (counted_)
-            return colors[0];
-        p1 /= total;
-        p2 /= total;
-        CssColor mixed = InterpolateCss(colors[0], colors[1], p2, *space, hue);
-        if (total < 100)
-            mixed.alpha *= total / 100;
+            return items.front().color;
+        // Each colour in turn mixed into what the ones before it gave, weighed by their shares: in
+        // a space with a hue the order matters, since "shorter" depends on where the mix stands.
+        CssColor mixed = ConvertCss(items.front().color, space);
+        mixed.legacy = false;
+        double share = *items.front().percent;
+        for (std::size_t i = 1; i < items.size(); ++i) {
+            const double combined = share + *items[i].percent;
+            const double t = combined > 0 ? *items[i].percent / combined : 0.5;
+            mixed = InterpolateCss(mixed, items[i].color, t, space, hue);
+            share = combined;
+        }
+        mixed.alpha *= 1 - leftover / 100;
         return mixed;
+    }
+
+    // CSS Values 5 with its forced normalisation: an omitted percentage is an equal share of what
+    // the given ones leave (nothing once they reach 100%), and all are scaled to add up to 100%
+    // unless every one is 0%. Returns what a sum below 100% leaves over, which fades the alpha.
+    static double NormalizeMixPercentages(std::vector<MixItem>& items)
+    {
+        double given = 0;
+        std::size_t omitted = 0;
+        for (const MixItem& item : items) {
+            given += item.percent.value_or(0);
+            omitted += item.percent ? 0 : 1;
+        }
+        given = std::min(given, 100.0);
+        double total = 0;
+        for (MixItem& item : items) {
+            if (!item.percent)
+                item.percent = (100 - given) / static_cast<double>(omitted);
+            total += *item.percent;
+        }
+        if (total > 0)
+            for (MixItem& item : items)
+                *item.percent *= 100 / total;
+        return total < 100 ? 100 - total : 0;
     }
 
     bool mixPart(int depth, CssColor& mixed, std::optional<double>& percent)

@@ -184,14 +184,37 @@ TEST(CssColorMix, SpacesHuesAndPercentages)
     };
     ExpectColors(rows);
     const RefusalRow refusals[] = {
-        {"color-mix(srgb, red, blue)", "expected 'in' and a colour space, found 's' at position 11"},
+        {"color-mix(srgb, red, blue)", "expected 'in' before the colour space 'srgb' at position 11"},
         {"color-mix(in cmyk, red, blue)", "'cmyk' is not a colour space color-mix() knows at position 14"},
         {"color-mix(in srgb longer hue, red, blue)", "'srgb' has no hue to interpolate at position 19"},
-        {"color-mix(in srgb, red 0%, blue 0%)", "the percentages of color-mix() add up to 0 at position 36"},
         {"color-mix(in srgb, red 120%, blue)", "expected a percentage from 0% to 100% at position 24"},
-        {"color-mix(in srgb, red)", "expected ',' and a second colour, found ')' at position 23"},
+        {"color-mix(in srgb)",
+            "expected ',' or a hue interpolation method (shorter, longer, increasing, decreasing) at position 18"},
+        {"color-mix()", "expected a colour, found ')' at position 11"},
+        {"color-mix(in srgb, red,)", "expected a colour, found ')' at position 24"},
+        {"color-mix(red, blue", "expected a number, found the end at position 20"},
     };
     ExpectRefusals(refusals);
+}
+
+// The CSS Color 5 draft's color-mix(): one colour or more, Oklab when no space is named, each
+// colour mixed in turn into what the ones before it gave.
+TEST(CssColorMix, OneColourOrMoreAndOklabByDefault)
+{
+    const ColorRow rows[] = {
+        {"color-mix(red, blue)", RGB(140, 83, 162)},
+        {"color-mix(indigo, white)", RGB(159, 136, 195)}, // "indigo" is a colour, not "in"
+        {"color-mix(in srgb, red)", RGB(255, 0, 0)}, {"color-mix(in lch, hsl(0 50% 50%))", RGB(191, 64, 64)},
+        {"color-mix(in srgb, red, lime, blue)", RGB(85, 85, 85)},
+        {"color-mix(in srgb, red 20%, lime 40%, blue 40%)", RGB(51, 102, 102)},
+        {"color-mix(in srgb, red 60%, lime, blue)", RGB(153, 51, 51)}, // the omitted share the rest
+        {"color-mix(in srgb, red 50%, lime 50%, blue)", RGB(128, 128, 0)}, // nothing left for blue
+        {"color-mix(in srgb, red 100%, lime 100%, blue 100%)", RGB(85, 85, 85)},
+        {"color-mix(in hsl, red, lime, blue)", RGB(0, 255, 0)}, // yellow, then a third of 180deg on
+        {"color-mix(in hsl, blue, red, lime)", RGB(0, 0, 255)}, // magenta, then a third of 180deg back
+        {"color-mix(in srgb, red 0%, blue 0%)", RGB(128, 0, 128)}, // an even mix, fully faded
+    };
+    ExpectColors(rows);
 }
 
 TEST(CssRelativeColor, ChannelKeywordsOfEverySpace)
@@ -251,6 +274,9 @@ TEST(CssColorText, AlphaIsReadAndReported)
         {"hsl(0 0% 0% / 1.5)", 1},
         {"oklch(50% 0.1 30 / -1)", 0},
         {"color-mix(in srgb, red 25%, blue 25%)", 0.5},
+        {"color-mix(in srgb, red 50%)", 0.5},
+        {"color-mix(in srgb, red 20%, lime 20%, blue 20%)", 0.6},
+        {"color-mix(in srgb, red 0%, blue 0%)", 0},
         {"rgb(from rgb(0 0 0 / 40%) r g b)", 0.4},
         {"rgb(1, 2, 3)", 1},
     };
