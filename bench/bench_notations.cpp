@@ -103,6 +103,14 @@ constexpr std::string_view kPastedTexts[] = {
     "a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a(",
     "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) "
     "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3)",
+    // The slowest found among generated nestings of relative colours and mixes through every space:
+    // each a dozen conversions with cube roots, powers and arc tangents, and a gamut mapping at the end.
+    "lab(from oklch(from color(from color-mix(in display-p3, hsl(325 86.83% 32.59%), hwb(-75.8800 61.66% 4.97%)) "
+    "srgb calc(r * 1.48) calc(g * 0.61) calc(b * 0.60)) l c calc(h * 1.30)) calc(l * 1.43) a b)",
+    "color-mix(in oklch increasing hue, lime, color-mix(in xyz-d65, color(from hsl(-65.6894 2.27% 10.46%) xyz-d65 x "
+    "calc(y * 1.48) calc(z * 0.95)), lch(53.6849 146 207)))",
+    "lch(from color-mix(in prophoto-rgb, color(from lch(-12.6421 87 50.8) srgb calc(r * 1.24) g b) 85%, color-mix(in "
+    "lab, rgb(45 254 101), color-mix(in oklab, lime, #98f212 8%))) calc(l * 0.88) c h)",
 };
 
 void BM_ReadPastedText(benchmark::State& state)
@@ -162,31 +170,6 @@ void BM_ReadLongRoad(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ReadLongRoad)->DenseRange(0, static_cast<int>(LongRoadTexts().size()) - 1);
-
-// The slowest texts under 200 characters found among generated nestings of relative colours and
-// mixes through every space: each a dozen conversions with cube roots, powers and arc tangents, and a
-// gamut mapping at the end.
-constexpr std::string_view kConvertingTexts[] = {
-    "lab(from oklch(from color(from color-mix(in display-p3, hsl(325 86.83% 32.59%), hwb(-75.8800 61.66% 4.97%)) "
-    "srgb calc(r * 1.48) calc(g * 0.61) calc(b * 0.60)) l c calc(h * 1.30)) calc(l * 1.43) a b)",
-    "color-mix(in oklch increasing hue, lime, color-mix(in xyz-d65, color(from hsl(-65.6894 2.27% 10.46%) xyz-d65 x "
-    "calc(y * 1.48) calc(z * 0.95)), lch(53.6849 146 207)))",
-    "lch(from color-mix(in prophoto-rgb, color(from lch(-12.6421 87 50.8) srgb calc(r * 1.24) g b) 85%, color-mix(in "
-    "lab, rgb(45 254 101), color-mix(in oklab, lime, #98f212 8%))) calc(l * 0.88) c h)",
-};
-
-void BM_ReadConvertingText(benchmark::State& state)
-{
-    const std::string_view text = kConvertingTexts[static_cast<std::size_t>(state.range(0))];
-    const DefaultSystemColors system;
-    if (!ReadAnyColor(text, system).color)
-        state.SkipWithError("the text does not read");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ReadAnyColor(text, system));
-    state.SetLabel(std::string(text.substr(0, 40)));
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_ReadConvertingText)->DenseRange(0, static_cast<int>(std::size(kConvertingTexts)) - 1);
 
 // The band looks for the nearest passing colour on every colour change: two binary searches along the
 // hue, each a few dozen gamut mappings. Pairs of arbitrary colours, and saturated blue against black,
