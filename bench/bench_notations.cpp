@@ -103,6 +103,11 @@ constexpr std::string_view kPastedTexts[] = {
     "a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a(",
     "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) "
     "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3)",
+    // Broken nestings: every level is a word the search among words starts a reading at.
+    "lch(from lch(from lch(from lch(from lch(from lch(from lch(from lch(from lch(from lch(from lch(from lch(from "
+    "lch(from lch(from lch(from lch(from lch(from lch(from lch(from lch(from lch(from red",
+    "color-mix(in lab, red, color-mix(in lab, red, color-mix(in lab, red, color-mix(in lab, red, color-mix(in lab, "
+    "red, color-mix(in lab, red, color-mix(in lab, red, color-mix(in lab, red, ",
     // The slowest found among generated nestings of relative colours and mixes through every space:
     // each a dozen conversions with cube roots, powers and arc tangents, and a gamut mapping at the end.
     "lab(from oklch(from color(from color-mix(in display-p3, hsl(325 86.83% 32.59%), hwb(-75.8800 61.66% 4.97%)) "

@@ -113,8 +113,11 @@ public:
     // A math function or a channel keyword at the scanner.
     std::optional<CssNumeric> value(int depth)
     {
-        if (depth > kMostNestingDepth)
-            return fail("nested deeper than " + std::to_string(kMostNestingDepth) + " levels");
+        if (depth > kMostNestingDepth) {
+            fail("nested deeper than " + std::to_string(kMostNestingDepth) + " levels");
+            error_.stoppedAtNestingLimit = true;
+            return std::nullopt;
+        }
         scan_.skipBlanks();
         const std::size_t start = scan_.offset();
         if (scan_.take('('))

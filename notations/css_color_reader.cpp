@@ -37,19 +37,24 @@ struct Component {
 class ColorReader {
 public:
     // `plainFirst`: the plain forms through ReadPlainCssFunction, the rest here.
-    ColorReader(TextScanner& scan, ReadResult& error, CssColorUse use, bool plainFirst = true)
+    ColorReader(TextScanner& scan, ReadResult& error, CssColorUse use, bool plainFirst = true,
+        NestedColorReads* nestedReads = nullptr)
         : scan_(scan)
         , error_(error)
         , counted_(use == CssColorUse::Counted)
         , plainFirst_(plainFirst)
+        , nestedReads_(nestedReads)
     {
     }
 
     std::optional<CssColor> color(int depth)
     {
         scan_.skipBlanks();
-        if (depth > kMostNestingDepth)
-            return fail("colours nested deeper than " + std::to_string(kMostNestingDepth) + " levels");
+        if (depth > kMostNestingDepth) {
+            fail("colours nested deeper than " + std::to_string(kMostNestingDepth) + " levels");
+            error_.stoppedAtNestingLimit = true;
+            return std::nullopt;
+        }
         if (scan_.peek() == '#')
             return hex();
         const std::size_t start = scan_.offset();
@@ -58,16 +63,27 @@ public:
             return expected("a colour");
         if (!scan_.take('('))
             return keyword(name, start);
-        if (plainFirst_)
-            if (auto plain = ReadPlainCssFunction(name, scan_))
-                return plain;
-        return function(name, start, depth);
+        if (!nestedReads_ || depth == 0)
+            return functionCall(name, start, depth);
+        const std::size_t index = nestedReads_->begin(name.data());
+        auto read = functionCall(name, start, depth);
+        nestedReads_->end(
+            index, {name.data(), scan_.rest().data(), read.has_value(), read || !error_.stoppedAtNestingLimit});
+        return read;
     }
 
     // The call of `name` (starting at `start`), the scanner right after its '('.
     std::optional<CssColor> call(std::string_view name, std::size_t start) { return function(name, start, 0); }
 
 private:
+    std::optional<CssColor> functionCall(std::string_view name, std::size_t start, int depth)
+    {
+        if (plainFirst_)
+            if (auto plain = ReadPlainCssFunction(name, scan_))
+                return plain;
+        return function(name, start, depth);
+    }
+
     std::optional<CssColor> fail(const std::string& reason)
     {
         error_ = scan_.fail(reason);
@@ -551,6 +567,7 @@ private:
     ReadResult& error_;
     bool counted_ = false;
     bool plainFirst_ = true;
+    NestedColorReads* nestedReads_ = nullptr;
 };
 
 } // namespace
@@ -575,15 +592,16 @@ bool NamesCssColorFunction(std::string_view name)
     }
 }
 
-std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error, CssColorUse use)
+std::optional<CssColor> ReadCssColorAt(
+    TextScanner& scan, int depth, ReadResult& error, CssColorUse use, NestedColorReads* nestedReads)
 {
-    return ColorReader(scan, error, use).color(depth);
+    return ColorReader(scan, error, use, true, nestedReads).color(depth);
 }
 
-std::optional<CssColor> ReadCssFunctionAt(
-    TextScanner& scan, std::string_view name, std::size_t start, ReadResult& error, CssColorUse use)
+std::optional<CssColor> ReadCssFunctionAt(TextScanner& scan, std::string_view name, std::size_t start,
+    ReadResult& error, CssColorUse use, NestedColorReads* nestedReads)
 {
-    return ColorReader(scan, error, use).call(name, start);
+    return ColorReader(scan, error, use, true, nestedReads).call(name, start);
 }
 
 std::optional<CssColor> ReadCssColorGenerally(TextScanner& scan, ReadResult& error)

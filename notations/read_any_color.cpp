@@ -120,7 +120,8 @@ struct StartRead {
 };
 
 // The whole of `value` as one colour, or the failure that got furthest.
-ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, StartRead& start)
+ReadResult ReadWhole(
+    std::string_view value, const SystemColors* systemColors, StartRead& start, NestedColorReads& nestedReads)
 {
     // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
     if (value.starts_with("RGB(")) {
@@ -143,7 +144,7 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, S
     TextScanner scan(value);
     ReadResult furthest;
     start.read = true;
-    start.css = ReadCssColorAt(scan, 0, furthest);
+    start.css = ReadCssColorAt(scan, 0, furthest, CssColorUse::Shown, &nestedReads);
     start.after = scan;
     if (start.css) {
         // Only a colour that is the whole text is converted here; one followed by more words is
@@ -189,7 +190,8 @@ struct FoundColor {
 
 // One colour at the scanner: the panel's RGB(r, g, b) or a CSS colour; the scanner stops after it.
 // A CSS colour goes into `css`, unconverted.
-ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css, CssColorUse use = CssColorUse::Shown)
+ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css, CssColorUse use = CssColorUse::Shown,
+    NestedColorReads* nestedReads = nullptr)
 {
     ReadResult read;
     if (scan.rest().starts_with("RGB(")) {
@@ -198,7 +200,7 @@ ReadResult ReadCandidate(TextScanner& scan, std::optional<CssColor>& css, CssCol
             read = ReadResult::Of(*color);
         return read;
     }
-    css = ReadCssColorAt(scan, 0, read, use);
+    css = ReadCssColorAt(scan, 0, read, use, nestedReads);
     return read;
 }
 
@@ -232,7 +234,8 @@ struct FoundColors {
     }
 };
 
-FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std::size_t beaten, ReadResult& failure)
+FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, NestedColorReads& nestedReads,
+    std::size_t beaten, ReadResult& failure)
 {
     FoundColors found;
     // The furthest failure so far (a character position in `value`), and the candidate it came
@@ -314,6 +317,20 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
                 continue;
             }
         }
+        // Read already, inside a colour before it (but the panel's RGB( is strict on its own): a
+        // failure there was that colour's failure too, which got as far, and a colour after the
+        // first is only counted.
+        if (const NestedColorReads::Read* known = call && name != "RGB" ? nestedReads.find(rest.data()) : nullptr;
+            known && (!known->read || found.count > 0)) {
+            const auto end = static_cast<std::size_t>(known->end - value.data());
+            if (known->read && (end == value.size() || !IsIdentChar(value[end]))) {
+                found.addAnother(i);
+                i = end;
+                continue;
+            }
+            ++i;
+            continue;
+        }
         TextScanner scan(rest);
         if (i == 0 && start.read) {
             // Read already; a failure there is the whole text's, which needs no second look.
@@ -337,11 +354,11 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
             arguments.setQuiet(true);
             css = ReadPlainCssFunction(name, arguments);
             if (!css)
-                css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse());
+                css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse(), &nestedReads);
             scan = arguments;
         } else {
             scan.setQuiet(true);
-            read = ReadCandidate(scan, css, found.nextUse());
+            read = ReadCandidate(scan, css, found.nextUse(), &nestedReads);
         }
         const bool wholeWord = scan.atEnd() || !IsIdentChar(scan.peek());
         if ((read.color || css) && wholeWord) {
@@ -376,12 +393,13 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
         return ReadResult::Failure(text, offset, "no colour in an empty text");
 
     StartRead start;
-    ReadResult whole = ReadWhole(value, systemColors, start);
+    NestedColorReads nestedReads;
+    ReadResult whole = ReadWhole(value, systemColors, start, nestedReads);
     // A panel code that is not a colour (a negative decimal) is answered as such, not searched.
     if (whole.color || (systemColors && start.panelCode))
         return Shifted(whole, text, value);
     ReadResult amongFailure;
-    const FoundColors found = ColorsAmongWords(value, start, whole.position, amongFailure);
+    const FoundColors found = ColorsAmongWords(value, start, nestedReads, whole.position, amongFailure);
     if (found.count == 1)
         return found.first->result();
     if (found.count > 1)

@@ -21,6 +21,9 @@ struct ReadResult {
     // The alpha read with the colour (1 where the notation has none). Colours here are opaque, so
     // it is left out; readers of pasted text say so when it was not 1.
     double alpha = 1;
+    // Reading stopped because functions nested too deep: a part of the text read on its own would
+    // have more levels to go.
+    bool stoppedAtNestingLimit = false;
 
     static ReadResult Of(Color color, bool mapped = false, double alpha = 1) { return {color, 0, {}, mapped, alpha}; }
     // `offset` is a byte offset into `text`; the message gets " at position N" appended.

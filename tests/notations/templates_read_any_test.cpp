@@ -1,9 +1,13 @@
 // User templates, and reading a colour from any pasted text.
 
 #include "notations/color_template.h"
+#include "notations/css_calc.h"
 #include "notations/read_any_color.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
 
 namespace pelmora {
 namespace {
@@ -135,6 +139,50 @@ TEST(ReadAnyColor, TextWithoutAColourSaysWhy)
             "the text holds 2 colours, the second starting here; keep only one at position 14"},
         {"color: currentcolor;",
             "currentcolor is the colour of the element it is used on, which a text does not have at position 8"},
+    };
+    for (const Row& row : rows) {
+        const ReadResult result = ReadAnyColor(row.text, system);
+        EXPECT_FALSE(result.color) << row.text;
+        EXPECT_EQ(result.message, row.message) << row.text;
+    }
+}
+
+// The search among words reads each function inside a broken or too deep nesting as a word of its
+// own, though the text as a whole read it once already (what it found then is taken over, so that
+// twenty broken levels cost one reading, not twenty).
+TEST(ReadAnyColor, ABrokenOrTooDeepNestingIsSearchedLevelByLevel)
+{
+    const DefaultSystemColors system;
+    const auto repeated = [](std::string_view part, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += part;
+        return text;
+    };
+    // Past the limit, the outer levels are refused and the innermost that fit are read: one level
+    // more outside changes nothing, and the levels inside are all taken (red turns darker).
+    const int levels = kMostNestingDepth + 2;
+    const std::string deeper = repeated("rgb(from ", levels) + "red" + repeated(" calc(r - 1) g b)", levels) + " x";
+    const std::string shallower = repeated("rgb(from ", levels - 1) + "red" + repeated(" calc(r - 1) g b)", levels - 1);
+    const ReadResult inner = ReadAnyColor(shallower, system);
+    ASSERT_TRUE(inner.color) << inner.message;
+    EXPECT_LT(inner.color->red(), 255 - 20);
+    EXPECT_EQ(ReadAnyColor(deeper, system).color, inner.color);
+
+    struct Row {
+        std::string text;
+        std::string_view message;
+    };
+    const Row rows[] = {
+        // Every colour inside counts once, found by the first reading or by the search.
+        {"red color-mix(in srgb, rgb(0 0 255), rgb(0 255 0)",
+            "the text holds 3 colours, the second starting here; keep only one at position 24"},
+        {repeated("color-mix(in lab, red, ", 8),
+            "the text holds 8 colours, the second starting here; keep only one at position 42"},
+        // Every level stops where the innermost does, whichever is read first.
+        {repeated("lch(from ", 22) + "#12", "expected 3, 4, 6 or 8 hexadecimal digits, found 2 at position 200"},
+        {"née " + repeated("oklch(from ", 17) + "#12 l",
+            "expected 3, 4, 6 or 8 hexadecimal digits, found 2 at position 193"},
     };
     for (const Row& row : rows) {
         const ReadResult result = ReadAnyColor(row.text, system);
