@@ -493,6 +493,12 @@ private:
         const double leftover = NormalizeMixPercentages(items);
         if (counted_)
             return items.front().color;
+        // Nothing of any colour: transparent black, as CSS Color 5 calculates a mix.
+        if (leftover == 100) {
+            CssColor none = ConvertCss(Legacy(Color::black(), 0), space);
+            none.legacy = false;
+            return none;
+        }
         // Each colour in turn mixed into what the ones before it gave, weighed by their shares: in
         // a space with a hue the order matters, since "shorter" depends on where the mix stands.
         CssColor mixed = ConvertCss(items.front().color, space);

@@ -204,7 +204,8 @@ TEST(CssColorMix, OneColourOrMoreAndOklabByDefault)
     const ColorRow rows[] = {
         {"color-mix(red, blue)", RGB(140, 83, 162)},
         {"color-mix(indigo, white)", RGB(159, 136, 195)}, // "indigo" is a colour, not "in"
-        {"color-mix(in srgb, red)", RGB(255, 0, 0)}, {"color-mix(in lch, hsl(0 50% 50%))", RGB(191, 64, 64)},
+        {"color-mix(in srgb, red)", RGB(255, 0, 0)},
+        {"color-mix(in lch, hsl(0 50% 50%))", RGB(191, 64, 64)},
         {"color-mix(in srgb, red, lime, blue)", RGB(85, 85, 85)},
         {"color-mix(in srgb, red 20%, lime 40%, blue 40%)", RGB(51, 102, 102)},
         {"color-mix(in srgb, red 60%, lime, blue)", RGB(153, 51, 51)}, // the omitted share the rest
@@ -212,7 +213,8 @@ TEST(CssColorMix, OneColourOrMoreAndOklabByDefault)
         {"color-mix(in srgb, red 100%, lime 100%, blue 100%)", RGB(85, 85, 85)},
         {"color-mix(in hsl, red, lime, blue)", RGB(0, 255, 0)}, // yellow, then a third of 180deg on
         {"color-mix(in hsl, blue, red, lime)", RGB(0, 0, 255)}, // magenta, then a third of 180deg back
-        {"color-mix(in srgb, red 0%, blue 0%)", RGB(128, 0, 128)}, // an even mix, fully faded
+        {"color-mix(in srgb, red 0%, blue 0%)", RGB(0, 0, 0)}, // nothing of either: transparent black
+        {"color-mix(in oklch, teal 0%, olive 0%, red 0%)", RGB(0, 0, 0)},
     };
     ExpectColors(rows);
 }
