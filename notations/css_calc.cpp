@@ -158,12 +158,9 @@ private:
 
     std::optional<CssNumeric> literal()
     {
-        ReadResult numberError;
-        const auto read = scan_.cssValue(numberError);
-        if (!read) {
-            error_ = numberError;
+        const auto read = scan_.cssValue(error_);
+        if (!read)
             return std::nullopt;
-        }
         switch (read->kind) {
         case CssValue::Kind::Number:
             return CssNumeric{Type::Number, read->value};

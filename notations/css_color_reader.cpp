@@ -206,12 +206,9 @@ private:
             read.value = *value;
             return read;
         }
-        ReadResult numberError;
-        const auto value = scan_.cssValue(numberError);
-        if (!value) {
-            error_ = numberError;
+        const auto value = scan_.cssValue(error_);
+        if (!value)
             return std::nullopt;
-        }
         read.value.value = value->value;
         if (value->kind == CssValue::Kind::Percentage) {
             read.value.type = Type::Percentage;
