@@ -59,7 +59,7 @@ public:
         if (!scan_.take('('))
             return keyword(name, start);
         if (plainFirst_)
-            if (auto plain = ReadPlainCssFunction(name, scan_))
+            if (auto plain = ReadPlainCssFunction(name, scan_, counted_ ? CssColorUse::Counted : CssColorUse::Shown))
                 return plain;
         return function(name, start, depth);
     }

@@ -335,7 +335,7 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, std
             TextScanner arguments(rest);
             arguments.skip(name.size() + 1);
             arguments.setQuiet(true);
-            css = ReadPlainCssFunction(name, arguments);
+            css = ReadPlainCssFunction(name, arguments, found.nextUse());
             if (!css)
                 css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse());
             scan = arguments;
