@@ -461,16 +461,27 @@ private:
             if (CssSpaceNamed(word) && probe.peek() != '(')
                 return failAt(start, "expected 'in' before the colour space '" + std::string(word) + "'");
         }
-        std::vector<MixItem> items;
+        // Mostly two colours, kept without allocating; more than four move to the heap.
+        std::array<MixItem, 4> few;
+        std::vector<MixItem> many;
+        std::size_t count = 0;
         do {
             MixItem item;
             if (!mixPart(depth, item.color, item.percent))
                 return std::nullopt;
-            items.push_back(item);
+            if (count < few.size()) {
+                few[count] = item;
+            } else {
+                if (many.empty())
+                    many.assign(few.begin(), few.end());
+                many.push_back(item);
+            }
+            ++count;
             scan_.skipBlanks();
         } while (scan_.take(','));
         if (!scan_.take(')'))
             return expected("',' or ')'");
+        const std::span<MixItem> items = many.empty() ? std::span<MixItem>(few).first(count) : std::span<MixItem>(many);
         const double leftover = NormalizeMixPercentages(items);
         if (counted_)
             return items.front().color;
@@ -492,7 +503,7 @@ private:
     // CSS Values 5 with its forced normalisation: an omitted percentage is an equal share of what
     // the given ones leave (nothing once they reach 100%), and all are scaled to add up to 100%
     // unless every one is 0%. Returns what a sum below 100% leaves over, which fades the alpha.
-    static double NormalizeMixPercentages(std::vector<MixItem>& items)
+    static double NormalizeMixPercentages(std::span<MixItem> items)
     {
         double given = 0;
         std::size_t omitted = 0;

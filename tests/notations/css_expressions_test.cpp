@@ -204,7 +204,8 @@ TEST(CssColorMix, OneColourOrMoreAndOklabByDefault)
     const ColorRow rows[] = {
         {"color-mix(red, blue)", RGB(140, 83, 162)},
         {"color-mix(indigo, white)", RGB(159, 136, 195)}, // "indigo" is a colour, not "in"
-        {"color-mix(in srgb, red)", RGB(255, 0, 0)}, {"color-mix(in lch, hsl(0 50% 50%))", RGB(191, 64, 64)},
+        {"color-mix(in srgb, red)", RGB(255, 0, 0)},
+        {"color-mix(in lch, hsl(0 50% 50%))", RGB(191, 64, 64)},
         {"color-mix(in srgb, red, lime, blue)", RGB(85, 85, 85)},
         {"color-mix(in srgb, red 20%, lime 40%, blue 40%)", RGB(51, 102, 102)},
         {"color-mix(in srgb, red 60%, lime, blue)", RGB(153, 51, 51)}, // the omitted share the rest
@@ -213,6 +214,10 @@ TEST(CssColorMix, OneColourOrMoreAndOklabByDefault)
         {"color-mix(in hsl, red, lime, blue)", RGB(0, 255, 0)}, // yellow, then a third of 180deg on
         {"color-mix(in hsl, blue, red, lime)", RGB(0, 0, 255)}, // magenta, then a third of 180deg back
         {"color-mix(in srgb, red 0%, blue 0%)", RGB(128, 0, 128)}, // an even mix, fully faded
+        // More colours than a mix keeps in place.
+        {"color-mix(in srgb, red, red, red, blue, blue)", RGB(153, 0, 102)},
+        {"color-mix(in srgb, red 20%, lime 20%, blue 20%, black 20%, white 20%)", RGB(102, 102, 102)},
+        {"color-mix(in srgb, red, lime, blue, red, lime, blue, red, lime, blue)", RGB(85, 85, 85)},
     };
     ExpectColors(rows);
 }
