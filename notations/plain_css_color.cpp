@@ -35,10 +35,6 @@ constexpr std::array<PlainFunction, 10> kFunctions = {{
 }};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ' && (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f');
-}
 bool IsWordChar(char c)
 {
     const char lower = static_cast<char>(c | 0x20);
@@ -68,7 +64,7 @@ public:
 
     void skipBlanks()
     {
-        while (p_ < end_ && IsBlank(*p_))
+        while (p_ < end_ && IsCssBlank(*p_))
             ++p_;
     }
 
@@ -193,8 +189,10 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     read.skipBlanks();
     const bool legacy = function->legacyAllowed && read.peek() == ',';
     for (std::size_t i = 1; i < 3; ++i) {
-        read.skipBlanks();
-        if ((legacy && !read.take(',')) || !read.component(components[i]))
+        // A component skips the blanks before it by itself.
+        if (legacy && !(read.skipBlanks(), read.take(',')))
+            return std::nullopt;
+        if (!read.component(components[i]))
             return std::nullopt;
     }
     read.skipBlanks();

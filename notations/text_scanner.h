@@ -23,7 +23,10 @@ struct CssValue {
 };
 
 // ' ', '\t', '\n', '\f' and '\r'.
-constexpr bool IsCssBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r' && c != '\v'); }
+constexpr bool IsCssBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ' && (c == ' ' || (c >= '\t' && c <= '\r' && c != '\v'));
+}
 
 class TextScanner {
 public:
