@@ -411,10 +411,15 @@ bool IsDocumentUnit(std::string_view unit)
 bool AtMathValue(const TextScanner& scan, const CssReadContext& context)
 {
     const Lookahead ahead = LookAt(scan);
-    if (ahead.call)
-        return IsMathFunction(ahead.word);
+    return IsMathValue(ahead.word, ahead.call, context);
+}
+
+bool IsMathValue(std::string_view word, bool call, const CssReadContext& context)
+{
+    if (call)
+        return IsMathFunction(word);
     return std::any_of(context.keywords.begin(), context.keywords.end(),
-        [&](const ChannelKeyword& k) { return EqualsIgnoringCase(k.name, ahead.word); });
+        [&](const ChannelKeyword& k) { return EqualsIgnoringCase(k.name, word); });
 }
 
 std::optional<CssNumeric> ReadMathValue(TextScanner& scan, const CssReadContext& context, ReadResult& error)

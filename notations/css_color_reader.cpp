@@ -167,7 +167,9 @@ private:
         // Most components are plain numbers: nothing else starts with a digit or a point.
         const char first = scan_.peek();
         const bool number = (first >= '0' && first <= '9') || first == '.';
+        bool math = false;
         if (!number) {
+            // The word here, read once for all that is asked of it.
             TextScanner afterWord = scan_;
             const std::string_view word = afterWord.word();
             if (EqualsIgnoringCase(word, "none")) {
@@ -175,22 +177,19 @@ private:
                 read.none = true;
                 return read;
             }
+            const bool call = !word.empty() && afterWord.peek() == '(';
             // A channel keyword on its own, as relative colours mostly write them: what
             // ReadMathValue gives for it (NaN made 0), without the calculator's round.
-            if (afterWord.peek() != '(' && context.depth <= kMostNestingDepth)
+            if (!call && context.depth <= kMostNestingDepth)
                 for (const ChannelKeyword& keyword : context.keywords)
                     if (EqualsIgnoringCase(word, keyword.name)) {
                         scan_ = afterWord;
                         read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
                         return read;
                     }
-        }
-        const bool math = !number && AtMathValue(scan_, context);
-        if (!context.keywords.empty() && !math) {
-            // A word where a channel goes: name the channels the relative colour has.
-            TextScanner probe = scan_;
-            const std::string_view word = probe.word();
-            if (!word.empty() && !(word.front() >= '0' && word.front() <= '9') && word.front() != '-') {
+            math = IsMathValue(word, call, context);
+            if (!context.keywords.empty() && !math && !word.empty() && word.front() != '-') {
+                // A word where a channel goes: name the channels the relative colour has.
                 std::string channels;
                 for (const ChannelKeyword& keyword : context.keywords)
                     channels += (channels.empty() ? "" : ", ") + std::string(keyword.name);
