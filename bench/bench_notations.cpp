@@ -103,6 +103,13 @@ constexpr std::string_view kPastedTexts[] = {
     "a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a( a(",
     "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) "
     "lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3) lab(1 2 3)",
+    // Many colours in the comma form and with percentages, and calc() with a long product.
+    "rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) "
+    "rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3)",
+    "hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% "
+    "3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%)",
+    "rgb(calc(1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*"
+    "1*1*1*1*1*1*1*1*1) 2 3)",
 };
 
 void BM_ReadPastedText(benchmark::State& state)
