@@ -116,6 +116,13 @@ constexpr std::string_view kPastedTexts[] = {
     "calc(y * 1.48) calc(z * 0.95)), lch(53.6849 146 207)))",
     "lch(from color-mix(in prophoto-rgb, color(from lch(-12.6421 87 50.8) srgb calc(r * 1.24) g b) 85%, color-mix(in "
     "lab, rgb(45 254 101), color-mix(in oklab, lime, #98f212 8%))) calc(l * 0.88) c h)",
+    // Many colours in the comma form and with percentages, and calc() with a long product.
+    "rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) "
+    "rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3)",
+    "hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% "
+    "3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%) hsl(1 2% 3%)",
+    "rgb(calc(1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*1*"
+    "1*1*1*1*1*1*1*1*1) 2 3)",
 };
 
 void BM_ReadPastedText(benchmark::State& state)

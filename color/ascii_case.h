@@ -12,8 +12,9 @@ constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
+    // Most words are compared with a name written as they are: equal bytes need no folding.
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+        if (a[i] != b[i] && AsciiLower(a[i]) != AsciiLower(b[i]))
             return false;
     return true;
 }

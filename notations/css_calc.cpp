@@ -161,12 +161,9 @@ private:
 
     std::optional<CssNumeric> literal()
     {
-        ReadResult numberError;
-        const auto read = scan_.cssValue(numberError);
-        if (!read) {
-            error_ = numberError;
+        const auto read = scan_.cssValue(error_);
+        if (!read)
             return std::nullopt;
-        }
         switch (read->kind) {
         case CssValue::Kind::Number:
             return CssNumeric{Type::Number, read->value};
@@ -417,10 +414,15 @@ bool IsDocumentUnit(std::string_view unit)
 bool AtMathValue(const TextScanner& scan, const CssReadContext& context)
 {
     const Lookahead ahead = LookAt(scan);
-    if (ahead.call)
-        return IsMathFunction(ahead.word);
+    return IsMathValue(ahead.word, ahead.call, context);
+}
+
+bool IsMathValue(std::string_view word, bool call, const CssReadContext& context)
+{
+    if (call)
+        return IsMathFunction(word);
     return std::any_of(context.keywords.begin(), context.keywords.end(),
-        [&](const ChannelKeyword& k) { return EqualsIgnoringCase(k.name, ahead.word); });
+        [&](const ChannelKeyword& k) { return EqualsIgnoringCase(k.name, word); });
 }
 
 std::optional<CssNumeric> ReadMathValue(TextScanner& scan, const CssReadContext& context, ReadResult& error)

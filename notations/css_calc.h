@@ -41,6 +41,8 @@ struct CssReadContext {
 // True when the scanner stands at a math function or, inside a relative colour, at a channel
 // keyword or a constant that only calc() takes.
 bool AtMathValue(const TextScanner& scan, const CssReadContext& context);
+// The same for a caller that has read the word at the scanner and whether a '(' follows it.
+bool IsMathValue(std::string_view word, bool call, const CssReadContext& context);
 
 // Reads one math function (or a channel keyword) at the scanner and gives its value with CSS's
 // rules for a top-level calculation: NaN becomes 0, an infinity stays for the caller to clamp.

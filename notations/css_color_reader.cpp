@@ -79,7 +79,7 @@ private:
     std::optional<CssColor> functionCall(std::string_view name, std::size_t start, int depth)
     {
         if (plainFirst_)
-            if (auto plain = ReadPlainCssFunction(name, scan_))
+            if (auto plain = ReadPlainCssFunction(name, scan_, counted_ ? CssColorUse::Counted : CssColorUse::Shown))
                 return plain;
         return function(name, start, depth);
     }
@@ -183,7 +183,9 @@ private:
         // Most components are plain numbers: nothing else starts with a digit or a point.
         const char first = scan_.peek();
         const bool number = (first >= '0' && first <= '9') || first == '.';
+        bool math = false;
         if (!number) {
+            // The word here, read once for all that is asked of it.
             TextScanner afterWord = scan_;
             const std::string_view word = afterWord.word();
             if (EqualsIgnoringCase(word, "none")) {
@@ -191,22 +193,19 @@ private:
                 read.none = true;
                 return read;
             }
+            const bool call = !word.empty() && afterWord.peek() == '(';
             // A channel keyword on its own, as relative colours mostly write them: what
             // ReadMathValue gives for it (NaN made 0), without the calculator's round.
-            if (afterWord.peek() != '(' && context.depth <= kMostNestingDepth)
+            if (!call && context.depth <= kMostNestingDepth)
                 for (const ChannelKeyword& keyword : context.keywords)
                     if (EqualsIgnoringCase(word, keyword.name)) {
                         scan_ = afterWord;
                         read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
                         return read;
                     }
-        }
-        const bool math = !number && AtMathValue(scan_, context);
-        if (!context.keywords.empty() && !math) {
-            // A word where a channel goes: name the channels the relative colour has.
-            TextScanner probe = scan_;
-            const std::string_view word = probe.word();
-            if (!word.empty() && !(word.front() >= '0' && word.front() <= '9') && word.front() != '-') {
+            math = IsMathValue(word, call, context);
+            if (!context.keywords.empty() && !math && !word.empty() && word.front() != '-') {
+                // A word where a channel goes: name the channels the relative colour has.
                 std::string channels;
                 for (const ChannelKeyword& keyword : context.keywords)
                     channels += (channels.empty() ? "" : ", ") + std::string(keyword.name);
@@ -222,12 +221,9 @@ private:
             read.value = *value;
             return read;
         }
-        ReadResult numberError;
-        const auto value = scan_.cssValue(numberError);
-        if (!value) {
-            error_ = numberError;
+        const auto value = scan_.cssValue(error_);
+        if (!value)
             return std::nullopt;
-        }
         read.value.value = value->value;
         if (value->kind == CssValue::Kind::Percentage) {
             read.value.type = Type::Percentage;
@@ -480,16 +476,27 @@ private:
             if (CssSpaceNamed(word) && probe.peek() != '(')
                 return failAt(start, "expected 'in' before the colour space '" + std::string(word) + "'");
         }
-        std::vector<MixItem> items;
+        // Mostly two colours, kept without allocating; more than four move to the heap.
+        std::array<MixItem, 4> few;
+        std::vector<MixItem> many;
+        std::size_t count = 0;
         do {
             MixItem item;
             if (!mixPart(depth, item.color, item.percent))
                 return std::nullopt;
-            items.push_back(item);
+            if (count < few.size()) {
+                few[count] = item;
+            } else {
+                if (many.empty())
+                    many.assign(few.begin(), few.end());
+                many.push_back(item);
+            }
+            ++count;
             scan_.skipBlanks();
         } while (scan_.take(','));
         if (!scan_.take(')'))
             return expected("',' or ')'");
+        const std::span<MixItem> items = many.empty() ? std::span<MixItem>(few).first(count) : std::span<MixItem>(many);
         const double leftover = NormalizeMixPercentages(items);
         if (counted_)
             return items.front().color;
@@ -517,7 +524,7 @@ private:
     // CSS Values 5 with its forced normalisation: an omitted percentage is an equal share of what
     // the given ones leave (nothing once they reach 100%), and all are scaled to add up to 100%
     // unless every one is 0%. Returns what a sum below 100% leaves over, which fades the alpha.
-    static double NormalizeMixPercentages(std::vector<MixItem>& items)
+    static double NormalizeMixPercentages(std::span<MixItem> items)
     {
         double given = 0;
         std::size_t omitted = 0;

@@ -35,10 +35,6 @@ constexpr std::array<PlainFunction, 10> kFunctions = {{
 }};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ' && (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f');
-}
 bool IsWordChar(char c)
 {
     const char lower = static_cast<char>(c | 0x20);
@@ -55,8 +51,9 @@ struct Plain {
 // much for the few characters of each component.
 class PlainReader {
 public:
-    explicit PlainReader(std::string_view text)
-        : begin_(text.data())
+    PlainReader(std::string_view text, bool valued)
+        : valued_(valued)
+        , begin_(text.data())
         , p_(text.data())
         , end_(text.data() + text.size())
     {
@@ -67,7 +64,7 @@ public:
 
     void skipBlanks()
     {
-        while (p_ < end_ && IsBlank(*p_))
+        while (p_ < end_ && IsCssBlank(*p_))
             ++p_;
     }
 
@@ -113,8 +110,10 @@ public:
         // No digits, too many for an exact double, or an exponent (or a unit starting with e).
         if (p_ == mantissa || p_ - mantissa > 15 || (p_ < end_ && (*p_ | 0x20) == 'e'))
             return false;
-        const double magnitude = static_cast<double>(digits) / kPowersOfTen[fraction];
-        out.value = negative ? -magnitude : magnitude;
+        if (valued_) {
+            const double magnitude = static_cast<double>(digits) / kPowersOfTen[fraction];
+            out.value = negative ? -magnitude : magnitude;
+        }
         out.kind = Kind::Number;
         if (take('%')) {
             out.kind = Kind::Percentage;
@@ -129,6 +128,7 @@ public:
     }
 
 private:
+    bool valued_;
     const char* begin_;
     const char* p_;
     const char* end_;
@@ -160,7 +160,7 @@ const PlainFunction* PlainFunctionNamed(std::string_view name)
 
 } // namespace
 
-std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner& scan)
+std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner& scan, CssColorUse use)
 {
     const PlainFunction* function = PlainFunctionNamed(name);
     if (!function)
@@ -172,7 +172,8 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
         if (c == '(')
             return std::nullopt;
     }
-    PlainReader read(scan.rest());
+    const bool valued = use == CssColorUse::Shown;
+    PlainReader read(scan.rest(), valued);
     CssSpace space = function->space;
     if (function->spaceNamed) {
         read.skipBlanks();
@@ -188,8 +189,10 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     read.skipBlanks();
     const bool legacy = function->legacyAllowed && read.peek() == ',';
     for (std::size_t i = 1; i < 3; ++i) {
-        read.skipBlanks();
-        if ((legacy && !read.take(',')) || !read.component(components[i]))
+        // A component skips the blanks before it by itself.
+        if (legacy && !(read.skipBlanks(), read.take(',')))
+            return std::nullopt;
+        if (!read.component(components[i]))
             return std::nullopt;
     }
     read.skipBlanks();
@@ -215,13 +218,14 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
         // A hue takes a number or an angle, the rest a number or a percentage.
         if (rules[i].hue ? c.kind == Kind::Percentage : c.kind == Kind::Dimension)
             return std::nullopt;
-        color.channels[i] = rules[i].hue ? c.value : rules[i].scaled(c.kind == Kind::Percentage, c.value);
+        if (valued)
+            color.channels[i] = rules[i].hue ? c.value : rules[i].scaled(c.kind == Kind::Percentage, c.value);
     }
     if (alphaRead) {
         if (alpha.kind == Kind::Dimension)
             return std::nullopt;
         color.alphaMissing = alpha.kind == Kind::None;
-        color.alpha = color.alphaMissing ? 0 : ClampedAlpha(alpha.kind == Kind::Percentage, alpha.value);
+        color.alpha = color.alphaMissing || !valued ? 0 : ClampedAlpha(alpha.kind == Kind::Percentage, alpha.value);
     }
     scan.skip(read.consumed());
     return color;

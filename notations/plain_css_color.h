@@ -5,6 +5,7 @@
 // reader's cost, to the same bits.
 
 #include "notations/css_color.h"
+#include "notations/css_color_reader.h"
 #include "notations/text_scanner.h"
 
 #include <optional>
@@ -15,8 +16,10 @@ namespace pelmora {
 // The arguments of the function `name`, the scanner standing right after its '('. Nullopt, the
 // scanner left where it was, for anything else: calc(), a relative colour, another function, an
 // exponent or a long number, and every text that does not read (the general reader reads those,
-// and says why). On success the scanner stands after the ')'.
-std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner& scan);
+// and says why). On success the scanner stands after the ')'. A colour only counted is checked
+// without its values: those of plain components never decide whether the text reads.
+std::optional<CssColor> ReadPlainCssFunction(
+    std::string_view name, TextScanner& scan, CssColorUse use = CssColorUse::Shown);
 
 // Whether two colours are the same to the bit, NaN channels included: what the quick reader
 // promises of its colours against the general reader's.

@@ -119,13 +119,17 @@ struct StartRead {
     TextScanner after{""}; // right after the colour
 };
 
-// The whole of `value` as one colour, or the failure that got furthest.
-ReadResult ReadWhole(
-    std::string_view value, const SystemColors* systemColors, StartRead& start, NestedColorReads& nestedReads)
+// The whole of `value` as one colour, or the failure that got furthest. A `quiet` read leaves the
+// failures of the panel's RGB( and of the words after a CSS colour without a message: most such
+// texts hold colours or failures further on, and the failure shown is read again for its message.
+// Both are short to read again, unlike a CSS colour that fails, which is described at once.
+ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, StartRead& start, bool quiet,
+    NestedColorReads& nestedReads)
 {
     // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
     if (value.starts_with("RGB(")) {
         TextScanner scan(value);
+        scan.setQuiet(quiet);
         scan.skip(3); // "RGB"
         ReadResult error;
         start.read = true;
@@ -148,9 +152,8 @@ ReadResult ReadWhole(
     start.after = scan;
     if (start.css) {
         // Only a colour that is the whole text is converted here; one followed by more words is
-        // converted only if it turns out to be the text's one colour. The words after it are
-        // described only if that is the answer (ReadColorText): most such texts hold colours.
-        scan.setQuiet(true);
+        // converted only if it turns out to be the text's one colour.
+        scan.setQuiet(quiet);
         furthest = scan.finish(Color::black());
         if (furthest.color) {
             const MappedColor rgb = CssColorToRgb(*start.css);
@@ -213,6 +216,9 @@ struct FoundColors {
     std::optional<FoundColor> first;
     std::size_t secondOffset = 0;
     std::size_t count = 0;
+    // Where the candidate that failed furthest starts, if any got further than the whole text's
+    // read: it is read again for its message only when that failure is the answer.
+    std::string_view failedFurthest;
 
     // Once there is one, the others only count: they need not be read for their colour.
     CssColorUse nextUse() const { return count == 0 ? CssColorUse::Shown : CssColorUse::Counted; }
@@ -234,8 +240,8 @@ struct FoundColors {
     }
 };
 
-FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, NestedColorReads& nestedReads,
-    std::size_t beaten, ReadResult& failure)
+FoundColors ColorsAmongWords(
+    std::string_view value, const StartRead& start, NestedColorReads& nestedReads, std::size_t beaten)
 {
     FoundColors found;
     // The furthest failure so far (a character position in `value`), and the candidate it came
@@ -352,7 +358,7 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, Nes
             TextScanner arguments(rest);
             arguments.skip(name.size() + 1);
             arguments.setQuiet(true);
-            css = ReadPlainCssFunction(name, arguments);
+            css = ReadPlainCssFunction(name, arguments, found.nextUse());
             if (!css)
                 css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse(), &nestedReads);
             scan = arguments;
@@ -376,12 +382,7 @@ FoundColors ColorsAmongWords(std::string_view value, const StartRead& start, Nes
         }
         ++i;
     }
-    if (!furthestRest.empty()) {
-        // Read once more, this time for the message.
-        TextScanner scan(furthestRest);
-        std::optional<CssColor> css;
-        failure = Shifted(ReadCandidate(scan, css), value, furthestRest);
-    }
+    found.failedFurthest = furthestRest;
     return found;
 }
 
@@ -394,23 +395,24 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
 
     StartRead start;
     NestedColorReads nestedReads;
-    ReadResult whole = ReadWhole(value, systemColors, start, nestedReads);
+    ReadResult whole = ReadWhole(value, systemColors, start, true, nestedReads);
     // A panel code that is not a colour (a negative decimal) is answered as such, not searched.
     if (whole.color || (systemColors && start.panelCode))
         return Shifted(whole, text, value);
-    ReadResult amongFailure;
-    const FoundColors found = ColorsAmongWords(value, start, nestedReads, whole.position, amongFailure);
+    const FoundColors found = ColorsAmongWords(value, start, nestedReads, whole.position);
     if (found.count == 1)
         return found.first->result();
     if (found.count > 1)
         return ReadResult::Failure(text, offset + found.secondOffset,
             "the text holds " + std::to_string(found.count) + " colours, the second starting here; keep only one");
-    if (amongFailure.position > whole.position)
-        whole = amongFailure;
-    if (start.css && whole.message.empty()) {
-        // The quiet failure after the colour at the start (ReadWhole), described now.
-        TextScanner after = start.after;
-        whole = after.finish(Color::black());
+    // The failure shown, read once more for its message.
+    if (!found.failedFurthest.empty()) {
+        TextScanner scan(found.failedFurthest);
+        std::optional<CssColor> css;
+        whole = Shifted(ReadCandidate(scan, css), value, found.failedFurthest);
+    } else if (whole.message.empty()) {
+        StartRead again;
+        whole = ReadWhole(value, systemColors, again, false);
     }
     // Nothing got past the first character: say so plainly instead of one notation's complaint,
     // unless that complaint is a reason the text was refused for (currentcolor, var() ...).

@@ -10,7 +10,7 @@ namespace pelmora {
 namespace {
 
 // One table lookup per character: the reader looks at every character of a text several times.
-enum CharClass : std::uint8_t { kDigit = 1, kHexLetter = 2, kWordOther = 4, kBlank = 8 };
+enum CharClass : std::uint8_t { kDigit = 1, kHexLetter = 2, kWordOther = 4 };
 
 constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
     std::array<std::uint8_t, 256> classes{};
@@ -22,8 +22,6 @@ constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
         classes[static_cast<std::size_t>(c - 'a' + 'A')] = kWordOther | hex;
     }
     classes['-'] = classes['_'] = kWordOther;
-    for (const char c : {' ', '\t', '\n', '\r', '\f'})
-        classes[static_cast<std::size_t>(c)] = kBlank;
     return classes;
 }();
 
@@ -42,31 +40,6 @@ std::string Describe(std::string_view rest)
     while (length < rest.size() && (static_cast<unsigned char>(rest[length]) & 0xC0) == 0x80)
         ++length;
     return "'" + std::string(rest.substr(0, length)) + "'";
-}
-
-// Digits with at most one point and no exponent, as most components are written ("255", "0.5"),
-// without the general conversion: below 2^53 the digits and the power of ten are exact doubles, so
-// one division rounds exactly as from_chars does. Nullopt for anything longer.
-std::optional<double> ShortDecimal(std::string_view digits)
-{
-    static constexpr std::array<double, 16> kPowersOfTen
-        = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (digits.size() > 15)
-        return std::nullopt;
-    std::uint64_t mantissa = 0;
-    std::size_t fraction = 0;
-    bool point = false;
-    for (const char c : digits) {
-        if (c == '.') {
-            point = true;
-            continue;
-        }
-        if (!IsDigit(c))
-            return std::nullopt;
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        fraction += point ? 1 : 0;
-    }
-    return static_cast<double>(mantissa) / kPowersOfTen[fraction];
 }
 
 } // namespace
@@ -106,20 +79,6 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
     ReadResult result = FailureWithoutMessage(text, offset);
     result.message = std::string(reason) + " at position " + std::to_string(result.position);
     return result;
-}
-
-void TextScanner::skipBlanks()
-{
-    while (offset_ < text_.size() && Is(text_[offset_], kBlank))
-        ++offset_;
-}
-
-bool TextScanner::take(char c)
-{
-    if (atEnd() || text_[offset_] != c)
-        return false;
-    ++offset_;
-    return true;
 }
 
 bool TextScanner::takeWord(std::string_view expectedWord)
@@ -185,36 +144,44 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
         value.kind = CssValue::Kind::None;
         return value;
     }
-    std::size_t p = offset_;
     const auto digitsFrom = [&](std::size_t from) {
         std::size_t to = from;
         while (to < text_.size() && IsDigit(text_[to]))
             ++to;
         return to;
     };
+    std::size_t p = offset_;
     if (p < text_.size() && (text_[p] == '+' || text_[p] == '-'))
         ++p;
+    // The digits are added up as they are passed: most components are written as "255" or "0.5",
+    // and below 2^53 the digits and the power of ten are exact doubles, so one division rounds
+    // exactly as from_chars does.
     const std::size_t mantissa = p;
-    std::size_t end = digitsFrom(p);
-    const bool integerDigits = end > mantissa;
-    bool fractionDigits = false;
-    if (end < text_.size() && text_[end] == '.' && digitsFrom(end + 1) > end + 1) {
-        end = digitsFrom(end + 1);
-        fractionDigits = true;
-    }
-    if (!integerDigits && !fractionDigits) {
+    std::uint64_t digits = 0;
+    std::size_t fraction = 0;
+    for (; p < text_.size() && IsDigit(text_[p]); ++p)
+        digits = digits * 10 + static_cast<std::uint64_t>(text_[p] - '0');
+    if (p + 1 < text_.size() && text_[p] == '.' && IsDigit(text_[p + 1]))
+        for (++p; p < text_.size() && IsDigit(text_[p]); ++p, ++fraction)
+            digits = digits * 10 + static_cast<std::uint64_t>(text_[p] - '0');
+    if (p == mantissa) {
         error = expected("a number");
         return std::nullopt;
     }
+    std::size_t end = p;
     if (end < text_.size() && AsciiLower(text_[end]) == 'e') {
         std::size_t exponent = end + 1;
         if (exponent < text_.size() && (text_[exponent] == '+' || text_[exponent] == '-'))
             ++exponent;
-        if (digitsFrom(exponent) > exponent)
-            end = digitsFrom(exponent);
+        const std::size_t exponentEnd = digitsFrom(exponent);
+        if (exponentEnd > exponent)
+            end = exponentEnd;
     }
-    if (const auto quick = ShortDecimal(text_.substr(mantissa, end - mantissa))) {
-        value.value = text_[start] == '-' ? -*quick : *quick;
+    static constexpr std::array<double, 16> kPowersOfTen
+        = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (end == p && end - mantissa <= 15) {
+        const double magnitude = static_cast<double>(digits) / kPowersOfTen[fraction];
+        value.value = text_[start] == '-' ? -magnitude : magnitude;
     } else {
         // from_chars takes no leading '+'.
         const std::size_t from = text_[start] == '+' ? start + 1 : start;

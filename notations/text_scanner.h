@@ -22,6 +22,12 @@ struct CssValue {
     std::size_t offset = 0; // where it starts, for messages
 };
 
+// ' ', '\t', '\n', '\f' and '\r'.
+constexpr bool IsCssBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ' && (c == ' ' || (c >= '\t' && c <= '\r' && c != '\v'));
+}
+
 class TextScanner {
 public:
     explicit TextScanner(std::string_view text)
@@ -35,8 +41,18 @@ public:
     std::string_view rest() const { return text_.substr(offset_); }
 
     // Spaces, tabs and line ends (CSS white space).
-    void skipBlanks();
-    bool take(char c);
+    void skipBlanks()
+    {
+        while (offset_ < text_.size() && IsCssBlank(text_[offset_]))
+            ++offset_;
+    }
+    bool take(char c)
+    {
+        if (atEnd() || text_[offset_] != c)
+            return false;
+        ++offset_;
+        return true;
+    }
     // A word of letters, digits, '-' and '_' starting here, not consumed unless it matches.
     bool takeWord(std::string_view word);
     // The word starting here (possibly empty), consumed.

@@ -215,6 +215,10 @@ TEST(CssColorMix, OneColourOrMoreAndOklabByDefault)
         {"color-mix(in hsl, blue, red, lime)", RGB(0, 0, 255)}, // magenta, then a third of 180deg back
         {"color-mix(in srgb, red 0%, blue 0%)", RGB(0, 0, 0)}, // nothing of either: transparent black
         {"color-mix(in oklch, teal 0%, olive 0%, red 0%)", RGB(0, 0, 0)},
+        // More colours than a mix keeps in place.
+        {"color-mix(in srgb, red, red, red, blue, blue)", RGB(153, 0, 102)},
+        {"color-mix(in srgb, red 20%, lime 20%, blue 20%, black 20%, white 20%)", RGB(102, 102, 102)},
+        {"color-mix(in srgb, red, lime, blue, red, lime, blue, red, lime, blue)", RGB(85, 85, 85)},
     };
     ExpectColors(rows);
 }

@@ -91,13 +91,13 @@ private:
 };
 
 // The quick reader at `text`, which is a function's name, '(' and the rest.
-std::optional<CssColor> ReadQuickly(std::string_view text, std::size_t& end)
+std::optional<CssColor> ReadQuickly(std::string_view text, std::size_t& end, CssColorUse use = CssColorUse::Shown)
 {
     TextScanner scan(text);
     const std::string_view name = scan.word();
     scan.take('(');
     const std::size_t start = scan.offset();
-    auto color = ReadPlainCssFunction(name, scan);
+    auto color = ReadPlainCssFunction(name, scan, use);
     end = scan.offset();
     EXPECT_TRUE(color || end == start) << text << ": the scanner moved on a text left to the general reader";
     return color;
@@ -111,6 +111,10 @@ TEST(QuickCssRead, PlainFunctionsReadToTheBitAsTheGeneralReaderDoes)
         const std::string text = maker.functionText();
         std::size_t quickEnd = 0;
         const auto quickly = ReadQuickly(text, quickEnd);
+        // Counted, the same text reads or not and ends at the same place, its values left out.
+        std::size_t countedEnd = 0;
+        EXPECT_EQ(ReadQuickly(text, countedEnd, CssColorUse::Counted).has_value(), quickly.has_value()) << text;
+        EXPECT_EQ(countedEnd, quickEnd) << text;
         TextScanner scan(text);
         ReadResult error;
         const auto generally = ReadCssColorGenerally(scan, error);

@@ -139,6 +139,12 @@ TEST(ReadAnyColor, TextWithoutAColourSaysWhy)
             "the text holds 2 colours, the second starting here; keep only one at position 14"},
         {"color: currentcolor;",
             "currentcolor is the colour of the element it is used on, which a text does not have at position 8"},
+        // Failures read first without a message, described once they turn out to be the answer.
+        {"RGB(1, x", "expected a whole number 0 to 255, found 'x' at position 8"},
+        {"RGB(1, 2, 3)x", "unexpected 'x' at position 13"},
+        {"rgb(1 2 3)x", "unexpected 'x' at position 11"},
+        {"RGB(1, RGB(1, 2", "expected ',', found the end at position 16"},
+        {"#fff #fff rgb(1 2", "the text holds 2 colours, the second starting here; keep only one at position 6"},
     };
     for (const Row& row : rows) {
         const ReadResult result = ReadAnyColor(row.text, system);
