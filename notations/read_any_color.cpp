@@ -124,7 +124,7 @@ struct StartRead {
 // texts hold colours or failures further on, and the failure shown is read again for its message.
 // Both are short to read again, unlike a CSS colour that fails, which is described at once.
 ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, StartRead& start, bool quiet,
-    NestedColorReads& nestedReads)
+    NestedColorReads* nestedReads = nullptr)
 {
     // The panel writes RGB(r, g, b) in capitals; written so, it is the panel's code and strict.
     if (value.starts_with("RGB(")) {
@@ -148,7 +148,7 @@ ReadResult ReadWhole(std::string_view value, const SystemColors* systemColors, S
     TextScanner scan(value);
     ReadResult furthest;
     start.read = true;
-    start.css = ReadCssColorAt(scan, 0, furthest, CssColorUse::Shown, &nestedReads);
+    start.css = ReadCssColorAt(scan, 0, furthest, CssColorUse::Shown, nestedReads);
     start.after = scan;
     if (start.css) {
         // Only a colour that is the whole text is converted here; one followed by more words is
@@ -395,7 +395,7 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
 
     StartRead start;
     NestedColorReads nestedReads;
-    ReadResult whole = ReadWhole(value, systemColors, start, true, nestedReads);
+    ReadResult whole = ReadWhole(value, systemColors, start, true, &nestedReads);
     // A panel code that is not a colour (a negative decimal) is answered as such, not searched.
     if (whole.color || (systemColors && start.panelCode))
         return Shifted(whole, text, value);
