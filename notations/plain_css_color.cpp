@@ -19,23 +19,24 @@ struct PlainFunction {
     bool rgbFunction = false; // rgb() and rgba(): numbers 0..255
     bool legacyAllowed = false; // the comma syntax
     bool spaceNamed = false; // color(): the space is its first word
+    unsigned hue = 0; // the component that is a hue, as a bit: 1 << its index
 };
 
 constexpr std::array<PlainFunction, 10> kFunctions = {{
     {"rgb", CssSpace::Srgb, true, true},
     {"rgba", CssSpace::Srgb, true, true},
-    {"hsl", CssSpace::Hsl, false, true},
-    {"hsla", CssSpace::Hsl, false, true},
-    {"hwb", CssSpace::Hwb},
+    {"hsl", CssSpace::Hsl, false, true, false, 1},
+    {"hsla", CssSpace::Hsl, false, true, false, 1},
+    {"hwb", CssSpace::Hwb, false, false, false, 1},
     {"lab", CssSpace::Lab},
-    {"lch", CssSpace::Lch},
+    {"lch", CssSpace::Lch, false, false, false, 4},
     {"oklab", CssSpace::Oklab},
-    {"oklch", CssSpace::Oklch},
+    {"oklch", CssSpace::Oklch, false, false, false, 4},
     {"color", CssSpace::Srgb, false, false, true},
 }};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsWordChar(char c)
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsWordChar(char c)
 {
     const char lower = static_cast<char>(c | 0x20);
     return (lower >= 'a' && lower <= 'z') || IsDigit(c) || c == '-' || c == '_';
@@ -135,26 +136,96 @@ private:
 };
 
 // The comma syntax: no none, rgb() all numbers or all percentages, hsl() percentages after the hue.
-bool LegacyTypesAgree(CssSpace space, const std::array<Plain, 3>& read, const Plain* alpha)
+bool LegacyTypesAgree(CssSpace space, const std::array<Kind, 3>& kinds, std::optional<Kind> alpha)
 {
-    if ((alpha && alpha->kind == Kind::None) || read[0].kind == Kind::None)
+    if (alpha == Kind::None || kinds[0] == Kind::None)
         return false;
-    const Kind wanted = space == CssSpace::Hsl ? Kind::Percentage : read[0].kind;
+    const Kind wanted = space == CssSpace::Hsl ? Kind::Percentage : kinds[0];
     if (wanted != Kind::Number && wanted != Kind::Percentage)
         return false;
     for (std::size_t i = space == CssSpace::Hsl ? 1 : 0; i < 3; ++i)
-        if (read[i].kind != wanted)
+        if (kinds[i] != wanted)
             return false;
     return true;
 }
+
+// What a byte is to the check of a counted colour: one lookup instead of a few comparisons.
+enum PlainByte : std::uint8_t { kBlankByte = 1, kDigitByte = 2, kWordByte = 4 };
+constexpr std::array<std::uint8_t, 256> kPlainBytes = [] {
+    std::array<std::uint8_t, 256> bytes{};
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<char>(c);
+        bytes[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>((IsCssBlank(byte) ? kBlankByte : 0)
+            | (IsDigit(byte) ? kDigitByte : 0) | (IsWordChar(byte) ? kWordByte : 0));
+    }
+    return bytes;
+}();
+bool Is(char c, PlainByte kind) { return (kPlainBytes[static_cast<unsigned char>(c)] & kind) != 0; }
+
+// Past the component at `p` (blanks before it skipped), its kind in `kind`; nullptr where the quick
+// reader's component() fails. `close` is the first ')' at or after `p`: no component holds one, so
+// it ends every loop without a look at the end of the text.
+const char* SkipComponent(const char* p, const char* close, Kind& kind)
+{
+    while (Is(*p, kBlankByte))
+        ++p;
+    const char* mantissa = p;
+    if (!Is(*p, kDigitByte)) {
+        if ((*p | 0x20) == 'n') {
+            kind = Kind::None;
+            return close - p >= 4 && EqualsIgnoringCase({p, 4}, "none") && !Is(p[4], kWordByte) ? p + 4 : nullptr;
+        }
+        if (*p == '+' || *p == '-')
+            mantissa = ++p;
+    }
+    while (Is(*p, kDigitByte))
+        ++p;
+    if (*p == '.' && Is(p[1], kDigitByte))
+        for (p += 2; Is(*p, kDigitByte);)
+            ++p;
+    if (p == mantissa || p - mantissa > 15)
+        return nullptr;
+    if (*p == '%') {
+        kind = Kind::Percentage;
+        return p + 1;
+    }
+    kind = Kind::Number;
+    if (!Is(*p, kWordByte))
+        return p;
+    if ((*p | 0x20) == 'e')
+        return nullptr;
+    const char* unit = p;
+    while (IsWordChar(*p))
+        ++p;
+    kind = Kind::Dimension;
+    return DegreesPerAngleUnit({unit, static_cast<std::size_t>(p - unit)}) ? p : nullptr;
+}
+
+// The letters of a name of at most eight bytes in one number, case folded: setting bit 5 turns only
+// the capitals into small letters, and makes no letter of any other byte.
+constexpr std::uint64_t FoldedKey(std::string_view name)
+{
+    std::uint64_t key = 0;
+    for (const char c : name)
+        key = key << 8 | (static_cast<unsigned char>(c) | 0x20u);
+    return key;
+}
+
+constexpr std::array<std::uint64_t, kFunctions.size()> kFunctionKeys = [] {
+    std::array<std::uint64_t, kFunctions.size()> keys{};
+    for (std::size_t i = 0; i < kFunctions.size(); ++i)
+        keys[i] = FoldedKey(kFunctions[i].name);
+    return keys;
+}();
 
 const PlainFunction* PlainFunctionNamed(std::string_view name)
 {
     if (name.size() < 3 || name.size() > 5)
         return nullptr;
-    for (const PlainFunction& f : kFunctions)
-        if (EqualsIgnoringCase(f.name, name))
-            return &f;
+    const std::uint64_t key = FoldedKey(name);
+    for (std::size_t i = 0; i < kFunctions.size(); ++i)
+        if (kFunctionKeys[i] == key)
+            return &kFunctions[i];
     return nullptr;
 }
 
@@ -203,7 +274,9 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
             return std::nullopt;
         read.skipBlanks();
     }
-    if (!read.take(')') || (legacy && !LegacyTypesAgree(space, components, alphaRead ? &alpha : nullptr)))
+    const std::array<Kind, 3> kinds = {components[0].kind, components[1].kind, components[2].kind};
+    if (!read.take(')')
+        || (legacy && !LegacyTypesAgree(space, kinds, alphaRead ? std::optional(alpha.kind) : std::nullopt)))
         return std::nullopt;
 
     CssColor color;
@@ -229,6 +302,68 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     }
     scan.skip(read.consumed());
     return color;
+}
+
+std::size_t PlainCssFunctionLength(std::string_view name, std::string_view arguments)
+{
+    const PlainFunction* function = PlainFunctionNamed(name);
+    if (!function || arguments.empty())
+        return 0;
+    const char* const begin = arguments.data();
+    // Without a ')' it does not read; with one, no byte before it is one.
+    const char* close = begin;
+    for (const char* const end = begin + arguments.size(); *close != ')';)
+        if (++close == end)
+            return 0;
+    const char* p = begin;
+    const auto skipBlanks = [&] {
+        while (Is(*p, kBlankByte))
+            ++p;
+    };
+    const auto take = [&](char c) { return *p == c ? (++p, true) : false; };
+    CssSpace space = function->space;
+    if (function->spaceNamed) {
+        skipBlanks();
+        const char* word = p;
+        while (Is(*p, kWordByte))
+            ++p;
+        const auto named = CssSpaceNamed({word, static_cast<std::size_t>(p - word)});
+        if (!named || !IsPredefinedRgbOrXyz(*named))
+            return 0;
+        space = *named;
+    }
+    // Which components (alpha is the fourth) are percentages, and which angles.
+    unsigned percentages = 0;
+    unsigned angles = 0;
+    const auto component = [&](std::size_t i, Kind& kind) {
+        p = SkipComponent(p, close, kind);
+        percentages |= static_cast<unsigned>(kind == Kind::Percentage) << i;
+        angles |= static_cast<unsigned>(kind == Kind::Dimension) << i;
+        return p != nullptr;
+    };
+    std::array<Kind, 3> kinds;
+    if (!component(0, kinds[0]))
+        return 0;
+    skipBlanks();
+    const bool legacy = function->legacyAllowed && *p == ',';
+    for (std::size_t i = 1; i < 3; ++i) {
+        if (legacy && !(skipBlanks(), take(',')))
+            return 0;
+        if (!component(i, kinds[i]))
+            return 0;
+    }
+    skipBlanks();
+    std::optional<Kind> alpha;
+    if (take(legacy ? ',' : '/')) {
+        if (!component(3, alpha.emplace()))
+            return 0;
+        skipBlanks();
+    }
+    // A hue takes a number or an angle, the rest a number or a percentage.
+    if (p != close || (percentages & function->hue) != 0 || (angles & ~function->hue) != 0
+        || (legacy && !LegacyTypesAgree(space, kinds, alpha)))
+        return 0;
+    return static_cast<std::size_t>(close + 1 - begin);
 }
 
 bool IdenticalCssColors(const CssColor& a, const CssColor& b)

@@ -21,6 +21,11 @@ namespace pelmora {
 std::optional<CssColor> ReadPlainCssFunction(
     std::string_view name, TextScanner& scan, CssColorUse use = CssColorUse::Shown);
 
+// How many characters of `arguments`, the text after the '(' of `name`, up to and with the ')'
+// the quick reader would read, or 0 where it would not or this check is unsure. Only the kinds of
+// the components are checked, in one look at each character: what a colour only counted needs.
+std::size_t PlainCssFunctionLength(std::string_view name, std::string_view arguments);
+
 // Whether two colours are the same to the bit, NaN channels included: what the quick reader
 // promises of its colours against the general reader's.
 bool IdenticalCssColors(const CssColor& a, const CssColor& b);

@@ -251,9 +251,12 @@ FoundColors ColorsAmongWords(
     // Characters (not bytes) before `i`, kept up as `i` moves on.
     std::size_t characters = 0;
     std::size_t counted = 0;
-    const bool ascii = CharactersIn(value) == value.size();
+    // Known at the first failure: a text of colours alone never needs it.
+    std::optional<bool> ascii;
     const auto charactersBefore = [&](std::size_t i) {
-        if (ascii)
+        if (!ascii)
+            ascii = CharactersIn(value) == value.size();
+        if (*ascii)
             return i;
         // A long stretch eight bytes at a time, a short one (between two candidates) byte by byte.
         if (i > counted + 16) {
@@ -294,6 +297,16 @@ FoundColors ColorsAmongWords(
                     found.add(i, [&] { return FoundColor{ReadResult::Of(*named, false, transparent ? 0 : 1), {}, i}; });
                 i += name.size();
                 continue;
+            }
+            if (found.count > 0 && name != "RGB" && !nestedReads.find(rest.data())) {
+                // Only counted: a plain colour function needs no more than a look at its characters.
+                const std::size_t length = PlainCssFunctionLength(name, value.substr(end + 1));
+                const std::size_t after = end + 1 + length;
+                if (length > 0 && (after == value.size() || !IsIdentChar(value[after]))) {
+                    found.addAnother(i);
+                    i = after;
+                    continue;
+                }
             }
             if (name != "RGB" && !NamesCssColorFunction(name)) {
                 i += name.size();
@@ -402,9 +415,15 @@ ReadResult ReadColorText(std::string_view text, const SystemColors* systemColors
     const FoundColors found = ColorsAmongWords(value, start, nestedReads, whole.position);
     if (found.count == 1)
         return found.first->result();
-    if (found.count > 1)
-        return ReadResult::Failure(text, offset + found.secondOffset,
-            "the text holds " + std::to_string(found.count) + " colours, the second starting here; keep only one");
+    if (found.count > 1) {
+        constexpr std::string_view kHolds = "the text holds ";
+        constexpr std::string_view kKeepOne = " colours, the second starting here; keep only one";
+        const std::string count = std::to_string(found.count);
+        std::string reason;
+        reason.reserve(kHolds.size() + count.size() + kKeepOne.size());
+        reason.append(kHolds).append(count).append(kKeepOne);
+        return ReadResult::Failure(text, offset + found.secondOffset, reason);
+    }
     // The failure shown, read once more for its message.
     if (!found.failedFurthest.empty()) {
         TextScanner scan(found.failedFurthest);

@@ -77,7 +77,11 @@ ReadResult ReadResult::FailureWithoutMessage(std::string_view text, std::size_t 
 ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::string_view reason)
 {
     ReadResult result = FailureWithoutMessage(text, offset);
-    result.message = std::string(reason) + " at position " + std::to_string(result.position);
+    // Put together in place: a message is built for every text refused.
+    constexpr std::string_view kAt = " at position ";
+    const std::string position = std::to_string(result.position);
+    result.message.reserve(reason.size() + kAt.size() + position.size());
+    result.message.append(reason).append(kAt).append(position);
     return result;
 }
 
@@ -251,7 +255,7 @@ ReadResult TextScanner::finish(Color color, bool mapped)
 {
     skipBlanks();
     if (!atEnd())
-        return fail("unexpected " + Describe(rest()));
+        return quiet_ ? ReadResult::FailureWithoutMessage(text_, offset_) : fail("unexpected " + Describe(rest()));
     return ReadResult::Of(color, mapped);
 }
 

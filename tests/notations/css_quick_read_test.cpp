@@ -115,6 +115,12 @@ TEST(QuickCssRead, PlainFunctionsReadToTheBitAsTheGeneralReaderDoes)
         std::size_t countedEnd = 0;
         EXPECT_EQ(ReadQuickly(text, countedEnd, CssColorUse::Counted).has_value(), quickly.has_value()) << text;
         EXPECT_EQ(countedEnd, quickEnd) << text;
+        // The check of a colour only counted, which looks at no value, says the same.
+        const std::size_t open = text.find('(');
+        const std::size_t length
+            = PlainCssFunctionLength(std::string_view(text).substr(0, open), std::string_view(text).substr(open + 1));
+        EXPECT_EQ(length > 0, quickly.has_value()) << text;
+        EXPECT_EQ(length > 0 ? open + 1 + length : open + 1, quickEnd) << text;
         TextScanner scan(text);
         ReadResult error;
         const auto generally = ReadCssColorGenerally(scan, error);
@@ -183,7 +189,8 @@ TEST(QuickCssRead, TextsOfManyColoursAreCountedWhatEverTheirForm)
         std::size_t copies;
     };
     const Row rows[] = {{"rgb(from red r g b) ", 9}, {"color-mix(in lab, red, blue) ", 6}, {"#fff ", 39},
-        {"rgb(1 2 calc(3)) ", 11}, {"hsl(1 2% 3%) ", 15}, {"red ", 49}};
+        {"rgb(1 2 calc(3)) ", 11}, {"hsl(1 2% 3%) ", 15}, {"red ", 49}, {"rgb(1,2,3) ", 19},
+        {"oklch(50% 0.1 90deg / none) ", 7}, {"color(display-p3 1 0 0) ", 8}};
     for (const Row& row : rows) {
         std::string text;
         for (std::size_t i = 0; i < row.copies; ++i)
