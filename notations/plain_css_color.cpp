@@ -310,10 +310,11 @@ std::size_t PlainCssFunctionLength(std::string_view name, std::string_view argum
     if (!function || arguments.empty())
         return 0;
     const char* const begin = arguments.data();
-    // Without a ')' it does not read; with one, no byte before it is one.
+    // Without a ')' it does not read; with one, no byte before it is one. A function inside
+    // (calc(), a colour) is never plain.
     const char* close = begin;
     for (const char* const end = begin + arguments.size(); *close != ')';)
-        if (++close == end)
+        if (*close == '(' || ++close == end)
             return 0;
     const char* p = begin;
     const auto skipBlanks = [&] {

@@ -284,6 +284,7 @@ FoundColors ColorsAmongWords(
         // function: looking it up is all it needs, and the many words of a sentence cost no messages.
         std::string_view name;
         bool call = false;
+        bool notPlain = false; // the quick reader would not read it: the general reader alone is asked
         if (c != '#') {
             std::size_t end = i + 1;
             while (end < value.size() && IsIdentChar(value[end]))
@@ -307,6 +308,7 @@ FoundColors ColorsAmongWords(
                     i = after;
                     continue;
                 }
+                notPlain = length == 0;
             }
             if (name != "RGB" && !NamesCssColorFunction(name)) {
                 i += name.size();
@@ -371,7 +373,8 @@ FoundColors ColorsAmongWords(
             TextScanner arguments(rest);
             arguments.skip(name.size() + 1);
             arguments.setQuiet(true);
-            css = ReadPlainCssFunction(name, arguments, found.nextUse());
+            if (!notPlain)
+                css = ReadPlainCssFunction(name, arguments, found.nextUse());
             if (!css)
                 css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse(), &nestedReads);
             scan = arguments;
