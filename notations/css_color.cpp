@@ -32,8 +32,6 @@ constexpr std::array<Analog, 3> AnalogsOf(Space space)
     }
 }
 
-constexpr std::size_t kSpaces = 14;
-
 // For each component of `to`, the component of `from` of the same kind (or -1): a missing one there
 // makes this one missing. Worked out once for every pair of spaces.
 using AnalogSources = std::array<int, 3>;
@@ -49,13 +47,7 @@ constexpr AnalogSources AnalogSourcesOf(Space from, Space to)
     return result;
 }
 
-constexpr std::array<std::array<AnalogSources, kSpaces>, kSpaces> kAnalogSources = [] {
-    std::array<std::array<AnalogSources, kSpaces>, kSpaces> table{};
-    for (std::size_t from = 0; from < kSpaces; ++from)
-        for (std::size_t to = 0; to < kSpaces; ++to)
-            table[from][to] = AnalogSourcesOf(static_cast<Space>(from), static_cast<Space>(to));
-    return table;
-}();
+constexpr auto kAnalogSources = SpacePairTable(AnalogSourcesOf);
 
 Triple TripleOf(const std::array<double, 3>& c) { return {c[0], c[1], c[2]}; }
 

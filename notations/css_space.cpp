@@ -54,8 +54,6 @@ constexpr CssSpace Parent(CssSpace space)
     }
 }
 
-constexpr std::size_t kSpaces = 14;
-
 // How many steps each space is from XYZ D65.
 constexpr int Depth(CssSpace space)
 {
@@ -99,13 +97,7 @@ constexpr Road RoadBetween(CssSpace from, CssSpace to)
     return road;
 }
 
-constexpr std::array<std::array<Road, kSpaces>, kSpaces> kRoads = [] {
-    std::array<std::array<Road, kSpaces>, kSpaces> roads{};
-    for (std::size_t from = 0; from < kSpaces; ++from)
-        for (std::size_t to = 0; to < kSpaces; ++to)
-            roads[from][to] = RoadBetween(static_cast<CssSpace>(from), static_cast<CssSpace>(to));
-    return roads;
-}();
+constexpr auto kRoads = SpacePairTable(RoadBetween);
 
 const Road& RoadOf(CssSpace from, CssSpace to)
 {

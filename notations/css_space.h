@@ -13,6 +13,8 @@
 
 #include "notations/color_spaces.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -34,6 +36,19 @@ enum class CssSpace {
     Hsl,
     Hwb,
 };
+inline constexpr std::size_t kCssSpaceCount = static_cast<std::size_t>(CssSpace::Hwb) + 1;
+
+// What `make(from, to)` gives for every pair of spaces, as a table indexed [from][to]: worked out
+// while compiling, for what conversions look up on every call.
+template <typename Make> constexpr auto SpacePairTable(Make make)
+{
+    using Entry = decltype(make(CssSpace::Srgb, CssSpace::Srgb));
+    std::array<std::array<Entry, kCssSpaceCount>, kCssSpaceCount> table{};
+    for (std::size_t from = 0; from < kCssSpaceCount; ++from)
+        for (std::size_t to = 0; to < kCssSpaceCount; ++to)
+            table[from][to] = make(static_cast<CssSpace>(from), static_cast<CssSpace>(to));
+    return table;
+}
 
 // The space a CSS name stands for, compared without case: "srgb", "display-p3", "xyz" (which is
 // xyz-d65), "oklch", "hsl" ... nullopt for any other word.

@@ -35,13 +35,6 @@ constexpr std::array<PlainFunction, 10> kFunctions = {{
     {"color", CssSpace::Srgb, false, false, true},
 }};
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsWordChar(char c)
-{
-    const char lower = static_cast<char>(c | 0x20);
-    return (lower >= 'a' && lower <= 'z') || IsDigit(c) || c == '-' || c == '_';
-}
-
 // A component as written: none, a number, a percentage or an angle (in degrees).
 struct Plain {
     Kind kind = Kind::Number;
@@ -80,7 +73,7 @@ public:
     std::string_view word()
     {
         const char* start = p_;
-        while (p_ < end_ && IsWordChar(*p_))
+        while (p_ < end_ && IsCssWordChar(*p_))
             ++p_;
         return {start, static_cast<std::size_t>(p_ - start)};
     }
@@ -102,11 +95,11 @@ public:
             ++p_;
         const char* mantissa = p_;
         std::uint64_t digits = 0;
-        for (; p_ < end_ && IsDigit(*p_); ++p_)
+        for (; p_ < end_ && IsCssDigit(*p_); ++p_)
             digits = digits * 10 + static_cast<std::uint64_t>(*p_ - '0');
         std::size_t fraction = 0;
-        if (p_ + 1 < end_ && *p_ == '.' && IsDigit(p_[1]))
-            for (++p_; p_ < end_ && IsDigit(*p_); ++p_, ++fraction)
+        if (p_ + 1 < end_ && *p_ == '.' && IsCssDigit(p_[1]))
+            for (++p_; p_ < end_ && IsCssDigit(*p_); ++p_, ++fraction)
                 digits = digits * 10 + static_cast<std::uint64_t>(*p_ - '0');
         // No digits, too many for an exact double, or an exponent (or a unit starting with e).
         if (p_ == mantissa || p_ - mantissa > 15 || (p_ < end_ && (*p_ | 0x20) == 'e'))
@@ -118,7 +111,7 @@ public:
         out.kind = Kind::Number;
         if (take('%')) {
             out.kind = Kind::Percentage;
-        } else if (p_ < end_ && IsWordChar(*p_)) {
+        } else if (p_ < end_ && IsCssWordChar(*p_)) {
             const auto degrees = DegreesPerAngleUnit(word());
             if (!degrees)
                 return false;
@@ -156,7 +149,7 @@ constexpr std::array<std::uint8_t, 256> kPlainBytes = [] {
     for (int c = 0; c < 256; ++c) {
         const auto byte = static_cast<char>(c);
         bytes[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>((IsCssBlank(byte) ? kBlankByte : 0)
-            | (IsDigit(byte) ? kDigitByte : 0) | (IsWordChar(byte) ? kWordByte : 0));
+            | (IsCssDigit(byte) ? kDigitByte : 0) | (IsCssWordChar(byte) ? kWordByte : 0));
     }
     return bytes;
 }();
@@ -195,7 +188,7 @@ const char* SkipComponent(const char* p, const char* close, Kind& kind)
     if ((*p | 0x20) == 'e')
         return nullptr;
     const char* unit = p;
-    while (IsWordChar(*p))
+    while (IsCssWordChar(*p))
         ++p;
     kind = Kind::Dimension;
     return DegreesPerAngleUnit({unit, static_cast<std::size_t>(p - unit)}) ? p : nullptr;

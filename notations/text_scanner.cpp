@@ -14,14 +14,13 @@ enum CharClass : std::uint8_t { kDigit = 1, kHexLetter = 2, kWordOther = 4 };
 
 constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
     std::array<std::uint8_t, 256> classes{};
-    for (int c = '0'; c <= '9'; ++c)
-        classes[static_cast<std::size_t>(c)] = kDigit;
-    for (int c = 'a'; c <= 'z'; ++c) {
-        const std::uint8_t hex = c <= 'f' ? kHexLetter : 0;
-        classes[static_cast<std::size_t>(c)] = kWordOther | hex;
-        classes[static_cast<std::size_t>(c - 'a' + 'A')] = kWordOther | hex;
+    for (int i = 0; i < 256; ++i) {
+        const auto c = static_cast<char>(i);
+        const bool hexLetter = (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        classes[static_cast<std::size_t>(i)] = IsCssDigit(c) ? kDigit
+            : IsCssWordChar(c) ? static_cast<std::uint8_t>(kWordOther | (hexLetter ? kHexLetter : 0))
+                               : 0;
     }
-    classes['-'] = classes['_'] = kWordOther;
     return classes;
 }();
 

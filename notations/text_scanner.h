@@ -22,6 +22,13 @@ struct CssValue {
     std::size_t offset = 0; // where it starts, for messages
 };
 
+constexpr bool IsCssDigit(char c) { return c >= '0' && c <= '9'; }
+// Letters, digits, '-' and '_': what names, units and keywords are made of.
+constexpr bool IsCssWordChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsCssDigit(c) || c == '-' || c == '_';
+}
+
 // ' ', '\t', '\n', '\f' and '\r'.
 constexpr bool IsCssBlank(char c)
 {
