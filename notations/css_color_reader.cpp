@@ -69,6 +69,8 @@ public:
         auto read = functionCall(name, start, depth);
         nestedReads_->end(
             index, {name.data(), scan_.rest().data(), read.has_value(), read || !error_.stoppedAtNestingLimit});
+        if (read && !counted_)
+            nestedReads_->offerColor(name.data(), *read);
         return read;
     }
 

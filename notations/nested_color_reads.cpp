@@ -27,4 +27,20 @@ const NestedColorReads::Read* NestedColorReads::find(const char* start) const
     return at != last && at->start == start && at->known ? &*at : nullptr;
 }
 
+void NestedColorReads::offerColor(const char* start, const CssColor& color)
+{
+    if (colorStart_ == nullptr || start < colorStart_) {
+        colorStart_ = start;
+        color_ = color;
+    }
+}
+
+const CssColor* NestedColorReads::colorAt(const char* start) const
+{
+    if (start != colorStart_)
+        return nullptr;
+    const Read* read = find(start);
+    return read && read->read ? &color_ : nullptr;
+}
+
 } // namespace pelmora

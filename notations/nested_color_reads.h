@@ -3,6 +3,8 @@
 // among the words of a text starts a read at each of them again: without this record a broken
 // nesting (twenty levels of `lch(from ` and no end) is read once for every level, with it once.
 
+#include "notations/css_color.h"
+
 #include <array>
 #include <cstddef>
 
@@ -28,10 +30,19 @@ public:
     // What a read starting at `start` gave, or null when nothing is known of one there.
     const Read* find(const char* start) const;
 
+    // The colour a read starting at `start` gave, read to be shown. Only the one starting first in
+    // the text is kept: the search among words needs the value of its first colour alone, and
+    // counts the others.
+    void offerColor(const char* start, const CssColor& color);
+    // That colour, when the one kept starts at `start` and its read is known.
+    const CssColor* colorAt(const char* start) const;
+
 private:
     // A text under 200 characters holds at most 50 calls of colour functions.
     std::array<Read, 64> reads_;
     std::size_t count_ = 0;
+    const char* colorStart_ = nullptr;
+    CssColor color_;
 };
 
 } // namespace pelmora

@@ -339,18 +339,21 @@ FoundColors ColorsAmongWords(
             }
         }
         // Read already, inside a colour before it (but the panel's RGB( is strict on its own): a
-        // failure there was that colour's failure too, which got as far, and a colour after the
-        // first is only counted.
+        // failure there was that colour's failure too, which got as far, a colour after the first
+        // is only counted, and the first is taken with the value that read kept.
         if (const NestedColorReads::Read* known = call && name != "RGB" ? nestedReads.find(rest.data()) : nullptr;
-            known && (!known->read || found.count > 0)) {
-            const auto end = static_cast<std::size_t>(known->end - value.data());
-            if (known->read && (end == value.size() || !IsIdentChar(value[end]))) {
-                found.addAnother(i);
-                i = end;
+            known) {
+            const CssColor* color = found.count == 0 ? nestedReads.colorAt(rest.data()) : nullptr;
+            if (!known->read || found.count > 0 || color) {
+                const auto end = static_cast<std::size_t>(known->end - value.data());
+                if (known->read && (end == value.size() || !IsIdentChar(value[end]))) {
+                    found.add(i, [&] { return FoundColor{{}, *color, i}; });
+                    i = end;
+                    continue;
+                }
+                ++i;
                 continue;
             }
-            ++i;
-            continue;
         }
         TextScanner scan(rest);
         if (i == 0 && start.read) {

@@ -175,6 +175,15 @@ TEST(ReadAnyColor, ABrokenOrTooDeepNestingIsSearchedLevelByLevel)
     EXPECT_LT(inner.color->red(), 255 - 20);
     EXPECT_EQ(ReadAnyColor(deeper, system).color, inner.color);
 
+    // The one colour of a broken nesting is the outermost level that reads, not a colour inside it:
+    // green made of red, whichever reading found it first.
+    for (const std::string_view text :
+        {"lab(from rgb(from rgb(255 0 0) g r b) l a b", "x rgb(from rgb(255 0 0) g r b) y"}) {
+        const ReadResult found = ReadAnyColor(text, system);
+        ASSERT_TRUE(found.color) << text << ": " << found.message;
+        EXPECT_EQ(*found.color, RGB(0, 255, 0)) << text;
+    }
+
     struct Row {
         std::string text;
         std::string_view message;
