@@ -285,6 +285,8 @@ FoundColors ColorsAmongWords(
         std::string_view name;
         bool call = false;
         bool notPlain = false; // the quick reader would not read it: the general reader alone is asked
+        // What an earlier reading found of a function here (but the panel's RGB( is strict on its own).
+        const NestedColorReads::Read* known = nullptr;
         if (c != '#') {
             std::size_t end = i + 1;
             while (end < value.size() && IsIdentChar(value[end]))
@@ -299,7 +301,9 @@ FoundColors ColorsAmongWords(
                 i += name.size();
                 continue;
             }
-            if (found.count > 0 && name != "RGB" && !nestedReads.find(rest.data())) {
+            if (name != "RGB")
+                known = nestedReads.find(rest.data());
+            if (found.count > 0 && name != "RGB" && !known) {
                 // Only counted: a plain colour function needs no more than a look at its characters.
                 const std::size_t length = PlainCssFunctionLength(name, value.substr(end + 1));
                 const std::size_t after = end + 1 + length;
@@ -310,7 +314,7 @@ FoundColors ColorsAmongWords(
                 }
                 notPlain = length == 0;
             }
-            if (name != "RGB" && !NamesCssColorFunction(name)) {
+            if (name != "RGB" && !known && !NamesCssColorFunction(name)) {
                 i += name.size();
                 continue;
             }
@@ -338,11 +342,10 @@ FoundColors ColorsAmongWords(
                 continue;
             }
         }
-        // Read already, inside a colour before it (but the panel's RGB( is strict on its own): a
-        // failure there was that colour's failure too, which got as far, a colour after the first
-        // is only counted, and the first is taken with the value that read kept.
-        if (const NestedColorReads::Read* known = call && name != "RGB" ? nestedReads.find(rest.data()) : nullptr;
-            known) {
+        // Read already, inside a colour before it: a failure there was that colour's failure too,
+        // which got as far, a colour after the first is only counted, and the first is taken with
+        // the value that read kept.
+        if (known) {
             const CssColor* color = found.count == 0 ? nestedReads.colorAt(rest.data()) : nullptr;
             if (!known->read || found.count > 0 || color) {
                 const auto end = static_cast<std::size_t>(known->end - value.data());
