@@ -2,6 +2,7 @@
 
 #include "color/ascii_case.h"
 #include "color/srgb_transfer.h"
+#include "notations/folded_name.h"
 #include "notations/wide_gamut_spaces.h"
 
 #include <algorithm>
@@ -240,13 +241,20 @@ inline Triple Travel(const Road& road, CssSpace from, Triple value)
 
 std::optional<CssSpace> CssSpaceNamed(std::string_view name)
 {
-    if (EqualsIgnoringCase(name, "xyz"))
+    // Asked at every level of a nested color() and color-mix(): most names compare in one step.
+    static constexpr auto kKeys = [] {
+        std::array<std::uint64_t, kNames.size()> keys{};
+        for (std::size_t i = 0; i < kNames.size(); ++i)
+            keys[i] = FoldedNameKey(kNames[i].name);
+        return keys;
+    }();
+    const std::uint64_t key = FoldedNameKey(name);
+    if (key == FoldedNameKey("xyz"))
         return CssSpace::XyzD65;
-    const auto found = std::find_if(
-        kNames.begin(), kNames.end(), [&](const SpaceEntry& entry) { return EqualsIgnoringCase(entry.name, name); });
-    if (found == kNames.end())
-        return std::nullopt;
-    return found->space;
+    for (std::size_t i = 0; i < kNames.size(); ++i)
+        if (key == 0 ? kKeys[i] == 0 && EqualsIgnoringCase(kNames[i].name, name) : kKeys[i] == key)
+            return kNames[i].space;
+    return std::nullopt;
 }
 
 std::string_view CssSpaceName(CssSpace space) { return kNames[static_cast<std::size_t>(space)].name; }

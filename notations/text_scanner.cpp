@@ -86,20 +86,29 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
 
 bool TextScanner::takeWord(std::string_view expectedWord)
 {
-    const std::size_t start = offset_;
-    const std::string_view found = word();
-    if (EqualsIgnoringCase(found, expectedWord))
-        return true;
-    offset_ = start;
-    return false;
+    // Compared in place, without reading the word first: most often another word stands here.
+    const std::size_t length = expectedWord.size();
+    if (text_.size() - offset_ < length)
+        return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (AsciiLower(text_[offset_ + i]) != AsciiLower(expectedWord[i]))
+            return false;
+    if (offset_ + length < text_.size() && IsWordChar(text_[offset_ + length]))
+        return false;
+    offset_ += length;
+    return true;
 }
 
 std::string_view TextScanner::word()
 {
-    const std::size_t start = offset_;
-    while (offset_ < text_.size() && IsWordChar(text_[offset_]))
-        ++offset_;
-    return text_.substr(start, offset_ - start);
+    const char* const begin = text_.data() + offset_;
+    const char* const end = text_.data() + text_.size();
+    const char* p = begin;
+    while (p < end && IsWordChar(*p))
+        ++p;
+    const auto length = static_cast<std::size_t>(p - begin);
+    offset_ += length;
+    return {begin, length};
 }
 
 std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)
