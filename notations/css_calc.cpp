@@ -51,7 +51,7 @@ bool IsMathFunction(std::string_view name)
     }();
     static_assert(std::find(kKeys.begin(), kKeys.end(), 0) == kKeys.end(), "every name short enough for a key");
     const std::uint64_t key = FoldedNameKey(name);
-    return std::find(kKeys.begin(), kKeys.end(), key) != kKeys.end();
+    return key != 0 && std::find(kKeys.begin(), kKeys.end(), key) != kKeys.end();
 }
 
 std::string_view TypeName(Type type)

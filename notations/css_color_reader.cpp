@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,12 +30,27 @@ constexpr std::array<std::string_view, 42> kSystemColors
         "InactiveCaptionText", "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow",
         "ThreeDFace", "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window", "WindowFrame", "WindowText"};
 
+// What starts the arguments of a relative colour: "from" (in any case) and a blank.
+constexpr std::string_view kFrom = "from";
+bool StartsRelativeColor(std::string_view arguments)
+{
+    if (arguments.size() <= kFrom.size())
+        return false;
+    // All four are letters, which setting bit 5 makes small and no other byte turns into: the
+    // word is compared in one step.
+    constexpr auto kFolded = std::bit_cast<std::uint32_t>(std::array<char, 4>{'f', 'r', 'o', 'm'});
+    std::uint32_t four = 0;
+    std::memcpy(&four, arguments.data(), sizeof four);
+    const char after = arguments[kFrom.size()];
+    return (four | 0x20202020u) == kFolded && (after == ' ' || after == '\t' || after == '\n');
+}
+
 struct Component {
     bool none = false;
     CssNumeric value;
     std::size_t offset = 0;
     std::string_view unit; // of a dimension, as written
-    std::string_view unknownUnit; // a unit that is neither an angle nor a length
+    bool unknownUnit = false; // neither an angle nor a length
 };
 
 class ColorReader {
@@ -199,38 +217,45 @@ private:
         read.offset = scan_.offset();
         // Most components are plain numbers: nothing else starts with a digit or a point.
         const char first = scan_.peek();
-        const bool number = (first >= '0' && first <= '9') || first == '.';
-        bool math = false;
-        if (!number) {
-            // The word here, read once for all that is asked of it.
-            TextScanner afterWord = scan_;
-            const std::string_view word = afterWord.word();
-            if (EqualsIgnoringCase(word, "none")) {
-                scan_ = afterWord;
-                read.none = true;
-                return true;
-            }
-            const bool call = !word.empty() && afterWord.peek() == '(';
-            // A channel keyword on its own, as relative colours mostly write them: what
-            // ReadMathValue gives for it (NaN made 0), without the calculator's round.
-            if (!call && context.depth <= kMostNestingDepth)
-                for (const ChannelKeyword& keyword : context.keywords)
-                    if (EqualsIgnoringCase(word, keyword.name)) {
-                        scan_ = afterWord;
-                        read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
-                        return true;
-                    }
-            math = IsMathValue(word, call, context);
-            if (!context.keywords.empty() && !math && !word.empty() && word.front() != '-')
-                return notAChannel(word, context);
+        if (IsCssDigit(first) || first == '.')
+            return numeric(read);
+        // The word here, read once for all that is asked of it.
+        TextScanner afterWord = scan_;
+        const std::string_view word = afterWord.word();
+        if (EqualsIgnoringCase(word, "none")) {
+            scan_ = afterWord;
+            read.none = true;
+            return true;
         }
-        if (math) {
+        const bool call = !word.empty() && afterWord.peek() == '(';
+        // A channel keyword on its own, as relative colours mostly write them: what
+        // ReadMathValue gives for it (NaN made 0), without the calculator's round.
+        if (!call && context.depth <= kMostNestingDepth && !word.empty()) {
+            // The names are written in small letters: most differ in their length or first letter.
+            const char first = AsciiLower(word.front());
+            for (const ChannelKeyword& keyword : context.keywords)
+                if (keyword.name.size() == word.size() && keyword.name.front() == first
+                    && EqualsIgnoringCase(word, keyword.name)) {
+                    scan_ = afterWord;
+                    read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
+                    return true;
+                }
+        }
+        if (IsMathValue(word, call, context)) {
             const auto value = ReadMathValue(scan_, context, error_);
             if (!value)
                 return false;
             read.value = *value;
             return true;
         }
+        if (!context.keywords.empty() && !word.empty() && word.front() != '-')
+            return notAChannel(word, context);
+        return numeric(read);
+    }
+
+    // A number, a percentage or a dimension into `read`.
+    bool numeric(Component& read)
+    {
         const auto value = scan_.cssValue(error_);
         if (!value)
             return false;
@@ -246,8 +271,7 @@ private:
             }
             read.value = {Type::Angle, value->value * degrees.value_or(0)};
             read.unit = value->unit;
-            if (!degrees)
-                read.unknownUnit = value->unit;
+            read.unknownUnit = !degrees;
         }
         return true;
     }
@@ -268,9 +292,9 @@ private:
     std::optional<double> resolve(const Component& c, const ComponentRule& rule, bool clamped)
     {
         const double v = c.value.value;
-        if (!c.unknownUnit.empty()) {
+        if (c.unknownUnit) {
             error_ = scan_.failAt(
-                c.offset, (rule.hue ? "unknown angle unit '" : "unexpected unit '") + std::string(c.unknownUnit) + "'");
+                c.offset, (rule.hue ? "unknown angle unit '" : "unexpected unit '") + std::string(c.unit) + "'");
             return std::nullopt;
         }
         if (rule.hue) {
@@ -308,32 +332,25 @@ private:
     Keywords keywordsOf(const CssColor& origin, CssSpace space, bool rgbFunction) const
     {
         const auto names = ChannelKeywordsOf(space);
-        Keywords keywords;
         if (counted_) {
             // Their values change no type, so no success or failure: only their names matter.
-            for (std::size_t i = 0; i < 3; ++i)
-                keywords[i] = {names[i], 0};
-            keywords[3] = {"alpha", 0};
-            return keywords;
+            return {{{names[0], 0}, {names[1], 0}, {names[2], 0}, {"alpha", 0}}};
         }
         const CssColor converted = ConvertCss(origin, space);
-        for (std::size_t i = 0; i < 3; ++i) {
+        const auto channel = [&](std::size_t i) {
             const double v = converted.missing[i] ? 0 : converted.channels[i];
-            keywords[i] = {names[i], rgbFunction ? v * 255 : v};
-        }
-        keywords[3] = {"alpha", origin.alphaMissing ? 0 : origin.alpha};
-        return keywords;
+            return ChannelKeyword{names[i], rgbFunction ? v * 255 : v};
+        };
+        return {{channel(0), channel(1), channel(2), {"alpha", origin.alphaMissing ? 0 : origin.alpha}}};
     }
 
     // rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), and color() when `fixedSpace` is empty.
     std::optional<CssColor> components(std::optional<CssSpace> fixedSpace, int depth, bool legacyAllowed)
     {
         scan_.skipBlanks();
-        TextScanner probe = scan_;
-        const bool relative
-            = probe.takeWord("from") && (probe.peek() == ' ' || probe.peek() == '\t' || probe.peek() == '\n');
+        const bool relative = StartsRelativeColor(scan_.rest());
         if (relative)
-            scan_ = probe;
+            scan_.skip(kFrom.size());
         const std::optional<CssColor> origin = relative ? color(depth + 1) : std::nullopt;
         if (relative) {
             if (!origin)
@@ -362,8 +379,8 @@ private:
         scan_.skipBlanks();
         const bool legacy = legacyAllowed && !origin && scan_.peek() == ',';
         for (std::size_t i = 1; i < 3; ++i) {
-            scan_.skipBlanks();
-            if (legacy && !scan_.take(','))
+            // A component skips the blanks before it by itself.
+            if (legacy && !(scan_.skipBlanks(), scan_.take(',')))
                 return expected("','");
             if (!component(context, read[i]))
                 return std::nullopt;
@@ -489,8 +506,8 @@ private:
             if (CssSpaceNamed(word) && probe.peek() != '(')
                 return failAt(start, "expected 'in' before the colour space '" + std::string(word) + "'");
         }
-        // Mostly two colours, kept without allocating; more than four move to the heap.
-        std::array<MixItem, 4> few;
+        // Mostly two colours, kept without allocating; more move to the heap.
+        std::array<MixItem, 2> few;
         std::vector<MixItem> many;
         std::size_t count = 0;
         do {

@@ -2,12 +2,12 @@
 
 #include "color/ascii_case.h"
 #include "color/srgb_transfer.h"
-#include "notations/folded_name.h"
 #include "notations/wide_gamut_spaces.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace pelmora {
 namespace {
@@ -241,19 +241,32 @@ inline Triple Travel(const Road& road, CssSpace from, Triple value)
 
 std::optional<CssSpace> CssSpaceNamed(std::string_view name)
 {
-    // Asked at every level of a nested color() and color-mix(): most names compare in one step.
-    static constexpr auto kKeys = [] {
-        std::array<std::uint64_t, kNames.size()> keys{};
-        for (std::size_t i = 0; i < kNames.size(); ++i)
-            keys[i] = FoldedNameKey(kNames[i].name);
-        return keys;
+    // Asked at every level of a nested color() and color-mix(): only the names of its length, and
+    // of these only one with its first letter, are compared in full.
+    static constexpr std::size_t kLongest = 12;
+    static constexpr auto kByLength = [] {
+        std::array<std::array<std::int8_t, 4>, kLongest + 1> indices{};
+        for (auto& ofLength : indices)
+            ofLength.fill(-1);
+        for (std::size_t i = 0; i < kNames.size(); ++i) {
+            auto& ofLength = indices.at(kNames[i].name.size());
+            *std::find(ofLength.begin(), ofLength.end(), -1) = static_cast<std::int8_t>(i);
+        }
+        return indices;
     }();
-    const std::uint64_t key = FoldedNameKey(name);
-    if (key == FoldedNameKey("xyz"))
+    if (name.size() > kLongest || name.empty())
+        return std::nullopt;
+    if (name.size() == 3 && EqualsIgnoringCase(name, "xyz"))
         return CssSpace::XyzD65;
-    for (std::size_t i = 0; i < kNames.size(); ++i)
-        if (key == 0 ? kKeys[i] == 0 && EqualsIgnoringCase(kNames[i].name, name) : kKeys[i] == key)
-            return kNames[i].space;
+    const char first = AsciiLower(name.front());
+    for (const std::int8_t i : kByLength[name.size()]) {
+        if (i < 0)
+            break;
+        const SpaceEntry& entry = kNames[static_cast<std::size_t>(i)];
+        // Mostly written in small letters, as listed: compared at once before letter by letter.
+        if (entry.name.front() == first && (entry.name == name || EqualsIgnoringCase(entry.name, name)))
+            return entry.space;
+    }
     return std::nullopt;
 }
 
