@@ -232,9 +232,9 @@ private:
         // ReadMathValue gives for it (NaN made 0), without the calculator's round.
         if (!call && context.depth <= kMostNestingDepth && !word.empty()) {
             // The names are written in small letters: most differ in their length or first letter.
-            const char first = AsciiLower(word.front());
+            const char initial = AsciiLower(word.front());
             for (const ChannelKeyword& keyword : context.keywords)
-                if (keyword.name.size() == word.size() && keyword.name.front() == first
+                if (keyword.name.size() == word.size() && keyword.name.front() == initial
                     && EqualsIgnoringCase(word, keyword.name)) {
                     scan_ = afterWord;
                     read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
@@ -291,28 +291,30 @@ private:
     // of value does not belong there.
     std::optional<double> resolve(const Component& c, const ComponentRule& rule, bool clamped)
     {
+        if (c.unknownUnit || c.value.type == (rule.hue ? Type::Percentage : Type::Angle))
+            return misplaced(c, rule);
         const double v = c.value.value;
-        if (c.unknownUnit) {
+        // An infinite hue has no place on the circle; CSS takes it as 0.
+        if (rule.hue)
+            return std::isfinite(v) ? v : 0.0;
+        const bool percentage = c.value.type == Type::Percentage;
+        return clamped ? rule.scaled(percentage, v) : rule.unclamped(percentage, v);
+    }
+
+    // Why a component's kind of value does not belong where it stands. Kept apart from resolve(),
+    // which every component of every colour passes through.
+    [[gnu::noinline]] std::nullopt_t misplaced(const Component& c, const ComponentRule& rule)
+    {
+        if (c.unknownUnit)
             error_ = scan_.failAt(
                 c.offset, (rule.hue ? "unknown angle unit '" : "unexpected unit '") + std::string(c.unit) + "'");
-            return std::nullopt;
-        }
-        if (rule.hue) {
-            if (c.value.type == Type::Percentage) {
-                error_ = scan_.failAt(c.offset, "expected a hue (a number or an angle)");
-                return std::nullopt;
-            }
-            // An infinite hue has no place on the circle; CSS takes it as 0.
-            return std::isfinite(v) ? v : 0.0;
-        }
-        if (c.value.type == Type::Angle) {
+        else if (rule.hue)
+            error_ = scan_.failAt(c.offset, "expected a hue (a number or an angle)");
+        else
             error_ = scan_.failAt(c.offset,
                 c.unit.empty() ? "expected a number or a percentage, not an angle"
                                : "unexpected unit '" + std::string(c.unit) + "'");
-            return std::nullopt;
-        }
-        const bool percentage = c.value.type == Type::Percentage;
-        return clamped ? rule.scaled(percentage, v) : rule.unclamped(percentage, v);
+        return std::nullopt;
     }
 
     std::optional<double> alpha(const Component& c, bool& missing)

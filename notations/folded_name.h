@@ -20,8 +20,15 @@ constexpr std::uint64_t FoldedNameKey(std::string_view name)
         return 0;
     std::uint64_t key = 1;
     for (const char c : name)
-        key = key << 8 | static_cast<unsigned char>(AsciiLower(c));
-    return key;
+        key = key << 8 | static_cast<unsigned char>(c);
+    // The capitals of all bytes made small at once: each byte below 0x80 whose low seven bits
+    // are 'A' to 'Z' gets bit 5. No sum carries into the next byte.
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHigh = kOnes * 0x80;
+    const std::uint64_t low = key & ~kHigh;
+    const std::uint64_t fromA = low + kOnes * (0x80 - 'A');
+    const std::uint64_t pastZ = low + kOnes * (0x80 - 'Z' - 1);
+    return key | (fromA & ~pastZ & ~key & kHigh) >> 2;
 }
 
 } // namespace pelmora
