@@ -575,22 +575,21 @@ private:
     bool mixPart(int depth, CssColor& mixed, std::optional<double>& percent)
     {
         const auto readPercent = [&]() {
-            scan_.skipBlanks();
-            const std::size_t start = scan_.offset();
             const CssReadContext context{{}, depth + 1};
             Component c;
             if (!component(context, c))
                 return false;
             if (c.none || c.value.type != Type::Percentage || c.value.value < 0 || c.value.value > 100) {
-                error_ = scan_.failAt(start, "expected a percentage from 0% to 100%");
+                error_ = scan_.failAt(c.offset, "expected a percentage from 0% to 100%");
                 return false;
             }
             percent = c.value.value;
             return true;
         };
         scan_.skipBlanks();
-        const bool percentFirst = std::isdigit(static_cast<unsigned char>(scan_.peek())) || scan_.peek() == '.'
-            || scan_.peek() == '+' || scan_.peek() == '-' || AtMathValue(scan_, {});
+        const char first = scan_.peek();
+        const bool percentFirst
+            = IsCssDigit(first) || first == '.' || first == '+' || first == '-' || AtMathValue(scan_, {});
         if (percentFirst && !readPercent())
             return false;
         const auto read = color(depth + 1);

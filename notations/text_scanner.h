@@ -80,7 +80,7 @@ public:
         for (std::size_t i = 0; i < length; ++i)
             if (AsciiLower(text_[offset_ + i]) != AsciiLower(expectedWord[i]))
                 return false;
-        if (offset_ + length < text_.size() && IsWordByte(text_[offset_ + length]))
+        if (offset_ + length < text_.size() && Is(text_[offset_ + length], kCssWordChar))
             return false;
         offset_ += length;
         return true;
@@ -122,12 +122,12 @@ public:
     ReadResult finish(Color color, bool mapped = false);
 
 private:
-    static bool IsWordByte(char c) { return (kCssCharKinds[static_cast<unsigned char>(c)] & kCssWordChar) != 0; }
+    static bool Is(char c, CssCharKind kind) { return (kCssCharKinds[static_cast<unsigned char>(c)] & kind) != 0; }
     // Where the characters of `kind` starting here end.
     std::size_t endOfRun(CssCharKind kind) const
     {
         std::size_t end = offset_;
-        while (end < text_.size() && (kCssCharKinds[static_cast<unsigned char>(text_[end])] & kind) != 0)
+        while (end < text_.size() && Is(text_[end], kind))
             ++end;
         return end;
     }
