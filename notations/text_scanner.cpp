@@ -82,6 +82,21 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
     return result;
 }
 
+bool TextScanner::takeWord(std::string_view expectedWord)
+{
+    // Compared in place, without reading the word first: most often another word stands here.
+    const std::size_t length = expectedWord.size();
+    if (text_.size() - offset_ < length)
+        return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (AsciiLower(text_[offset_ + i]) != AsciiLower(expectedWord[i]))
+            return false;
+    if (offset_ + length < text_.size() && Is(text_[offset_ + length], kCssWordChar))
+        return false;
+    offset_ += length;
+    return true;
+}
+
 std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)
 {
     if (text_.size() - offset_ < count)

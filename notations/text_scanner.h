@@ -62,7 +62,11 @@ public:
     std::string_view rest() const { return text_.substr(offset_); }
 
     // Spaces, tabs and line ends (CSS white space).
-    void skipBlanks() { offset_ = endOfRun(kCssBlank); }
+    void skipBlanks()
+    {
+        while (offset_ < text_.size() && IsCssBlank(text_[offset_]))
+            ++offset_;
+    }
     bool take(char c)
     {
         if (atEnd() || text_[offset_] != c)
@@ -71,20 +75,7 @@ public:
         return true;
     }
     // A word of letters, digits, '-' and '_' starting here, not consumed unless it matches.
-    bool takeWord(std::string_view expectedWord)
-    {
-        // Compared in place, without reading the word first: most often another word stands here.
-        const std::size_t length = expectedWord.size();
-        if (text_.size() - offset_ < length)
-            return false;
-        for (std::size_t i = 0; i < length; ++i)
-            if (AsciiLower(text_[offset_ + i]) != AsciiLower(expectedWord[i]))
-                return false;
-        if (offset_ + length < text_.size() && Is(text_[offset_ + length], kCssWordChar))
-            return false;
-        offset_ += length;
-        return true;
-    }
+    bool takeWord(std::string_view expectedWord);
     // The word starting here (possibly empty), consumed.
     std::string_view word()
     {
