@@ -116,6 +116,16 @@ constexpr std::string_view kPastedTexts[] = {
     "calc(y * 1.48) calc(z * 0.95)), lch(53.6849 146 207)))",
     "lch(from color-mix(in prophoto-rgb, color(from lch(-12.6421 87 50.8) srgb calc(r * 1.24) g b) 85%, color-mix(in "
     "lab, rgb(45 254 101), color-mix(in oklab, lime, #98f212 8%))) calc(l * 0.88) c h)",
+    // Each kind of nesting deep: relative colours through the Lab spaces, through the RGB spaces of
+    // color() and in rgb() itself, and mixes through six spaces. What one level costs to read.
+    "oklab(from lch(from oklch(from lab(from oklab(from lch(from oklch(from lab(from red l a b) l c h) l c h) "
+    "l a b) l a b) l c h) l c h) l a b)",
+    "color(from color(from color(from color(from color(from color(from red rec2020 r g b) prophoto-rgb r g b) "
+    "a98-rgb r g b) display-p3 r g b) rec2020 r g b) prophoto-rgb r g b)",
+    "color-mix(in lab,color-mix(in oklch,color-mix(in hsl,color-mix(in xyz,color-mix(in oklab,color-mix(in "
+    "lch,color-mix(in lab,color-mix(in oklch,red,blue),blue),blue),blue),blue),blue),blue),blue)",
+    "rgb(from rgb(from rgb(from rgb(from rgb(from rgb(from rgb(from rgb(from red r g b) r g b) r g b) r g b) "
+    "r g b) r g b) r g b) r g b)",
     // Many colours in the comma form and with percentages, and calc() with a long product.
     "rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) "
     "rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3) rgb(1,2,3)",

@@ -2,12 +2,16 @@
 
 #include "color/ascii_case.h"
 #include "notations/css_component_rules.h"
+#include "notations/css_function_names.h"
 #include "notations/named_colors.h"
 #include "notations/plain_css_color.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,12 +30,27 @@ constexpr std::array<std::string_view, 42> kSystemColors
         "InactiveCaptionText", "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow",
         "ThreeDFace", "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window", "WindowFrame", "WindowText"};
 
+// What starts the arguments of a relative colour: "from" (in any case) and a blank.
+constexpr std::string_view kFrom = "from";
+bool StartsRelativeColor(std::string_view arguments)
+{
+    if (arguments.size() <= kFrom.size())
+        return false;
+    // All four are letters, which setting bit 5 makes small and no other byte turns into: the
+    // word is compared in one step.
+    constexpr auto kFolded = std::bit_cast<std::uint32_t>(std::array<char, 4>{'f', 'r', 'o', 'm'});
+    std::uint32_t four = 0;
+    std::memcpy(&four, arguments.data(), sizeof four);
+    const char after = arguments[kFrom.size()];
+    return (four | 0x20202020u) == kFolded && (after == ' ' || after == '\t' || after == '\n');
+}
+
 struct Component {
     bool none = false;
     CssNumeric value;
     std::size_t offset = 0;
     std::string_view unit; // of a dimension, as written
-    std::string_view unknownUnit; // a unit that is neither an angle nor a length
+    bool unknownUnit = false; // neither an angle nor a length
 };
 
 class ColorReader {
@@ -64,9 +83,9 @@ public:
         if (!scan_.take('('))
             return keyword(name, start);
         if (!nestedReads_ || depth == 0)
-            return functionCall(name, start, depth);
+            return functionCall(CssFunctionNamed(name), name, start, depth);
         const std::size_t index = nestedReads_->begin(name.data());
-        auto read = functionCall(name, start, depth);
+        auto read = functionCall(CssFunctionNamed(name), name, start, depth);
         nestedReads_->end(
             index, {name.data(), scan_.rest().data(), read.has_value(), read || !error_.stoppedAtNestingLimit});
         if (read && !counted_)
@@ -75,15 +94,19 @@ public:
     }
 
     // The call of `name` (starting at `start`), the scanner right after its '('.
-    std::optional<CssColor> call(std::string_view name, std::size_t start) { return function(name, start, 0); }
+    std::optional<CssColor> call(std::string_view name, std::size_t start)
+    {
+        return function(CssFunctionNamed(name), name, start, 0);
+    }
 
 private:
-    std::optional<CssColor> functionCall(std::string_view name, std::size_t start, int depth)
+    // `name` is `named`, looked up once for both readers.
+    std::optional<CssColor> functionCall(CssFunction named, std::string_view name, std::size_t start, int depth)
     {
-        if (plainFirst_)
-            if (auto plain = ReadPlainCssFunction(name, scan_, counted_ ? CssColorUse::Counted : CssColorUse::Shown))
+        if (plainFirst_ && HasComponents(named))
+            if (auto plain = ReadPlainCssFunction(named, scan_, counted_ ? CssColorUse::Counted : CssColorUse::Shown))
                 return plain;
-        return function(name, start, depth);
+        return function(named, name, start, depth);
     }
 
     std::optional<CssColor> fail(const std::string& reason)
@@ -152,80 +175,92 @@ private:
         return failAt(start, "'" + std::string(name) + "' is not a CSS colour name");
     }
 
-    std::optional<CssColor> function(std::string_view name, std::size_t start, int depth)
+    std::optional<CssColor> function(CssFunction named, std::string_view name, std::size_t start, int depth)
     {
-        const auto is = [&](std::string_view n) { return EqualsIgnoringCase(name, n); };
-        if (is("rgb") || is("rgba"))
+        switch (named) {
+        case CssFunction::Rgb:
+        case CssFunction::Rgba:
             return components(CssSpace::Srgb, depth, true);
-        if (is("hsl") || is("hsla"))
+        case CssFunction::Hsl:
+        case CssFunction::Hsla:
             return components(CssSpace::Hsl, depth, true);
-        for (const CssSpace space : {CssSpace::Hwb, CssSpace::Lab, CssSpace::Lch, CssSpace::Oklab, CssSpace::Oklch})
-            if (is(CssSpaceName(space)))
-                return components(space, depth, false);
-        if (is("color"))
+        case CssFunction::Hwb:
+            return components(CssSpace::Hwb, depth, false);
+        case CssFunction::Lab:
+            return components(CssSpace::Lab, depth, false);
+        case CssFunction::Lch:
+            return components(CssSpace::Lch, depth, false);
+        case CssFunction::Oklab:
+            return components(CssSpace::Oklab, depth, false);
+        case CssFunction::Oklch:
+            return components(CssSpace::Oklch, depth, false);
+        case CssFunction::Color:
             return components(std::nullopt, depth, false);
-        if (is("color-mix"))
+        case CssFunction::ColorMix:
             return mix(depth);
-        if (is("light-dark"))
+        case CssFunction::LightDark:
             return failAt(start, "light-dark() depends on the colour scheme of the page it is used on");
-        if (is("var"))
+        case CssFunction::Var:
             return failAt(start, "var() needs the style sheet that defines the custom property");
-        if (is("attr"))
+        case CssFunction::Attr:
             return failAt(start, "attr() needs the element of a document");
-        if (is("env"))
+        case CssFunction::Env:
             return failAt(start, "env() needs the browser's environment");
+        case CssFunction::Unknown:
+            break;
+        }
         return failAt(start, "'" + std::string(name) + "()' is not a colour function");
     }
 
-    std::optional<Component> component(const CssReadContext& context)
+    // Into `read`, as it was made; false, after setting the error, when the component does not read.
+    bool component(const CssReadContext& context, Component& read)
     {
         scan_.skipBlanks();
-        Component read;
         read.offset = scan_.offset();
         // Most components are plain numbers: nothing else starts with a digit or a point.
         const char first = scan_.peek();
-        const bool number = (first >= '0' && first <= '9') || first == '.';
-        bool math = false;
-        if (!number) {
-            // The word here, read once for all that is asked of it.
-            TextScanner afterWord = scan_;
-            const std::string_view word = afterWord.word();
-            if (EqualsIgnoringCase(word, "none")) {
-                scan_ = afterWord;
-                read.none = true;
-                return read;
-            }
-            const bool call = !word.empty() && afterWord.peek() == '(';
-            // A channel keyword on its own, as relative colours mostly write them: what
-            // ReadMathValue gives for it (NaN made 0), without the calculator's round.
-            if (!call && context.depth <= kMostNestingDepth)
-                for (const ChannelKeyword& keyword : context.keywords)
-                    if (EqualsIgnoringCase(word, keyword.name)) {
-                        scan_ = afterWord;
-                        read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
-                        return read;
-                    }
-            math = IsMathValue(word, call, context);
-            if (!context.keywords.empty() && !math && !word.empty() && word.front() != '-') {
-                // A word where a channel goes: name the channels the relative colour has.
-                std::string channels;
-                for (const ChannelKeyword& keyword : context.keywords)
-                    channels += (channels.empty() ? "" : ", ") + std::string(keyword.name);
-                error_ = scan_.fail(
-                    "'" + std::string(word) + "' is not a channel of this relative colour (" + channels + ")");
-                return std::nullopt;
-            }
+        if (IsCssDigit(first) || first == '.')
+            return numeric(read);
+        // The word here, read once for all that is asked of it.
+        TextScanner afterWord = scan_;
+        const std::string_view word = afterWord.word();
+        if (EqualsIgnoringCase(word, "none")) {
+            scan_ = afterWord;
+            read.none = true;
+            return true;
         }
-        if (math) {
+        const bool call = !word.empty() && afterWord.peek() == '(';
+        // A channel keyword on its own, as relative colours mostly write them: what
+        // ReadMathValue gives for it (NaN made 0), without the calculator's round.
+        if (!call && context.depth <= kMostNestingDepth && !word.empty()) {
+            // The names are written in small letters: most differ in their length or first letter.
+            const char initial = AsciiLower(word.front());
+            for (const ChannelKeyword& keyword : context.keywords)
+                if (keyword.name.size() == word.size() && keyword.name.front() == initial
+                    && EqualsIgnoringCase(word, keyword.name)) {
+                    scan_ = afterWord;
+                    read.value = {Type::Number, std::isnan(keyword.value) ? 0 : keyword.value};
+                    return true;
+                }
+        }
+        if (IsMathValue(word, call, context)) {
             const auto value = ReadMathValue(scan_, context, error_);
             if (!value)
-                return std::nullopt;
+                return false;
             read.value = *value;
-            return read;
+            return true;
         }
+        if (!context.keywords.empty() && !word.empty() && word.front() != '-')
+            return notAChannel(word, context);
+        return numeric(read);
+    }
+
+    // A number, a percentage or a dimension into `read`.
+    bool numeric(Component& read)
+    {
         const auto value = scan_.cssValue(error_);
         if (!value)
-            return std::nullopt;
+            return false;
         read.value.value = value->value;
         if (value->kind == CssValue::Kind::Percentage) {
             read.value.type = Type::Percentage;
@@ -234,41 +269,54 @@ private:
             if (!degrees && IsDocumentUnit(value->unit)) {
                 error_ = scan_.failAt(
                     value->offset, "'" + std::string(value->unit) + "' is a length, which only a document can resolve");
-                return std::nullopt;
+                return false;
             }
             read.value = {Type::Angle, value->value * degrees.value_or(0)};
             read.unit = value->unit;
-            if (!degrees)
-                read.unknownUnit = value->unit;
+            read.unknownUnit = !degrees;
         }
-        return read;
+        return true;
+    }
+
+    // A word where a channel goes: the message names the channels the relative colour has. Kept
+    // apart from component(), whose every call would otherwise pay for making strings.
+    [[gnu::noinline]] bool notAChannel(std::string_view word, const CssReadContext& context)
+    {
+        std::string channels;
+        for (const ChannelKeyword& keyword : context.keywords)
+            channels += (channels.empty() ? "" : ", ") + std::string(keyword.name);
+        error_ = scan_.fail("'" + std::string(word) + "' is not a channel of this relative colour (" + channels + ")");
+        return false;
     }
 
     // A component's value in CssColor's units, or nullopt (after setting the error) when the kind
     // of value does not belong there.
-    std::optional<double> resolve(const Component& c, const ComponentRule& rule)
+    std::optional<double> resolve(const Component& c, const ComponentRule& rule, bool clamped)
     {
+        if (c.unknownUnit || c.value.type == (rule.hue ? Type::Percentage : Type::Angle))
+            return misplaced(c, rule);
         const double v = c.value.value;
-        if (!c.unknownUnit.empty()) {
-            error_ = scan_.failAt(
-                c.offset, (rule.hue ? "unknown angle unit '" : "unexpected unit '") + std::string(c.unknownUnit) + "'");
-            return std::nullopt;
-        }
-        if (rule.hue) {
-            if (c.value.type == Type::Percentage) {
-                error_ = scan_.failAt(c.offset, "expected a hue (a number or an angle)");
-                return std::nullopt;
-            }
-            // An infinite hue has no place on the circle; CSS takes it as 0.
+        // An infinite hue has no place on the circle; CSS takes it as 0.
+        if (rule.hue)
             return std::isfinite(v) ? v : 0.0;
-        }
-        if (c.value.type == Type::Angle) {
+        const bool percentage = c.value.type == Type::Percentage;
+        return clamped ? rule.scaled(percentage, v) : rule.unclamped(percentage, v);
+    }
+
+    // Why a component's kind of value does not belong where it stands. Kept apart from resolve(),
+    // which every component of every colour passes through.
+    [[gnu::noinline]] std::nullopt_t misplaced(const Component& c, const ComponentRule& rule)
+    {
+        if (c.unknownUnit)
+            error_ = scan_.failAt(
+                c.offset, (rule.hue ? "unknown angle unit '" : "unexpected unit '") + std::string(c.unit) + "'");
+        else if (rule.hue)
+            error_ = scan_.failAt(c.offset, "expected a hue (a number or an angle)");
+        else
             error_ = scan_.failAt(c.offset,
                 c.unit.empty() ? "expected a number or a percentage, not an angle"
                                : "unexpected unit '" + std::string(c.unit) + "'");
-            return std::nullopt;
-        }
-        return rule.scaled(c.value.type == Type::Percentage, v);
+        return std::nullopt;
     }
 
     std::optional<double> alpha(const Component& c, bool& missing)
@@ -288,37 +336,30 @@ private:
     Keywords keywordsOf(const CssColor& origin, CssSpace space, bool rgbFunction) const
     {
         const auto names = ChannelKeywordsOf(space);
-        Keywords keywords;
         if (counted_) {
             // Their values change no type, so no success or failure: only their names matter.
-            for (std::size_t i = 0; i < 3; ++i)
-                keywords[i] = {names[i], 0};
-            keywords[3] = {"alpha", 0};
-            return keywords;
+            return {{{names[0], 0}, {names[1], 0}, {names[2], 0}, {"alpha", 0}}};
         }
         const CssColor converted = ConvertCss(origin, space);
-        for (std::size_t i = 0; i < 3; ++i) {
+        const auto channel = [&](std::size_t i) {
             const double v = converted.missing[i] ? 0 : converted.channels[i];
-            keywords[i] = {names[i], rgbFunction ? v * 255 : v};
-        }
-        keywords[3] = {"alpha", origin.alphaMissing ? 0 : origin.alpha};
-        return keywords;
+            return ChannelKeyword{names[i], rgbFunction ? v * 255 : v};
+        };
+        return {{channel(0), channel(1), channel(2), {"alpha", origin.alphaMissing ? 0 : origin.alpha}}};
     }
 
     // rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), and color() when `fixedSpace` is empty.
     std::optional<CssColor> components(std::optional<CssSpace> fixedSpace, int depth, bool legacyAllowed)
     {
         scan_.skipBlanks();
-        std::optional<CssColor> origin;
-        {
-            TextScanner probe = scan_;
-            if (probe.takeWord("from") && (probe.peek() == ' ' || probe.peek() == '\t' || probe.peek() == '\n')) {
-                scan_ = probe;
-                origin = color(depth + 1);
-                if (!origin)
-                    return std::nullopt;
-                scan_.skipBlanks();
-            }
+        const bool relative = StartsRelativeColor(scan_.rest());
+        if (relative)
+            scan_.skip(kFrom.size());
+        const std::optional<CssColor> origin = relative ? color(depth + 1) : std::nullopt;
+        if (relative) {
+            if (!origin)
+                return std::nullopt;
+            scan_.skipBlanks();
         }
         CssSpace space = fixedSpace.value_or(CssSpace::Srgb);
         if (!fixedSpace) {
@@ -332,33 +373,26 @@ private:
             space = *named;
         }
         const bool rgbFunction = fixedSpace == CssSpace::Srgb;
-        Keywords keywords;
-        if (origin)
-            keywords = keywordsOf(*origin, space, rgbFunction);
+        const Keywords keywords = origin ? keywordsOf(*origin, space, rgbFunction) : Keywords{};
         const CssReadContext context{
             origin ? std::span<const ChannelKeyword>(keywords) : std::span<const ChannelKeyword>(), depth + 1};
 
         std::array<Component, 3> read;
-        if (const auto first = component(context))
-            read[0] = *first;
-        else
+        if (!component(context, read[0]))
             return std::nullopt;
         scan_.skipBlanks();
         const bool legacy = legacyAllowed && !origin && scan_.peek() == ',';
         for (std::size_t i = 1; i < 3; ++i) {
-            scan_.skipBlanks();
-            if (legacy && !scan_.take(','))
+            // A component skips the blanks before it by itself.
+            if (legacy && !(scan_.skipBlanks(), scan_.take(',')))
                 return expected("','");
-            const auto next = component(context);
-            if (!next)
+            if (!component(context, read[i]))
                 return std::nullopt;
-            read[i] = *next;
         }
         scan_.skipBlanks();
         std::optional<Component> alphaRead;
         if (legacy ? scan_.take(',') : scan_.take('/')) {
-            alphaRead = component(context);
-            if (!alphaRead)
+            if (!component(context, alphaRead.emplace()))
                 return std::nullopt;
             scan_.skipBlanks();
         }
@@ -373,15 +407,13 @@ private:
         // the P3 green itself), and is gamut-mapped like color(): only the absolute forms are clamped.
         result.legacy
             = !origin && (space == CssSpace::Srgb ? rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb);
-        auto rules = RulesOf(space, rgbFunction);
-        if (origin && (rgbFunction || space == CssSpace::Hsl))
-            for (ComponentRule& rule : rules)
-                rule.lowest = -HUGE_VAL, rule.highest = HUGE_VAL;
+        const auto& rules = RulesOf(space, rgbFunction);
+        const bool clamped = !origin || !(rgbFunction || space == CssSpace::Hsl);
         for (std::size_t i = 0; i < 3; ++i) {
             result.missing[i] = read[i].none;
             if (read[i].none)
                 continue;
-            const auto value = resolve(read[i], rules[i]);
+            const auto value = resolve(read[i], rules[i], clamped);
             if (!value)
                 return std::nullopt;
             result.channels[i] = *value;
@@ -478,21 +510,16 @@ private:
             if (CssSpaceNamed(word) && probe.peek() != '(')
                 return failAt(start, "expected 'in' before the colour space '" + std::string(word) + "'");
         }
-        // Mostly two colours, kept without allocating; more than four move to the heap.
-        std::array<MixItem, 4> few;
+        // Mostly two colours, kept without allocating; more move to the heap.
+        std::array<MixItem, 2> few;
         std::vector<MixItem> many;
         std::size_t count = 0;
         do {
-            MixItem item;
+            if (count == few.size())
+                many.assign(few.begin(), few.end());
+            MixItem& item = count < few.size() ? few[count] : many.emplace_back();
             if (!mixPart(depth, item.color, item.percent))
                 return std::nullopt;
-            if (count < few.size()) {
-                few[count] = item;
-            } else {
-                if (many.empty())
-                    many.assign(few.begin(), few.end());
-                many.push_back(item);
-            }
             ++count;
             scan_.skipBlanks();
         } while (scan_.take(','));
@@ -550,22 +577,21 @@ private:
     bool mixPart(int depth, CssColor& mixed, std::optional<double>& percent)
     {
         const auto readPercent = [&]() {
-            scan_.skipBlanks();
-            const std::size_t start = scan_.offset();
             const CssReadContext context{{}, depth + 1};
-            const auto c = component(context);
-            if (!c)
+            Component c;
+            if (!component(context, c))
                 return false;
-            if (c->none || c->value.type != Type::Percentage || c->value.value < 0 || c->value.value > 100) {
-                error_ = scan_.failAt(start, "expected a percentage from 0% to 100%");
+            if (c.none || c.value.type != Type::Percentage || c.value.value < 0 || c.value.value > 100) {
+                error_ = scan_.failAt(c.offset, "expected a percentage from 0% to 100%");
                 return false;
             }
-            percent = c->value.value;
+            percent = c.value.value;
             return true;
         };
         scan_.skipBlanks();
-        const bool percentFirst = std::isdigit(static_cast<unsigned char>(scan_.peek())) || scan_.peek() == '.'
-            || scan_.peek() == '+' || scan_.peek() == '-' || AtMathValue(scan_, {});
+        const char first = scan_.peek();
+        const bool percentFirst
+            = IsCssDigit(first) || first == '.' || first == '+' || first == '-' || AtMathValue(scan_, {});
         if (percentFirst && !readPercent())
             return false;
         const auto read = color(depth + 1);
@@ -587,25 +613,7 @@ private:
 
 } // namespace
 
-bool NamesCssColorFunction(std::string_view name)
-{
-    // Every word before '(' of a pasted text is looked up: only names of its length are compared.
-    const auto is = [&](std::string_view known) { return EqualsIgnoringCase(known, name); };
-    switch (name.size()) {
-    case 3:
-        return is("rgb") || is("hsl") || is("hwb") || is("lab") || is("lch") || is("var") || is("env");
-    case 4:
-        return is("rgba") || is("hsla") || is("attr");
-    case 5:
-        return is("oklab") || is("oklch") || is("color");
-    case 9:
-        return is("color-mix");
-    case 10:
-        return is("light-dark");
-    default:
-        return false;
-    }
-}
+bool NamesCssColorFunction(std::string_view name) { return CssFunctionNamed(name) != CssFunction::Unknown; }
 
 std::optional<CssColor> ReadCssColorAt(
     TextScanner& scan, int depth, ReadResult& error, CssColorUse use, NestedColorReads* nestedReads)

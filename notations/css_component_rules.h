@@ -18,10 +18,15 @@ struct ComponentRule {
     double lowest = -HUGE_VAL;
     double highest = HUGE_VAL;
 
-    // A number or a percentage (not a hue) in CssColor's units.
+    // A number or a percentage (not a hue) in CssColor's units ...
     double scaled(bool percentage, double value) const
     {
-        return std::clamp(percentage ? value / 100 * fullPercent : value * numberScale, lowest, highest);
+        return std::clamp(unclamped(percentage, value), lowest, highest);
+    }
+    // ... and the same without the clamp, as a relative colour keeps it.
+    double unclamped(bool percentage, double value) const
+    {
+        return percentage ? value / 100 * fullPercent : value * numberScale;
     }
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace pelmora {
 namespace {
@@ -240,13 +241,33 @@ inline Triple Travel(const Road& road, CssSpace from, Triple value)
 
 std::optional<CssSpace> CssSpaceNamed(std::string_view name)
 {
-    if (EqualsIgnoringCase(name, "xyz"))
-        return CssSpace::XyzD65;
-    const auto found = std::find_if(
-        kNames.begin(), kNames.end(), [&](const SpaceEntry& entry) { return EqualsIgnoringCase(entry.name, name); });
-    if (found == kNames.end())
+    // Asked at every level of a nested color() and color-mix(): only the names of its length, and
+    // of these only one with its first letter, are compared in full.
+    static constexpr std::size_t kLongest = 12;
+    static constexpr auto kByLength = [] {
+        std::array<std::array<std::int8_t, 4>, kLongest + 1> indices{};
+        for (auto& ofLength : indices)
+            ofLength.fill(-1);
+        for (std::size_t i = 0; i < kNames.size(); ++i) {
+            auto& ofLength = indices.at(kNames[i].name.size());
+            *std::find(ofLength.begin(), ofLength.end(), -1) = static_cast<std::int8_t>(i);
+        }
+        return indices;
+    }();
+    if (name.size() > kLongest || name.empty())
         return std::nullopt;
-    return found->space;
+    if (name.size() == 3 && EqualsIgnoringCase(name, "xyz"))
+        return CssSpace::XyzD65;
+    const char first = AsciiLower(name.front());
+    for (const std::int8_t i : kByLength[name.size()]) {
+        if (i < 0)
+            break;
+        const SpaceEntry& entry = kNames[static_cast<std::size_t>(i)];
+        // Mostly written in small letters, as listed: compared at once before letter by letter.
+        if (entry.name.front() == first && (entry.name == name || EqualsIgnoringCase(entry.name, name)))
+            return entry.space;
+    }
+    return std::nullopt;
 }
 
 std::string_view CssSpaceName(CssSpace space) { return kNames[static_cast<std::size_t>(space)].name; }

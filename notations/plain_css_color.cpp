@@ -15,6 +15,7 @@ using Kind = CssValue::Kind;
 
 struct PlainFunction {
     std::string_view name;
+    CssFunction function;
     CssSpace space;
     bool rgbFunction = false; // rgb() and rgba(): numbers 0..255
     bool legacyAllowed = false; // the comma syntax
@@ -22,18 +23,25 @@ struct PlainFunction {
     unsigned hue = 0; // the component that is a hue, as a bit: 1 << its index
 };
 
+// In the order of CssFunction, which indexes it.
 constexpr std::array<PlainFunction, 10> kFunctions = {{
-    {"rgb", CssSpace::Srgb, true, true},
-    {"rgba", CssSpace::Srgb, true, true},
-    {"hsl", CssSpace::Hsl, false, true, false, 1},
-    {"hsla", CssSpace::Hsl, false, true, false, 1},
-    {"hwb", CssSpace::Hwb, false, false, false, 1},
-    {"lab", CssSpace::Lab},
-    {"lch", CssSpace::Lch, false, false, false, 4},
-    {"oklab", CssSpace::Oklab},
-    {"oklch", CssSpace::Oklch, false, false, false, 4},
-    {"color", CssSpace::Srgb, false, false, true},
+    {"rgb", CssFunction::Rgb, CssSpace::Srgb, true, true},
+    {"rgba", CssFunction::Rgba, CssSpace::Srgb, true, true},
+    {"hsl", CssFunction::Hsl, CssSpace::Hsl, false, true, false, 1},
+    {"hsla", CssFunction::Hsla, CssSpace::Hsl, false, true, false, 1},
+    {"hwb", CssFunction::Hwb, CssSpace::Hwb, false, false, false, 1},
+    {"lab", CssFunction::Lab, CssSpace::Lab},
+    {"lch", CssFunction::Lch, CssSpace::Lch, false, false, false, 4},
+    {"oklab", CssFunction::Oklab, CssSpace::Oklab},
+    {"oklch", CssFunction::Oklch, CssSpace::Oklch, false, false, false, 4},
+    {"color", CssFunction::Color, CssSpace::Srgb, false, false, true},
 }};
+static_assert([] {
+    for (std::size_t i = 0; i < kFunctions.size(); ++i)
+        if (kFunctions[i].function != static_cast<CssFunction>(i) || !HasComponents(kFunctions[i].function))
+            return false;
+    return !HasComponents(static_cast<CssFunction>(kFunctions.size()));
+}());
 
 // A component as written: none, a number, a percentage or an angle (in degrees).
 struct Plain {
@@ -194,52 +202,38 @@ const char* SkipComponent(const char* p, const char* close, Kind& kind)
     return DegreesPerAngleUnit({unit, static_cast<std::size_t>(p - unit)}) ? p : nullptr;
 }
 
-// The letters of a name of at most eight bytes in one number, case folded: setting bit 5 turns only
-// the capitals into small letters, and makes no letter of any other byte.
-constexpr std::uint64_t FoldedKey(std::string_view name)
+const PlainFunction* PlainFunctionOf(CssFunction function)
 {
-    std::uint64_t key = 0;
-    for (const char c : name)
-        key = key << 8 | (static_cast<unsigned char>(c) | 0x20u);
-    return key;
+    return HasComponents(function) ? &kFunctions[static_cast<std::size_t>(function)] : nullptr;
 }
 
-constexpr std::array<std::uint64_t, kFunctions.size()> kFunctionKeys = [] {
-    std::array<std::uint64_t, kFunctions.size()> keys{};
-    for (std::size_t i = 0; i < kFunctions.size(); ++i)
-        keys[i] = FoldedKey(kFunctions[i].name);
-    return keys;
-}();
-
+// The same by name, for the check of a colour only counted: rgb() first, as texts of many colours
+// are mostly written.
 const PlainFunction* PlainFunctionNamed(std::string_view name)
 {
-    if (name.size() < 3 || name.size() > 5)
-        return nullptr;
-    const std::uint64_t key = FoldedKey(name);
-    for (std::size_t i = 0; i < kFunctions.size(); ++i)
-        if (kFunctionKeys[i] == key)
+    static constexpr auto kKeys = [] {
+        std::array<std::uint64_t, kFunctions.size()> keys{};
+        for (std::size_t i = 0; i < kFunctions.size(); ++i)
+            keys[i] = LetterNameKey(kFunctions[i].name);
+        return keys;
+    }();
+    const std::uint64_t key = FoldedNameKey(name);
+    for (std::size_t i = 0; i < kKeys.size(); ++i)
+        if (kKeys[i] == key)
             return &kFunctions[i];
     return nullptr;
 }
 
-} // namespace
-
-std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner& scan, CssColorUse use)
+// The components after the '(' of `function` where the checks of ReadPlainCssFunction found
+// nothing against them. Kept apart, with its many values, from those checks, which every
+// function of a nested colour passes through.
+[[gnu::noinline]] std::optional<CssColor> ReadPlainArguments(
+    const PlainFunction& function, TextScanner& scan, CssColorUse use)
 {
-    const PlainFunction* function = PlainFunctionNamed(name);
-    if (!function)
-        return std::nullopt;
-    // A function inside (calc(), a colour) is never plain: left before any component is read.
-    for (const char c : scan.rest()) {
-        if (c == ')')
-            break;
-        if (c == '(')
-            return std::nullopt;
-    }
     const bool valued = use == CssColorUse::Shown;
     PlainReader read(scan.rest(), valued);
-    CssSpace space = function->space;
-    if (function->spaceNamed) {
+    CssSpace space = function.space;
+    if (function.spaceNamed) {
         read.skipBlanks();
         const auto named = CssSpaceNamed(read.word());
         if (!named || !IsPredefinedRgbOrXyz(*named))
@@ -251,7 +245,7 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     if (!read.component(components[0]))
         return std::nullopt;
     read.skipBlanks();
-    const bool legacy = function->legacyAllowed && read.peek() == ',';
+    const bool legacy = function.legacyAllowed && read.peek() == ',';
     for (std::size_t i = 1; i < 3; ++i) {
         // A component skips the blanks before it by itself.
         if (legacy && !(read.skipBlanks(), read.take(',')))
@@ -274,8 +268,8 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
 
     CssColor color;
     color.space = space;
-    color.legacy = space == CssSpace::Srgb ? function->rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb;
-    const auto& rules = RulesOf(space, function->rgbFunction);
+    color.legacy = space == CssSpace::Srgb ? function.rgbFunction : space == CssSpace::Hsl || space == CssSpace::Hwb;
+    const auto& rules = RulesOf(space, function.rgbFunction);
     for (std::size_t i = 0; i < 3; ++i) {
         const Plain& c = components[i];
         color.missing[i] = c.kind == Kind::None;
@@ -295,6 +289,32 @@ std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner&
     }
     scan.skip(read.consumed());
     return color;
+}
+
+} // namespace
+
+std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner& scan, CssColorUse use)
+{
+    return ReadPlainCssFunction(CssFunctionNamed(name), scan, use);
+}
+
+std::optional<CssColor> ReadPlainCssFunction(CssFunction named, TextScanner& scan, CssColorUse use)
+{
+    const PlainFunction* function = PlainFunctionOf(named);
+    if (!function)
+        return std::nullopt;
+    const std::string_view arguments = scan.rest();
+    std::size_t i = 0;
+    while (i < arguments.size() && IsCssBlank(arguments[i]))
+        ++i;
+    // A relative colour is never plain, and no plain form starts with an f: left at its "from".
+    if (i < arguments.size() && (arguments[i] | 0x20) == 'f')
+        return std::nullopt;
+    // A function inside (calc(), a colour) is never plain: left before any component is read.
+    for (; i < arguments.size() && arguments[i] != ')'; ++i)
+        if (arguments[i] == '(')
+            return std::nullopt;
+    return ReadPlainArguments(*function, scan, use);
 }
 
 std::size_t PlainCssFunctionLength(std::string_view name, std::string_view arguments)

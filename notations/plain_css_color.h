@@ -6,6 +6,7 @@
 
 #include "notations/css_color.h"
 #include "notations/css_color_reader.h"
+#include "notations/css_function_names.h"
 #include "notations/text_scanner.h"
 
 #include <optional>
@@ -20,6 +21,9 @@ namespace pelmora {
 // without its values: those of plain components never decide whether the text reads.
 std::optional<CssColor> ReadPlainCssFunction(
     std::string_view name, TextScanner& scan, CssColorUse use = CssColorUse::Shown);
+// The same for a caller that has looked the name up.
+std::optional<CssColor> ReadPlainCssFunction(
+    CssFunction function, TextScanner& scan, CssColorUse use = CssColorUse::Shown);
 
 // How many characters of `arguments`, the text after the '(' of `name`, up to and with the ')'
 // the quick reader would read, or 0 where it would not or this check is unsure. Only the kinds of

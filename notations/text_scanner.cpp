@@ -10,16 +10,14 @@ namespace pelmora {
 namespace {
 
 // One table lookup per character: the reader looks at every character of a text several times.
-enum CharClass : std::uint8_t { kDigit = 1, kHexLetter = 2, kWordOther = 4 };
+enum CharClass : std::uint8_t { kDigit = 1, kHexLetter = 2 };
 
 constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
     std::array<std::uint8_t, 256> classes{};
     for (int i = 0; i < 256; ++i) {
         const auto c = static_cast<char>(i);
         const bool hexLetter = (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-        classes[static_cast<std::size_t>(i)] = IsCssDigit(c) ? kDigit
-            : IsCssWordChar(c) ? static_cast<std::uint8_t>(kWordOther | (hexLetter ? kHexLetter : 0))
-                               : 0;
+        classes[static_cast<std::size_t>(i)] = IsCssDigit(c) ? kDigit : hexLetter ? kHexLetter : 0;
     }
     return classes;
 }();
@@ -27,7 +25,7 @@ constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
 bool Is(char c, std::uint8_t classes) { return (kCharClasses[static_cast<unsigned char>(c)] & classes) != 0; }
 bool IsDigit(char c) { return Is(c, kDigit); }
 bool IsHexDigit(char c) { return Is(c, kDigit | kHexLetter); }
-bool IsWordChar(char c) { return Is(c, kDigit | kWordOther); }
+bool IsWordChar(char c) { return (kCssCharKinds[static_cast<unsigned char>(c)] & kCssWordChar) != 0; }
 
 // How a stopping place is shown: the character there, or the end.
 std::string Describe(std::string_view rest)
@@ -86,20 +84,17 @@ ReadResult ReadResult::Failure(std::string_view text, std::size_t offset, std::s
 
 bool TextScanner::takeWord(std::string_view expectedWord)
 {
-    const std::size_t start = offset_;
-    const std::string_view found = word();
-    if (EqualsIgnoringCase(found, expectedWord))
-        return true;
-    offset_ = start;
-    return false;
-}
-
-std::string_view TextScanner::word()
-{
-    const std::size_t start = offset_;
-    while (offset_ < text_.size() && IsWordChar(text_[offset_]))
-        ++offset_;
-    return text_.substr(start, offset_ - start);
+    // Compared in place, without reading the word first: most often another word stands here.
+    const std::size_t length = expectedWord.size();
+    if (text_.size() - offset_ < length)
+        return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (AsciiLower(text_[offset_ + i]) != AsciiLower(expectedWord[i]))
+            return false;
+    if (offset_ + length < text_.size() && Is(text_[offset_ + length], kCssWordChar))
+        return false;
+    offset_ += length;
+    return true;
 }
 
 std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)

@@ -6,6 +6,7 @@
 #include "color/ascii_case.h"
 #include "notations/read_result.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -35,6 +36,19 @@ constexpr bool IsCssBlank(char c)
     return static_cast<unsigned char>(c) <= ' ' && (c == ' ' || (c >= '\t' && c <= '\r' && c != '\v'));
 }
 
+// IsCssWordChar and IsCssBlank of every byte, looked up: a nested colour reads a word and skips
+// blanks at nearly every step.
+enum CssCharKind : std::uint8_t { kCssWordChar = 1, kCssBlank = 2 };
+inline constexpr std::array<std::uint8_t, 256> kCssCharKinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (int i = 0; i < 256; ++i) {
+        const auto c = static_cast<char>(i);
+        kinds[static_cast<std::size_t>(i)]
+            = static_cast<std::uint8_t>((IsCssWordChar(c) ? kCssWordChar : 0) | (IsCssBlank(c) ? kCssBlank : 0));
+    }
+    return kinds;
+}();
+
 class TextScanner {
 public:
     explicit TextScanner(std::string_view text)
@@ -61,9 +75,14 @@ public:
         return true;
     }
     // A word of letters, digits, '-' and '_' starting here, not consumed unless it matches.
-    bool takeWord(std::string_view word);
+    bool takeWord(std::string_view expectedWord);
     // The word starting here (possibly empty), consumed.
-    std::string_view word();
+    std::string_view word()
+    {
+        const std::size_t start = offset_;
+        offset_ = endOfRun(kCssWordChar);
+        return {text_.data() + start, offset_ - start};
+    }
     // Exactly `count` hexadecimal digits, or nullopt without consuming anything.
     std::optional<std::uint32_t> hexDigits(std::size_t count);
     // The run of hexadecimal digits starting here (possibly empty), consumed.
@@ -94,6 +113,16 @@ public:
     ReadResult finish(Color color, bool mapped = false);
 
 private:
+    static bool Is(char c, CssCharKind kind) { return (kCssCharKinds[static_cast<unsigned char>(c)] & kind) != 0; }
+    // Where the characters of `kind` starting here end.
+    std::size_t endOfRun(CssCharKind kind) const
+    {
+        std::size_t end = offset_;
+        while (end < text_.size() && Is(text_[end], kind))
+            ++end;
+        return end;
+    }
+
     std::string_view text_;
     std::size_t offset_ = 0;
     bool quiet_ = false;
