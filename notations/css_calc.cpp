@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <numbers>
 #include <optional>
@@ -36,6 +38,20 @@ std::optional<MathFunction> MathFunctionNamed(std::string_view name)
         if (EqualsIgnoringCase(known, name))
             return function;
     return std::nullopt;
+}
+
+// "calc(" in any case, the commonest math function by far, told in one comparison of its letters:
+// setting 0x20 makes a capital letter small and turns nothing else into a small letter.
+constexpr std::string_view kCalcCall = "calc(";
+bool AtCalcCall(std::string_view rest)
+{
+    if (rest.size() < kCalcCall.size() || rest[4] != '(')
+        return false;
+    std::uint32_t letters = 0;
+    std::uint32_t calc = 0;
+    std::memcpy(&letters, rest.data(), sizeof letters);
+    std::memcpy(&calc, kCalcCall.data(), sizeof calc);
+    return (letters | 0x20202020u) == calc;
 }
 
 bool IsMathFunction(std::string_view name) { return MathFunctionNamed(name).has_value(); }
@@ -120,6 +136,7 @@ public:
 
     std::optional<CssNumeric> read(int depth)
     {
+        skipBlanksWithin(depth);
         const CssNumeric result = value(depth);
         outer_ = scan_;
         if (failed_)
@@ -140,15 +157,26 @@ private:
         return {};
     }
 
-    // A number, a bracketed sum, a math function or a keyword at the scanner. Most are plain
-    // numbers, read here without the calls the others need.
+    // Blanks before a value at `depth`, unless it is too deep: that failure names the place
+    // before them.
+    void skipBlanksWithin(int depth)
+    {
+        if (depth <= kMostNestingDepth)
+            scan_.skipBlanks();
+    }
+
+    // A number, a bracketed sum, a math function or a keyword at the scanner, after the blanks
+    // before it. Most are plain numbers, read here without the calls the others need.
     [[gnu::always_inline]] Step value(int depth)
     {
         if (depth <= kMostNestingDepth) {
-            scan_.skipBlanks();
-            if (MayStartNumber(scan_.peek()))
+            if (MayStartNumber(scan_.peek())) {
                 if (const auto plain = scan_.plainNumber())
                     return {Type::Number, *plain};
+            } else if (AtCalcCall(scan_.rest())) {
+                scan_.skip(kCalcCall.size());
+                return single(MathFunction::Calc, depth + 1);
+            }
         }
         return compound(depth);
     }
@@ -161,8 +189,10 @@ private:
             return {};
         }
         const std::size_t start = scan_.offset();
-        if (scan_.take('('))
+        if (scan_.take('(')) {
+            skipBlanksWithin(depth + 1);
             return closed(sum(depth + 1));
+        }
         if (MayStartNumber(scan_.peek()) && AtNumber(scan_.rest()))
             return literal();
         const std::string_view word = scan_.word();
@@ -246,7 +276,7 @@ private:
                 op = scan_.peek();
                 if (op != '*' && op != '/')
                     break;
-                scan_.take(op);
+                scan_.skip(1);
                 scan_.skipBlanks();
                 const std::size_t rightStart = scan_.offset();
                 const Step right = value(depth);
@@ -266,7 +296,7 @@ private:
             // '+' and '-' between terms need blanks on both sides ("1 -2" is two numbers).
             if ((op != '+' && op != '-') || scan_.offset() == termEnd)
                 return total;
-            scan_.take(op);
+            scan_.skip(1);
             const std::size_t after = scan_.offset();
             scan_.skipBlanks();
             if (scan_.offset() == after)

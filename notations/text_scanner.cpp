@@ -97,9 +97,11 @@ bool TextScanner::takeWord(std::string_view expectedWord)
 std::string_view TextScanner::word()
 {
     const std::size_t start = offset_;
-    while (offset_ < text_.size() && IsWordChar(text_[offset_]))
-        ++offset_;
-    return text_.substr(start, offset_ - start);
+    std::size_t end = start; // a local, as in skipBlanks()
+    while (end < text_.size() && IsWordChar(text_[end]))
+        ++end;
+    offset_ = end;
+    return {text_.data() + start, end - start};
 }
 
 std::optional<std::uint32_t> TextScanner::hexDigits(std::size_t count)
