@@ -97,7 +97,9 @@ bool TextScanner::takeWord(std::string_view expectedWord)
 std::string_view TextScanner::word()
 {
     const std::size_t start = offset_;
-    std::size_t end = start; // a local, as in skipBlanks()
+    // Counted in a local: a member would be written back at every character, which the compiler
+    // cannot tell apart from the text.
+    std::size_t end = start;
     while (end < text_.size() && IsWordChar(text_[end]))
         ++end;
     offset_ = end;

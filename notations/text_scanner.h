@@ -50,12 +50,8 @@ public:
     // Spaces, tabs and line ends (CSS white space).
     void skipBlanks()
     {
-        // Counted in a local: a member would be written back at every character, which the
-        // compiler cannot tell apart from the text.
-        std::size_t i = offset_;
-        while (i < text_.size() && IsCssBlank(text_[i]))
-            ++i;
-        offset_ = i;
+        while (offset_ < text_.size() && IsCssBlank(text_[offset_]))
+            ++offset_;
     }
     bool take(char c)
     {
