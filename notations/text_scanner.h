@@ -74,8 +74,8 @@ public:
     // On failure `error` explains and nothing is consumed.
     std::optional<CssValue> cssValue(ReadResult& error);
     // What cssValue() reads as a plain number when it is short enough to be read exactly on the
-    // way (at most 15 digits, no exponent): consumed, or nullopt without consuming anything for any
-    // other text. Calculations are mostly made of such numbers; this costs a few steps per digit
+    // way (at most 15 digits and point, no exponent): consumed, or nullopt without consuming
+    // anything for any other text. Calculations are mostly made of such numbers; this costs a few steps per digit
     // where the general reader also prepares for a unit and a message.
     [[gnu::always_inline]] std::optional<double> plainNumber()
     {
