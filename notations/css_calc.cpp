@@ -147,9 +147,19 @@ public:
 private:
     using Step = CssNumeric; // what a level gives back; meaningless once failed_ is set
 
-    Step fail(const std::string& reason) { return failWith(scan_.fail(reason)); }
-    Step failAt(std::size_t offset, const std::string& reason) { return failWith(scan_.failAt(offset, reason)); }
-    Step expected(std::string_view what) { return failWith(scan_.expected(what)); }
+    // Out of the way of the reading: a message is put together once per text at most, and the
+    // readers of each level stay small without it.
+    [[gnu::cold]] Step fail(std::string_view reason) { return failWith(scan_.fail(reason)); }
+    [[gnu::cold]] Step failAt(std::size_t offset, std::string_view reason)
+    {
+        return failWith(scan_.failAt(offset, reason));
+    }
+    [[gnu::cold]] Step expected(std::string_view what) { return failWith(scan_.expected(what)); }
+    [[gnu::cold]] Step cannotAdd(std::size_t offset, Type added, Type to)
+    {
+        return failAt(offset, "cannot add " + std::string(TypeName(added)) + " to " + std::string(TypeName(to)));
+    }
+    [[gnu::cold]] Step noBlankAfter(char op) { return fail(std::string("expected a blank after '") + op + "'"); }
     Step failWith(ReadResult error)
     {
         error_ = std::move(error);
@@ -289,8 +299,7 @@ private:
                 total = term;
             } else {
                 if (term.type != total.type)
-                    return failAt(termStart,
-                        "cannot add " + std::string(TypeName(term.type)) + " to " + std::string(TypeName(total.type)));
+                    return cannotAdd(termStart, term.type, total.type);
                 total.value = join == '+' ? total.value + term.value : total.value - term.value;
             }
             // '+' and '-' between terms need blanks on both sides ("1 -2" is two numbers).
@@ -300,7 +309,7 @@ private:
             const std::size_t after = scan_.offset();
             scan_.skipBlanks();
             if (scan_.offset() == after)
-                return fail(std::string("expected a blank after '") + op + "'");
+                return noBlankAfter(op);
             join = op;
             termStart = scan_.offset();
         }
