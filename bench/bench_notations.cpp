@@ -142,6 +142,13 @@ constexpr std::string_view kPastedTexts[] = {
     "rec2020 r g b) rec2020 r g b) rec2020 r g b) rec2020 r g b) rec2020 r g b) rec2020 r g b)",
     "color-mix(in lch,red,blue,lime,navy,gold,teal,pink,tan,plum,aqua,snow,peru,cyan,red,blue,lime,navy,gold,teal,"
     "pink,tan,plum,aqua,snow,peru,cyan,red,blue,lime,navy,gold,teal,pink,tan,plum,aqua)",
+    // calc() sixteen deep and whole, and every math function with signs, exponents and constants,
+    // of a plain colour and of a relative one.
+    "rgb(calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + "
+    "calc(1 + calc(1 + calc(1 + calc(1 + calc(1 + 1)))))))))))))))) 2 3)",
+    "rgb(round(up, calc(-1.5e1 * -2 + 3), 5) clamp(0, mod(300, 256) * sign(-2) + abs(-2e2), 255) max(min(pi * 10, "
+    "40), 1e1))",
+    "rgb(from #123456 calc(r * 2 - min(g, 10)) clamp(0, b * 1.5, round(to-zero, 255 / 3, 2)) rem(alpha + 10, 4))",
 };
 
 void BM_ReadPastedText(benchmark::State& state)

@@ -2,7 +2,8 @@
 // however deep the nesting, a message with a position for every refusal, and a colour read from the
 // text reads the same again when the text is wrapped in a relative colour that changes nothing.
 // The reader's shortcuts change nothing: the quick reading of the plain forms gives the general
-// reader's colour to the bit, and a colour read only to be counted reads or fails as a shown one.
+// reader's colour to the bit, a colour read only to be counted reads or fails as a shown one, and a
+// plain number read the quick way is the general reader's number to the bit.
 
 #include "notations/css_color_reader.h"
 #include "notations/plain_css_color.h"
@@ -10,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -35,12 +37,36 @@ void CheckShortcuts(std::string_view text)
         std::abort();
 }
 
+// At every place a number could start.
+void CheckPlainNumbers(std::string_view text)
+{
+    for (std::size_t at = text.find_first_of("+-.0123456789"); at != std::string_view::npos;
+         at = text.find_first_of("+-.0123456789", at + 1)) {
+        pelmora::TextScanner quick(text);
+        quick.skip(at);
+        const auto plain = quick.plainNumber();
+        if (!plain) {
+            if (quick.offset() != at)
+                std::abort();
+            continue;
+        }
+        pelmora::TextScanner general(text);
+        general.skip(at);
+        pelmora::ReadResult error;
+        const auto value = general.cssValue(error);
+        if (!value || value->kind != pelmora::CssValue::Kind::Number || general.offset() != quick.offset()
+            || std::memcmp(&value->value, &*plain, sizeof *plain) != 0)
+            std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CheckShortcuts(text);
+    CheckPlainNumbers(text);
     const pelmora::ReadResult read = pelmora::ReadCssColorText(text);
     if (!read.color) {
         if (read.message.empty() || read.position == 0 || read.position > size + 1)

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <numbers>
 #include <optional>
@@ -53,6 +54,20 @@ bool IsMathFunction(std::string_view name)
     return key != 0 && std::find(kKeys.begin(), kKeys.end(), key) != kKeys.end();
 }
 
+// "calc(" in any case, the commonest math function by far, told in one comparison of its letters:
+// setting 0x20 makes a capital letter small and turns nothing else into a small letter.
+constexpr std::string_view kCalcCall = "calc(";
+bool AtCalcCall(std::string_view rest)
+{
+    if (rest.size() < kCalcCall.size() || rest[4] != '(')
+        return false;
+    std::uint32_t letters = 0;
+    std::uint32_t calc = 0;
+    std::memcpy(&letters, rest.data(), sizeof letters);
+    std::memcpy(&calc, kCalcCall.data(), sizeof calc);
+    return (letters | 0x20202020u) == calc;
+}
+
 std::string_view TypeName(Type type)
 {
     switch (type) {
@@ -67,6 +82,10 @@ std::string_view TypeName(Type type)
 }
 
 bool IsDigitAt(std::string_view rest, std::size_t i) { return i < rest.size() && rest[i] >= '0' && rest[i] <= '9'; }
+
+// '+', '-', '.', a digit, or ',' and '/' that share their range: one comparison that turns away
+// names, brackets and blanks before a number is looked for.
+constexpr bool MayStartNumber(char c) { return static_cast<unsigned char>(c - '+') <= '9' - '+'; }
 
 bool AtNumber(std::string_view rest)
 {
@@ -114,28 +133,89 @@ struct Arguments {
     }
 };
 
+// Reads a calculation by recursive descent. Each level gives its value as it is, and a failure
+// sets `failed_` and the error once, where reading stopped: the calculator is called once per
+// operand and level, and a value that needs no wrapping costs nothing to pass back.
 class Calculator {
 public:
     Calculator(TextScanner& scan, const CssReadContext& context, ReadResult& error)
         : scan_(scan)
+        , outer_(scan)
         , context_(context)
         , error_(error)
     {
     }
 
-    // A math function or a channel keyword at the scanner.
-    std::optional<CssNumeric> value(int depth)
+    std::optional<CssNumeric> read(int depth)
+    {
+        skipBlanksWithin(depth);
+        const CssNumeric result = value(depth);
+        outer_ = scan_;
+        if (failed_)
+            return std::nullopt;
+        return result;
+    }
+
+private:
+    using Step = CssNumeric; // what a level gives back; meaningless once failed_ is set
+
+    // Out of the way of the reading: a message is put together once per text at most, and the
+    // readers of each level stay small without it.
+    [[gnu::cold]] Step fail(std::string_view reason) { return failWith(scan_.fail(reason)); }
+    [[gnu::cold]] Step failAt(std::size_t offset, std::string_view reason)
+    {
+        return failWith(scan_.failAt(offset, reason));
+    }
+    [[gnu::cold]] Step expected(std::string_view what) { return failWith(scan_.expected(what)); }
+    [[gnu::cold]] Step cannotAdd(std::size_t offset, Type added, Type to)
+    {
+        return failAt(offset, "cannot add " + std::string(TypeName(added)) + " to " + std::string(TypeName(to)));
+    }
+    [[gnu::cold]] Step noBlankAfter(char op) { return fail(std::string("expected a blank after '") + op + "'"); }
+    Step failWith(ReadResult error)
+    {
+        error_ = std::move(error);
+        failed_ = true;
+        return {};
+    }
+
+    // Blanks before a value at `depth`, unless it is too deep: that failure names the place
+    // before them.
+    void skipBlanksWithin(int depth)
+    {
+        if (depth <= kMostNestingDepth)
+            scan_.skipBlanks();
+    }
+
+    // A number, a bracketed sum, a math function or a keyword at the scanner, after the blanks
+    // before it. Most are plain numbers, read here without the calls the others need.
+    [[gnu::always_inline]] Step value(int depth)
+    {
+        if (depth <= kMostNestingDepth) {
+            if (MayStartNumber(scan_.peek())) {
+                if (const auto plain = scan_.plainNumber())
+                    return {Type::Number, *plain};
+            } else if (AtCalcCall(scan_.rest())) {
+                scan_.skip(kCalcCall.size());
+                return single(MathFunction::Calc, depth + 1);
+            }
+        }
+        return compound(depth);
+    }
+
+    [[gnu::noinline]] Step compound(int depth)
     {
         if (depth > kMostNestingDepth) {
             fail("nested deeper than " + std::to_string(kMostNestingDepth) + " levels");
             error_.stoppedAtNestingLimit = true;
-            return std::nullopt;
+            return {};
         }
-        scan_.skipBlanks();
         const std::size_t start = scan_.offset();
-        if (scan_.take('('))
-            return closed(sum(depth + 1), ')');
-        if (AtNumber(scan_.rest()))
+        if (scan_.take('(')) {
+            skipBlanksWithin(depth + 1);
+            return closed(sum(depth + 1));
+        }
+        if (MayStartNumber(scan_.peek()) && AtNumber(scan_.rest()))
             return literal();
         const std::string_view word = scan_.word();
         if (word.empty())
@@ -145,46 +225,32 @@ public:
         return keyword(word, start);
     }
 
-private:
-    std::optional<CssNumeric> fail(const std::string& reason)
+    // `inner` followed by the ')' that closes it.
+    Step closed(Step inner)
     {
-        error_ = scan_.fail(reason);
-        return std::nullopt;
-    }
-    std::optional<CssNumeric> failAt(std::size_t offset, const std::string& reason)
-    {
-        error_ = scan_.failAt(offset, reason);
-        return std::nullopt;
-    }
-    std::optional<CssNumeric> expected(std::string_view what)
-    {
-        error_ = scan_.expected(what);
-        return std::nullopt;
-    }
-
-    std::optional<CssNumeric> closed(std::optional<CssNumeric> inner, char close)
-    {
-        if (!inner)
-            return std::nullopt;
+        if (failed_)
+            return {};
         scan_.skipBlanks();
-        if (!scan_.take(close))
-            return expected(std::string("'") + close + "'");
+        if (!scan_.take(')'))
+            return expected("')'");
         return inner;
     }
 
-    std::optional<CssNumeric> literal()
+    Step literal()
     {
         const auto read = scan_.cssValue(error_);
-        if (!read)
-            return std::nullopt;
+        if (!read) {
+            failed_ = true;
+            return {};
+        }
         switch (read->kind) {
         case CssValue::Kind::Number:
-            return CssNumeric{Type::Number, read->value};
+            return {Type::Number, read->value};
         case CssValue::Kind::Percentage:
-            return CssNumeric{Type::Percentage, read->value};
+            return {Type::Percentage, read->value};
         case CssValue::Kind::Dimension:
             if (const auto degrees = DegreesPerAngleUnit(read->unit))
-                return CssNumeric{Type::Angle, read->value * *degrees};
+                return {Type::Angle, read->value * *degrees};
             if (IsDocumentUnit(read->unit))
                 return failAt(
                     read->offset, "'" + std::string(read->unit) + "' is a length, which only a document can resolve");
@@ -195,82 +261,89 @@ private:
         return failAt(read->offset, "none is not a number");
     }
 
-    std::optional<CssNumeric> keyword(std::string_view word, std::size_t start)
+    Step keyword(std::string_view word, std::size_t start)
     {
         for (const ChannelKeyword& channel : context_.keywords)
             if (EqualsIgnoringCase(word, channel.name))
-                return CssNumeric{Type::Number, channel.value};
+                return {Type::Number, channel.value};
         if (EqualsIgnoringCase(word, "e"))
-            return CssNumeric{Type::Number, std::numbers::e};
+            return {Type::Number, std::numbers::e};
         if (EqualsIgnoringCase(word, "pi"))
-            return CssNumeric{Type::Number, std::numbers::pi};
+            return {Type::Number, std::numbers::pi};
         if (EqualsIgnoringCase(word, "infinity"))
-            return CssNumeric{Type::Number, HUGE_VAL};
+            return {Type::Number, HUGE_VAL};
         if (EqualsIgnoringCase(word, "-infinity"))
-            return CssNumeric{Type::Number, -HUGE_VAL};
+            return {Type::Number, -HUGE_VAL};
         if (EqualsIgnoringCase(word, "nan"))
-            return CssNumeric{Type::Number, std::numeric_limits<double>::quiet_NaN()};
+            return {Type::Number, std::numeric_limits<double>::quiet_NaN()};
         return failAt(start,
             "'" + std::string(word) + "' is not a number"
                 + (context_.keywords.empty() ? "" : " or a channel of the colour this one is relative to"));
     }
 
-    std::optional<CssNumeric> sum(int depth)
+    // Terms joined by '+' and '-', each a product of values joined by '*' and '/'. Each product is
+    // worked out as it is read, so that one loop serves both and a level costs one call.
+    Step sum(int depth)
     {
-        auto left = product(depth);
-        while (left) {
+        Step total;
+        char join = 0; // the '+' or '-' before the term being read; none before the first
+        std::size_t termStart = 0;
+        for (;;) {
+            Step term = value(depth);
+            std::size_t termEnd = 0;
+            char op = 0;
+            while (!failed_) {
+                termEnd = scan_.offset();
+                scan_.skipBlanks();
+                op = scan_.peek();
+                if (op != '*' && op != '/')
+                    break;
+                scan_.skip(1);
+                scan_.skipBlanks();
+                const std::size_t rightStart = scan_.offset();
+                const Step right = value(depth);
+                if (!failed_)
+                    multiply(term, op, right, rightStart);
+            }
+            if (failed_)
+                return {};
+            if (join == 0) {
+                total = term;
+            } else {
+                if (term.type != total.type)
+                    return cannotAdd(termStart, term.type, total.type);
+                total.value = join == '+' ? total.value + term.value : total.value - term.value;
+            }
             // '+' and '-' between terms need blanks on both sides ("1 -2" is two numbers).
-            const std::size_t before = scan_.offset();
-            scan_.skipBlanks();
-            const char op = scan_.peek();
-            if ((op != '+' && op != '-') || scan_.offset() == before)
-                break;
-            scan_.take(op);
+            if ((op != '+' && op != '-') || scan_.offset() == termEnd)
+                return total;
+            scan_.skip(1);
             const std::size_t after = scan_.offset();
             scan_.skipBlanks();
             if (scan_.offset() == after)
-                return fail(std::string("expected a blank after '") + op + "'");
-            const std::size_t rightStart = scan_.offset();
-            const auto right = product(depth);
-            if (!right)
-                return std::nullopt;
-            if (right->type != left->type)
-                return failAt(rightStart,
-                    "cannot add " + std::string(TypeName(right->type)) + " to " + std::string(TypeName(left->type)));
-            left->value = op == '+' ? left->value + right->value : left->value - right->value;
+                return noBlankAfter(op);
+            join = op;
+            termStart = scan_.offset();
         }
-        return left;
     }
 
-    std::optional<CssNumeric> product(int depth)
+    // `left` '*' or '/' `right`, which starts at `rightStart`.
+    void multiply(Step& left, char op, const Step& right, std::size_t rightStart)
     {
-        auto left = value(depth);
-        while (left) {
-            const TextScanner beforeBlanks = scan_;
-            scan_.skipBlanks();
-            const char op = scan_.peek();
-            if (op != '*' && op != '/') {
-                scan_ = beforeBlanks; // the blanks may belong to a '+' or '-' that follows
-                break;
+        if (op == '*') {
+            if (left.type != Type::Number && right.type != Type::Number) {
+                failAt(rightStart, "cannot multiply two values that both have units");
+                return;
             }
-            scan_.take(op);
-            scan_.skipBlanks();
-            const std::size_t rightStart = scan_.offset();
-            const auto right = value(depth);
-            if (!right)
-                return std::nullopt;
-            if (op == '*') {
-                if (left->type != Type::Number && right->type != Type::Number)
-                    return failAt(rightStart, "cannot multiply two values that both have units");
-                left->type = left->type == Type::Number ? right->type : left->type;
-                left->value *= right->value;
-            } else {
-                if (right->type != Type::Number)
-                    return failAt(rightStart, "can only divide by a number");
-                left->value /= right->value;
+            left.type = left.type == Type::Number ? right.type : left.type;
+            left.value *= right.value;
+        } else {
+            if (right.type != Type::Number) {
+                failAt(rightStart, "can only divide by a number");
+                return;
             }
+            left.value /= right.value;
         }
-        return left;
     }
 
     // Comma-separated sums of one type.
@@ -278,41 +351,41 @@ private:
     {
         do {
             const std::size_t start = (scan_.skipBlanks(), scan_.offset());
-            const auto argument = sum(depth);
-            if (!argument)
+            const Step argument = sum(depth);
+            if (failed_)
                 return false;
-            if (out.count > 0 && argument->type != out.front().type) {
+            if (out.count > 0 && argument.type != out.front().type) {
                 failAt(start, "expected " + std::string(TypeName(out.front().type)) + " like the first argument");
                 return false;
             }
-            out.add(*argument);
+            out.add(argument);
             scan_.skipBlanks();
         } while (out.count < most && scan_.take(','));
         return true;
     }
 
-    std::optional<CssNumeric> function(std::string_view name, std::size_t start, int depth)
+    Step function(std::string_view name, std::size_t start, int depth)
     {
         const auto named = MathFunctionNamed(name);
         if (!named)
             return failAt(start, "'" + std::string(name) + "()' is not a math function");
         const MathFunction f = *named;
-        Arguments args;
         if (f == MathFunction::Round)
-            return closed(round(depth), ')');
-        const bool single = f == MathFunction::Calc || f == MathFunction::Abs || f == MathFunction::Sign;
-        const std::size_t most = single                        ? 1
-            : f == MathFunction::Clamp                         ? 3
+            return closed(round(depth));
+        if (f == MathFunction::Calc || f == MathFunction::Abs || f == MathFunction::Sign)
+            return single(f, depth);
+        const std::size_t most = f == MathFunction::Clamp      ? 3
             : f == MathFunction::Mod || f == MathFunction::Rem ? 2
                                                                : 64;
+        Arguments args;
         if (!arguments(args, depth, most))
-            return std::nullopt;
+            return {};
         if (!scan_.take(')'))
             return expected(args.count == most ? "')'" : "',' or ')'");
         const std::size_t least = most == 64 ? 1 : most;
         if (args.count < least)
             return fail("expected " + std::to_string(least) + " arguments in " + std::string(name) + "()");
-        CssNumeric result = args.front();
+        Step result = args.front();
         double& v = result.value;
         if (f == MathFunction::Min || f == MathFunction::Max) {
             v = f == MathFunction::Min ? args.least : args.most;
@@ -323,13 +396,28 @@ private:
             v = std::isnan(low) || std::isnan(middle) || std::isnan(high)
                 ? std::numeric_limits<double>::quiet_NaN()
                 : std::max(low, std::min(middle, high)); // CSS: the minimum wins over the maximum
-        } else if (f == MathFunction::Abs) {
+        } else {
+            v = Remainder(v, args.first[1].value, f == MathFunction::Mod);
+        }
+        return result;
+    }
+
+    // calc(), abs() and sign(): one sum, the commonest function by far.
+    Step single(MathFunction f, int depth)
+    {
+        scan_.skipBlanks();
+        Step result = sum(depth);
+        if (failed_)
+            return {};
+        scan_.skipBlanks();
+        if (!scan_.take(')'))
+            return expected("')'");
+        double& v = result.value;
+        if (f == MathFunction::Abs) {
             v = std::fabs(v);
         } else if (f == MathFunction::Sign) {
             result.type = Type::Number;
             v = std::isnan(v) || v == 0 ? v : (v > 0 ? 1.0 : -1.0);
-        } else if (f == MathFunction::Mod || f == MathFunction::Rem) {
-            v = Remainder(v, args.first[1].value, f == MathFunction::Mod);
         }
         return result;
     }
@@ -348,26 +436,28 @@ private:
     }
 
     // round(<strategy>?, A, B?): B defaults to 1 for a plain number.
-    std::optional<CssNumeric> round(int depth)
+    Step round(int depth)
     {
         scan_.skipBlanks();
         std::string_view strategy = "nearest";
-        for (const std::string_view s : {"nearest", "up", "down", "to-zero"}) {
-            TextScanner probe = scan_;
-            if (probe.takeWord(s) && (probe.skipBlanks(), probe.take(','))) {
-                strategy = s;
-                scan_ = probe;
+        TextScanner probe = scan_;
+        const std::string_view word = probe.word();
+        for (const std::string_view s : {"nearest", "up", "down", "to-zero"})
+            if (EqualsIgnoringCase(word, s)) {
+                if (probe.skipBlanks(), probe.take(',')) {
+                    strategy = s;
+                    scan_ = probe;
+                }
                 break;
             }
-        }
         Arguments args;
         if (!arguments(args, depth, 2))
-            return std::nullopt;
+            return {};
         if (args.count == 1 && args.front().type != Type::Number)
             return fail("round() of " + std::string(TypeName(args.front().type)) + " needs a step");
         const double a = args.first[0].value;
         const double b = args.count == 2 ? args.first[1].value : 1.0;
-        CssNumeric result = args.front();
+        Step result = args.front();
         if (b == 0 || std::isnan(a) || std::isnan(b) || (std::isinf(a) && std::isinf(b))) {
             result.value = std::numeric_limits<double>::quiet_NaN();
         } else if (std::isinf(a)) {
@@ -393,9 +483,12 @@ private:
         return result;
     }
 
-    TextScanner& scan_;
+    // Read through a copy of the caller's scanner, one step closer than through a reference.
+    TextScanner scan_;
+    TextScanner& outer_;
     const CssReadContext& context_;
     ReadResult& error_;
+    bool failed_ = false;
 };
 
 } // namespace
@@ -440,7 +533,7 @@ bool IsMathValue(std::string_view word, bool call, const CssReadContext& context
 
 std::optional<CssNumeric> ReadMathValue(TextScanner& scan, const CssReadContext& context, ReadResult& error)
 {
-    auto result = Calculator(scan, context, error).value(context.depth);
+    auto result = Calculator(scan, context, error).read(context.depth);
     // NaN does not escape a top-level calculation; it becomes 0.
     if (result && std::isnan(result->value))
         result->value = 0;

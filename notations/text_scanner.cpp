@@ -151,17 +151,11 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
     std::size_t p = offset_;
     if (p < text_.size() && (text_[p] == '+' || text_[p] == '-'))
         ++p;
-    // The digits are added up as they are passed: most components are written as "255" or "0.5",
-    // and below 2^53 the digits and the power of ten are exact doubles, so one division rounds
-    // exactly as from_chars does.
     const std::size_t mantissa = p;
-    std::uint64_t digits = 0;
-    std::size_t fraction = 0;
-    for (; p < text_.size() && IsDigit(text_[p]); ++p)
-        digits = digits * 10 + static_cast<std::uint64_t>(text_[p] - '0');
-    if (p + 1 < text_.size() && text_[p] == '.' && IsDigit(text_[p + 1]))
-        for (++p; p < text_.size() && IsDigit(text_[p]); ++p, ++fraction)
-            digits = digits * 10 + static_cast<std::uint64_t>(text_[p] - '0');
+    std::size_t fractionDigits = 0;
+    const char* digitsEnd = text_.data() + mantissa;
+    const std::uint64_t digits = readDecimal(digitsEnd, text_.data() + text_.size(), fractionDigits);
+    p = static_cast<std::size_t>(digitsEnd - text_.data());
     if (p == mantissa) {
         error = expected("a number");
         return std::nullopt;
@@ -175,11 +169,8 @@ std::optional<CssValue> TextScanner::cssValue(ReadResult& error)
         if (exponentEnd > exponent)
             end = exponentEnd;
     }
-    static constexpr std::array<double, 16> kPowersOfTen
-        = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (end == p && end - mantissa <= 15) {
-        const double magnitude = static_cast<double>(digits) / kPowersOfTen[fraction];
-        value.value = text_[start] == '-' ? -magnitude : magnitude;
+    if (end == p && end - mantissa <= kMostExactDecimalLength) {
+        value.value = exactDecimal(digits, fractionDigits, text_[start] == '-');
     } else {
         // from_chars takes no leading '+'.
         const std::size_t from = text_[start] == '+' ? start + 1 : start;

@@ -70,6 +70,37 @@ TEST(CssNumbers, ShortDecimalsAreTheNearestDouble)
     }
 }
 
+// The quick reader of plain numbers takes what the general one reads as a plain number, to the
+// bit and to the same place, and leaves everything else to it without moving.
+TEST(CssNumbers, PlainNumbersReadAsTheGeneralReaderReadsThem)
+{
+    struct Row {
+        std::string_view text;
+        std::size_t taken; // 0: left to the general reader
+    };
+    const Row rows[] = {{"255", 3}, {"-0.5", 4}, {"+.5", 3}, {"-0", 2}, {"0.1", 3}, {"7*2", 1}, {"1)", 1}, {"1 ", 1},
+        {"1.", 1}, // the point is not part of it
+        {"1.5.3", 3}, {"1\xc3\xa9", 1}, {"123456789012345", 15}, {"1234567890123.5", 15},
+        // Too long to read exactly on the way, an exponent, a unit, '%', or no number at all.
+        {"1234567890123456", 0}, {"12345678901234.5", 0}, {"1e2", 0}, {"1E-2", 0}, {"1e", 0}, {"50%", 0}, {"10deg", 0},
+        {"1-2", 0}, {"1_", 0}, {".", 0}, {"-", 0}, {"+-1", 0}, {"", 0}, {"none", 0}, {"e", 0}};
+    for (const Row& row : rows) {
+        TextScanner quick(row.text);
+        const auto plain = quick.plainNumber();
+        EXPECT_EQ(plain.has_value(), row.taken > 0) << row.text;
+        EXPECT_EQ(quick.offset(), row.taken) << row.text;
+        if (!plain)
+            continue;
+        TextScanner general(row.text);
+        ReadResult error;
+        const auto value = general.cssValue(error);
+        ASSERT_TRUE(value) << row.text;
+        EXPECT_EQ(value->kind, CssValue::Kind::Number) << row.text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*plain), std::bit_cast<std::uint64_t>(value->value)) << row.text;
+        EXPECT_EQ(general.offset(), row.taken) << row.text;
+    }
+}
+
 TEST(CssCalc, MathFunctionsAndConstants)
 {
     const ColorRow rows[] = {
@@ -119,6 +150,37 @@ TEST(CssCalc, TypesUnitsAndNestingAreChecked)
     EXPECT_EQ(ReadCssColorText(deep).message, "nested deeper than 24 levels at position 33");
     const std::string fine = "rgb(calc(" + std::string(20, '(') + "1" + std::string(20, ')') + ") 0 0)";
     EXPECT_EQ(ReadCssColorText(fine).color, RGB(1, 0, 0));
+    // The place is where the level too many starts: after a bracket, before the blanks that follow
+    // it; inside a function, after them.
+    std::string brackets = "rgb(calc(";
+    std::string calls = "rgb(calc(";
+    for (int i = 0; i < 24; ++i) {
+        brackets += "( ";
+        calls += "calc( ";
+    }
+    EXPECT_EQ(ReadCssColorText(brackets + "1").message, "nested deeper than 24 levels at position 55");
+    EXPECT_EQ(ReadCssColorText(calls + "1").message, "nested deeper than 24 levels at position 148");
+}
+
+// calc() is told apart from other words in one look at its letters: in any case, and only when the
+// word is "calc" itself and '(' follows at once.
+TEST(CssCalc, CalcIsToldInAnyCaseAndOnlyWhole)
+{
+    const ColorRow colors[] = {
+        {"rgb(1 2 calc(CALC(3)))", RGB(1, 2, 3)},
+        {"rgb(1 2 calc(Calc( 3 ) + cAlC(1)))", RGB(1, 2, 4)},
+        {"rgb(1 2 calc(1 + calc(2)*3))", RGB(1, 2, 7)},
+    };
+    ExpectColors(colors);
+    const RefusalRow refusals[] = {
+        {"rgb(1 2 calc(calc (3)))", "'calc' is not a number at position 14"},
+        {"rgb(1 2 calc(calcx(3)))", "'calcx()' is not a math function at position 14"},
+        {"rgb(1 2 calc(cal(3)))", "'cal()' is not a math function at position 14"},
+        {"rgb(1 2 calc(-calc(3)))", "'-calc()' is not a math function at position 14"},
+        {"rgb(1 2 calc(calc", "'calc' is not a number at position 14"},
+        {"rgb(1 2 calc(calc(3)", "expected ')', found the end at position 21"},
+    };
+    ExpectRefusals(refusals);
 }
 
 // Every way one piece of a colour can hold another stops at the same depth, however it is mixed:
