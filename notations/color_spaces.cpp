@@ -85,8 +85,7 @@ double NormalizeHue(double degrees)
 
 Triple RectangularToPolar(Triple lab)
 {
-    const double chroma = std::sqrt(lab.b * lab.b + lab.c * lab.c);
-    return {lab.a, chroma, NormalizeHue(std::atan2(lab.c, lab.b) * 180 / std::numbers::pi)};
+    return {lab.a, ChromaOf(lab), NormalizeHue(std::atan2(lab.c, lab.b) * 180 / std::numbers::pi)};
 }
 
 Triple PolarToRectangular(Triple lch)

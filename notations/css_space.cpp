@@ -69,12 +69,13 @@ Triple EachChannel(Triple v, double (*curve)(double)) { return {curve(v.a), curv
 constexpr double kLchPowerlessChroma = 0.0015;
 constexpr double kOklchPowerlessChroma = 0.000004;
 
+// A powerless hue is never looked at: a grey is spared the arc tangent.
 Triple PolarWithPowerlessHue(Triple lab, double powerlessChroma)
 {
-    Triple lch = RectangularToPolar(lab);
-    if (lch.b <= powerlessChroma)
-        lch.c = std::nan("");
-    return lch;
+    const double chroma = ChromaOf(lab);
+    if (chroma <= powerlessChroma)
+        return {lab.a, chroma, std::nan("")};
+    return RectangularToPolar(lab);
 }
 
 // HSL and HWB have no hue when red, green and blue are equal. A grey that arrives from another space
