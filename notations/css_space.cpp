@@ -73,9 +73,7 @@ constexpr double kOklchPowerlessChroma = 0.000004;
 Triple PolarWithPowerlessHue(Triple lab, double powerlessChroma)
 {
     const double chroma = ChromaOf(lab);
-    if (chroma <= powerlessChroma)
-        return {lab.a, chroma, std::nan("")};
-    return RectangularToPolar(lab);
+    return {lab.a, chroma, chroma <= powerlessChroma ? std::nan("") : HueOf(lab)};
 }
 
 // HSL and HWB have no hue when red, green and blue are equal. A grey that arrives from another space
