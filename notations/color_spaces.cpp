@@ -83,11 +83,9 @@ double NormalizeHue(double degrees)
     return hue >= 360.0 ? 0.0 : hue;
 }
 
-Triple RectangularToPolar(Triple lab)
-{
-    const double chroma = std::sqrt(lab.b * lab.b + lab.c * lab.c);
-    return {lab.a, chroma, NormalizeHue(std::atan2(lab.c, lab.b) * 180 / std::numbers::pi)};
-}
+double HueOf(Triple lab) { return NormalizeHue(std::atan2(lab.c, lab.b) * 180 / std::numbers::pi); }
+
+Triple RectangularToPolar(Triple lab) { return {lab.a, ChromaOf(lab), HueOf(lab)}; }
 
 Triple PolarToRectangular(Triple lch)
 {

@@ -8,6 +8,7 @@
 #include "color/srgb_transfer.h" // the transfer curve and its 8-bit steps, used with these conversions
 
 #include <array>
+#include <cmath>
 
 namespace pelmora {
 
@@ -44,6 +45,8 @@ Triple OklabToXyzD65(Triple oklab);
 
 // Rectangular a, b <-> chroma and hue in degrees (0 <= hue < 360); L passes through.
 Triple RectangularToPolar(Triple lab);
+inline double ChromaOf(Triple lab) { return std::sqrt(lab.b * lab.b + lab.c * lab.c); }
+double HueOf(Triple lab);
 Triple PolarToRectangular(Triple lch);
 
 // HSL and HWB of encoded sRGB (0..1): hue in degrees 0..360, the rest in percent. An achromatic colour

@@ -64,59 +64,17 @@ constexpr int Depth(CssSpace space)
     return depth;
 }
 
-// The road between two spaces: up from `from` to the lowest space both share, then down to `to`,
-// each step named by the space it arrives in. Worked out once for every pair: every conversion asks.
-struct Road {
-    std::array<CssSpace, 7> arrivals{};
-    std::array<bool, 7> upward{};
-    std::size_t steps = 0;
-};
-
-constexpr Road RoadBetween(CssSpace from, CssSpace to)
-{
-    Road road;
-    std::array<CssSpace, 4> downward{};
-    std::size_t down = 0;
-    const auto climb = [&road](CssSpace& space) {
-        space = Parent(space);
-        road.arrivals[road.steps] = space;
-        road.upward[road.steps++] = true;
-    };
-    while (Depth(from) > Depth(to))
-        climb(from);
-    while (Depth(to) > Depth(from)) {
-        downward[down++] = to;
-        to = Parent(to);
-    }
-    while (from != to) {
-        climb(from);
-        downward[down++] = to;
-        to = Parent(to);
-    }
-    while (down > 0)
-        road.arrivals[road.steps++] = downward[--down];
-    return road;
-}
-
-constexpr auto kRoads = SpacePairTable(RoadBetween);
-
-const Road& RoadOf(CssSpace from, CssSpace to)
-{
-    return kRoads[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
-}
-
 Triple EachChannel(Triple v, double (*curve)(double)) { return {curve(v.a), curve(v.b), curve(v.c)}; }
 
 // CSS's thresholds below which the hue of a polar colour is powerless.
 constexpr double kLchPowerlessChroma = 0.0015;
 constexpr double kOklchPowerlessChroma = 0.000004;
 
+// A powerless hue is never looked at: a grey is spared the arc tangent.
 Triple PolarWithPowerlessHue(Triple lab, double powerlessChroma)
 {
-    Triple lch = RectangularToPolar(lab);
-    if (lch.b <= powerlessChroma)
-        lch.c = std::nan("");
-    return lch;
+    const double chroma = ChromaOf(lab);
+    return {lab.a, chroma, chroma <= powerlessChroma ? std::nan("") : HueOf(lab)};
 }
 
 // HSL and HWB have no hue when red, green and blue are equal. A grey that arrives from another space
@@ -156,84 +114,139 @@ double DecodeSrgbChannel(double encoded)
     return DecodeSrgb(encoded);
 }
 
-Triple ToParent(CssSpace space, Triple v)
+// One step of a road: a space to its parent, or a parent to the space.
+using Step = Triple (*)(Triple);
+
+constexpr Step ToParent(CssSpace space)
 {
     switch (space) {
     case CssSpace::Srgb:
-        return EachChannel(v, DecodeSrgbChannel);
+        return [](Triple v) { return EachChannel(v, DecodeSrgbChannel); };
     case CssSpace::SrgbLinear:
-        return LinearSrgbToXyzD65(v);
+        return LinearSrgbToXyzD65;
     case CssSpace::DisplayP3:
-        return DisplayP3ToXyzD65(v);
+        return DisplayP3ToXyzD65;
     case CssSpace::A98Rgb:
-        return A98RgbToXyzD65(v);
+        return A98RgbToXyzD65;
     case CssSpace::ProphotoRgb:
-        return ProphotoRgbToXyzD50(v);
+        return ProphotoRgbToXyzD50;
     case CssSpace::Rec2020:
-        return Rec2020ToXyzD65(v);
+        return Rec2020ToXyzD65;
     case CssSpace::XyzD50:
-        return XyzD50ToD65(v);
-    case CssSpace::XyzD65:
-        return v;
+        return XyzD50ToD65;
     case CssSpace::Lab:
-        return LabToXyzD50(v);
+        return LabToXyzD50;
     case CssSpace::Lch:
     case CssSpace::Oklch:
-        return PolarToRectangular(v);
+        return PolarToRectangular;
     case CssSpace::Oklab:
-        return OklabToXyzD65(v);
+        return OklabToXyzD65;
     case CssSpace::Hsl:
-        return HslToSrgb(v);
+        return HslToSrgb;
     case CssSpace::Hwb:
-        return HwbToSrgb(v);
+        return HwbToSrgb;
+    case CssSpace::XyzD65: // the root: no step leaves it upwards
+        break;
     }
-    return v;
+    return nullptr;
 }
 
-Triple FromParent(CssSpace space, Triple v)
+constexpr Step FromParent(CssSpace space)
 {
     switch (space) {
     case CssSpace::Srgb:
-        return EachChannel(v, EncodeSrgb);
+        return [](Triple v) { return EachChannel(v, EncodeSrgb); };
     case CssSpace::SrgbLinear:
-        return XyzD65ToLinearSrgb(v);
+        return XyzD65ToLinearSrgb;
     case CssSpace::DisplayP3:
-        return XyzD65ToDisplayP3(v);
+        return XyzD65ToDisplayP3;
     case CssSpace::A98Rgb:
-        return XyzD65ToA98Rgb(v);
+        return XyzD65ToA98Rgb;
     case CssSpace::ProphotoRgb:
-        return XyzD50ToProphotoRgb(v);
+        return XyzD50ToProphotoRgb;
     case CssSpace::Rec2020:
-        return XyzD65ToRec2020(v);
+        return XyzD65ToRec2020;
     case CssSpace::XyzD50:
-        return XyzD65ToD50(v);
-    case CssSpace::XyzD65:
-        return v;
+        return XyzD65ToD50;
     case CssSpace::Lab:
-        return XyzD50ToLab(v);
+        return XyzD50ToLab;
     case CssSpace::Lch:
-        return PolarWithPowerlessHue(v, kLchPowerlessChroma);
+        return [](Triple lab) { return PolarWithPowerlessHue(lab, kLchPowerlessChroma); };
     case CssSpace::Oklch:
-        return PolarWithPowerlessHue(v, kOklchPowerlessChroma);
+        return [](Triple oklab) { return PolarWithPowerlessHue(oklab, kOklchPowerlessChroma); };
     case CssSpace::Oklab:
-        return XyzD65ToOklab(v);
+        return XyzD65ToOklab;
     case CssSpace::Hsl:
-        return CylinderWithPowerlessHue(v, HslWithPositiveSaturation);
+        return [](Triple rgb) { return CylinderWithPowerlessHue(rgb, HslWithPositiveSaturation); };
     case CssSpace::Hwb:
-        return CylinderWithPowerlessHue(v, SrgbToHwb);
+        return [](Triple rgb) { return CylinderWithPowerlessHue(rgb, SrgbToHwb); };
+    case CssSpace::XyzD65:
+        break;
     }
-    return v;
+    return nullptr;
+}
+
+// The road between two spaces: up from `from` to the lowest space both share, then down to `to`.
+// Worked out once for every pair, each step as the very function it takes: every conversion asks.
+struct Road {
+    std::array<Step, 7> steps{};
+    // The space each step arrives in.
+    std::array<CssSpace, 7> arrivals{};
+    std::size_t length = 0;
+};
+
+constexpr Road RoadBetween(CssSpace from, CssSpace to)
+{
+    Road road;
+    std::array<CssSpace, 4> downward{};
+    std::size_t down = 0;
+    const auto climb = [&road](CssSpace& space) {
+        road.steps[road.length] = ToParent(space);
+        space = Parent(space);
+        road.arrivals[road.length++] = space;
+    };
+    while (Depth(from) > Depth(to))
+        climb(from);
+    while (Depth(to) > Depth(from)) {
+        downward[down++] = to;
+        to = Parent(to);
+    }
+    while (from != to) {
+        climb(from);
+        downward[down++] = to;
+        to = Parent(to);
+    }
+    while (down > 0) {
+        const CssSpace arrival = downward[--down];
+        road.steps[road.length] = FromParent(arrival);
+        road.arrivals[road.length++] = arrival;
+    }
+    return road;
+}
+
+constexpr auto kRoads = SpacePairTable(RoadBetween);
+static_assert(
+    [] {
+        for (const auto& roadsFrom : kRoads)
+            for (const Road& road : roadsFrom)
+                for (std::size_t i = 0; i < road.length; ++i)
+                    if (road.steps[i] == nullptr)
+                        return false;
+        return true;
+    }(),
+    "every step of every road has its function");
+
+const Road& RoadOf(CssSpace from, CssSpace to)
+{
+    return kRoads[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
 }
 
 double ZeroIfMissing(double value) { return std::isnan(value) ? 0.0 : value; }
 
-inline Triple Travel(const Road& road, CssSpace from, Triple value)
+Triple Travel(const Road& road, Triple value)
 {
-    CssSpace at = from;
-    for (std::size_t i = 0; i < road.steps; ++i) {
-        value = road.upward[i] ? ToParent(at, value) : FromParent(road.arrivals[i], value);
-        at = road.arrivals[i];
-    }
+    for (std::size_t i = 0; i < road.length; ++i)
+        value = road.steps[i](value);
     return value;
 }
 
@@ -290,17 +303,17 @@ int HueIndex(CssSpace space)
 
 Triple ConvertColor(Triple value, CssSpace from, CssSpace to)
 {
-    return Travel(RoadOf(from, to), from, {ZeroIfMissing(value.a), ZeroIfMissing(value.b), ZeroIfMissing(value.c)});
+    return Travel(RoadOf(from, to), {ZeroIfMissing(value.a), ZeroIfMissing(value.b), ZeroIfMissing(value.c)});
 }
 
-Triple ContinueConversion(Triple value, CssSpace from, CssSpace to) { return Travel(RoadOf(from, to), from, value); }
+Triple ContinueConversion(Triple value, CssSpace from, CssSpace to) { return Travel(RoadOf(from, to), value); }
 
 CssSpace LastSharedSpace(CssSpace from, CssSpace to1, CssSpace to2)
 {
     const Road& first = RoadOf(from, to1);
     const Road& second = RoadOf(from, to2);
     CssSpace shared = from;
-    for (std::size_t i = 0; i < std::min(first.steps, second.steps) && first.arrivals[i] == second.arrivals[i]; ++i)
+    for (std::size_t i = 0; i < std::min(first.length, second.length) && first.arrivals[i] == second.arrivals[i]; ++i)
         shared = first.arrivals[i];
     return shared;
 }
