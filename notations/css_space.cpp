@@ -225,16 +225,6 @@ constexpr Road RoadBetween(CssSpace from, CssSpace to)
 }
 
 constexpr auto kRoads = SpacePairTable(RoadBetween);
-static_assert(
-    [] {
-        for (const auto& roadsFrom : kRoads)
-            for (const Road& road : roadsFrom)
-                for (std::size_t i = 0; i < road.length; ++i)
-                    if (road.steps[i] == nullptr)
-                        return false;
-        return true;
-    }(),
-    "every step of every road has its function");
 
 const Road& RoadOf(CssSpace from, CssSpace to)
 {
