@@ -3,11 +3,20 @@
 
 # wait_for_window NAME [SECONDS]: prints the id of the first visible window whose name matches NAME
 # (a regular expression), waiting up to SECONDS (default 10); status 1 when none appeared.
+# Searched again until then: a single `xdotool search --sync` was seen to end early without a
+# window under load, failing a wait long before its time was up.
 wait_for_window() {
-  local name=$1 seconds=${2:-10} id
-  id=$(timeout "$seconds" xdotool search --sync --onlyvisible --name "$name" 2>/dev/null | head -n 1)
-  [ -n "$id" ] || return 1
-  echo "$id"
+  local name=$1 seconds=${2:-10} id deadline
+  deadline=$((SECONDS + seconds))
+  while :; do
+    id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
 }
 
 # wait_for_window_gone ID [SECONDS]: waits until window ID no longer exists or is unmapped.
