@@ -82,10 +82,11 @@ public:
             return expected("a colour");
         if (!scan_.take('('))
             return keyword(name, start);
+        const CssFunction named = CssFunctionNamed(name);
         if (!nestedReads_ || depth == 0)
-            return functionCall(CssFunctionNamed(name), name, start, depth);
+            return functionCall(named, name, start, depth);
         const std::size_t index = nestedReads_->begin(name.data());
-        auto read = functionCall(CssFunctionNamed(name), name, start, depth);
+        auto read = functionCall(named, name, start, depth);
         nestedReads_->end(
             index, {name.data(), scan_.rest().data(), read.has_value(), read || !error_.stoppedAtNestingLimit});
         if (read && !counted_)
@@ -93,10 +94,10 @@ public:
         return read;
     }
 
-    // The call of `name` (starting at `start`), the scanner right after its '('.
-    std::optional<CssColor> call(std::string_view name, std::size_t start)
+    // The call of `name` (`named`, starting at `start`), the scanner right after its '('.
+    std::optional<CssColor> call(CssFunction named, std::string_view name, std::size_t start)
     {
-        return function(CssFunctionNamed(name), name, start, 0);
+        return function(named, name, start, 0);
     }
 
 private:
@@ -621,10 +622,10 @@ std::optional<CssColor> ReadCssColorAt(
     return ColorReader(scan, error, use, true, nestedReads).color(depth);
 }
 
-std::optional<CssColor> ReadCssFunctionAt(TextScanner& scan, std::string_view name, std::size_t start,
-    ReadResult& error, CssColorUse use, NestedColorReads* nestedReads)
+std::optional<CssColor> ReadCssFunctionAt(TextScanner& scan, CssFunction named, std::string_view name,
+    std::size_t start, ReadResult& error, CssColorUse use, NestedColorReads* nestedReads)
 {
-    return ColorReader(scan, error, use, true, nestedReads).call(name, start);
+    return ColorReader(scan, error, use, true, nestedReads).call(named, name, start);
 }
 
 std::optional<CssColor> ReadCssColorGenerally(TextScanner& scan, ReadResult& error)

@@ -10,6 +10,7 @@
 
 #include "notations/css_calc.h"
 #include "notations/css_color.h"
+#include "notations/css_function_names.h"
 #include "notations/nested_color_reads.h"
 #include "notations/read_result.h"
 #include "notations/text_scanner.h"
@@ -33,10 +34,10 @@ enum class CssColorUse { Shown, Counted };
 std::optional<CssColor> ReadCssColorAt(TextScanner& scan, int depth, ReadResult& error,
     CssColorUse use = CssColorUse::Shown, NestedColorReads* nestedReads = nullptr);
 
-// As ReadCssColorAt for the call of `name` starting at `start`, the scanner right after its '(',
-// for a caller that has read the name and tried ReadPlainCssFunction already.
-std::optional<CssColor> ReadCssFunctionAt(TextScanner& scan, std::string_view name, std::size_t start,
-    ReadResult& error, CssColorUse use, NestedColorReads* nestedReads = nullptr);
+// As ReadCssColorAt for the call of `name` (looked up as `named`) starting at `start`, the scanner
+// right after its '(', for a caller that has read the name and tried ReadPlainCssFunction already.
+std::optional<CssColor> ReadCssFunctionAt(TextScanner& scan, CssFunction named, std::string_view name,
+    std::size_t start, ReadResult& error, CssColorUse use, NestedColorReads* nestedReads = nullptr);
 
 // As ReadCssColorAt, the plain forms too read by the general reader: what the quick reader of
 // plain_css_color.h is checked against.

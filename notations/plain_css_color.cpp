@@ -207,23 +207,6 @@ const PlainFunction* PlainFunctionOf(CssFunction function)
     return HasComponents(function) ? &kFunctions[static_cast<std::size_t>(function)] : nullptr;
 }
 
-// The same by name, for the check of a colour only counted: rgb() first, as texts of many colours
-// are mostly written.
-const PlainFunction* PlainFunctionNamed(std::string_view name)
-{
-    static constexpr auto kKeys = [] {
-        std::array<std::uint64_t, kFunctions.size()> keys{};
-        for (std::size_t i = 0; i < kFunctions.size(); ++i)
-            keys[i] = LetterNameKey(kFunctions[i].name);
-        return keys;
-    }();
-    const std::uint64_t key = FoldedNameKey(name);
-    for (std::size_t i = 0; i < kKeys.size(); ++i)
-        if (kKeys[i] == key)
-            return &kFunctions[i];
-    return nullptr;
-}
-
 // The components after the '(' of `function` where the checks of ReadPlainCssFunction found
 // nothing against them. Kept apart, with its many values, from those checks, which every
 // function of a nested colour passes through.
@@ -293,11 +276,6 @@ const PlainFunction* PlainFunctionNamed(std::string_view name)
 
 } // namespace
 
-std::optional<CssColor> ReadPlainCssFunction(std::string_view name, TextScanner& scan, CssColorUse use)
-{
-    return ReadPlainCssFunction(CssFunctionNamed(name), scan, use);
-}
-
 std::optional<CssColor> ReadPlainCssFunction(CssFunction named, TextScanner& scan, CssColorUse use)
 {
     const PlainFunction* function = PlainFunctionOf(named);
@@ -317,9 +295,9 @@ std::optional<CssColor> ReadPlainCssFunction(CssFunction named, TextScanner& sca
     return ReadPlainArguments(*function, scan, use);
 }
 
-std::size_t PlainCssFunctionLength(std::string_view name, std::string_view arguments)
+std::size_t PlainCssFunctionLength(CssFunction named, std::string_view arguments)
 {
-    const PlainFunction* function = PlainFunctionNamed(name);
+    const PlainFunction* function = PlainFunctionOf(named);
     if (!function || arguments.empty())
         return 0;
     const char* const begin = arguments.data();

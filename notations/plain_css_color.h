@@ -14,21 +14,18 @@
 
 namespace pelmora {
 
-// The arguments of the function `name`, the scanner standing right after its '('. Nullopt, the
+// The arguments of the function `function`, the scanner standing right after its '('. Nullopt, the
 // scanner left where it was, for anything else: calc(), a relative colour, another function, an
 // exponent or a long number, and every text that does not read (the general reader reads those,
 // and says why). On success the scanner stands after the ')'. A colour only counted is checked
 // without its values: those of plain components never decide whether the text reads.
 std::optional<CssColor> ReadPlainCssFunction(
-    std::string_view name, TextScanner& scan, CssColorUse use = CssColorUse::Shown);
-// The same for a caller that has looked the name up.
-std::optional<CssColor> ReadPlainCssFunction(
     CssFunction function, TextScanner& scan, CssColorUse use = CssColorUse::Shown);
 
-// How many characters of `arguments`, the text after the '(' of `name`, up to and with the ')'
+// How many characters of `arguments`, the text after the '(' of `function`, up to and with the ')'
 // the quick reader would read, or 0 where it would not or this check is unsure. Only the kinds of
 // the components are checked, in one look at each character: what a colour only counted needs.
-std::size_t PlainCssFunctionLength(std::string_view name, std::string_view arguments);
+std::size_t PlainCssFunctionLength(CssFunction function, std::string_view arguments);
 
 // Whether two colours are the same to the bit, NaN channels included: what the quick reader
 // promises of its colours against the general reader's.

@@ -287,6 +287,8 @@ FoundColors ColorsAmongWords(
         bool notPlain = false; // the quick reader would not read it: the general reader alone is asked
         // What an earlier reading found of a function here (but the panel's RGB( is strict on its own).
         const NestedColorReads::Read* known = nullptr;
+        // The function a call names, looked up once: a call read before needs no lookup to be skipped.
+        CssFunction function = CssFunction::Unknown;
         if (c != '#') {
             std::size_t end = i + 1;
             while (end < value.size() && IsIdentChar(value[end]))
@@ -301,11 +303,14 @@ FoundColors ColorsAmongWords(
                 i += name.size();
                 continue;
             }
-            if (name != "RGB")
+            if (name != "RGB") {
                 known = nestedReads.find(rest.data());
+                if (!known)
+                    function = CssFunctionNamed(name);
+            }
             if (found.count > 0 && name != "RGB" && !known) {
                 // Only counted: a plain colour function needs no more than a look at its characters.
-                const std::size_t length = PlainCssFunctionLength(name, value.substr(end + 1));
+                const std::size_t length = PlainCssFunctionLength(function, value.substr(end + 1));
                 const std::size_t after = end + 1 + length;
                 if (length > 0 && (after == value.size() || !IsIdentChar(value[after]))) {
                     found.addAnother(i);
@@ -314,7 +319,7 @@ FoundColors ColorsAmongWords(
                 }
                 notPlain = length == 0;
             }
-            if (name != "RGB" && !known && !NamesCssColorFunction(name)) {
+            if (name != "RGB" && !known && function == CssFunction::Unknown) {
                 i += name.size();
                 continue;
             }
@@ -379,10 +384,12 @@ FoundColors ColorsAmongWords(
             TextScanner arguments(rest);
             arguments.skip(name.size() + 1);
             arguments.setQuiet(true);
+            if (known)
+                function = CssFunctionNamed(name);
             if (!notPlain)
-                css = ReadPlainCssFunction(name, arguments, found.nextUse());
+                css = ReadPlainCssFunction(function, arguments, found.nextUse());
             if (!css)
-                css = ReadCssFunctionAt(arguments, name, 0, read, found.nextUse(), &nestedReads);
+                css = ReadCssFunctionAt(arguments, function, name, 0, read, found.nextUse(), &nestedReads);
             scan = arguments;
         } else {
             scan.setQuiet(true);

@@ -97,7 +97,7 @@ std::optional<CssColor> ReadQuickly(std::string_view text, std::size_t& end, Css
     const std::string_view name = scan.word();
     scan.take('(');
     const std::size_t start = scan.offset();
-    auto color = ReadPlainCssFunction(name, scan, use);
+    auto color = ReadPlainCssFunction(CssFunctionNamed(name), scan, use);
     end = scan.offset();
     EXPECT_TRUE(color || end == start) << text << ": the scanner moved on a text left to the general reader";
     return color;
@@ -117,8 +117,8 @@ TEST(QuickCssRead, PlainFunctionsReadToTheBitAsTheGeneralReaderDoes)
         EXPECT_EQ(countedEnd, quickEnd) << text;
         // The check of a colour only counted, which looks at no value, says the same.
         const std::size_t open = text.find('(');
-        const std::size_t length
-            = PlainCssFunctionLength(std::string_view(text).substr(0, open), std::string_view(text).substr(open + 1));
+        const std::size_t length = PlainCssFunctionLength(
+            CssFunctionNamed(std::string_view(text).substr(0, open)), std::string_view(text).substr(open + 1));
         EXPECT_EQ(length > 0, quickly.has_value()) << text;
         EXPECT_EQ(length > 0 ? open + 1 + length : open + 1, quickEnd) << text;
         TextScanner scan(text);
